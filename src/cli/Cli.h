@@ -1,0 +1,12 @@
+#pragma once
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace sirvela {
+
+// Runs sirvela-cli with the given arguments (without the program name), writing to the
+// given streams; returns the exit code. main() and the in-process tests both call it.
+int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err);
+
+}  // namespace sirvela

@@ -1,0 +1,8 @@
+#include <iostream>
+
+#include "cli/Cli.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> argomenti(argv + 1, argv + argc);
+    return sirvela::EseguiCli(argomenti, std::cout, std::cerr);
+}

@@ -1,0 +1,174 @@
+#include "core/TListaColonne.h"
+
+#include <cstring>
+
+#include "core/FlussoBinario.h"
+
+namespace sirvela {
+
+TListaColonne::Blocco TListaColonne::NuovoBlocco() {
+    Blocco b;
+    b.dati.reset(new TColonna[kBlocco]);
+    return b;
+}
+
+void TListaColonne::Svuota() {
+    testa_.clear();
+    coda_.clear();
+    testa_.shrink_to_fit();
+    coda_.shrink_to_fit();
+    quante_ = 0;
+}
+
+void TListaColonne::Accoda(const TColonna& c) {
+    try {
+        if (coda_.empty() || coda_.back().fine == kBlocco) coda_.push_back(NuovoBlocco());
+    } catch (...) {
+        Svuota();
+        throw;
+    }
+    Blocco& b = coda_.back();
+    b.dati[b.fine++] = c;
+    ++quante_;
+}
+
+void TListaColonne::InserisciInTesta(const TColonna& c) {
+    try {
+        if (testa_.empty() || testa_.back().inizio == 0) {
+            testa_.push_back(NuovoBlocco());
+            testa_.back().inizio = kBlocco;
+        }
+    } catch (...) {
+        Svuota();
+        throw;
+    }
+    Blocco& b = testa_.back();
+    b.dati[--b.inizio] = c;
+    ++quante_;
+}
+
+void TListaColonne::Copia(const TListaColonne& sorgente) {
+    if (this == &sorgente) return;
+    Svuota();
+    sorgente.PerOgniBlocco([this](const TColonna* p, std::size_t n) {
+        for (std::size_t i = 0; i < n; ++i) Accoda(p[i]);
+        return true;
+    });
+}
+
+void TListaColonne::const_iterator::Sistema() {
+    // Moves to the first non-empty block at or after blocco_.
+    const std::size_t nt = lista_->testa_.size();
+    while (true) {
+        const std::size_t tot = nt + lista_->coda_.size();
+        if (blocco_ >= tot) {
+            p_ = fine_ = nullptr;
+            return;
+        }
+        if (blocco_ < nt) {
+            const Blocco& b = lista_->testa_[nt - 1 - blocco_];
+            p_ = b.dati.get() + b.inizio;
+            fine_ = b.dati.get() + kBlocco;
+        } else {
+            const Blocco& b = lista_->coda_[blocco_ - nt];
+            p_ = b.dati.get();
+            fine_ = b.dati.get() + b.fine;
+        }
+        if (p_ != fine_) return;
+        ++blocco_;
+    }
+}
+
+void TListaColonne::const_iterator::ProssimoBlocco() {
+    ++blocco_;
+    Sistema();
+}
+
+TListaColonne::const_iterator TListaColonne::begin() const {
+    const_iterator it;
+    it.lista_ = this;
+    it.Sistema();
+    return it;
+}
+
+std::vector<TColonna> TListaColonne::ComeVettore() const {
+    std::vector<TColonna> v;
+    v.reserve(static_cast<std::size_t>(quante_));
+    PerOgniBlocco([&v](const TColonna* p, std::size_t n) {
+        v.insert(v.end(), p, p + n);
+        return true;
+    });
+    return v;
+}
+
+bool TListaColonne::ScriviSuFile(TScrittore& s) const {
+    std::vector<TColonna> buffer;
+    buffer.reserve(kRecordPerIO);
+    bool ok = true;
+    PerOgniBlocco([&](const TColonna* p, std::size_t n) {
+        for (std::size_t i = 0; i < n; ++i) {
+            buffer.push_back(p[i]);
+            if (buffer.size() == kRecordPerIO) {
+                ok = s.Scrivi(buffer.data(), buffer.size() * 8);
+                buffer.clear();
+                if (!ok) return false;
+            }
+        }
+        return true;
+    });
+    if (ok) ok = s.Scrivi(buffer.data(), buffer.size() * 8);
+    return ok;
+}
+
+bool TListaColonne::LeggiDaFile(TLettore& l) {
+    Svuota();
+    const std::uint64_t r = l.Rimanenti();
+    std::uint64_t pieni = r / (kRecordPerIO * 8);
+    const std::size_t ultimo = static_cast<std::size_t>((r % (kRecordPerIO * 8)) / 8);
+    std::vector<TColonna> buffer(kRecordPerIO);
+    try {
+        while (true) {
+            const std::size_t n = pieni > 0 ? kRecordPerIO : ultimo;
+            if (n > 0 && !l.Leggi(buffer.data(), n * 8)) {
+                Svuota();
+                return false;
+            }
+            for (std::size_t i = 0; i < n; ++i) Accoda(buffer[i]);
+            if (pieni == 0) break;
+            --pieni;
+        }
+    } catch (const std::bad_alloc&) {
+        Svuota();
+        return false;
+    }
+    return true;
+}
+
+bool TListaColonne::SalvaSuFile(const std::filesystem::path& percorso) const {
+    TScrittore s(percorso);
+    if (!s.Aperto()) return false;
+    bool ok = ScriviSuFile(s);
+    return s.Chiudi() && ok;
+}
+
+bool TListaColonne::CaricaDaFile(const std::filesystem::path& percorso) {
+    TLettore l(percorso);
+    if (!l.Aperto()) {
+        Svuota();
+        return false;
+    }
+    return LeggiDaFile(l);
+}
+
+std::string NomeFileColonne(const std::string& nome, const std::filesystem::path& cartella,
+                            const std::string& estensione) {
+    std::string risultato = nome;
+    if (nome.find_first_of("/\\") == std::string::npos) risultato = (cartella / nome).string();
+    auto separatore = risultato.find_last_of("/\\");
+    std::string file =
+        separatore == std::string::npos ? risultato : risultato.substr(separatore + 1);
+    if (file.find('.') == std::string::npos) risultato += "." + estensione;
+    return risultato;
+}
+
+}  // namespace sirvela

@@ -1,0 +1,25 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace sirvela::test {
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class CartellaTemporanea {
+  public:
+    CartellaTemporanea();
+    ~CartellaTemporanea();
+    const std::filesystem::path& Percorso() const { return percorso_; }
+    std::filesystem::path operator/(const std::string& nome) const { return percorso_ / nome; }
+
+  private:
+    std::filesystem::path percorso_;
+};
+
+std::vector<std::uint8_t> LeggiByte(const std::filesystem::path& p);
+void ScriviByte(const std::filesystem::path& p, const std::vector<std::uint8_t>& dati);
+void ScriviTesto(const std::filesystem::path& p, const std::string& testo);
+
+}  // namespace sirvela::test
