@@ -8,11 +8,20 @@ namespace {
 template <typename Valori, typename Fn>
 bool PerOgniValore(Valori& v, Fn&& fn) {
     for (auto& set : v)
-        for (double* d :
-             {&set.XPrimaCol, &set.YPrimaCol, &set.DistanzaSegniOriz, &set.DistanzaSegniVert,
-              &set.ScrittaX, &set.ScrittaY, &set.DistanzaColOriz, &set.DistanzaColVert,
-              &set.LarghezzaOvale, &set.AltezzaOvale})
+        for (auto* d : {&set.XPrimaCol, &set.YPrimaCol, &set.DistanzaSegniOriz,
+                        &set.DistanzaSegniVert, &set.ScrittaX, &set.ScrittaY, &set.DistanzaColOriz,
+                        &set.DistanzaColVert, &set.LarghezzaOvale, &set.AltezzaOvale})
             if (!fn(*d)) return false;
+    return true;
+}
+
+// A field cut short keeps its previous value: half a double or half a name is worse than
+// the default.
+template <typename T, typename Leggi>
+bool Intero(T& campo, Leggi&& leggi) {
+    T letto = campo;
+    if (!leggi(letto)) return false;
+    campo = std::move(letto);
     return true;
 }
 
@@ -21,14 +30,14 @@ bool PerOgniValore(Valori& v, Fn&& fn) {
 bool TTaratura::Salva(TScrittore& s) const {
     if (!(s.ScriviBool(StampaScritta) && s.ScriviBool(Orizzontale) && s.ScriviBool(Ulteriore)))
         return false;
-    auto copia = Valori;
-    return PerOgniValore(copia, [&](double& d) { return s.ScriviDouble(d); });
+    return PerOgniValore(Valori, [&](const double& d) { return s.ScriviDouble(d); });
 }
 
 bool TTaratura::Carica(TLettore& l) {
-    if (!(l.LeggiBool(StampaScritta) && l.LeggiBool(Orizzontale) && l.LeggiBool(Ulteriore)))
-        return false;
-    return PerOgniValore(Valori, [&](double& d) { return l.LeggiDouble(d); });
+    auto flag = [&](bool& b) { return Intero(b, [&](bool& v) { return l.LeggiBool(v); }); };
+    if (!(flag(StampaScritta) && flag(Orizzontale) && flag(Ulteriore))) return false;
+    return PerOgniValore(
+        Valori, [&](double& d) { return Intero(d, [&](double& v) { return l.LeggiDouble(v); }); });
 }
 
 bool TImpTabulato::Salva(TScrittore& s) const {
@@ -38,9 +47,13 @@ bool TImpTabulato::Salva(TScrittore& s) const {
 }
 
 bool TImpTabulato::Carica(TLettore& l) {
-    return l.LeggiI32(SpaziaturaOrizzontale) && l.LeggiI32(SpaziaturaVerticale) &&
-           l.LeggiStringaCorta(Carattere.Nome) && l.LeggiI32(Carattere.Dimensione) &&
-           l.LeggiU8(Carattere.Stile);
+    auto i32 = [&](std::int32_t& c) {
+        return Intero(c, [&](std::int32_t& v) { return l.LeggiI32(v); });
+    };
+    return i32(SpaziaturaOrizzontale) && i32(SpaziaturaVerticale) &&
+           Intero(Carattere.Nome, [&](std::string& v) { return l.LeggiStringaCorta(v); }) &&
+           i32(Carattere.Dimensione) &&
+           Intero(Carattere.Stile, [&](std::uint8_t& v) { return l.LeggiU8(v); });
 }
 
 }  // namespace sirvela

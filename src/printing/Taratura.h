@@ -33,6 +33,7 @@ struct TTaratura {
 
     void Predefiniti() { *this = TTaratura{}; }
     bool Salva(TScrittore& s) const;
+    // Field by field; stops at the first one cut short, which keeps its previous value.
     bool Carica(TLettore& l);
     bool operator==(const TTaratura&) const = default;
 };
@@ -54,6 +55,7 @@ struct TImpTabulato {
     TCarattere Carattere;
 
     bool Salva(TScrittore& s) const;
+    // Field by field; stops at the first one cut short, which keeps its previous value.
     bool Carica(TLettore& l);
     bool operator==(const TImpTabulato&) const = default;
 };
