@@ -85,4 +85,17 @@ bool TArchivio::Esiste(std::int32_t anno, int numero) const {
     return false;
 }
 
+TEsitoRipristino RipristinaArchivi(TArchivio& archivio) {
+    TEsitoRipristino esito;
+    if (archivio.Carica(true)) {
+        esito.Ripristinato = true;
+        esito.Messaggi.emplace_back(archivio.Salva(false) ? kArchiviRipristinati
+                                                          : kErroreSalvaArchivi);
+        return esito;
+    }
+    esito.Messaggi.emplace_back(kErroreRipristinoArchivi);
+    if (!archivio.Carica(false)) esito.Messaggi.emplace_back(kErroreCaricaArchivi);
+    return esito;
+}
+
 }  // namespace sirvela

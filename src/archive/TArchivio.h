@@ -14,6 +14,11 @@ class TScrittore;
 inline constexpr const char* kErroreCaricaArchivi = "Impossibile caricare gli archivi";
 inline constexpr const char* kErroreSalvaArchivi = "Impossibile salvare gli archivi";
 inline constexpr const char* kErroreRipristinoArchivi = "Impossibile ripristinare gli archivi.";
+inline constexpr const char* kArchiviRipristinati =
+    "Gli archivi sono stati ripristinati correttamente.";
+inline constexpr const char* kSalvataggioCompletato = "Salvataggio completato con successo.";
+inline constexpr const char* kInserireDiscoArchivi =
+    "Inserire il disco contenente gli archivi e premere OK";
 
 // One contest: its number in the year, the year and the pilots at positions 1..8 (0 = not
 // given). Stored as 13 bytes: Numero, Anno (int32), Vincente.
@@ -54,7 +59,8 @@ class TArchivio {
   public:
     std::vector<TEstrazione> Estrazioni;
     TClasseDiEstrazioni Selezione;
-    // Where the restore command reads the backup copy; the original read a floppy.
+    // The backup copy the restore command reads (a fixed floppy file in older setups); empty
+    // until the user names one, and then the restore simply fails.
     std::filesystem::path FileRipristino;
 
     static std::filesystem::path FileLocale();  // <program folder>/Archivi/sirarch.dat
@@ -78,5 +84,14 @@ class TArchivio {
     int Inserisce(const TEstrazione& e);
     bool Esiste(std::int32_t anno, int numero) const;
 };
+
+struct TEsitoRipristino {
+    bool Ripristinato = false;          // the archive in memory is the backup copy
+    std::vector<std::string> Messaggi;  // to show, in order
+};
+
+// Loads the backup copy; on success it replaces the local file, otherwise the local file is
+// loaded again. A local save that fails is reported instead of the success message.
+TEsitoRipristino RipristinaArchivi(TArchivio& archivio);
 
 }  // namespace sirvela
