@@ -38,7 +38,9 @@ class TGestoreEventi {
     void AggiungiEstrazione(const int* valori, int n) {
         AggiungiEstrazione(std::span<const int>(valori, n < 0 ? 0 : static_cast<std::size_t>(n)));
     }
-    const TEvento& Evento(int pilota) const { return Eventi[static_cast<std::size_t>(pilota - 1)]; }
+    const TEvento& Evento(int pilota) const {
+        return Eventi.at(static_cast<std::size_t>(pilota - 1));
+    }
 };
 
 // Per-position statistics of the pilots over the selected complete contests.
@@ -49,9 +51,9 @@ class TGestore90Numeri {
 
     // Runs once on a fresh object.
     void Calcola();
-    // Position 1..8.
+    // Position 1..8; anything else throws std::out_of_range.
     const TGestoreEventi& Posizione(int posizione) const {
-        return Gestori[static_cast<std::size_t>(posizione - 1)];
+        return Gestori.at(static_cast<std::size_t>(posizione - 1));
     }
 
     std::array<TGestoreEventi, 8> Gestori;
