@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "conditions/TCondizione.h"
+#include "conditions/TValoriAmmessi.h"
 #include "core/Colonna.h"
 
 // Small bit helpers shared by the condition kinds: a column's positions as an 8-bit mask
@@ -51,6 +53,25 @@ inline unsigned MascheraNonVuoti(const TColonna& c) {
     unsigned m = 0;
     for (int i = 0; i < 8; ++i) m |= static_cast<unsigned>(c[i] != 0) << i;
     return m;
+}
+
+// The test of one category on a value that may be missing (negative): an active category
+// never accepts a missing value; an inactive one accepts everything.
+inline bool Ammesso(const TValoriAmmessi& t, int principale, int secondario) {
+    if (!t.Attivo) return true;
+    if (principale < 0) return false;
+    return t.Accetta(principale, secondario);
+}
+
+// Punti Tra contribution of one active category; a missing value adds nothing.
+inline void Tra(const TValoriAmmessi& t, int principale, int secondario) {
+    if (t.Attivo && principale >= 0) t.AggiungiTra(principale, secondario);
+}
+
+// Appends one category's pair to the values of a column.
+inline void Metti(TValoriColonna& v, int principale, int secondario) {
+    if (v.Quante >= TValoriColonna::kMassimo) return;
+    v.Valori[static_cast<std::size_t>(v.Quante++)] = {principale, secondario};
 }
 
 }  // namespace sirvela::calcoli
