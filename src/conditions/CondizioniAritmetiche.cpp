@@ -4,6 +4,7 @@
 
 #include "conditions/CalcoliColonna.h"
 #include "core/FlussoBinario.h"
+#include "core/TDatiSistema.h"
 
 namespace sirvela {
 
@@ -88,31 +89,48 @@ void TCondSomme::CalcolaValori(const TColonna& c, TValoriColonna& valori) const 
     Metti(valori, v.Dispari, 0);
 }
 
-void TCondSomme::AzzeraStatistiche() {
-    // One row per interval of each list, plus "Altri".
-    const TIntervalliAmmessi* liste[3] = {&Tutti, &Pari, &Dispari};
-    StatArchivio.assign(3, {});
-    StatColonne.assign(3, {});
-    for (std::size_t k = 0; k < 3; ++k) {
-        StatArchivio[k].Inizializza(liste[k]->Conta());
-        StatColonne[k].Inizializza(liste[k]->Conta());
+std::array<int, 3> TCondSomme::Righe(const TColonna& c) const {
+    const TSomme v = Calcola(c);
+    return {RigaIntervallo(Tutti, v.Totale), RigaIntervallo(Pari, v.Pari),
+            RigaIntervallo(Dispari, v.Dispari)};
+}
+
+void TCondSomme::AnalisiArchivio() {
+    if (StatArchivio.size() < 3) AzzeraStatistiche();
+    StatArchivio[0].Inizializza(Tutti.Conta());
+    StatArchivio[1].Inizializza(Pari.Conta());
+    StatArchivio[2].Inizializza(Dispari.Conta());
+    if (!Proprietario) return;
+    const TArchivio& archivio = Proprietario->Archivio;
+    for (int k = 0; k < archivio.Quante(); ++k) {
+        const TEstrazione& e = archivio[k];
+        if (!archivio.Selezione.Contiene(e, k)) continue;
+        const std::array<int, 3> righe = Righe(e.Vincente);
+        for (std::size_t i = 0; i < 3; ++i) StatArchivio[i].Aggiungi(righe[i], 0, true);
     }
 }
 
-void TCondSomme::AnalisiEstrazione(const TColonna& risultato) {
-    if (StatArchivio.size() < 3) AzzeraStatistiche();
-    const TSomme v = Calcola(risultato);
-    StatArchivio[0].Aggiungi(RigaIntervallo(Tutti, v.Totale), 0, true);
-    StatArchivio[1].Aggiungi(RigaIntervallo(Pari, v.Pari), 0, true);
-    StatArchivio[2].Aggiungi(RigaIntervallo(Dispari, v.Dispari), 0, true);
+void TCondSomme::AnalisiEstrazione(const TColonna& colonna) {
+    if (StatArchivio.size() < 3 || StatColonne.size() < 3) AzzeraStatistiche();
+    const std::array<int, 3> righe = Righe(colonna);
+    const TIntervalliAmmessi* liste[3] = {&Tutti, &Pari, &Dispari};
+    for (std::size_t i = 0; i < 3; ++i) {
+        StatArchivio[i].Aggiungi(righe[i], 0, false);
+        // "Altri" is never accepted; an interval is, as Accetta would take it.
+        const TIntervalliAmmessi& l = *liste[i];
+        bool accettata = !l.Attivo;
+        if (!accettata && righe[i] < l.Conta()) {
+            const int tipo = l.Intervalli[static_cast<std::size_t>(righe[i])].Tipo;
+            accettata = tipo == 1 || tipo == 2;
+        }
+        if (accettata) StatColonne[i].Aggiungi(righe[i], 0, false);
+    }
 }
 
 void TCondSomme::AnalisiColonna(const TColonna& colonna) {
     if (StatColonne.size() < 3) AzzeraStatistiche();
-    const TSomme v = Calcola(colonna);
-    StatColonne[0].Aggiungi(RigaIntervallo(Tutti, v.Totale), 0, false);
-    StatColonne[1].Aggiungi(RigaIntervallo(Pari, v.Pari), 0, false);
-    StatColonne[2].Aggiungi(RigaIntervallo(Dispari, v.Dispari), 0, false);
+    const std::array<int, 3> righe = Righe(colonna);
+    for (std::size_t i = 0; i < 3; ++i) StatColonne[i].Aggiungi(righe[i], 0, false);
 }
 
 // ---------------------------------------------------------------------------------------------

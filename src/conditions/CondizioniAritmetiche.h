@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 
 #include "conditions/TCondizione.h"
@@ -38,8 +39,10 @@ class TCondSomme : public TCondizione {
     bool Carica(TLettore& l) override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
-    void AzzeraStatistiche() override;
-    void AnalisiEstrazione(const TColonna& risultato) override;
+    // The statistics count interval rows, not sums: the row of each list for a column.
+    std::array<int, 3> Righe(const TColonna& c) const;
+    void AnalisiArchivio() override;
+    void AnalisiEstrazione(const TColonna& colonna) override;
     void AnalisiColonna(const TColonna& colonna) override;
 };
 

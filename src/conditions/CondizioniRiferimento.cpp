@@ -85,7 +85,21 @@ void TCondRipetizioni::CalcolaValori(const TColonna& c, TValoriColonna& valori) 
 }
 
 void TCondRipetizioni::AnalisiArchivio() {
-    TCondizione::AnalisiArchivio();
+    if (StatArchivio.size() < 2) AzzeraStatistiche();
+    StatArchivio[0].Inizializza(UnaPrecedente.Massimo);
+    StatArchivio[1].Inizializza(DuePrecedenti.Massimo);
+    if (!Proprietario) return;
+    const TArchivio& archivio = Proprietario->Archivio;
+    TValoriColonna v;
+    for (int k = 0; k < archivio.Quante(); ++k) {
+        const TEstrazione& e = archivio[k];
+        if (!archivio.Selezione.Contiene(e, k)) continue;
+        CalcolaValoriFinoA(e.Vincente, k, v);
+        // A contest without the results before it has nothing to count.
+        for (std::size_t i = 0; i < 2; ++i)
+            if (v.Valori[i].Principale >= 0)
+                StatArchivio[i].Aggiungi(v.Valori[i].Principale, v.Valori[i].Secondario, true);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
