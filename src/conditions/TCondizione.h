@@ -110,6 +110,9 @@ class TCondizione {
     // The values of every category for a column, computed as Valuta computes them, with no
     // side effect. Kinds without such values (containers, Quadro, Punti Tra) report none.
     virtual void CalcolaValori(const TColonna& c, TValoriColonna& valori) const;
+    // The values of the archived contest at a list index, as the archive walks see them
+    // (default: CalcolaValori on its result).
+    virtual void CalcolaValoriEstrazione(int indice, TValoriColonna& valori) const;
 
     // Statistics holders: per category one over the archive and one over the columns.
     std::vector<T_FrequenzeRitardi> StatArchivio;

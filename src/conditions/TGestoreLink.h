@@ -20,6 +20,7 @@ struct TElemTraLink {
     std::string Etichetta;  // built from the condition's Percorso and the category name
     TCondizione* Condizione = nullptr;
     TValoriAmmessi* Valori = nullptr;
+    TTabellaValori* Tabella = nullptr;  // which table of Valori (main or secondary)
     TIntervalliAmmessi* Intervalli = nullptr;
     int Minimo = 0;  // Punti Tra group examination: lowest and highest accepted value
     int Massimo = 0;
@@ -52,7 +53,14 @@ class TGruppoLink {
 
     // One error of level L: at most L per level and column.
     bool Registra(int livello);
-    void Azzera();  // per column
+    void Azzera();  // per column: only the levels this column touched
+
+  private:
+    friend class TGestoreLink;
+    std::array<std::uint8_t, 256> toccati_{};  // levels registered since the last Azzera
+    int quantiToccati_ = 0;
+    std::uint32_t* sporchi_ = nullptr;  // the manager's mask of groups to reset
+    std::uint32_t bit_ = 0;
 };
 
 // The 26 link groups and the overall accepted error totals of a system.
@@ -72,6 +80,9 @@ class TGestoreLink {
     TDatiSistema* Proprietario;
 
     TGruppoLink* Gruppo(char lettera);  // null outside 'A'..'Z'
+    const TGruppoLink* Gruppo(char lettera) const;
+    // One error of a level in a letter's group; refused for a letter outside 'A'..'Z'.
+    bool RegistraErrore(char lettera, int livello);
     void Esamina();
     void AggiornaStato();
     void Azzera();
@@ -82,6 +93,17 @@ class TGestoreLink {
     bool Carica(TLettore& l);
     // The recovery dialog's copy: the 26 tables, the overall table and the changed flag.
     void CopiaDa(const TGestoreLink& altro);
+    // The recovery dialog's test of whether the last statistics belong to the settings shown:
+    // same letters in use, same levels and sums per letter and overall, at least one letter,
+    // and this copy unchanged.
+    bool Confronta(const TGestoreLink& originale) const;
+    // No error count above `massimo` is accepted by the table (a column cannot collect more).
+    static bool EntroMassimo(const TValoriAmmessi& tabella, int massimo);
+
+  private:
+    std::array<TGruppoLink*, 26> inUso_{};  // the groups of LettereInUso, in order
+    int quanteInUso_ = 0;
+    std::uint32_t sporchi_ = 0;  // groups registered into since the last Azzera
 };
 
 }  // namespace sirvela

@@ -8,7 +8,9 @@
 
 namespace sirvela {
 
+class TCondPariDispari;
 class TCondPuntiTra;
+class TCondSomme;
 class TDatiSistema;
 class TLettore;
 class TScrittore;
@@ -40,6 +42,12 @@ class TInsiemeCondizioni {
     bool Verifica(const TColonna& c);
     bool Salva(TScrittore& s) const;
     bool Carica(TLettore& l);
+
+  private:
+    // The slots the column test reaches directly.
+    TCondSomme* somme_ = nullptr;
+    TCondPariDispari* pariDispari_ = nullptr;
+    TCondPuntiTra* puntiTra_ = nullptr;
 };
 
 }  // namespace sirvela
