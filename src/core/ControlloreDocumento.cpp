@@ -133,8 +133,9 @@ void TControlloreDocumento::Cancella() {
             return;
         }
     }
-    int risposta = messaggi_.Mostra("Conferma", "Vuoi Cancellare " + NomeSenzaCartella(*scelto) + "?",
-                                    PulsanteSi | PulsanteNo | PulsanteAnnulla);
+    int risposta =
+        messaggi_.Mostra("Conferma", "Vuoi Cancellare " + NomeSenzaCartella(*scelto) + "?",
+                         PulsanteSi | PulsanteNo | PulsanteAnnulla);
     if (risposta != PulsanteSi) return;
     std::error_code ec;
     if (!std::filesystem::remove(*scelto, ec) || ec) messaggi_.Errore(kErroreCancellaSistema);

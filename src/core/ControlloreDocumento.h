@@ -9,7 +9,7 @@ namespace sirvela {
 
 // What the window showing the document must do after a command.
 class IVistaDocumento {
-public:
+  public:
     virtual ~IVistaDocumento() = default;
     // Title, selectors, counts, menu states.
     virtual void RidisegnaTutto() = 0;
@@ -19,7 +19,7 @@ public:
 
 // The commands of the menu "Sistemi", shared by the desktop program and the command line.
 class TControlloreDocumento {
-public:
+  public:
     TControlloreDocumento(T_Sistema& sistema, IMessaggi& messaggi, ISceltaFile& file,
                           IVistaDocumento* vista = nullptr);
 
@@ -40,9 +40,10 @@ public:
     void ImpostaCommento(const std::vector<std::string>& righe);
     // "Partecipanti" on "OK": empty lines are dropped from `righe`; returns the message to show
     // (the dialog then stays open) or an empty text when the values were taken.
-    std::string ImpostaPartecipanti(int numero, bool specificaNomi, std::vector<std::string>& righe);
+    std::string ImpostaPartecipanti(int numero, bool specificaNomi,
+                                    std::vector<std::string>& righe);
 
-private:
+  private:
     bool SalvaConNome(const std::string& cartella, const std::string& nome,
                       const std::string& domandaSovrascrittura);
     void Ridisegna();

@@ -10,7 +10,9 @@ namespace sirvela {
 
 T_Sistema::T_Sistema() : NomeFile(NomeNuovoSistema()) {}
 
-std::string T_Sistema::NomeNuovoSistema() { return (CartellaSistemi() / "SenzaNome.Sst").string(); }
+std::string T_Sistema::NomeNuovoSistema() {
+    return (CartellaSistemi() / "SenzaNome.Sst").string();
+}
 
 void T_Sistema::Nuovo() {
     NomeFile = NomeNuovoSistema();
@@ -31,7 +33,8 @@ void T_Sistema::Nuovo() {
 bool SalvaListaStringhe(TScrittore& s, const std::vector<std::string>& righe) {
     for (const auto& r : righe) {
         const std::string byte = ACp1252(r);
-        if (!s.ScriviI32(static_cast<std::int32_t>(byte.size())) || !s.Scrivi(byte.data(), byte.size()))
+        if (!s.ScriviI32(static_cast<std::int32_t>(byte.size())) ||
+            !s.Scrivi(byte.data(), byte.size()))
             return false;
     }
     return s.ScriviI32(-1);
@@ -56,11 +59,12 @@ bool CaricaListaStringhe(TLettore& l, std::vector<std::string>& righe) {
 }
 
 bool T_Sistema::SalvaSistema(TScrittore& s) {
-    bool ok = s.ScriviI32(VersioneFormato) && Dati.Pronostico.Salva(s) && s.ScriviI32(Dati.Concorso) &&
-              Dati.Condizioni->Salva(s) && Dati.Recuperi->Salva(s) && Dati.Sorgente.Salva(s) &&
-              Dati.ImpSviluppo.Salva(s) && SalvaListaStringhe(s, Commento) &&
-              SalvaListaStringhe(s, Partecipanti) && s.ScriviI32(NumPartecipanti) &&
-              s.ScriviBool(SpecificaNomi) && Dati.Archivio.Selezione.Salva(s);
+    bool ok = s.ScriviI32(VersioneFormato) && Dati.Pronostico.Salva(s) &&
+              s.ScriviI32(Dati.Concorso) && Dati.Condizioni->Salva(s) && Dati.Recuperi->Salva(s) &&
+              Dati.Sorgente.Salva(s) && Dati.ImpSviluppo.Salva(s) &&
+              SalvaListaStringhe(s, Commento) && SalvaListaStringhe(s, Partecipanti) &&
+              s.ScriviI32(NumPartecipanti) && s.ScriviBool(SpecificaNomi) &&
+              Dati.Archivio.Selezione.Salva(s);
     if (ok && Dati.SalvaColonne) ok = s.ScriviU8(1) && Dati.Colonne.ScriviSuFile(s);
     return ok;
 }
@@ -81,11 +85,11 @@ bool T_Sistema::CaricaSistema(TLettore& l) {
     std::int32_t versione = VersioneFormato;
     bool ok = l.LeggiI32(versione);
     if (ok) VersioneFormato = versione;
-    ok = ok && Dati.Pronostico.Carica(l) && l.LeggiI32(Dati.Concorso) && Dati.Condizioni->Carica(l) &&
-         Dati.Recuperi->Carica(l) && Dati.Sorgente.Carica(l) && Dati.ImpSviluppo.Carica(l) &&
-         CaricaListaStringhe(l, Commento) && CaricaListaStringhe(l, Partecipanti) &&
-         l.LeggiI32(NumPartecipanti) && l.LeggiBool(SpecificaNomi) &&
-         Dati.Archivio.Selezione.Carica(l);
+    ok = ok && Dati.Pronostico.Carica(l) && l.LeggiI32(Dati.Concorso) &&
+         Dati.Condizioni->Carica(l) && Dati.Recuperi->Carica(l) && Dati.Sorgente.Carica(l) &&
+         Dati.ImpSviluppo.Carica(l) && CaricaListaStringhe(l, Commento) &&
+         CaricaListaStringhe(l, Partecipanti) && l.LeggiI32(NumPartecipanti) &&
+         l.LeggiBool(SpecificaNomi) && Dati.Archivio.Selezione.Carica(l);
     std::uint8_t flag = 0;
     if (ok && !l.FineFile() && l.LeggiU8(flag) && flag != 0) {
         ok = Dati.Colonne.LeggiDaFile(l);
@@ -103,6 +107,8 @@ bool T_Sistema::CaricaSistema(const std::filesystem::path& percorso) {
     return CaricaSistema(l);
 }
 
-std::string T_Sistema::Titolo() const { return TitoloProgramma(VersioneFormato, NomeFile); }
+std::string T_Sistema::Titolo() const {
+    return TitoloProgramma(VersioneFormato, NomeFile);
+}
 
 }  // namespace sirvela

@@ -17,7 +17,7 @@ inline constexpr const char* kErroreCancellaSistema = "Impossibile Cancellare Il
 
 // The open document: lives from start-up to exit and is reset or refilled in place.
 class T_Sistema {
-public:
+  public:
     T_Sistema();
 
     TDatiSistema Dati;

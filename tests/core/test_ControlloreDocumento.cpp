@@ -16,7 +16,7 @@ struct VistaContata : IVistaDocumento {
 };
 
 class Controllore : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         vecchia_ = CartellaProgramma;
         CartellaProgramma = dir.Percorso();

@@ -25,7 +25,7 @@ bool FiniscePer(const std::vector<std::uint8_t>& dati, const std::vector<std::ui
 }
 
 class Sistema : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         vecchia_ = CartellaProgramma;
         CartellaProgramma = dir.Percorso();
@@ -46,8 +46,8 @@ TEST_F(Sistema, NewSystemWithoutColumnsEndsWithTheListsAndTheSelection) {
     s.Dati.SalvaColonne = false;
     s.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});  // not written without SalvaColonne
     auto dati = Salvato(s);
-    EXPECT_TRUE(FiniscePer(dati, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1, 0, 0, 0, 1, 1,
-                                  1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_TRUE(FiniscePer(dati, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1,    0,   0, 0,
+                                  1,    1,    1,    0,    0,    0,    0xFF, 0xFF, 0xFF, 0xFF}));
     // version, forecast, contest, then the conditions start with slot 1's type byte
     EXPECT_EQ(dati[0], 100);
     EXPECT_EQ(dati[1620], 1);
@@ -194,7 +194,8 @@ TEST_F(Sistema, TruncatedOrDamagedFilesNeverCrashOrHang) {
     T_Sistema s;
     s.Commento = {"riga"};
     s.Partecipanti = {"a", "b"};
-    for (int i = 0; i < 20; ++i) s.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, static_cast<std::uint8_t>(8 + i)});
+    for (int i = 0; i < 20; ++i)
+        s.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, static_cast<std::uint8_t>(8 + i)});
     const auto dati = Salvato(s);
     T_Sistema r;
     for (std::size_t n = 0; n < dati.size(); n += (n < 2000 ? 1 : 97)) {

@@ -10,7 +10,7 @@ namespace sirvela::test {
 
 // A message box answered from a queue; remembers what it was asked.
 class TMessaggiFinti : public IMessaggi {
-public:
+  public:
     struct Domanda {
         std::string Titolo, Testo;
         int Pulsanti = 0;
@@ -31,14 +31,14 @@ public:
 
 // File dialogs answered from a queue (an empty optional = cancelled).
 class TSceltaFileFinta : public ISceltaFile {
-public:
+  public:
     std::deque<std::optional<std::string>> Risposte;
     std::vector<TRichiestaFile> Richieste;
 
     std::optional<std::string> Apri(const TRichiestaFile& r) override { return Rispondi(r); }
     std::optional<std::string> Salva(const TRichiestaFile& r) override { return Rispondi(r); }
 
-private:
+  private:
     std::optional<std::string> Rispondi(const TRichiestaFile& r) {
         Richieste.push_back(r);
         if (Risposte.empty()) return std::nullopt;
