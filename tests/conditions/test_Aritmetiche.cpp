@@ -91,20 +91,6 @@ TEST(Aritmetiche, TotalDistanceBeyondTheTableIsNeverAccepted) {
     EXPECT_TRUE(dist.Valuta(Col({1, 2, 3, 4, 5, 6, 7, 8})));
 }
 
-TEST(Aritmetiche, FirstRejectingCategoryDecidesInListedOrder) {
-    TDatiSistema d;
-    TCondBaricentri bar(&d);
-    // 1..8 has means 4, 5, 4: the even mean is refused.
-    Ammetti(bar.Tutti.Principale, {4});
-    Ammetti(bar.Pari.Principale, {6});
-    Ammetti(bar.Dispari.Principale, {4});
-    bar.AggiornaStato();
-    EXPECT_FALSE(bar.Valuta(Col({1, 2, 3, 4, 5, 6, 7, 8})));
-    Ammetti(bar.Pari.Principale, {5});
-    bar.AggiornaStato();
-    EXPECT_TRUE(bar.Valuta(Col({1, 2, 3, 4, 5, 6, 7, 8})));
-}
-
 TEST(Aritmetiche, EveryActiveCategoryFeedsPuntiTraBeforeAnyTest) {
     TDatiSistema d;
     TCondPuntiTra& tra = AccendiTra(d);
@@ -272,16 +258,6 @@ TEST(Aritmetiche, PariDispariFastPathAndClearing) {
         EXPECT_TRUE(altro.Attivo);
         EXPECT_FALSE(altro.VerificaRapida);
     }
-}
-
-TEST(Aritmetiche, PariDispariSecondaryIsTheLongestRun) {
-    TDatiSistema d;
-    TCondPariDispari pd(&d);
-    AmmettiDa(pd.Pari.Principale, 0, 8);
-    Ammetti(pd.Pari.Secondaria, {3});
-    pd.AggiornaStato();
-    EXPECT_TRUE(pd.Valuta(Col({2, 4, 6, 1, 3, 8, 5, 10})));   // even runs 3, 1, 1
-    EXPECT_FALSE(pd.Valuta(Col({2, 4, 1, 6, 3, 8, 5, 10})));  // longest even run 2
 }
 
 TEST(Aritmetiche, SommeStatisticsCountIntervalRows) {
