@@ -84,6 +84,13 @@ void TCondRipetizioni::CalcolaValori(const TColonna& c, TValoriColonna& valori) 
     CalcolaValoriFinoA(c, Proprietario ? Proprietario->Archivio.Quante() : 0, valori);
 }
 
+void TCondRipetizioni::CalcolaValoriEstrazione(int indice, TValoriColonna& valori) const {
+    if (const TColonna* r = Risultato(indice))
+        CalcolaValoriFinoA(*r, indice, valori);
+    else
+        valori.Quante = 0;
+}
+
 void TCondRipetizioni::AnalisiArchivio() {
     if (StatArchivio.size() < 2) AzzeraStatistiche();
     StatArchivio[0].Inizializza(UnaPrecedente.Massimo);
@@ -94,11 +101,14 @@ void TCondRipetizioni::AnalisiArchivio() {
     for (int k = 0; k < archivio.Quante(); ++k) {
         const TEstrazione& e = archivio[k];
         if (!archivio.Selezione.Contiene(e, k)) continue;
-        CalcolaValoriFinoA(e.Vincente, k, v);
+        CalcolaValoriEstrazione(k, v);
         // A contest without the results before it has nothing to count.
-        for (std::size_t i = 0; i < 2; ++i)
-            if (v.Valori[i].Principale >= 0)
-                StatArchivio[i].Aggiungi(v.Valori[i].Principale, v.Valori[i].Secondario, true);
+        for (int i = 0; i < v.Quante && i < 2; ++i) {
+            const auto& coppia = v.Valori[static_cast<std::size_t>(i)];
+            if (coppia.Principale >= 0)
+                StatArchivio[static_cast<std::size_t>(i)].Aggiungi(coppia.Principale,
+                                                                   coppia.Secondario, true);
+        }
     }
 }
 

@@ -34,7 +34,9 @@ class TCondRipetizioni : public TCondizione {
     bool Salva(TScrittore& s) const override;
     bool Carica(TLettore& l) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
-    // Each selected contest against the two contests before it in the list.
+    // An archived contest is compared with the two contests before it in the list.
+    void CalcolaValoriEstrazione(int indice, TValoriColonna& valori) const override;
+    // As the base walk, but a contest without the results before it is not counted.
     void AnalisiArchivio() override;
 
   private:

@@ -86,25 +86,8 @@ TValoriAmmessi::TValoriAmmessi(TDatiSistema* proprietario, std::uint16_t massimo
                                bool secondariaAbilitata)
     : SecondariaAbilitata(secondariaAbilitata), Massimo(massimo), Proprietario(proprietario) {}
 
-namespace {
-// One table's verdict on one value; a recovery value costs an error in the table's link.
-inline bool VerdettoTabella(const TTabellaValori& t, int valore, int massimo,
-                            TDatiSistema* proprietario) {
-    if (static_cast<unsigned>(valore) > static_cast<unsigned>(Ultima(massimo))) return false;
-    const TVoceValore voce = t.Voci[static_cast<unsigned>(valore)];
-    if (voce.Stato == 1) return true;
-    if (voce.Stato == 2) return RegistraNelGruppo(proprietario, t.LetteraLink, voce.Livello);
-    return false;
-}
-}  // namespace
-
-bool TValoriAmmessi::Accetta(int principale, int secondario) const {
-    if (!Attivo) return true;
-    if (Principale.Attiva && !VerdettoTabella(Principale, principale, Massimo, Proprietario))
-        return false;
-    if (Secondaria.Attiva && !VerdettoTabella(Secondaria, secondario, Massimo, Proprietario))
-        return false;
-    return true;
+bool TValoriAmmessi::RegistraRecupero(TDatiSistema* proprietario, char lettera, int livello) {
+    return RegistraNelGruppo(proprietario, lettera, livello);
 }
 
 void TValoriAmmessi::AggiungiTra(int principale, int secondario) const {

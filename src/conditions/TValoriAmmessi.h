@@ -55,8 +55,14 @@ class TValoriAmmessi {
     TDatiSistema* Proprietario;
 
     // The column test of one category; recovery values register errors in their link group.
-    // A value outside 0..1000 is never accepted.
-    bool Accetta(int principale, int secondario) const;
+    // A value outside 0..Massimo is never accepted. Inline: it runs for every category of
+    // every condition tested.
+    bool Accetta(int principale, int secondario) const {
+        if (!Attivo) return true;
+        if (Principale.Attiva && !Verdetto(Principale, principale)) return false;
+        if (Secondaria.Attiva && !Verdetto(Secondaria, secondario)) return false;
+        return true;
+    }
     // Adds the values to the Punti Tra totals of the tables' groups.
     void AggiungiTra(int principale, int secondario) const;
     // Recomputes the Attiva flags and Attivo under the condition's switch.
@@ -70,6 +76,19 @@ class TValoriAmmessi {
     int DimensioneRecord() const { return 2 * (2 * Massimo + 12) + 4; }
     // Copies the user's settings (tables, Campo), not the owner.
     void CopiaDa(const TValoriAmmessi& altra);
+
+    // One error of a level in a letter's link group of the system; false when refused.
+    static bool RegistraRecupero(TDatiSistema* proprietario, char lettera, int livello);
+
+  private:
+    bool Verdetto(const TTabellaValori& t, int valore) const {
+        const auto v = static_cast<unsigned>(valore);
+        if (v > Massimo || v >= TTabellaValori::kValori) return false;
+        const TVoceValore voce = t.Voci[v];
+        if (voce.Stato == 1) return true;
+        if (voce.Stato == 2) return RegistraRecupero(Proprietario, t.LetteraLink, voce.Livello);
+        return false;
+    }
 };
 
 struct TIntervallo {

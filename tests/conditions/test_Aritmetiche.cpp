@@ -91,20 +91,6 @@ TEST(Aritmetiche, TotalDistanceBeyondTheTableIsNeverAccepted) {
     EXPECT_TRUE(dist.Valuta(Col({1, 2, 3, 4, 5, 6, 7, 8})));
 }
 
-TEST(Aritmetiche, FirstRejectingCategoryDecidesInListedOrder) {
-    TDatiSistema d;
-    TCondBaricentri bar(&d);
-    // 1..8 has means 4, 5, 4: the even mean is refused.
-    Ammetti(bar.Tutti.Principale, {4});
-    Ammetti(bar.Pari.Principale, {6});
-    Ammetti(bar.Dispari.Principale, {4});
-    bar.AggiornaStato();
-    EXPECT_FALSE(bar.Valuta(Col({1, 2, 3, 4, 5, 6, 7, 8})));
-    Ammetti(bar.Pari.Principale, {5});
-    bar.AggiornaStato();
-    EXPECT_TRUE(bar.Valuta(Col({1, 2, 3, 4, 5, 6, 7, 8})));
-}
-
 TEST(Aritmetiche, EveryActiveCategoryFeedsPuntiTraBeforeAnyTest) {
     TDatiSistema d;
     TCondPuntiTra& tra = AccendiTra(d);
@@ -274,12 +260,37 @@ TEST(Aritmetiche, PariDispariFastPathAndClearing) {
     }
 }
 
-TEST(Aritmetiche, PariDispariSecondaryIsTheLongestRun) {
+TEST(Aritmetiche, SommeStatisticsCountIntervalRows) {
     TDatiSistema d;
-    TCondPariDispari pd(&d);
-    AmmettiDa(pd.Pari.Principale, 0, 8);
-    Ammetti(pd.Pari.Secondaria, {3});
-    pd.AggiornaStato();
-    EXPECT_TRUE(pd.Valuta(Col({2, 4, 6, 1, 3, 8, 5, 10})));   // even runs 3, 1, 1
-    EXPECT_FALSE(pd.Valuta(Col({2, 4, 1, 6, 3, 8, 5, 10})));  // longest even run 2
+    d.Archivio.Estrazioni.clear();
+    for (const TColonna& r : {Col({1, 2, 3, 4, 5, 6, 7, 8}), Col({23, 22, 21, 20, 19, 18, 17, 16}),
+                              Col({1, 2, 3, 4, 5, 6, 7, 9}), Col({2, 4, 6, 8, 10, 12, 14, 16})}) {
+        TEstrazione e;
+        e.Vincente = r;
+        d.Archivio.Estrazioni.push_back(e);
+    }
+    TCondSomme s(&d);
+    s.Tutti.Intervalli[0] = Intervallo(30, 40);        // 36, 37
+    s.Tutti.Intervalli[1] = Intervallo(35, 80, 2, 1);  // 72 (37 went to the first)
+    s.Tutti.Quanti = 2;
+    s.AggiornaStato();
+    s.AnalisiArchivio();
+    const T_FrequenzeRitardi& tutti = s.StatArchivio[0];
+    EXPECT_EQ(tutti.MaxValore, 2);  // two intervals and "Altri"
+    EXPECT_EQ(tutti.Frequenza(0), 2);
+    EXPECT_EQ(tutti.Frequenza(1), 1);
+    EXPECT_EQ(tutti.Frequenza(2), 1);  // 156
+    EXPECT_EQ(tutti.Ritardo(0), 1);
+    // A list without intervals has only "Altri".
+    EXPECT_EQ(s.StatArchivio[1].Frequenza(0), 4);
+
+    // Source columns: every row is counted, only accepted rows in the single-condition table.
+    s.AzzeraStatistiche();
+    s.AnalisiEstrazione(Col({1, 2, 3, 4, 5, 6, 7, 8}));
+    s.AnalisiEstrazione(Col({23, 22, 21, 20, 19, 18, 17, 16}));
+    s.AnalisiEstrazione(Col({2, 4, 6, 8, 10, 12, 14, 16}));
+    EXPECT_EQ(s.StatArchivio[0].Estrazioni, 3);
+    EXPECT_EQ(s.StatColonne[0].Estrazioni, 2);
+    EXPECT_EQ(s.StatColonne[0].Frequenza(2), 0);
+    EXPECT_EQ(s.StatColonne[1].Estrazioni, 3);  // an inactive list refuses nothing
 }

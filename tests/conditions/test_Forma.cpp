@@ -2,6 +2,7 @@
 
 #include "conditions/CondizioniForma.h"
 #include "conditions/TCondPuntiTra.h"
+#include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "conditions/test_ProprietaComuni.h"
 #include "core/TDatiSistema.h"
@@ -199,4 +200,36 @@ TEST(Forma, UnusedOptionByteIsWrittenAsZero) {
     ASSERT_GE(ri.size(), 3u);
     EXPECT_EQ(rs[2], 0);  // type, Attivato, Opzione
     EXPECT_EQ(ri[1], 0);  // type, Opzione, Attivato
+}
+
+TEST(Forma, LaterCategoriesAreNotLookedUpAfterARejection) {
+    TDatiSistema d;
+    TGruppoLink& b = *d.Recuperi->Gruppo('B');
+    const TColonna c = Col({2, 3, 4, 5, 6, 7, 8, 9});  // Globali 7, Segni Pari 3
+
+    TCondInterruzioni interr(&d);
+    Ammetti(interr.Globali.Principale, {6});
+    interr.SegniPari.Principale.Voci[3] = {2, 5};
+    interr.SegniPari.Principale.LetteraLink = 'B';
+    interr.AggiornaStato();
+    EXPECT_FALSE(interr.Valuta(c));
+    EXPECT_EQ(b.Registrazioni, 0u);
+    Ammetti(interr.Globali.Principale, {7});
+    interr.AggiornaStato();
+    EXPECT_TRUE(interr.Valuta(c));
+    EXPECT_EQ(b.Registrazioni, 1u);
+
+    // The inverse vortex is computed but not looked up once the direct part failed.
+    TCondVortici v(&d);
+    Ammetti(v.BracciDiretto.Principale, {0});
+    v.PosizioneInverso.Principale.Voci[5] = {2, 5};
+    v.PosizioneInverso.Principale.LetteraLink = 'B';
+    v.AggiornaStato();
+    const TColonna uno = Col({1, 2, 3, 4, 5, 6, 7, 8});  // inverse Posizione 5
+    EXPECT_FALSE(v.Valuta(uno));
+    EXPECT_EQ(b.Registrazioni, 1u);
+    Ammetti(v.BracciDiretto.Principale, {4});
+    v.AggiornaStato();
+    EXPECT_TRUE(v.Valuta(uno));
+    EXPECT_EQ(b.Registrazioni, 2u);
 }

@@ -115,19 +115,6 @@ TEST(ProprietaRecord, ShortRecordsFailAtEveryCut) {
     }
 }
 
-TEST(ProprietaRecord, ShortWritesFail) {
-    TDatiSistema d;
-    for (int tipo : test::kTipiValori) {
-        auto c = CreaCondizione(tipo, &d);
-        const std::size_t intero = test::Record(*c).size();
-        for (std::size_t limite : {std::size_t{0}, std::size_t{1}, intero / 2, intero - 1}) {
-            TScrittore s;
-            s.ImpostaLimite(limite);
-            EXPECT_FALSE(c->Salva(s)) << "tipo " << tipo << " limite " << limite;
-        }
-    }
-}
-
 TEST(ProprietaRecord, ContainersOfEachKindRoundTrip) {
     std::mt19937 caso(21);
     TDatiSistema d;
@@ -178,40 +165,4 @@ TEST(ProprietaRecord, ConditionSetSlotsRoundTrip) {
     TScrittore di_nuovo;
     ASSERT_TRUE(altro.Condizioni->Salva(di_nuovo));
     EXPECT_EQ(di_nuovo.Dati(), s.Dati());
-}
-
-TEST(ProprietaRecord, NewKindsHaveTheirNamesAndSecondaryTables) {
-    struct Caso {
-        int Tipo;
-        const char* Nome;
-        std::vector<bool> Secondarie;
-    };
-    const Caso casi[] = {
-        {kSomme, "Somme", {}},
-        {kPariDispari, "Pari e Dispari", {true, true}},
-        {kBaricentri, "Baricentri", {false, false, false}},
-        {kDistanzeGlobali, "Distanze Globali", {false, false, false}},
-        {kVortici, "Vortice", {false, false, false, false}},
-        {kNumeriConsecutivi, "Consecutività Num.", {false}},
-        {kSimmetrie, "Simmetrie", {true, true, false}},
-        {kInterruzioni, "Interruzioni", {true, false, false}},
-        {kRipetizioni, "Ripetizioni", {true, true}},
-        {kCrescenzeDecrescenze, "Crescenze e Decrescenze", {true, true}},
-        {kNumeroSequenze, "Numero di Sequenze", {false, false, false, false}},
-        {kConsecutivitaDifferenziata, "Consecutività", {false, false}},
-        {kDistanzeSpecifiche, "Distanze Specifiche", {false}},
-        {kResti, "Resti", {false}},
-        {kColonnaFiltro, "Colonna Filtro", {true}},
-        {kSequela, "Sequele", {true}},
-    };
-    TDatiSistema d;
-    for (const auto& k : casi) {
-        auto c = CreaCondizione(k.Tipo, &d);
-        EXPECT_EQ(c->Nome, k.Nome);
-        EXPECT_TRUE(c->Attivato);
-        std::vector<bool> secondarie;
-        for (const auto& cat : c->Categorie())
-            if (cat.Valori) secondarie.push_back(cat.Valori->SecondariaAbilitata);
-        EXPECT_EQ(secondarie, k.Secondarie) << k.Nome;
-    }
 }

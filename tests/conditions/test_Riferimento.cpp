@@ -222,3 +222,33 @@ TEST(Riferimento, MirrorSequelaHasNoSecondaryAfterLoading) {
     letta.AggiornaStato();
     EXPECT_TRUE(letta.Valuta(Col({2, 1, 4, 3, 6, 5, 8, 7})));
 }
+
+TEST(Riferimento, RipetizioniArchiveStatisticsSkipContestsWithoutPredecessors) {
+    TDatiSistema d;
+    Archivio(d, {Col({1, 2, 3, 4, 5, 6, 7, 8}), Col({1, 2, 3, 4, 5, 6, 7, 9}),
+                 Col({1, 2, 3, 4, 5, 6, 10, 11}), Col({8, 7, 6, 5, 4, 3, 2, 1})});
+    d.Archivio.Selezione.Tutte = false;
+    d.Archivio.Selezione.Dal = 2;  // contests 2..4 of the list
+    d.Archivio.Selezione.Al = 4;
+    TCondRipetizioni r(&d);
+    r.AnalisiArchivio();
+    ASSERT_EQ(r.StatArchivio.size(), 2u);
+    // One before: contest 2 against 1 (7), 3 against 2 (6), 4 against 3 (0).
+    const T_FrequenzeRitardi& una = r.StatArchivio[0];
+    EXPECT_EQ(una.Estrazioni, 3);
+    EXPECT_EQ(una.Frequenza(7), 1);
+    EXPECT_EQ(una.Frequenza(6), 1);
+    EXPECT_EQ(una.Frequenza(0), 1);
+    EXPECT_EQ(una.Ritardo(7), 2);
+    // Two before: contest 2 has none; 3 against 1 (6), 4 against 2 (0).
+    const T_FrequenzeRitardi& due = r.StatArchivio[1];
+    EXPECT_EQ(due.Estrazioni, 2);
+    EXPECT_EQ(due.Frequenza(6), 1);
+    EXPECT_EQ(due.Frequenza(0), 1);
+
+    TValoriColonna v;
+    r.CalcolaValoriEstrazione(0, v);
+    EXPECT_EQ(v.Valori[0].Principale, TCondRipetizioni::kNessunValore);
+    r.CalcolaValoriEstrazione(3, v);
+    EXPECT_EQ(v.Valori[0].Principale, 0);
+}
