@@ -1,37 +1,155 @@
 #include "cli/Cli.h"
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
+#include <nlohmann/json.hpp>
 
+#include "cli/ContestoCli.h"
 #include "core/Globali.h"
 #include "core/Testo.h"
 
 namespace sirvela {
+namespace fs = std::filesystem;
+
+namespace {
+
+// The program's globals as a command leaves them are put back, so that a caller running
+// several commands in one process (the tests) sees each one start afresh.
+class TStatoGlobale {
+  public:
+    TStatoGlobale()
+        : cartella_(CartellaProgramma),
+          piloti_(NumeroPiloti),
+          versione_(VersioneFormato),
+          ultimo_(UltimoFileColonne) {
+        std::error_code ec;
+        corrente_ = fs::current_path(ec);
+    }
+    ~TStatoGlobale() {
+        std::error_code ec;
+        if (!corrente_.empty()) fs::current_path(corrente_, ec);
+        CartellaProgramma = cartella_;
+        NumeroPiloti = piloti_;
+        VersioneFormato = versione_;
+        UltimoFileColonne = ultimo_;
+    }
+
+  private:
+    fs::path corrente_;
+    fs::path cartella_;
+    std::int32_t piloti_;
+    std::int32_t versione_;
+    std::string ultimo_;
+};
+
+// What follows the last ": " of a parser message: the names or values it is about.
+std::string Coda(const std::string& messaggio) {
+    const auto p = messaggio.rfind(": ");
+    return p == std::string::npos ? messaggio : messaggio.substr(p + 2);
+}
+
+std::string Testa(const std::string& messaggio, const std::string& separatore) {
+    const auto p = messaggio.find(separatore);
+    return p == std::string::npos ? messaggio : messaggio.substr(0, p);
+}
+
+// The parser's own messages are English; the user reads Italian.
+std::string MessaggioItaliano(const CLI::ParseError& e) {
+    const std::string m = e.what();
+    if (dynamic_cast<const CLI::ExtrasError*>(&e)) return "Argomenti non previsti: " + Coda(m);
+    if (dynamic_cast<const CLI::RequiredError*>(&e)) {
+        if (m.rfind("A subcommand", 0) == 0 || m.find("subcommand") != std::string::npos)
+            return "Manca il comando da eseguire.";
+        return "Manca un argomento obbligatorio: " + Testa(m, " is required");
+    }
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&e))
+        return "Numero di valori errato per " + Testa(Testa(m, ":"), " was given") + ".";
+    if (dynamic_cast<const CLI::ConversionError*>(&e) ||
+        dynamic_cast<const CLI::ValidationError*>(&e))
+        return "Valore non valido: " + m;
+    return "Riga di comando non valida: " + m;
+}
+
+}  // namespace
 
 int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err) {
+    TStatoGlobale stato;
+    TContestoCli ctx(out, err);
+
     CLI::App app{"Sirvela " + TestoVersione(kVersioneFormatoProgramma) +
                      " - sviluppo e controllo dei sistemi dalla riga di comando",
                  "sirvela-cli"};
+    auto formato = app.get_formatter();
+    formato->label("Usage", "Uso");
+    formato->label("OPTIONS", "OPZIONI");
+    formato->label("Positionals", "Argomenti");
+    formato->label("REQUIRED", "OBBLIGATORIO");
+    formato->label("SUBCOMMAND", "COMANDO");
+    formato->label("SUBCOMMANDS", "COMANDI");
+    formato->label("Needs", "Richiede");
+    formato->label("Excludes", "Esclude");
+    formato->column_width(34);
+    app.option_defaults()->group("Opzioni");
     app.set_help_flag("-h,--help", "Mostra questo aiuto ed esce");
     bool versione = false;
     app.add_flag("-V,--versione", versione, "Mostra la versione ed esce");
+    ctx.OpzioneCartella(app);
     app.require_subcommand(0, 1);
+    app.footer(
+        "I percorsi dei file sono relativi alla cartella corrente. "
+        "\"sirvela-cli COMANDO --help\" descrive ogni comando.");
+
+    RegistraSviluppo(app, ctx);
+    RegistraSpoglio(app, ctx);
+    RegistraSistema(app, ctx);
+    RegistraStrumenti(app, ctx);
+    RegistraArchivio(app, ctx);
+    // Sub-commands make their own help flag, outside the option group.
+    std::function<void(CLI::App&)> Raggruppa = [&](CLI::App& a) {
+        if (CLI::Option* aiuto = a.get_help_ptr()) aiuto->group("Opzioni");
+        for (CLI::App* comando : a.get_subcommands({})) {
+            comando->group("Comandi");
+            Raggruppa(*comando);
+        }
+    };
+    Raggruppa(app);
 
     std::vector<std::string> args(argomenti.rbegin(), argomenti.rend());
     try {
         app.parse(args);
     } catch (const CLI::CallForHelp&) {
         out << app.help();
-        return 0;
+        return kUscitaOk;
     } catch (const CLI::ParseError& e) {
-        err << e.what() << "\n";
-        return e.get_exit_code() ? e.get_exit_code() : 2;
+        err << MessaggioItaliano(e) << "\n";
+        return kUscitaUso;
     }
     if (versione) {
         out << "sirvela-cli " << TestoVersione(kVersioneFormatoProgramma) << "\n";
-        return 0;
+        return kUscitaOk;
     }
-    out << app.help();
-    return 0;
+    if (!ctx.Azione) {
+        out << app.help();
+        return kUscitaOk;
+    }
+    try {
+        return ctx.Azione();
+    } catch (const TErroreCli& e) {
+        err << e.what() << "\n";
+        return e.Codice();
+    } catch (const TErroreSirvela& e) {
+        err << e.what() << "\n";
+        return kUscitaErrore;
+    } catch (const nlohmann::json::exception& e) {
+        err << "Errore nei dati JSON: " << e.what() << "\n";
+        return kUscitaErrore;
+    } catch (const std::bad_alloc&) {
+        err << "Memoria Esaurita.\n";
+        return kUscitaErrore;
+    } catch (const std::exception& e) {
+        err << "Errore imprevisto: " << e.what() << "\n";
+        return kUscitaErrore;
+    }
 }
 
 }  // namespace sirvela

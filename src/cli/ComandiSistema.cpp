@@ -1,0 +1,80 @@
+#include "cli/ContestoCli.h"
+#include "cli/SistemaJson.h"
+#include "core/T_Sistema.h"
+
+namespace sirvela {
+namespace {
+
+// Line and column (from 1) of a byte offset in a text.
+std::pair<std::size_t, std::size_t> RigaColonna(const std::string& testo, std::size_t byte) {
+    std::size_t riga = 1, colonna = 1;
+    for (std::size_t i = 0; i < byte && i < testo.size(); ++i) {
+        if (testo[i] == '\n') {
+            ++riga;
+            colonna = 1;
+        } else if ((static_cast<unsigned char>(testo[i]) & 0xC0) != 0x80) {
+            ++colonna;  // continuation bytes of one UTF-8 character count once
+        }
+    }
+    return {riga, colonna};
+}
+
+nlohmann::json LeggiJson(const std::filesystem::path& percorso) {
+    const std::string testo =
+        LeggiFileIntero(percorso, "Impossibile leggere il file \"" + percorso.string() + "\".");
+    try {
+        return nlohmann::json::parse(testo);
+    } catch (const nlohmann::json::parse_error& e) {
+        // The parser counts the byte it stopped at from 1.
+        const std::size_t byte = e.byte > 0 ? e.byte - 1 : 0;
+        const auto [riga, colonna] = RigaColonna(testo, byte);
+        throw TErroreCli("Il file JSON non è valido: errore di sintassi alla riga " +
+                         std::to_string(riga) + ", colonna " + std::to_string(colonna) +
+                         " (carattere " + std::to_string(byte + 1) +
+                         "). Nessun sistema è stato scritto.");
+    }
+}
+
+}  // namespace
+
+void RegistraSistema(CLI::App& app, TContestoCli& ctx) {
+    CLI::App* sistema = app.add_subcommand(
+        "sistema", "Esporta un sistema in JSON o lo importa da JSON in un file di sistema");
+    sistema->require_subcommand(1);
+
+    auto file = std::make_shared<std::string>();
+    CLI::App* esporta =
+        sistema->add_subcommand("esporta", "Scrive su stdout il sistema intero in formato JSON");
+    esporta->add_option("SISTEMA", *file, "File di sistema (.Sst)")->required()->type_name("FILE");
+    ctx.OpzioneCartella(*esporta);
+    esporta->callback([&ctx, file] {
+        ctx.Azione = [&ctx, file] {
+            const auto percorso = ctx.Percorso(*file);
+            ctx.PreparaCartella();
+            ctx.Out << EsportaFileSistema(percorso).dump(2) << "\n";
+            return kUscitaOk;
+        };
+    });
+
+    auto json = std::make_shared<std::string>();
+    auto destinazione = std::make_shared<std::string>();
+    CLI::App* importa = sistema->add_subcommand(
+        "importa", "Scrive il file di sistema dal JSON; nulla è scritto se il JSON non è valido");
+    importa->add_option("JSON", *json, "File JSON del sistema")->required()->type_name("FILE");
+    importa->add_option("SISTEMA", *destinazione, "File di sistema da scrivere (.Sst)")
+        ->required()
+        ->type_name("FILE");
+    ctx.OpzioneCartella(*importa);
+    importa->callback([&ctx, json, destinazione] {
+        ctx.Azione = [&ctx, json, destinazione] {
+            const auto sorgente = ctx.Percorso(*json);
+            const auto percorso = ctx.Percorso(*destinazione);
+            ctx.PreparaCartella();
+            ImportaFileSistema(LeggiJson(sorgente), percorso);
+            ctx.Out << "Sistema salvato in " << percorso.string() << "\n";
+            return kUscitaOk;
+        };
+    });
+}
+
+}  // namespace sirvela

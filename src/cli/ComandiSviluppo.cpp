@@ -1,0 +1,7 @@
+#include "cli/ContestoCli.h"
+
+namespace sirvela {
+
+void RegistraSviluppo(CLI::App&, TContestoCli&) {}
+
+}  // namespace sirvela
