@@ -237,3 +237,28 @@ TEST(FrameworkInsieme, StatisticsFollowTheCategories) {
     EXPECT_EQ(bar.StatColonne[0].Frequenza(9), 1);
     EXPECT_EQ(bar.StatColonne[2].Frequenza(0), 1);  // no odd pilot
 }
+
+// Damaged system files: whatever a byte turns into, reading and then testing columns with what
+// was read must neither crash nor hang nor index outside a table.
+TEST(FrameworkInsieme, DamagedRecordsNeverBreakReadingOrTesting) {
+    TDatiSistema dati;
+    RiempiSistemaCompleto(dati);
+    const auto buono = RecordInsieme(dati);
+    std::mt19937 caso(99);
+    std::uniform_int_distribution<std::size_t> posto(0, buono.size() - 1);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int prova = 0; prova < 150; ++prova) {
+        auto b = buono;
+        for (int k = 0; k < 8; ++k) b[posto(caso)] = static_cast<std::uint8_t>(byte(caso));
+        if (prova % 3 == 0) b.resize(posto(caso));
+        TDatiSistema letto;
+        TLettore l(b);
+        letto.Condizioni->Carica(l);
+        Prepara(letto);
+        for (bool raccogli : {false, true}) {
+            letto.Condizioni->RaccogliErrori = raccogli;
+            for (int i = 0; i < 20; ++i) letto.Condizioni->Verifica(ColonnaCasuale(caso));
+        }
+    }
+    SUCCEED();
+}

@@ -220,48 +220,7 @@ TEST(Quadro, RecordLayout) {
 
 TEST(Quadro, SetWithEveryContainerAndNestedQuadriSavesLoadsAndSavesIdentically) {
     TDatiSistema dati;
-    auto& somme = Slot<TCondSomme>(dati, kSomme);
-    somme.Dispari.Intervalli[2] = {7.5, 19, 2, 3};
-    somme.Dispari.Quanti = 3;
-    somme.Dispari.LetteraLink = 'S';
-    Ammetti(Slot<TCondPariDispari>(dati, kPariDispari).Dispari.Secondaria, {2});
-    Slot<TCondVortici>(dati, kVortici).PosizioneDiretto.CampoDa = 3;
-    Slot<TCondRipetizioni>(dati, kRipetizioni).Opzione = 1;
-    Slot<TCondNumeroSequenze>(dati, kNumeroSequenze).LunghezzaMostrata = 3;
-    Slot<TCondSimmetrie>(dati, kSimmetrie).Attivato = false;
-    for (int contenitore = 11; contenitore <= 15; ++contenitore) {
-        auto& g = Slot<TCondGruppo>(dati, contenitore);
-        g.AggiungiMembro();
-        auto* m = g.AggiungiMembro();
-        m->Attivato = false;
-        if (auto* f = dynamic_cast<TCondColonnaFiltro*>(m)) {
-            f->ColonnaFiltro = Col({9, 90, 0, 1, 2, 3, 4, 5});
-            f->PilotiFiltro.Aggiungi(17);
-        }
-        if (auto* s = dynamic_cast<TCondSequela*>(m)) s->TipoSequela = 5;
-    }
-    auto& tra = Slot<TCondPuntiTra>(dati, kPuntiTra);
-    tra.Punti(2).Intervalli[0] = {3, 4, 1, 0};
-    tra.Punti(2).Quanti = 1;
-
-    auto& q = QuadroDi(dati);
-    q.Commento = {"prima riga", "è la seconda"};
-    q.Relazione = kXor;
-    q.Aggiungi(CreaCondizione(kBaricentri, &dati));
-    auto gruppo = CreaCondizione(kGruppoSequele, &dati);
-    dynamic_cast<TCondGruppo&>(*gruppo).AggiungiMembro();
-    q.Aggiungi(std::move(gruppo));
-    auto sub = SubQuadro(dati);
-    sub->Preset = false;
-    Ammetti(sub->Accettate.Secondaria, {0, 999});
-    auto subsub = SubQuadro(dati);
-    subsub->Nome = "Profondo";
-    subsub->Aggiungi(CreaCondizione(kColonnaFiltro, &dati));
-    subsub->Aggiungi(CreaCondizione(kPuntiTra, &dati));
-    sub->Aggiungi(std::move(subsub));
-    sub->Aggiungi(CreaCondizione(kResti, &dati));
-    q.Aggiungi(std::move(sub));
-    q.Aggiungi(CreaCondizione(kGruppoColonneFiltro, &dati));
+    RiempiSistemaCompleto(dati);
     Prepara(dati);
 
     const auto prima = RecordInsieme(dati);
