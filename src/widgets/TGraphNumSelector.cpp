@@ -121,9 +121,15 @@ void TGraphNumSelector::paintEvent(QPaintEvent*) {
         p.drawLine(1, 1, width() - 2, 1);
         p.drawLine(1, 1, 1, height() - 2);
     }
-    QFont normale = font();
+    // Size 12 text, made smaller when two bold digits would not fit the cell.
     QFont grassetto = font();
     grassetto.setBold(true);
+    while (grassetto.pixelSize() > 8 && QFontMetrics(grassetto).horizontalAdvance(QString::number(
+                                            std::min(maxNumeri_, 88))) > larghezza_ - 4)
+        grassetto.setPixelSize(grassetto.pixelSize() - 1);
+    QFont normale = grassetto;
+    normale.setBold(false);
+    const QColor separatore(232, 232, 232);
     const int totale = colonne_ * righe_;
     for (int v = 1; v <= totale; ++v) {
         const QRect r = RettangoloCella(v);
@@ -137,6 +143,8 @@ void TGraphNumSelector::paintEvent(QPaintEvent*) {
             sfondo = coloreSfondo_;
         }
         p.fillRect(r, sfondo);
+        // A faint line inside the cell keeps neighbouring numbers apart.
+        p.fillRect(QRect(r.right(), r.top() + 3, 1, r.height() - 6), separatore);
         if (v <= maxNumeri_) {
             p.setFont(scelto ? grassetto : normale);
             const QFontMetrics fm(p.font());
