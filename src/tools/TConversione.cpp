@@ -1,0 +1,183 @@
+#include "tools/TConversione.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+
+#include "core/Errore.h"
+#include "core/FlussoBinario.h"
+#include "core/Interfacce.h"
+#include "core/Testo.h"
+
+namespace sirvela {
+namespace {
+
+const TFormatoColonne& Formato(int indice) {
+    return kFormatiColonne[static_cast<std::size_t>(
+        std::clamp(indice, 0, static_cast<int>(kFormatiColonne.size()) - 1))];
+}
+
+bool UgualiSenzaMaiuscole(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// Two names of the same file, also through different spellings of the folder.
+bool StessoFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    if (std::filesystem::exists(a, ec) && std::filesystem::exists(b, ec))
+        return std::filesystem::equivalent(a, b, ec);
+    const auto ca = std::filesystem::weakly_canonical(a, ec);
+    if (ec) return a.lexically_normal() == b.lexically_normal();
+    const auto cb = std::filesystem::weakly_canonical(b, ec);
+    if (ec) return a.lexically_normal() == b.lexically_normal();
+    return ca == cb;
+}
+
+// Lines of a text file, the line break being LF or CR LF.
+class TLettoreRighe {
+  public:
+    explicit TLettoreRighe(const std::filesystem::path& p) : in_(p, std::ios::binary) {}
+    bool Aperto() const { return in_.is_open(); }
+    bool Errore() const { return in_.bad(); }
+    bool Prossima(std::string& riga) {
+        if (!std::getline(in_, riga)) return false;
+        ++numero_;
+        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+        if (numero_ == 1 && riga.rfind("\xEF\xBB\xBF", 0) == 0) riga.erase(0, 3);
+        return true;
+    }
+    long long Numero() const { return numero_; }
+
+  private:
+    std::ifstream in_;
+    long long numero_ = 0;
+};
+
+enum class TEsitoFile { Convertito, Interrotto, Errore };
+
+}  // namespace
+
+std::string MessaggioConversioneImpossibile(const std::string& nome) {
+    return "Impossibile convertire il file " + nome + ". Elaborazione terminata";
+}
+
+std::string FiltroFormato(int formato) {
+    return std::string("*.") + Formato(formato).Estensione;
+}
+
+std::string NomeConvertito(const std::string& nome, int formato) {
+    const auto punto = nome.find('.');
+    return nome.substr(0, punto) + "." + Formato(formato).Estensione;
+}
+
+std::vector<std::string> ElencoFileFormato(const std::filesystem::path& cartella, int formato) {
+    const std::string coda = std::string(".") + Formato(formato).Estensione;
+    std::vector<std::string> nomi;
+    std::error_code ec;
+    for (const auto& voce : std::filesystem::directory_iterator(cartella, ec)) {
+        if (!voce.is_regular_file(ec)) continue;
+        std::string nome = voce.path().filename().string();
+        if (nome.size() > coda.size() &&
+            UgualiSenzaMaiuscole(std::string_view(nome).substr(nome.size() - coda.size()), coda))
+            nomi.push_back(std::move(nome));
+    }
+    std::sort(nomi.begin(), nomi.end());
+    return nomi;
+}
+
+std::string RigaDiTesto(const TColonna& colonna) {
+    std::string riga;
+    for (int i = 0; i < 8; ++i) {
+        if (i > 0) riga += ' ';
+        if (colonna[i] < 10) riga += ' ';
+        riga += std::to_string(colonna[i]);
+    }
+    return riga;
+}
+
+TEsitoConversione TConversione::Converti(const std::vector<std::string>& nomi,
+                                         IProgressoStrumenti* progresso,
+                                         const TAnnullamento* annulla) const {
+    TEsitoConversione esito;
+    const TFormatoColonne& da = Formato(FormatoSorgente);
+    const TFormatoColonne& a = Formato(FormatoDestinazione);
+
+    for (const std::string& nome : nomi) {
+        const auto sorgente = CartellaSorgente / nome;
+        const auto destinazione = CartellaDestinazione / NomeConvertito(nome, FormatoDestinazione);
+        if (StessoFile(sorgente, destinazione)) {
+            esito.Messaggio = MessaggioConversioneImpossibile(nome);
+            return esito;
+        }
+
+        TScrittore out(destinazione);
+        bool primaRiga = true;
+        auto scrivi = [&](const TColonna& c) {
+            if (!a.Testo) return out.Scrivi(c.data(), 8);
+            if (!primaRiga && !out.Scrivi("\r\n", 2)) return false;
+            primaRiga = false;
+            const std::string riga = RigaDiTesto(c);
+            return out.Scrivi(riga.data(), riga.size());
+        };
+        auto interrotta = [&] { return annulla && annulla->Richiesto(); };
+
+        TEsitoFile stato = TEsitoFile::Convertito;
+        std::string messaggio = MessaggioConversioneImpossibile(nome);
+        if (!out.Aperto()) {
+            stato = TEsitoFile::Errore;
+        } else if (da.Testo) {
+            TLettoreRighe in(sorgente);
+            std::string riga;
+            if (!in.Aperto()) stato = TEsitoFile::Errore;
+            while (stato == TEsitoFile::Convertito && in.Prossima(riga)) {
+                if (Trim(riga).empty()) continue;
+                TColonna c;
+                try {
+                    c = TestoInColonna(riga);
+                } catch (const TErroreConversione& e) {
+                    messaggio = "Impossibile convertire il file " + nome + ": alla riga " +
+                                std::to_string(in.Numero()) + " " + e.what() +
+                                ". Elaborazione terminata";
+                    stato = TEsitoFile::Errore;
+                    break;
+                }
+                if (interrotta())
+                    stato = TEsitoFile::Interrotto;
+                else if (!scrivi(c))
+                    stato = TEsitoFile::Errore;
+            }
+            if (stato == TEsitoFile::Convertito && in.Errore()) stato = TEsitoFile::Errore;
+        } else {
+            TLettore in(sorgente);
+            if (!in.Aperto()) stato = TEsitoFile::Errore;
+            std::uint64_t restano = in.Rimanenti() / 8;
+            TColonna c;
+            for (; stato == TEsitoFile::Convertito && restano > 0; --restano) {
+                if (!in.Leggi(c.data(), 8))
+                    stato = TEsitoFile::Errore;
+                else if (interrotta())
+                    stato = TEsitoFile::Interrotto;
+                else if (!scrivi(c))
+                    stato = TEsitoFile::Errore;
+            }
+        }
+
+        if (stato == TEsitoFile::Convertito && !out.Chiudi()) stato = TEsitoFile::Errore;
+        if (stato != TEsitoFile::Convertito) {
+            out.Abbandona();
+            esito.Interrotta = stato == TEsitoFile::Interrotto;
+            esito.Messaggio = esito.Interrotta ? kMsgConversioneInterrotta : messaggio;
+            return esito;
+        }
+        ++esito.FileCreati;
+        if (progresso) progresso->FileCreati(esito.FileCreati);
+    }
+    esito.Riuscita = true;
+    esito.Messaggio = kMsgConversioneRiuscita;
+    return esito;
+}
+
+}  // namespace sirvela

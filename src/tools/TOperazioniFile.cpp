@@ -1,0 +1,316 @@
+#include "tools/TOperazioniFile.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <new>
+#include <random>
+#include <vector>
+
+#include "core/FlussoBinario.h"
+#include "core/Globali.h"
+#include "core/Interfacce.h"
+#include "core/TListaColonne.h"
+#include "tools/TIndiceCopertura.h"
+
+namespace sirvela {
+namespace {
+
+// Open-addressing table keyed by a column's 8 bytes; any key is allowed, the all-zero
+// column included.
+template <typename V>
+class TTabellaColonne {
+  public:
+    explicit TTabellaColonne(std::size_t previste) { Alloca(previste * 2 + 16); }
+
+    V* Trova(std::uint64_t k) {
+        for (std::size_t i = Posto(k);; i = (i + 1) & maschera_) {
+            if (!occupato_[i]) return nullptr;
+            if (chiavi_[i] == k) return &valori_[i];
+        }
+    }
+    // The value of k, added as `iniziale` when missing; `nuova` tells which.
+    V& Inserisci(std::uint64_t k, const V& iniziale, bool& nuova) {
+        if ((quante_ + 1) * 2 > chiavi_.size()) Cresci();
+        std::size_t i = Posto(k);
+        for (; occupato_[i]; i = (i + 1) & maschera_)
+            if (chiavi_[i] == k) {
+                nuova = false;
+                return valori_[i];
+            }
+        occupato_[i] = 1;
+        chiavi_[i] = k;
+        valori_[i] = iniziale;
+        ++quante_;
+        nuova = true;
+        return valori_[i];
+    }
+
+  private:
+    static std::uint64_t Mescola(std::uint64_t x) {
+        x ^= x >> 30;
+        x *= 0xBF58476D1CE4E5B9ULL;
+        x ^= x >> 27;
+        x *= 0x94D049BB133111EBULL;
+        return x ^ (x >> 31);
+    }
+    std::size_t Posto(std::uint64_t k) const { return Mescola(k) & maschera_; }
+    void Alloca(std::size_t minimo) {
+        std::size_t cap = 16;
+        while (cap < minimo) cap <<= 1;
+        chiavi_.assign(cap, 0);
+        valori_.assign(cap, V{});
+        occupato_.assign(cap, 0);
+        maschera_ = cap - 1;
+        quante_ = 0;
+    }
+    void Cresci() {
+        auto chiavi = std::move(chiavi_);
+        auto valori = std::move(valori_);
+        auto occupato = std::move(occupato_);
+        Alloca(chiavi.size() * 2);
+        bool nuova;
+        for (std::size_t i = 0; i < chiavi.size(); ++i)
+            if (occupato[i]) Inserisci(chiavi[i], valori[i], nuova);
+    }
+
+    std::vector<std::uint64_t> chiavi_;
+    std::vector<V> valori_;
+    std::vector<std::uint8_t> occupato_;
+    std::size_t maschera_ = 0;
+    std::size_t quante_ = 0;
+};
+
+struct TVuoto {};
+
+enum class TEsitoLettura { Completa, Interrotta, Errore };
+
+// Walks the second file in blocks of 1000 columns, moving the progress every 20 columns
+// and looking there for a cancel request.
+template <typename F>
+TEsitoLettura PerOgniColonna(const std::string& percorso, IProgressoStrumenti* progresso,
+                             const TAnnullamento* annulla, F&& fn) {
+    TLettore l(percorso);
+    if (!l.Aperto()) return TEsitoLettura::Errore;
+    const std::uint64_t n = l.Rimanenti() / 8;
+    std::vector<TColonna> blocco(TListaColonne::kRecordPerIO);
+    std::uint64_t fatte = 0;
+    int mostrato = 0;
+    while (fatte < n) {
+        const std::size_t k =
+            static_cast<std::size_t>(std::min<std::uint64_t>(blocco.size(), n - fatte));
+        if (!l.Leggi(blocco.data(), k * 8)) return TEsitoLettura::Errore;
+        for (std::size_t i = 0; i < k; ++i) {
+            fn(blocco[i]);
+            if (++fatte % 20 == 0) {
+                if (annulla && annulla->Richiesto()) return TEsitoLettura::Interrotta;
+                const int p = static_cast<int>(
+                    std::lround(static_cast<double>(fatte) / static_cast<double>(n) * 100));
+                if (p > mostrato) {
+                    mostrato = p;
+                    if (progresso) progresso->Avanzamento(p);
+                }
+            }
+        }
+    }
+    return TEsitoLettura::Completa;
+}
+
+// Final order of a list where item i (from 0) went in at posizioni[i], 0..i, of the items
+// before it: walking backwards, each item takes the free slot of that rank among those the
+// later items left.
+std::vector<std::uint64_t> OrdineFinale(const std::vector<std::uint64_t>& posizioni) {
+    const std::size_t n = posizioni.size();
+    std::vector<std::uint64_t> albero(n + 1, 0);  // Fenwick tree of free slots, 1-based
+    for (std::size_t i = 1; i <= n; ++i) {
+        albero[i] += 1;
+        const std::size_t su = i + (i & (~i + 1));
+        if (su <= n) albero[su] += albero[i];
+    }
+    std::size_t passo = 1;
+    while (passo * 2 <= n) passo *= 2;
+    std::vector<std::uint64_t> finale(n);
+    for (std::size_t i = n; i-- > 0;) {
+        // Smallest slot whose free count up to it is posizioni[i] + 1.
+        std::uint64_t resto = posizioni[i] + 1;
+        std::size_t p = 0;
+        for (std::size_t s = passo; s > 0; s /= 2)
+            if (p + s <= n && albero[p + s] < resto) {
+                p += s;
+                resto -= albero[p];
+            }
+        finale[i] = p;  // 0-based slot p (1-based p + 1)
+        for (std::size_t j = p + 1; j <= n; j += j & (~j + 1)) albero[j] -= 1;
+    }
+    return finale;
+}
+
+std::string MessaggioRisultato(const char* prefisso, std::int64_t quante) {
+    return prefisso + (quante > 0 ? std::to_string(quante) : std::string(kMsgNessunFile));
+}
+
+}  // namespace
+
+TDidascalieOperazione DidascalieOperazione(TOperazione op) {
+    switch (op) {
+        case TOperazione::Copertura:
+            return {"File del ridotto", "File delle Colonne da coprire", true};
+        case TOperazione::Disordinatore:
+            return {"File da disordinare", "", false};
+        default:
+            return {"Primo file", "Secondo file", true};
+    }
+}
+
+std::string TOperazioniFile::PercorsoPrimo() const {
+    return NomeFileColonne(Source1, CartellaColonne());
+}
+std::string TOperazioniFile::PercorsoSecondo() const {
+    return NomeFileColonne(Source2, CartellaColonne());
+}
+std::string TOperazioniFile::PercorsoDestinazione() const {
+    return NomeFileColonne(Dest, CartellaColonne());
+}
+
+TEsitoOperazione TOperazioniFile::Esegui(IProgressoStrumenti* progresso,
+                                         const TAnnullamento* annulla) const {
+    TEsitoOperazione esito;
+    auto errore = [&] {
+        esito = TEsitoOperazione{};
+        esito.Errore = true;
+        esito.Messaggio = kMsgOperazioniImpossibili;
+        return esito;
+    };
+    try {
+        TListaColonne listaA, listaB;
+        if (!listaA.CaricaDaFile(PercorsoPrimo())) return errore();
+
+        if (Operazione == TOperazione::Disordinatore) {
+            std::vector<std::uint64_t> posizioni;
+            posizioni.reserve(static_cast<std::size_t>(listaA.Quante()));
+            std::mt19937_64 generatore;
+            if (!Casuale)
+                generatore.seed(static_cast<std::uint64_t>(
+                    std::chrono::steady_clock::now().time_since_epoch().count()));
+            for (std::uint64_t k = 0; k < static_cast<std::uint64_t>(listaA.Quante()); ++k) {
+                std::uint64_t p =
+                    Casuale ? Casuale(k)
+                            : std::uniform_int_distribution<std::uint64_t>(0, k)(generatore);
+                posizioni.push_back(std::min(p, k));
+            }
+            const auto colonne = listaA.ComeVettore();
+            listaA.Svuota();
+            const auto finale = OrdineFinale(posizioni);
+            std::vector<TColonna> ordinate(colonne.size());
+            for (std::size_t i = 0; i < colonne.size(); ++i) ordinate[finale[i]] = colonne[i];
+            for (const TColonna& c : ordinate) listaB.Accoda(c);
+            if (!listaB.SalvaSuFile(PercorsoDestinazione())) return errore();
+            esito.Messaggio = kMsgElaborazioneTerminata;
+            esito.Colonne = listaB.Quante();
+            esito.FileScritto = true;
+            return esito;
+        }
+
+        TEsitoLettura letto = TEsitoLettura::Completa;
+        const TListaColonne* risultato = &listaA;
+        const char* prefisso = kMsgColonneOttenute;
+        const std::string secondo = PercorsoSecondo();
+        const auto previste = static_cast<std::size_t>(listaA.Quante());
+
+        switch (Operazione) {
+            case TOperazione::Or: {
+                TTabellaColonne<TVuoto> presenti(previste);
+                bool nuova;
+                for (const TColonna& c : listaA) presenti.Inserisci(ComeParola(c), {}, nuova);
+                letto = PerOgniColonna(secondo, progresso, annulla, [&](const TColonna& c) {
+                    presenti.Inserisci(ComeParola(c), {}, nuova);
+                    if (nuova) listaA.Accoda(c);
+                });
+                break;
+            }
+            case TOperazione::And: {
+                TTabellaColonne<TVuoto> presenti(previste);
+                bool nuova;
+                for (const TColonna& c : listaA) presenti.Inserisci(ComeParola(c), {}, nuova);
+                letto = PerOgniColonna(secondo, progresso, annulla, [&](const TColonna& c) {
+                    if (presenti.Trova(ComeParola(c))) listaB.Accoda(c);
+                });
+                risultato = &listaB;
+                break;
+            }
+            case TOperazione::Xor: {
+                // Every column of the growing list, whether it is still there, and for each
+                // value the chain of its occurrences in list order.
+                struct Catena {
+                    std::int64_t testa = -1, coda = -1;
+                };
+                std::vector<TColonna> voci = listaA.ComeVettore();
+                listaA.Svuota();
+                std::vector<std::int64_t> prossima(voci.size(), -1);
+                std::vector<std::uint8_t> viva(voci.size(), 1);
+                TTabellaColonne<Catena> catene(previste);
+                bool nuova;
+                for (std::size_t i = 0; i < voci.size(); ++i) {
+                    Catena& k = catene.Inserisci(ComeParola(voci[i]), {}, nuova);
+                    if (k.testa < 0)
+                        k.testa = static_cast<std::int64_t>(i);
+                    else
+                        prossima[static_cast<std::size_t>(k.coda)] = static_cast<std::int64_t>(i);
+                    k.coda = static_cast<std::int64_t>(i);
+                }
+                letto = PerOgniColonna(secondo, progresso, annulla, [&](const TColonna& c) {
+                    Catena& k = catene.Inserisci(ComeParola(c), {}, nuova);
+                    if (k.testa >= 0) {
+                        const auto t = static_cast<std::size_t>(k.testa);
+                        viva[t] = 0;
+                        k.testa = prossima[t];
+                    } else {
+                        // No equal column is left, so the chain starts again here.
+                        k.testa = k.coda = static_cast<std::int64_t>(voci.size());
+                        voci.push_back(c);
+                        prossima.push_back(-1);
+                        viva.push_back(1);
+                    }
+                });
+                if (letto == TEsitoLettura::Completa)
+                    for (std::size_t i = 0; i < voci.size(); ++i)
+                        if (viva[i]) listaA.Accoda(voci[i]);
+                break;
+            }
+            case TOperazione::Copertura: {
+                TLettore dimensione(secondo);
+                const auto q = static_cast<std::int64_t>(dimensione.Rimanenti() / 8);
+                const int garanzia = std::clamp(SpinPtMin, kGaranziaMinima, kGaranziaMassima);
+                const TIndiceCopertura indice(listaA, garanzia, q);
+                listaA.Svuota();
+                letto = PerOgniColonna(secondo, progresso, annulla, [&](const TColonna& c) {
+                    if (!indice.Coperta(c)) listaB.Accoda(c);
+                });
+                risultato = &listaB;
+                prefisso = kMsgColonneScoperte;
+                break;
+            }
+            case TOperazione::Disordinatore:
+                break;
+        }
+
+        if (letto == TEsitoLettura::Errore) return errore();
+        if (letto == TEsitoLettura::Interrotta) {
+            if (progresso) progresso->Avanzamento(0);
+            esito.Interrotta = true;
+            return esito;
+        }
+        if (progresso) progresso->Avanzamento(100);
+        esito.Colonne = risultato->Quante();
+        if (esito.Colonne > 0) {
+            if (!risultato->SalvaSuFile(PercorsoDestinazione())) return errore();
+            esito.FileScritto = true;
+        }
+        esito.Messaggio = MessaggioRisultato(prefisso, esito.Colonne);
+        return esito;
+    } catch (const std::exception&) {
+        return errore();
+    }
+}
+
+}  // namespace sirvela

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "core/Globali.h"
+#include "tools/ImpaginaSchedine.h"
+#include "tools/TSpoglio.h"
+
+using namespace sirvela;
+
+namespace {
+using Celle = std::array<std::string, 8>;
+
+TSpoglio SpoglioCon(const Celle& risultato, const std::vector<TColonna>& colonne) {
+    TSpoglio s;
+    for (const auto& c : colonne) s.Colonne.Accoda(c);
+    EXPECT_TRUE(s.LeggiRisultato(risultato).Ok);
+    s.Esegui();
+    return s;
+}
+}  // namespace
+
+TEST(TSpoglio, ReadingTheResultCells) {
+    ASSERT_EQ(NumeroPiloti, 23);
+    struct Caso {
+        Celle celle;
+        const char* messaggio;  // nullptr when the cells read
+        int cella;
+    } casi[] = {
+        {{"1", "2", "3", "4", "5", "6", "7", "8"}, nullptr, 0},
+        {{" 2", "*", "* ", "4", "5", "6", "7", "0"}, nullptr, 0},  // wildcard repeats, 0 taken
+        {{"1", "2", "", "4", "5", "6", "7", "8"}, kMsgNumeriMancanti, 3},
+        {{"1", "2", "3", "5.", "x", "6", "7", "8"}, kMsgNumeriMancanti, 4},
+        {{"1", "24", "3", "4", "5", "6", "7", "8"}, kMsgNumeriNonValidi, 2},
+        {{"1", "2", "3", "4", "5", "6", "7", "-1"}, kMsgNumeriNonValidi, 8},
+        {{"1", "2", "3", "4", "5", "6", "2", "2"}, kMsgNumeroRipetuto, 7},
+        {{"1", "2", "9 9", "4", "5", "6", "7", "8"}, kMsgNumeriNonValidi, 3},  // blanks go: 99
+    };
+    for (const auto& k : casi) {
+        TSpoglio s;
+        s.SpoglioFatto = true;
+        auto esito = s.LeggiRisultato(k.celle);
+        EXPECT_EQ(esito.Ok, k.messaggio == nullptr) << k.celle[0];
+        EXPECT_EQ(esito.Messaggio, k.messaggio ? k.messaggio : "");
+        EXPECT_EQ(esito.Cella, k.cella);
+        // A failed reading leaves the check as it was.
+        EXPECT_EQ(s.SpoglioFatto, k.messaggio != nullptr);
+    }
+    TSpoglio s;
+    s.LeggiRisultato(Celle{" 2", "*", "* ", "4", "5", "6", "7", "0"});
+    EXPECT_EQ(s.RisultatoColonna, (TColonna{2, 90, 90, 4, 5, 6, 7, 0}));
+    EXPECT_EQ(s.Risultato.Quanti, 8);
+}
+
+TEST(TSpoglio, ScoresAndTally) {
+    const TColonna uno{1, 2, 3, 4, 5, 6, 7, 8};
+    auto s = SpoglioCon({"2", "1", "3", "4", "5", "6", "7", "8"}, {uno});
+    EXPECT_EQ(s.Tabella(), (std::vector<TColonnaVincite>{{" 69", " 1"}}));
+
+    // "*" never scores, not even against a column holding the wildcard byte.
+    s = SpoglioCon({"*", "2", "3", "4", "5", "6", "7", "8"},
+                   {uno, TColonna{90, 2, 3, 4, 5, 6, 7, 8}, TColonna{90, 9, 9, 9, 9, 9, 9, 9}});
+    EXPECT_EQ(s.Vincite[84], 2);
+    EXPECT_EQ(s.Vincite[0], 1);
+    EXPECT_EQ(s.PunteggiConVincite(), (std::vector<int>{84, 0}));
+
+    s = SpoglioCon({"1", "2", "3", "4", "5", "6", "7", "8"}, {uno});
+    EXPECT_EQ(s.Tabella(), (std::vector<TColonnaVincite>{{" 101", " 1"}}));
+    EXPECT_TRUE(s.SpoglioFatto);
+    s.CellaModificata();
+    EXPECT_FALSE(s.SpoglioFatto);
+}
+
+TEST(TSpoglio, CountsLoseTheirLeadingBlankFrom1000On) {
+    for (int n : {999, 1000, 1500}) {
+        std::vector<TColonna> colonne(n, TColonna{9, 10, 11, 12, 13, 14, 15, 16});
+        auto s = SpoglioCon({"1", "2", "3", "4", "5", "6", "7", "8"}, colonne);
+        const std::string atteso = (n < 1000 ? " " : "") + std::to_string(n);
+        EXPECT_EQ(s.Tabella(), (std::vector<TColonnaVincite>{{" 0", atteso}}));
+    }
+    auto vuoto = SpoglioCon({"1", "2", "3", "4", "5", "6", "7", "8"}, {});
+    EXPECT_TRUE(vuoto.Tabella().empty());
+    EXPECT_TRUE(vuoto.SpoglioFatto);
+    const auto iniziale = TSpoglio::TabellaIniziale();
+    ASSERT_EQ(iniziale.size(), 102u);
+    EXPECT_EQ(iniziale.front(), (TColonnaVincite{" 101", ""}));
+    EXPECT_EQ(iniziale.back(), (TColonnaVincite{" 0", ""}));
+}
+
+TEST(TSpoglio, WinningSlipsKeepTheirNumbersAndFlags) {
+    const TColonna a{1, 2, 3, 4, 5, 6, 7, 8}, b{9, 10, 11, 12, 13, 14, 15, 16};
+    const TColonna quasi{1, 2, 3, 4, 5, 6, 7, 9};  // 92
+    auto s = SpoglioCon({"1", "2", "3", "4", "5", "6", "7", "8"}, {b, b, a});
+    auto slips = s.SchedineVincenti(101);
+    ASSERT_EQ(slips.size(), 1u);  // only column 3 scores: slip 2 alone
+    EXPECT_EQ(slips[0].Numero, 2);
+    EXPECT_EQ(slips[0].Quante, 1);
+    EXPECT_EQ(slips[0].Posti[0], (TPostoSchedina{a, 1}));
+    EXPECT_EQ(slips[0].Posti[1], TPostoSchedina{});
+
+    s = SpoglioCon({"1", "2", "3", "4", "5", "6", "7", "8"}, {b, quasi, a, b, quasi});
+    slips = s.SchedineVincenti(92);
+    ASSERT_EQ(slips.size(), 2u);
+    EXPECT_EQ(slips[0].Numero, 1);
+    EXPECT_EQ(slips[0].Posti[0], (TPostoSchedina{b, 0}));
+    EXPECT_EQ(slips[0].Posti[1], (TPostoSchedina{quasi, 1}));
+    EXPECT_EQ(slips[1].Numero, 3);
+    EXPECT_TRUE(s.SchedineVincenti(50).empty());
+}
+
+TEST(TSpoglio, BrokenRestrictionHelpers) {
+    TPronostico p;
+    for (auto& pos : p.Posizione)
+        for (int v = 1; v <= 8; ++v) pos.Aggiungi(v);
+    EXPECT_FALSE(FuoriPronostico({8, 7, 6, 5, 4, 3, 2, 1}, p));
+    EXPECT_TRUE(FuoriPronostico({8, 7, 6, 5, 4, 3, 2, 9}, p));
+    EXPECT_TRUE(FuoriPronostico({90, 7, 6, 5, 4, 3, 2, 1}, p));
+
+    EXPECT_EQ(TestoCondizioneSbagliata(1, "Somma"), "Pronostico");
+    EXPECT_EQ(TestoCondizioneSbagliata(0, "Somma"), "Fisse");
+    EXPECT_EQ(TestoCondizioneSbagliata(2, "Somma"), "Somma");
+
+    EXPECT_EQ(TestoScorrevole("Pari Dispari", 1), "Pari Dispari");
+    EXPECT_EQ(TestoScorrevole("Pari Dispari", 6), "Dispari");
+    EXPECT_EQ(TestoScorrevole("Fisse", 5), "");               // not longer than p
+    EXPECT_EQ(TestoScorrevole("Città nuova", 5), "à nuova");  // characters, not bytes
+}
+
+namespace {
+TFoglioInMm Foglio(double larghezza, double altezza) {
+    TFoglioInMm f;
+    f.Larghezza = larghezza;
+    f.Altezza = altezza;
+    // 1 mm per character, "º" being one.
+    f.LarghezzaTesto = [](const std::string& t) {
+        double n = 0;
+        for (unsigned char ch : t) n += (ch & 0xC0) != 0x80;
+        return n;
+    };
+    return f;
+}
+std::vector<TSchedinaVin> Numerate(std::initializer_list<int> numeri) {
+    std::vector<TSchedinaVin> v;
+    for (int n : numeri) {
+        v.emplace_back();
+        v.back().Numero = n;
+    }
+    return v;
+}
+}  // namespace
+
+TEST(ImpaginaSchedine, LinesAndPagesOfSlipNumbers) {
+    // "Nº 1, " is 6 mm wide; on a 40 mm page the line wraps once x passes 30.
+    auto pagine =
+        ImpaginaSchedineVincenti(92, Numerate({1, 2, 3, 4, 5, 6, 7, 8, 9}), Foglio(40, 30));
+    ASSERT_EQ(pagine.size(), 2u);
+    const auto& p1 = pagine[0].Testi;
+    ASSERT_EQ(p1.size(), 9u);
+    EXPECT_EQ(p1[0], (TTestoInMm{"Schedine con punti 92", (40 - 21) / 2.0, 10}));
+    EXPECT_EQ(p1[1], (TTestoInMm{"Nº 1, ", 10, 20}));
+    EXPECT_EQ(p1[4], (TTestoInMm{"Nº 4, ", 28, 20}));  // ends at 34, past 30: wrap after it
+    EXPECT_EQ(p1[5], (TTestoInMm{"Nº 5, ", 10, 28}));
+    EXPECT_EQ(p1[8], (TTestoInMm{"Nº 8, ", 28, 28}));
+    // The wrap after number 8 goes to 36, past the 30 mm page: number 9 opens page 2.
+    ASSERT_EQ(pagine[1].Testi.size(), 1u);
+    EXPECT_EQ(pagine[1].Testi[0], (TTestoInMm{"Nº 9, ", 10, 10}));
+
+    // Nothing left to write: no empty page after the last number.
+    pagine = ImpaginaSchedineVincenti(92, Numerate({1, 2, 3, 4, 5, 6, 7, 8}), Foglio(40, 30));
+    EXPECT_EQ(pagine.size(), 1u);
+    EXPECT_EQ(ImpaginaSchedineVincenti(50, {}, Foglio(210, 297)).size(), 1u);
+}
+
+TEST(ImpaginaSchedine, NothingIsWrittenOffThePaperOrUnderTheFooter) {
+    // "Nº 100000, " is 11 mm: from x = 16 on a 26 mm page it would pass the edge.
+    auto pagine = ImpaginaSchedineVincenti(1, Numerate({1, 100000}), Foglio(26, 100));
+    ASSERT_EQ(pagine[0].Testi.size(), 3u);
+    EXPECT_EQ(pagine[0].Testi[2], (TTestoInMm{"Nº 100000, ", 10, 28}));
+
+    auto f = Foglio(30, 40);
+    f.AltezzaTesto = 4;
+    f.RiservaPiede = 6;
+    // Two numbers a line, at 20 and 28; a line at 36 would reach 40 > 34: page 2.
+    pagine = ImpaginaSchedineVincenti(1, Numerate({1, 2, 3, 4, 5, 6}), f);
+    ASSERT_EQ(pagine.size(), 2u);
+    EXPECT_EQ(pagine[1].Testi.front().Y, 10);
+    for (const auto& p : pagine)
+        for (const auto& t : p.Testi) {
+            EXPECT_LE(t.X + f.LarghezzaTesto(t.Testo), 30.0 + 1e-9) << t.Testo;
+            EXPECT_LE(t.Y + 4, 34.0) << t.Testo;
+        }
+}
