@@ -63,11 +63,12 @@ void TControlloreDocumento::Carica() {
 }
 
 bool TControlloreDocumento::CaricaFile(const std::string& percorso) {
+    // The redraw refills the selectors, which would empty the columns just read.
     inCaricamento_ = true;
     bool ok = sistema_.CaricaSistema(percorso);
-    inCaricamento_ = false;
     sistema_.NomeFile = percorso;
     Ridisegna();
+    inCaricamento_ = false;
     if (!ok) {
         messaggi_.Errore(kErroreCaricaSistema);
         return false;
