@@ -2,7 +2,7 @@
 
 #include "app/ComandiColonne.h"
 #include "core/Globali.h"
-#include "support/RisposteProva.h"
+#include "support/Finti.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
@@ -11,8 +11,8 @@ namespace {
 
 struct ColonneSuDisco : ::testing::Test {
     test::CartellaTemporanea cartella;
-    test::TMessaggiProva messaggi;
-    test::TSceltaFileProva scelta;
+    test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta scelta;
     TListaColonne colonne;
     std::filesystem::path cartellaPrima = CartellaProgramma;
     std::string ultimoPrima = UltimoFileColonne;
@@ -36,21 +36,22 @@ struct ColonneSuDisco : ::testing::Test {
 TEST_F(ColonneSuDisco, SaveAsksForAFileAndRemembersIt) {
     scelta.Risposte.push_back(Percorso("Mie.Scl"));
     EXPECT_TRUE(SalvaColonneInMemoria(colonne, messaggi, scelta));
-    ASSERT_EQ(scelta.Salvataggi.size(), 1u);
-    const TRichiestaFile& r = scelta.Salvataggi[0];
+    ASSERT_EQ(scelta.Richieste.size(), 1u);
+    const TRichiestaFile& r = scelta.Richieste[0];
     EXPECT_EQ(r.Titolo, "Salva le Colonne");
     EXPECT_EQ(r.Filtro, "Scl file|*.Scl");
     EXPECT_EQ(r.Estensione, "Scl");
     EXPECT_EQ(r.Cartella, CartellaColonne().string());
     EXPECT_EQ(r.Nome, "DefaultComb.Scl");
-    EXPECT_TRUE(messaggi.Testi().empty());  // a new file needs no question
+    EXPECT_TRUE(
+        (messaggi.Domande.empty() && messaggi.Errori.empty()));  // a new file needs no question
     EXPECT_EQ(test::LeggiByte(Percorso("Mie.Scl")).size(), 16u);
     EXPECT_EQ(UltimoFileColonne, Percorso("Mie.Scl"));
 
     // The next save offers the name just used.
     scelta.Risposte.push_back(std::nullopt);
     EXPECT_FALSE(SalvaColonneInMemoria(colonne, messaggi, scelta));
-    EXPECT_EQ(scelta.Salvataggi[1].Nome, "Mie.Scl");
+    EXPECT_EQ(scelta.Richieste[1].Nome, "Mie.Scl");
 }
 
 TEST_F(ColonneSuDisco, OverwriteOnlyWhenTheAnswerIsYes) {
@@ -88,7 +89,7 @@ TEST_F(ColonneSuDisco, FromFileReplacesTheToolList) {
     // Cancelled: the list stays as it was.
     EXPECT_EQ(ColonneDaFile(strumento, messaggi, scelta), TEsitoSorgente::Annullato);
     EXPECT_EQ(strumento.Quante(), 1);
-    const TRichiestaFile& r = scelta.Aperture[0];
+    const TRichiestaFile& r = scelta.Richieste[0];
     EXPECT_EQ(r.Titolo, "Seleziona il File Colonnare");
     EXPECT_EQ(r.Filtro, "File di Combinaizoni (*.Scl)|*.Scl");
     EXPECT_EQ(r.Cartella, CartellaColonne().string());

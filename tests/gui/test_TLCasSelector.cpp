@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/Globali.h"
-#include "support/RisposteProva.h"
+#include "support/Finti.h"
 #include "widgets/TLCasSelector.h"
 
 using namespace sirvela;
@@ -20,7 +20,7 @@ std::vector<int> Lista(const TCombinazione& c) {
 struct Casella : ::testing::Test {
     QWidget finestra;
     TLCasSelector* s = new TLCasSelector(&finestra);
-    test::TMessaggiProva messaggi;
+    test::TMessaggiFinti messaggi;
     int pilotiPrima = NumeroPiloti;
 
     Casella() {
@@ -88,7 +88,7 @@ TEST_F(Casella, ReadsCellsInOrderAndStopsAtTheFirstBadOne) {
         s->Cella(1)->setFocus();
         TCombinazione muti;
         EXPECT_EQ(s->Acquisisci(muti, true), c.ok);
-        EXPECT_TRUE(messaggi.Testi().empty());
+        EXPECT_TRUE((messaggi.Domande.empty() && messaggi.Errori.empty()));
         EXPECT_TRUE(s->Cella(1)->hasFocus());
     }
 }
