@@ -1,5 +1,7 @@
 // Draws the program's pictures: the title picture, the default background, the 28-frame logo
-// animation and the tool-bar icons. Build against Qt6::Gui and run with the resources folder.
+// animation and the tool-bar icons. Build with
+//   g++ -std=c++20 -fPIC Disegna.cpp -o disegna $(pkg-config --cflags --libs Qt6Gui)
+// and run it with the resources/immagini folder as its argument.
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -172,7 +174,7 @@ static void Fondale() {
 }
 
 static void Logo() {
-    const int l = 72, h = 48, fotogrammi = 28;
+    const int l = 92, h = 52, fotogrammi = 28;
     QImage img(l * fotogrammi, h, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);

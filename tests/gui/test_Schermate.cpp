@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/ListaPiloti.h"
 #include "app/ui/Conversioni.h"
 #include "app/ui/TFormMessage.h"
 #include "app/ui/TFormPrincipale.h"
@@ -33,7 +34,8 @@ TEST(Schermate, Finestre) {
         salva(t, "titolo");
     }
     T_Sistema sistema;
-    for (int i = 1; i <= 25; ++i) sistema.Dati.NomiPiloti[i] = "Pilota " + std::to_string(i);
+    for (int i = 1; i <= 22; ++i) sistema.Dati.NomiPiloti[i] = NomiPilotiPredefiniti()[i - 1];
+    sistema.Dati.NomiPiloti[23] = "Pilota di riserva";
     sistema.Dati.PilotaEscluso = 100;
     test::TMessaggiFinti messaggi;
     test::TSceltaFileFinta scelta;
@@ -47,8 +49,9 @@ TEST(Schermate, Finestre) {
     f.Avvia({});
     salva(f, "principale");
     {
-        TFormSelezionePiloti p(2, std::vector<std::string>(), 23,
-                               sistema.Dati.Pronostico.Posizione[1]);
+        std::vector<std::string> nomi;
+        for (int i = 1; i <= 25; ++i) nomi.push_back(sistema.Dati.NomiPiloti[i]);
+        TFormSelezionePiloti p(2, nomi, 23, sistema.Dati.Pronostico.Posizione[1]);
         p.show();
         salva(p, "piloti");
     }

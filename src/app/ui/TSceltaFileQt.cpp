@@ -59,6 +59,13 @@ std::optional<std::string> TSceltaFileQt::Esegui(const TRichiestaFile& r, bool s
     if (!r.Estensione.empty()) d.setDefaultSuffix(QS(r.Estensione));
     if (!r.Cartella.empty()) d.setDirectory(QS(r.Cartella));
     if (!r.Nome.empty()) d.selectFile(QS(r.Nome));
+    // Italian even where the toolkit's translations are not installed.
+    d.resize(760, 460);
+    d.setLabelText(QFileDialog::LookIn, "Cerca in:");
+    d.setLabelText(QFileDialog::FileName, "Nome file:");
+    d.setLabelText(QFileDialog::FileType, "Tipo file:");
+    d.setLabelText(QFileDialog::Accept, salva ? "Salva" : "Apri");
+    d.setLabelText(QFileDialog::Reject, "Annulla");
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
     return SS(QDir::toNativeSeparators(d.selectedFiles().first()));
 }

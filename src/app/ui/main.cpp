@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <memory>
 
 #include "app/Cartelle.h"
@@ -19,6 +22,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);  // takes its own options out of argv
     app.setApplicationName("Sirvela");
     CaricaRisorse();
+    // The toolkit's own texts (file dialogs, context menus) in Italian too, when installed.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QTranslator traduzione;
+    if (traduzione.load(QLocale(QLocale::Italian), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&traduzione);
     TMessaggiQt messaggi;
 
     // The program folder first: the document takes its file name from it.
