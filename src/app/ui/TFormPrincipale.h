@@ -82,6 +82,7 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
 
     const TStatoComandi& StatoComandi() const { return stato_; }
     TFormSaver& MemoriaDialoghi() { return memoria_; }
+    T_Sistema& Sistema() { return sistema_; }
     TControlloreDocumento& Controllore() { return controllore_; }
     IMessaggi& Messaggi() { return messaggi_; }
     ISceltaFile& SceltaFile() { return scelta_; }
