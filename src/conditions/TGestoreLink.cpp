@@ -51,7 +51,7 @@ bool TGruppoLink::Registra(int livello) {
     // without touching the counters.
     if (livello < 1 || livello > kLivelli) return false;
     std::uint32_t& conta = ContaLivelli[static_cast<unsigned>(livello)];
-    if (conta == 0)
+    if (conta == 0 && quantiToccati_ < static_cast<int>(toccati_.size()))
         toccati_[static_cast<unsigned>(quantiToccati_++)] = static_cast<std::uint8_t>(livello);
     ++conta;
     if (conta <= static_cast<std::uint32_t>(livello)) return true;
@@ -60,7 +60,12 @@ bool TGruppoLink::Registra(int livello) {
 }
 
 void TGruppoLink::Azzera() {
-    for (int i = 0; i < quantiToccati_; ++i) ContaLivelli[toccati_[static_cast<unsigned>(i)]] = 0;
+    if (quantiToccati_ >= static_cast<int>(toccati_.size())) {
+        ContaLivelli.fill(0);  // the list may have missed a level: clear everything
+    } else {
+        for (int i = 0; i < quantiToccati_; ++i)
+            ContaLivelli[toccati_[static_cast<unsigned>(i)]] = 0;
+    }
     quantiToccati_ = 0;
     Errori = 0;
 }

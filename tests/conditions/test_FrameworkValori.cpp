@@ -77,20 +77,6 @@ TEST(FrameworkValori, EntriesBeyondTheTableAreWrittenAsZeroAndSkippedOnReading) 
     EXPECT_EQ(Scritto(letto), Scritto(v));
 }
 
-TEST(FrameworkValori, ShortRecordReportsFailure) {
-    TValoriAmmessi v(nullptr, 8, true);
-    auto b = Scritto(v);
-    for (std::size_t n : {0u, 3u, 27u, 58u, 59u}) {
-        std::vector<std::uint8_t> corto(b.begin(), b.begin() + static_cast<long>(n));
-        TLettore l(corto);
-        TValoriAmmessi letto(nullptr, 8, true);
-        EXPECT_FALSE(letto.Carica(l)) << n;
-    }
-    TScrittore s;
-    s.ImpostaLimite(30);
-    EXPECT_FALSE(v.Salva(s));
-}
-
 TEST(FrameworkValori, AccettaLooksUpEachValue) {
     TDatiSistema dati;
     TValoriAmmessi v(&dati, 8, false);
@@ -111,21 +97,6 @@ TEST(FrameworkValori, AccettaLooksUpEachValue) {
     }
 }
 
-TEST(FrameworkValori, SwitchedOffOrEmptyAcceptsEverything) {
-    TDatiSistema dati;
-    TValoriAmmessi v(&dati, 8, true);
-    v.AggiornaStato(true);
-    EXPECT_FALSE(v.Attivo);
-    EXPECT_TRUE(v.Accetta(5, 5));
-    v.Principale.Voci[1] = {1, 0};
-    v.AggiornaStato(false);
-    EXPECT_FALSE(v.Attivo);
-    EXPECT_TRUE(v.Accetta(5, 5));
-    v.AggiornaStato(true);
-    EXPECT_TRUE(v.Attivo);
-    EXPECT_FALSE(v.Accetta(5, 5));
-}
-
 TEST(FrameworkValori, SecondaryTableTakesPartOnlyWhenEnabled) {
     for (bool abilitata : {false, true}) {
         TValoriAmmessi v(nullptr, 8, abilitata);
@@ -136,23 +107,6 @@ TEST(FrameworkValori, SecondaryTableTakesPartOnlyWhenEnabled) {
         EXPECT_TRUE(v.Accetta(4, 2));
         EXPECT_EQ(v.Accetta(4, 3), !abilitata);
     }
-}
-
-TEST(FrameworkValori, RecoveryValueCostsAnErrorInItsLetter) {
-    TDatiSistema dati;
-    TValoriAmmessi v(&dati, 8, true);
-    v.Principale.LetteraLink = 'C';
-    v.Principale.Voci[3] = {2, 1};
-    v.Secondaria.LetteraLink = 'D';
-    v.Secondaria.Voci[1] = {2, 2};
-    v.AggiornaStato(true);
-    EXPECT_TRUE(v.Accetta(3, 1));
-    EXPECT_EQ(dati.Recuperi->Gruppo('C')->Errori, 1u);
-    EXPECT_EQ(dati.Recuperi->Gruppo('D')->Errori, 1u);
-    // Level 1 tolerates one error per column; level 2 two.
-    EXPECT_FALSE(v.Accetta(3, 1));
-    dati.Recuperi->Azzera();
-    EXPECT_TRUE(v.Accetta(3, 1));
 }
 
 TEST(FrameworkValori, RecoveryOutsideTheLinkLettersIsRefused) {
@@ -170,18 +124,6 @@ TEST(FrameworkValori, RecoveryOutsideTheLinkLettersIsRefused) {
     solo.Principale.Voci[3] = {2, 5};
     solo.AggiornaStato(true);
     EXPECT_FALSE(solo.Accetta(3, 0));
-}
-
-TEST(FrameworkValori, CleaningAboveEightResetsOnlyValuesNineTo105) {
-    TValoriAmmessi v(nullptr, 8, true);
-    for (auto* t : {&v.Principale, &v.Secondaria}) t->Voci.fill({2, 7});
-    v.PulisciOltreOtto();
-    for (auto* t : {&v.Principale, &v.Secondaria}) {
-        EXPECT_EQ(t->Voci[8], (TVoceValore{2, 7}));
-        EXPECT_EQ(t->Voci[9], (TVoceValore{0, 1}));
-        EXPECT_EQ(t->Voci[105], (TVoceValore{0, 1}));
-        EXPECT_EQ(t->Voci[106], (TVoceValore{2, 7}));
-    }
 }
 
 TEST(FrameworkIntervalli, FirstIntervalHoldingTheValueDecides) {

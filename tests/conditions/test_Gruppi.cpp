@@ -9,18 +9,6 @@ namespace {
 const TColonna kUnoOtto = Col({1, 2, 3, 4, 5, 6, 7, 8});  // sum 36
 }
 
-TEST(Gruppi, EachContainerHoldsItsOwnKind) {
-    TDatiSistema dati;
-    const std::pair<int, int> tipi[] = {{11, 35}, {12, 36}, {13, 34}, {14, 38}, {15, 37}};
-    for (auto [contenitore, membro] : tipi) {
-        auto& g = Slot<TCondGruppo>(dati, contenitore);
-        EXPECT_EQ(g.TipoMembri(), membro);
-        ASSERT_TRUE(g.AggiungiMembro());
-        EXPECT_EQ(g.Membri.back()->TipoCondizione, membro);
-    }
-    EXPECT_EQ(TCondGruppo::TipoMembriDi(17), 0);
-}
-
 TEST(Gruppi, StateFollowsTheMembersAndTheGeneralSwitch) {
     TDatiSistema dati;
     auto& g = Slot<TCondGruppo>(dati, kGruppoResti);
@@ -121,17 +109,4 @@ TEST(Gruppi, DamagedMemberListsFailWithoutCrashing) {
         EXPECT_FALSE(letto.Carica(l)) << k.nome;
         EXPECT_EQ(letto.QuantiMembri(), k.membriLetti) << k.nome;
     }
-}
-
-TEST(Gruppi, DeletingMembers) {
-    TDatiSistema dati;
-    auto& g = Slot<TCondGruppo>(dati, kGruppoSequele);
-    g.AggiungiMembro();
-    auto* secondo = g.AggiungiMembro();
-    EXPECT_FALSE(g.EliminaMembro(2));
-    EXPECT_FALSE(g.EliminaMembro(-1));
-    EXPECT_TRUE(g.EliminaMembro(0));
-    ASSERT_EQ(g.QuantiMembri(), 1);
-    EXPECT_EQ(g.Membro(0), secondo);
-    EXPECT_EQ(g.Membro(1), nullptr);
 }

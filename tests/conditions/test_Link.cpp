@@ -111,25 +111,6 @@ TEST(Link, ErrorsAreCountedPerLinkAndInTotal) {
     }
 }
 
-TEST(Link, RefusalsFeedTheStatistics) {
-    SistemaConRecuperi s('A', 1, 'A', 1, 'B', 1);
-    Ammetti(s.dati.Recuperi->ErroriAmmessiTotali.Principale, {0});
-    Prepara(s.dati);
-    auto& link = *s.dati.Recuperi;
-    EXPECT_FALSE(s.dati.Condizioni->Verifica(kUnoOtto));  // second level-1 error in A
-    EXPECT_EQ(link.Gruppo('A')->StatLivelli.Frequenza(1), 1);
-    EXPECT_EQ(link.Gruppo('A')->Registrazioni, 2u);
-
-    // Only B in recovery: one error, refused by the overall table.
-    s.pd.Pari.Principale.Voci[4] = {1, 0};
-    s.pd.Dispari.Principale.Voci[4] = {1, 0};
-    Prepara(s.dati);
-    EXPECT_EQ(link.LettereInUso, "B");
-    EXPECT_FALSE(s.dati.Condizioni->Verifica(kUnoOtto));
-    EXPECT_EQ(link.Stat.Frequenza(1), 1);
-    EXPECT_EQ(link.Gruppo('A')->StatLivelli.Estrazioni, 0);
-}
-
 TEST(Link, ExaminationFindsTheTablesThatUseEachLetter) {
     TDatiSistema dati;
     auto& pd = Slot<TCondPariDispari>(dati, kPariDispari);

@@ -65,17 +65,6 @@ TEST(PuntiTra, SwitchedOffOrWithoutIntervalsAcceptsAnyTotal) {
     EXPECT_TRUE(s.dati.Condizioni->Verifica(kUnoOtto));
 }
 
-TEST(PuntiTra, RecoveryIntervalOfATotalRegistersInItsLink) {
-    SistemaTra s(31, 28);
-    s.tra.Punti(1).Intervalli[1] = {13, 13, 2, 1};
-    s.tra.Punti(1).Quanti = 2;
-    s.tra.Punti(1).LetteraLink = 'T';
-    Prepara(s.dati);
-    EXPECT_EQ(s.dati.Recuperi->LettereInUso, "T");
-    EXPECT_TRUE(s.dati.Condizioni->Verifica(kUnoOtto));
-    EXPECT_EQ(s.dati.Recuperi->Gruppo('T')->Errori, 1u);
-}
-
 TEST(PuntiTra, RecordKeepsTheIntervalsOfASwitchedOffPuntiTra) {
     TDatiSistema dati;
     auto& tra = Slot<TCondPuntiTra>(dati, kPuntiTra);
@@ -148,23 +137,4 @@ TEST(PuntiTra, GroupExaminationListsTablesAndTheirRange) {
     // The analyses' total of a group for one column.
     Prepara(s.dati);
     EXPECT_EQ(s.tra.TotaleGruppo(Col({2, 4, 6, 8, 1, 3, 5, 7}), 1), 5u + 8u + 5u);
-}
-
-TEST(PuntiTra, AddingSkipsGroupsOutsideTheThirty) {
-    TDatiSistema dati;
-    auto& tra = Slot<TCondPuntiTra>(dati, kPuntiTra);
-    tra.Punti(30).Intervalli[0] = {0, 100, 1, 0};
-    tra.Punti(30).Quanti = 1;
-    Prepara(dati);
-    TValoriAmmessi v(&dati, 8, true);
-    Ammetti(v.Principale, {1});
-    Ammetti(v.Secondaria, {1});
-    v.AggiornaStato(true);
-    for (std::uint16_t g : {std::uint16_t{31}, std::uint16_t{65535}, std::uint16_t{30}}) {
-        v.Principale.GruppoTra = g;
-        v.Secondaria.GruppoTra = 30;
-        tra.AzzeraTotali();
-        v.AggiungiTra(5, -1);
-        EXPECT_EQ(tra.Totali[30], g == 30 ? 5u : 0u);
-    }
 }

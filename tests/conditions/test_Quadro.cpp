@@ -162,41 +162,6 @@ TEST(Quadro, AcceptedQuadroLeavesNoMemberErrors) {
     EXPECT_EQ(ins.ListaErrori[3].Condizione, &q);
 }
 
-TEST(Quadro, NestedQuadroThatAcceptsHidesItsMembersErrors) {
-    TDatiSistema dati;
-    auto& q = QuadroDi(dati);
-    auto sub = SubQuadro(dati);
-    sub->Relazione = kOr;
-    sub->Aggiungi(Membro(dati, false));
-    sub->Aggiungi(Membro(dati, true));
-    q.Aggiungi(std::move(sub));
-    q.Aggiungi(Membro(dati, false));
-    Prepara(dati);
-    auto& ins = *dati.Condizioni;
-    ins.RaccogliErrori = true;
-    EXPECT_FALSE(ins.Verifica(kUnoOtto));
-    ASSERT_EQ(ins.ListaErrori.size(), 2u);
-    EXPECT_EQ(ins.ListaErrori[0].Condizione, q.Membri[1].get());
-    EXPECT_EQ(ins.ListaErrori[0].Indice, 2);
-    EXPECT_EQ(ins.ListaErrori[1].Condizione, &q);
-}
-
-TEST(Quadro, StateNeedsAcceptedCountsAMemberInPlayAndTheSwitch) {
-    TDatiSistema dati;
-    TCondQuadro q(&dati);
-    q.Membri.push_back(Membro(dati, true));
-    q.AggiornaStato();
-    EXPECT_FALSE(q.Attivo);  // Accettate empty
-    q.ApplicaPreset();
-    q.AggiornaStato();
-    EXPECT_TRUE(q.Attivo);
-    q.Attivato = false;
-    q.AggiornaStato();
-    EXPECT_FALSE(q.Attivo);
-    EXPECT_FALSE(q.Membri[0]->Attivo);
-    EXPECT_TRUE(q.Membri[0]->Attivato);
-}
-
 TEST(Quadro, RecordLayout) {
     TDatiSistema dati;
     TCondQuadro q(&dati, "Mio");
@@ -220,48 +185,7 @@ TEST(Quadro, RecordLayout) {
 
 TEST(Quadro, SetWithEveryContainerAndNestedQuadriSavesLoadsAndSavesIdentically) {
     TDatiSistema dati;
-    auto& somme = Slot<TCondSomme>(dati, kSomme);
-    somme.Dispari.Intervalli[2] = {7.5, 19, 2, 3};
-    somme.Dispari.Quanti = 3;
-    somme.Dispari.LetteraLink = 'S';
-    Ammetti(Slot<TCondPariDispari>(dati, kPariDispari).Dispari.Secondaria, {2});
-    Slot<TCondVortici>(dati, kVortici).PosizioneDiretto.CampoDa = 3;
-    Slot<TCondRipetizioni>(dati, kRipetizioni).Opzione = 1;
-    Slot<TCondNumeroSequenze>(dati, kNumeroSequenze).LunghezzaMostrata = 3;
-    Slot<TCondSimmetrie>(dati, kSimmetrie).Attivato = false;
-    for (int contenitore = 11; contenitore <= 15; ++contenitore) {
-        auto& g = Slot<TCondGruppo>(dati, contenitore);
-        g.AggiungiMembro();
-        auto* m = g.AggiungiMembro();
-        m->Attivato = false;
-        if (auto* f = dynamic_cast<TCondColonnaFiltro*>(m)) {
-            f->ColonnaFiltro = Col({9, 90, 0, 1, 2, 3, 4, 5});
-            f->PilotiFiltro.Aggiungi(17);
-        }
-        if (auto* s = dynamic_cast<TCondSequela*>(m)) s->TipoSequela = 5;
-    }
-    auto& tra = Slot<TCondPuntiTra>(dati, kPuntiTra);
-    tra.Punti(2).Intervalli[0] = {3, 4, 1, 0};
-    tra.Punti(2).Quanti = 1;
-
-    auto& q = QuadroDi(dati);
-    q.Commento = {"prima riga", "è la seconda"};
-    q.Relazione = kXor;
-    q.Aggiungi(CreaCondizione(kBaricentri, &dati));
-    auto gruppo = CreaCondizione(kGruppoSequele, &dati);
-    dynamic_cast<TCondGruppo&>(*gruppo).AggiungiMembro();
-    q.Aggiungi(std::move(gruppo));
-    auto sub = SubQuadro(dati);
-    sub->Preset = false;
-    Ammetti(sub->Accettate.Secondaria, {0, 999});
-    auto subsub = SubQuadro(dati);
-    subsub->Nome = "Profondo";
-    subsub->Aggiungi(CreaCondizione(kColonnaFiltro, &dati));
-    subsub->Aggiungi(CreaCondizione(kPuntiTra, &dati));
-    sub->Aggiungi(std::move(subsub));
-    sub->Aggiungi(CreaCondizione(kResti, &dati));
-    q.Aggiungi(std::move(sub));
-    q.Aggiungi(CreaCondizione(kGruppoColonneFiltro, &dati));
+    RiempiSistemaCompleto(dati);
     Prepara(dati);
 
     const auto prima = RecordInsieme(dati);
@@ -354,22 +278,6 @@ TEST(Quadro, NestingBeyondAnyRealUseFailsToLoad) {
         ASSERT_TRUE(l.LeggiU8(tipo));
         EXPECT_EQ(letto.Carica(l), atteso) << livelli;
     }
-}
-
-TEST(Quadro, InsertingRefusesBeyond999Members) {
-    TDatiSistema dati;
-    TCondQuadro q(&dati);
-    for (int i = 0; i < 998; ++i) q.Membri.push_back(Resto(dati, 8, {}));
-    std::vector<std::unique_ptr<TCondizione>> due;
-    due.push_back(Membro(dati, true));
-    due.push_back(Membro(dati, true));
-    const TEsito rifiuto = q.Inserisci(0, std::move(due));
-    EXPECT_FALSE(rifiuto);
-    EXPECT_EQ(rifiuto.Messaggio, "Informazione. Spazio Insufficiente !");
-    EXPECT_EQ(q.QuantiMembri(), 998);
-    EXPECT_TRUE(q.Aggiungi(Membro(dati, true)));
-    EXPECT_FALSE(q.Aggiungi(Membro(dati, true)));
-    EXPECT_EQ(q.QuantiMembri(), 999);
 }
 
 TEST(Quadro, ClipboardCutCopyPasteAndDelete) {
@@ -518,30 +426,4 @@ TEST(Quadro, FilterColumnsFillTheQuadroUpTo999) {
     EXPECT_EQ(InserisciColonneFiltro(q, molte, true, punti), 995);
     EXPECT_EQ(q.QuantiMembri(), 999);
     EXPECT_EQ(InserisciColonneFiltro(q, molte, true, punti), 0);
-}
-
-TEST(Quadro, PathsOfNestedMembers) {
-    TDatiSistema dati;
-    auto& q = QuadroDi(dati);
-    q.Nome = "Principale";
-    auto sub = SubQuadro(dati);
-    sub->Aggiungi(Resto(dati, 3, {}));
-    q.Aggiungi(Resto(dati, 2, {}));
-    q.Aggiungi(std::move(sub));
-    dati.Condizioni->ImpostaPercorsi();
-    auto& s = dynamic_cast<TCondQuadro&>(*q.Membri[1]);
-    EXPECT_EQ(s.Percorso, "Sub Quadro\\Principale\\ 002");
-    EXPECT_EQ(s.Membri[0]->Percorso, "Resti\\Sub Quadro\\Principale\\ 002 001");
-}
-
-TEST(Quadro, ClearingKeepsTheName) {
-    TDatiSistema dati;
-    TCondQuadro q(&dati, "Nome");
-    q.Aggiungi(Resto(dati, 2, {}));
-    q.Commento = {"x"};
-    q.Relazione = kNot;
-    q.Preset = false;
-    q.Attivato = false;
-    q.Svuota();
-    EXPECT_EQ(Record(q), Record(TCondQuadro(&dati, "Nome")));
 }

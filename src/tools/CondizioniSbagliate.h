@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/Colonna.h"
+
+namespace sirvela {
+
+class TCondizione;
+class TDatiSistema;
+
+// One line of the list "Condizioni Sbagliate".
+struct TCondizioneSbagliata {
+    std::string Testo;
+    TCondizione* Condizione = nullptr;  // the condition to open on a double click, if any
+    int TipoErrore = 2;
+    int Indice = 0;
+};
+
+// The restrictions of the system a result breaks: the position sets ("Pronostico"), then every
+// condition in play that rejects it (containers and Quadri through their members), found with
+// the condition set in its error-collecting mode, followed by the link test.
+std::vector<TCondizioneSbagliata> CondizioniSbagliate(TDatiSistema& dati,
+                                                      const TColonna& risultato);
+
+}  // namespace sirvela
