@@ -15,7 +15,8 @@
 #include <tuple>
 
 #include "app/ComandiColonne.h"
-#include "app/ImpostazioniSistema.h"
+#include "app/ComandiImpostazioni.h"
+#include "app/Configurazione.h"
 #include "app/ui/Conversioni.h"
 #include "app/ui/TFormAiuto.h"
 #include "app/ui/TFormCommento.h"

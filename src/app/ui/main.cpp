@@ -4,8 +4,8 @@
 #include <QTranslator>
 #include <memory>
 
+#include "app/Avvio.h"
 #include "app/Cartelle.h"
-#include "app/ImpostazioniSistema.h"
 #include "app/ui/Conversioni.h"
 #include "app/ui/Risorse.h"
 #include "app/ui/TFormMessage.h"
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     for (const auto& a : avvio.Argomenti) argomenti << QString::fromLocal8Bit(a.c_str());
 
     auto sistema = std::make_unique<T_Sistema>();
-    PreparaSistema(*sistema);
+    CaricaDatiAvvio(*sistema);
     TSceltaFileQt scelta;
 
     TFormTitolo titolo(QS((CartellaProgramma / "intro.bmp").string()));
