@@ -119,14 +119,3 @@ TEST(FormMessage, WordsFitToTheMarginExactly) {
     imp = ImpaginaTesto("abcabcabcabc", fm, 50, 60);
     EXPECT_EQ(imp.Parole[0].topLeft(), QPoint(50, 12));
 }
-
-TEST(FormMessage, ScriptedBoxReplacesTheProgramBox) {
-    struct Finta : IMessaggi {
-        int Mostra(const std::string&, const std::string&, int) override { return 8; }
-        void Errore(const std::string&) override {}
-    } finta;
-    ImpostaMessaggiProgramma(&finta);
-    EXPECT_EQ(MessaggiProgramma().Mostra("a", "b", 14), 8);
-    ImpostaMessaggiProgramma(nullptr);
-    EXPECT_NE(dynamic_cast<TMessaggiQt*>(&MessaggiProgramma()), nullptr);
-}

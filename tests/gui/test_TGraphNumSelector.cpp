@@ -123,14 +123,3 @@ TEST(GraphNumSelector, KeysMoveWithoutWrapAndEnterAdvances) {
     EXPECT_TRUE(s.Selezionati().Contiene(90));
     EXPECT_FALSE(s.Premuto());
 }
-
-TEST(GraphNumSelector, SettingTheListsNotifies) {
-    TGraphNumSelector s;
-    QSignalSpy cambi(&s, &TGraphNumSelector::Cambiato);
-    s.ImpostaSelezionati(Da({12, 4}));
-    s.ImpostaSelezionabili(Da({4, 12, 13}));
-    EXPECT_EQ(cambi.count(), 2);
-    EXPECT_EQ(Lista(s.Selezionati()), (std::vector<int>{12, 4}));
-    EXPECT_EQ(s.NumeroCella(3, 1), 13);
-    EXPECT_EQ(s.NumeroCella(9, 0), 0);
-}

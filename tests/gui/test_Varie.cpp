@@ -41,15 +41,6 @@ TEST(Aiuto, OpensTheContentsAndTheTopics) {
     EXPECT_TRUE(f.Testo()->toPlainText().startsWith("Sirvela - Guida"));
 }
 
-TEST(Commento, LinesGoInAndComeBack) {
-    TFormCommento f({"prima riga", "", "terza"});
-    EXPECT_EQ(f.Testo()->toPlainText(), "prima riga\n\nterza");
-    f.Testo()->setPlainText("una\ndue");
-    EXPECT_EQ(f.Righe(), (std::vector<std::string>{"una", "due"}));
-    f.Testo()->clear();
-    EXPECT_TRUE(f.Righe().empty());
-}
-
 TEST(Partecipanti, OkClosesOnlyWhenTheCheckAgrees) {
     int chiamate = 0;
     bool risposta = false;
