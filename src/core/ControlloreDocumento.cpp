@@ -35,8 +35,9 @@ bool TControlloreDocumento::ConfermaAbbandono() {
     int r = messaggi_.Mostra("Informazione", kDomandaSalvaSistema,
                              PulsanteSi | PulsanteNo | PulsanteAnnulla);
     if (r == PulsanteSi) {
+        // A save that was cancelled or failed must not let the system be thrown away.
         Salva();
-        return true;
+        return !sistema_.Modificato;
     }
     return r == PulsanteNo;
 }

@@ -288,6 +288,18 @@ TEST_F(FinestraPrincipale, ClosingAsksWhileTheSystemIsModified) {
     ASSERT_EQ(messaggi.Domande.size(), 2u);
     EXPECT_EQ(messaggi.Domande[0].Titolo, "Informazione");
     EXPECT_EQ(messaggi.Domande[0].Pulsanti, PulsanteSi | PulsanteNo | PulsanteAnnulla);
+    // "Si" with the name dialog cancelled keeps the window and the unsaved system.
+    messaggi.Risposte = {PulsanteSi};
+    EXPECT_FALSE(f->close());
+    EXPECT_TRUE(sistema.Modificato);
+    // "Si" and a name: saved, then closed.
+    messaggi.Risposte = {PulsanteSi};
+    scelta.Risposte = {(CartellaSistemi() / "Chiuso.Sst").string()};
+    EXPECT_TRUE(f->close());
+    EXPECT_TRUE(std::filesystem::exists(CartellaSistemi() / "Chiuso.Sst"));
+
+    Apri();
+    Clicca(1, 5);
     messaggi.Risposte = {PulsanteNo};
     EXPECT_TRUE(f->close());
 }
