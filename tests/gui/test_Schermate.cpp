@@ -8,6 +8,8 @@
 
 #include "app/ListaPiloti.h"
 #include "app/ui/Conversioni.h"
+#include "app/ui/TFormAiuto.h"
+#include "app/ui/TFormListaPiloti.h"
 #include "app/ui/TFormMessage.h"
 #include "app/ui/TFormPrincipale.h"
 #include "app/ui/TFormSelezionePiloti.h"
@@ -54,6 +56,20 @@ TEST(Schermate, Finestre) {
         TFormSelezionePiloti p(2, nomi, 23, sistema.Dati.Pronostico.Posizione[1]);
         p.show();
         salva(p, "piloti");
+    }
+    {
+        TFormAiuto a;
+        a.MostraArgomento("finestra-principale");
+        a.show();
+        salva(a, "aiuto");
+        TFormInformazioni i;
+        i.show();
+        salva(i, "informazioni");
+        std::vector<std::string> nomi(sistema.Dati.NomiPiloti.begin() + 1,
+                                      sistema.Dati.NomiPiloti.end());
+        TFormListaPiloti l(23, nomi);
+        l.show();
+        salva(l, "listapiloti");
     }
     {
         TFormMessage m("Informazione", "Il Sistema non è Stato Salvato. Vuoi Salvarlo ? ", 14,

@@ -26,6 +26,7 @@ TFormListaPiloti::TFormListaPiloti(int numeroPiloti, const std::vector<std::stri
     tabella_->setHorizontalHeaderLabels({"Num", "       Nome del Pilota"});
     tabella_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     tabella_->verticalHeader()->hide();
+    tabella_->verticalHeader()->setDefaultSectionSize(22);
     tabella_->setColumnWidth(0, 40);
     tabella_->horizontalHeader()->setStretchLastSection(true);
     tabella_->setMinimumSize(340, 360);
