@@ -1,0 +1,66 @@
+#pragma once
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "core/Colonna.h"
+
+namespace sirvela {
+
+// Finds, among the columns added so far, those scoring at least a threshold against a given
+// column, without comparing it with every one of them. The eight positions are split into
+// groups so that any set of equal positions worth the threshold holds a whole group: two
+// such columns then agree on every byte of some group, and each group keeps its columns in
+// buckets keyed by those bytes. Columns are numbered in the order they were added.
+class TIndiceVicini {
+  public:
+    explicit TIndiceVicini(int soglia);
+
+    int Soglia() const { return soglia_; }
+    std::size_t Quante() const { return parole_.size(); }
+    std::uint64_t Parola(std::size_t i) const { return parole_[i]; }
+    void Riserva(std::size_t n) { parole_.reserve(n); }
+    void Aggiungi(std::uint64_t parola);
+    void Svuota();
+
+    // Calls f(number, score) once for every column scoring at least the threshold, in no
+    // particular order, until f returns false. Returns false when f stopped it.
+    template <typename F>
+    bool PerOgniVicino(std::uint64_t parola, F&& f) const {
+        for (std::size_t g = 0; g < gruppi_.size(); ++g) {
+            const Gruppo& gr = gruppi_[g];
+            auto it = gr.secchi.find(parola & gr.byte);
+            if (it == gr.secchi.end()) continue;
+            for (std::uint32_t j : it->second) {
+                const unsigned uguali = dettaglio::MascheraUguali(parola, parole_[j]);
+                // Visit each column in the first group it agrees on fully, and only there.
+                bool giaVisto = false;
+                for (std::size_t h = 0; h < g && !giaVisto; ++h)
+                    giaVisto = (uguali & gruppi_[h].posizioni) == gruppi_[h].posizioni;
+                if (giaVisto) continue;
+                const int punti = dettaglio::kPesi.v[uguali];
+                if (punti >= soglia_ && !f(j, punti)) return false;
+            }
+        }
+        return true;
+    }
+
+    // The highest-numbered column scoring at least `soglia` (not below the index's own
+    // threshold), or -1; its score goes to `punti`.
+    std::int64_t UltimoVicino(std::uint64_t parola, int soglia, int& punti) const;
+
+  private:
+    struct Gruppo {
+        std::uint64_t byte = 0;  // bytes of the group's positions
+        unsigned posizioni = 0;  // bit per position
+        std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> secchi;
+    };
+    int soglia_;
+    std::vector<Gruppo> gruppi_;
+    std::vector<std::uint64_t> parole_;
+};
+
+// The grouping of the eight positions used for a threshold: one bit mask per group.
+std::vector<unsigned> GruppiPerSoglia(int soglia);
+
+}  // namespace sirvela
