@@ -60,12 +60,7 @@ std::vector<unsigned> CalcolaGruppi(int soglia) {
 }  // namespace
 
 std::vector<unsigned> GruppiPerSoglia(int soglia) {
-    static const auto tabella = [] {
-        std::array<std::vector<unsigned>, kPunteggioMassimo + 1> t;
-        for (int s = 1; s <= kPunteggioMassimo; ++s) t[s] = CalcolaGruppi(s);
-        return t;
-    }();
-    return tabella[std::clamp(soglia, 1, kPunteggioMassimo)];
+    return CalcolaGruppi(std::clamp(soglia, 1, kPunteggioMassimo));
 }
 
 TIndiceVicini::TIndiceVicini(int soglia) : soglia_(std::clamp(soglia, 1, kPunteggioMassimo)) {
@@ -90,16 +85,26 @@ void TIndiceVicini::Svuota() {
 }
 
 std::int64_t TIndiceVicini::UltimoVicino(std::uint64_t parola, int soglia, int& punti) const {
-    std::int64_t ultimo = -1;
-    for (const auto& g : gruppi_) {
-        auto it = g.secchi.find(parola & g.byte);
-        if (it == g.secchi.end()) continue;
-        const auto& s = it->second;
-        for (auto k = s.size(); k-- > 0;) {
-            if (static_cast<std::int64_t>(s[k]) <= ultimo) break;
-            const int p = PunteggioParole(parola, parole_[s[k]]);
+    std::array<const std::vector<std::uint32_t>*, 8> secchi{};
+    if (!Secchi(parola, secchi)) {
+        for (auto j = parole_.size(); j-- > 0;) {
+            const int p = PunteggioParole(parola, parole_[j]);
             if (p >= soglia) {
-                ultimo = s[k];
+                punti = p;
+                return static_cast<std::int64_t>(j);
+            }
+        }
+        return -1;
+    }
+    std::int64_t ultimo = -1;
+    for (const auto* s : secchi) {
+        if (!s) continue;
+        for (auto k = s->size(); k-- > 0;) {
+            const std::uint32_t j = (*s)[k];
+            if (static_cast<std::int64_t>(j) <= ultimo) break;
+            const int p = PunteggioParole(parola, parole_[j]);
+            if (p >= soglia) {
+                ultimo = j;
                 punti = p;
                 break;
             }

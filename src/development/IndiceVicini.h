@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -27,11 +28,18 @@ class TIndiceVicini {
     // particular order, until f returns false. Returns false when f stopped it.
     template <typename F>
     bool PerOgniVicino(std::uint64_t parola, F&& f) const {
+        std::array<const std::vector<std::uint32_t>*, 8> secchi{};
+        if (!Secchi(parola, secchi)) {
+            // Buckets as large as the whole: one plain pass is cheaper.
+            for (std::size_t j = 0; j < parole_.size(); ++j) {
+                const int punti = PunteggioParole(parola, parole_[j]);
+                if (punti >= soglia_ && !f(static_cast<std::uint32_t>(j), punti)) return false;
+            }
+            return true;
+        }
         for (std::size_t g = 0; g < gruppi_.size(); ++g) {
-            const Gruppo& gr = gruppi_[g];
-            auto it = gr.secchi.find(parola & gr.byte);
-            if (it == gr.secchi.end()) continue;
-            for (std::uint32_t j : it->second) {
+            if (!secchi[g]) continue;
+            for (std::uint32_t j : *secchi[g]) {
                 const unsigned uguali = dettaglio::MascheraUguali(parola, parole_[j]);
                 // Visit each column in the first group it agrees on fully, and only there.
                 bool giaVisto = false;
@@ -50,6 +58,20 @@ class TIndiceVicini {
     std::int64_t UltimoVicino(std::uint64_t parola, int soglia, int& punti) const;
 
   private:
+    // The buckets of the column's groups (null where empty); false when together they hold
+    // at least as many columns as the index.
+    bool Secchi(std::uint64_t parola,
+                std::array<const std::vector<std::uint32_t>*, 8>& secchi) const {
+        std::size_t costo = 0;
+        for (std::size_t g = 0; g < gruppi_.size(); ++g) {
+            auto it = gruppi_[g].secchi.find(parola & gruppi_[g].byte);
+            if (it == gruppi_[g].secchi.end()) continue;
+            secchi[g] = &it->second;
+            costo += it->second.size();
+        }
+        return costo < parole_.size();
+    }
+
     struct Gruppo {
         std::uint64_t byte = 0;  // bytes of the group's positions
         unsigned posizioni = 0;  // bit per position

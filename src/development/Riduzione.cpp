@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
+#include <unordered_map>
 #include <vector>
 
 #include "development/QuadroSviluppo.h"
@@ -13,7 +15,8 @@ TRiduzioneAlVolo::TRiduzioneAlVolo(TListaColonne& colonne, int garanzia)
     : colonne_(colonne),
       garanzia_(garanzia),
       sogliaPasso1_(garanzia < 90 ? garanzia - 20 : garanzia),
-      indice_(sogliaPasso1_) {}
+      indice_(sogliaPasso1_),
+      indiceGaranzia_(garanzia) {}
 
 TRiduzioneAlVolo::TEsito TRiduzioneAlVolo::AccettaColonna(const TColonna& c, int passo) {
     const std::uint64_t w = ComeParola(c);
@@ -27,7 +30,7 @@ TRiduzioneAlVolo::TEsito TRiduzioneAlVolo::AccettaColonna(const TColonna& c, int
         return punti < garanzia_ ? TEsito::Sospesa : TEsito::Scartata;
     }
     int colpi = 0;
-    const bool tieni = indice_.PerOgniVicino(w, [&](std::uint32_t, int punti) {
+    const bool tieni = indiceGaranzia_.PerOgniVicino(w, [&](std::uint32_t, int punti) {
         if (punti > garanzia_) return false;
         return !(punti == garanzia_ && ++colpi >= passo);
     });
@@ -37,13 +40,14 @@ TRiduzioneAlVolo::TEsito TRiduzioneAlVolo::AccettaColonna(const TColonna& c, int
 }
 
 bool TRiduzioneAlVolo::Coperta(const TColonna& c) const {
-    return !indice_.PerOgniVicino(ComeParola(c),
-                                  [&](std::uint32_t, int punti) { return punti < garanzia_; });
+    return !indiceGaranzia_.PerOgniVicino(
+        ComeParola(c), [&](std::uint32_t, int punti) { return punti < garanzia_; });
 }
 
 void TRiduzioneAlVolo::Tieni(const TColonna& c) {
     colonne_.InserisciInTesta(c);
     indice_.Aggiungi(ComeParola(c));
+    indiceGaranzia_.Aggiungi(ComeParola(c));
 }
 
 namespace {
@@ -71,33 +75,125 @@ class TContatoreRanghi {
     std::vector<std::int32_t> albero_;
 };
 
-// One run of the greedy cover. Every column keeps the exact number of uncovered columns it
-// covers, so counting a candidate costs nothing; the scans of the candidate lists are
-// replayed step by step only as far as their outcome needs, and the points where the plain
-// scan would poll for a cancel are worked out from the candidates' places in the lists.
+// Smallest column not yet covered at or after a given one (covered ones point past
+// themselves; paths are halved as they are walked).
+class TSuccessivi {
+  public:
+    explicit TSuccessivi(std::size_t n) : prossimo_(n + 1) {
+        for (std::size_t i = 0; i <= n; ++i) prossimo_[i] = static_cast<std::uint32_t>(i);
+    }
+    std::size_t Da(std::size_t i) {
+        while (prossimo_[i] != i) {
+            prossimo_[i] = prossimo_[prossimo_[i]];
+            i = prossimo_[i];
+        }
+        return i;
+    }
+    void Togli(std::size_t i) { prossimo_[i] = static_cast<std::uint32_t>(i + 1); }
+
+  private:
+    std::vector<std::uint32_t> prossimo_;
+};
+
+// The developed columns bucketed by the bytes of each group of positions (see
+// TIndiceVicini), holding only the columns not yet covered.
+class TSecchiScoperte {
+  public:
+    TSecchiScoperte(const std::vector<std::uint64_t>& parole, int garanzia)
+        : parole_(parole), garanzia_(garanzia) {
+        const auto n = parole.size();
+        for (unsigned g : GruppiPerSoglia(garanzia)) {
+            Gruppo gr;
+            gr.posizioni = g;
+            for (int i = 0; i < 8; ++i)
+                if (g & (1u << i)) gr.byte |= std::uint64_t{0xFF} << (8 * i);
+            gr.secchio.resize(n);
+            gr.posto.resize(n);
+            std::unordered_map<std::uint64_t, std::uint32_t> numeri;
+            numeri.reserve(n);
+            for (std::size_t i = 0; i < n; ++i) {
+                auto [it, nuovo] = numeri.try_emplace(parole[i] & gr.byte,
+                                                      static_cast<std::uint32_t>(gr.membri.size()));
+                if (nuovo) gr.membri.emplace_back();
+                auto& m = gr.membri[it->second];
+                gr.secchio[i] = it->second;
+                gr.posto[i] = static_cast<std::uint32_t>(m.size());
+                m.push_back(static_cast<std::uint32_t>(i));
+            }
+            gruppi_.push_back(std::move(gr));
+        }
+    }
+
+    // Columns still in the buckets of column i: the work of visiting its neighbours there.
+    std::size_t Costo(std::uint32_t i) const {
+        std::size_t c = 0;
+        for (const auto& g : gruppi_) c += g.membri[g.secchio[i]].size();
+        return c;
+    }
+
+    void Togli(std::uint32_t j) {
+        for (auto& g : gruppi_) {
+            auto& m = g.membri[g.secchio[j]];
+            const std::uint32_t ultimo = m.back();
+            m[g.posto[j]] = ultimo;
+            g.posto[ultimo] = g.posto[j];
+            m.pop_back();
+        }
+    }
+
+    // f(j) for every uncovered column j covering column i, each once, until f returns false.
+    template <typename F>
+    void PerOgniVicino(std::uint32_t i, F&& f) const {
+        const std::uint64_t w = parole_[i];
+        for (std::size_t g = 0; g < gruppi_.size(); ++g) {
+            for (std::uint32_t j : gruppi_[g].membri[gruppi_[g].secchio[i]]) {
+                const unsigned uguali = dettaglio::MascheraUguali(w, parole_[j]);
+                bool giaVisto = false;
+                for (std::size_t h = 0; h < g && !giaVisto; ++h)
+                    giaVisto = (uguali & gruppi_[h].posizioni) == gruppi_[h].posizioni;
+                if (!giaVisto && dettaglio::kPesi.v[uguali] >= garanzia_ && !f(j)) return;
+            }
+        }
+    }
+
+  private:
+    struct Gruppo {
+        std::uint64_t byte = 0;
+        unsigned posizioni = 0;
+        std::vector<std::vector<std::uint32_t>> membri;  // per bucket
+        std::vector<std::uint32_t> secchio;              // bucket of each column
+        std::vector<std::uint32_t> posto;                // its place in the bucket
+    };
+    const std::vector<std::uint64_t>& parole_;
+    int garanzia_;
+    std::vector<Gruppo> gruppi_;
+};
+
+// One run of the greedy cover. The outcome of a selection step depends only on the present
+// counts (the first candidate reaching the threshold is chosen, else the first with the
+// largest count), so the counts are worked out lazily: each column keeps an upper bound of
+// its count (counts only fall) and is counted again, stopping at the limit, only when that
+// bound could matter. The plain scan restarts from the head after each choice; here it goes
+// on from the chosen candidate, since the ones before could not reach the threshold then.
+// The points where the plain scan polls for a cancel follow from the candidates' places.
 class TCoperturaGreedy {
   public:
     TCoperturaGreedy(const TListaColonne& colonne, int garanzia, TVistaSviluppo& vista,
                      const TAnnullamento* annullamento)
         : vista_(vista),
           annullamento_(annullamento),
-          indice_(garanzia),
-          totale_(colonne.Quante()),
-          ranghi_(static_cast<std::size_t>(totale_)) {
-        const auto n = static_cast<std::size_t>(totale_);
-        indice_.Riserva(n);
-        colonne.PerOgniBlocco([&](const TColonna* p, std::size_t k) {
-            for (std::size_t i = 0; i < k; ++i) indice_.Aggiungi(ComeParola(p[i]));
-            return true;
-        });
-        scoperte_.assign(n, 0);
-        coperta_.assign(n, 0);
-        coperte_.reserve(n);
-        for (std::size_t i = 0; i < n; ++i)
-            indice_.PerOgniVicino(indice_.Parola(i), [&](std::uint32_t, int) {
-                ++scoperte_[i];
-                return true;
-            });
+          garanzia_(garanzia),
+          parole_(Parole(colonne)),
+          totale_(static_cast<std::int64_t>(parole_.size())),
+          n_(parole_.size()),
+          secchi_(parole_, garanzia),
+          successivi_(n_),
+          ranghi_(n_),
+          limite_(n_, std::numeric_limits<std::int64_t>::max()),
+          contatoAl_(n_, -1),
+          esatto_(n_, 0),
+          coperta_(n_, 0) {
+        coperte_.reserve(n_);
     }
 
     bool Esegui() {
@@ -109,144 +205,190 @@ class TCoperturaGreedy {
         arrotondato99_ = static_cast<std::int64_t>(std::nearbyint(quasiTutte));
         vista_.Stato("Autoriduzione in Corso : Fase 2");
         bool fase2 = true;
-        while (coperte_totali_ < totale_) {
+        while (coperteTotali_ < totale_) {
             std::int64_t migliore = 0;
             if (!Passo(soglia, fase2, migliore)) return false;
             soglia = migliore;
             if (Annullato()) return false;
-            if (fase2 && coperte_totali_ > tronco99_) {
+            if (fase2 && coperteTotali_ > tronco99_) {
                 fase2 = false;
                 vista_.Stato("Autoriduzione in Corso : Fase 3");
                 soglia = 10000;
             }
         }
-        vista_.AggiornaRidOtt(coperte_totali_, static_cast<std::int64_t>(scelte_.size()),
-                              coperte_totali_, true);
+        vista_.AggiornaRidOtt(coperteTotali_, static_cast<std::int64_t>(scelte_.size()),
+                              coperteTotali_, true);
         return true;
     }
 
     const std::vector<std::uint32_t>& Scelte() const { return scelte_; }
-    std::uint64_t Parola(std::uint32_t i) const { return indice_.Parola(i); }
+    std::uint64_t Parola(std::uint32_t i) const { return parole_[i]; }
 
   private:
+    static std::vector<std::uint64_t> Parole(const TListaColonne& colonne) {
+        std::vector<std::uint64_t> v;
+        v.reserve(static_cast<std::size_t>(colonne.Quante()));
+        colonne.PerOgniBlocco([&](const TColonna* p, std::size_t k) {
+            for (std::size_t i = 0; i < k; ++i) v.push_back(ComeParola(p[i]));
+            return true;
+        });
+        return v;
+    }
+
     bool Annullato() const { return annullamento_ && annullamento_->Richiesto(); }
+    std::int64_t Scoperte() const { return totale_ - coperteTotali_; }
+
+    // A bound of column i's count: its last count, and the uncovered columns left in its
+    // buckets (every column it covers is in one of them).
+    std::int64_t Limite(std::uint32_t i) const {
+        return std::min(limite_[i], static_cast<std::int64_t>(secchi_.Costo(i)));
+    }
+
+    // Uncovered columns that column i covers, stopping at `limite`; remembered as its bound.
+    std::int64_t Conta(std::uint32_t i, std::int64_t limite) {
+        // Nothing was covered since the last count: it still holds.
+        if (contatoAl_[i] == coperteTotali_ && (esatto_[i] || limite_[i] >= limite))
+            return std::min(limite_[i], limite);
+        std::int64_t n = 0;
+        if (static_cast<std::int64_t>(secchi_.Costo(i)) <= Scoperte()) {
+            secchi_.PerOgniVicino(i, [&](std::uint32_t) { return ++n < limite; });
+        } else {
+            const std::uint64_t w = parole_[i];
+            for (std::size_t j = successivi_.Da(0); j < n_ && n < limite; j = successivi_.Da(j + 1))
+                if (PunteggioParole(w, parole_[j]) >= garanzia_) ++n;
+        }
+        limite_[i] = n;
+        contatoAl_[i] = coperteTotali_;
+        esatto_[i] = n < limite;
+        return n;
+    }
 
     void Scegli(std::uint32_t q) {
         scelte_.push_back(q);
         nuove_.clear();
-        indice_.PerOgniVicino(indice_.Parola(q), [&](std::uint32_t j, int) {
-            if (!coperta_[j]) nuove_.push_back(j);
-            return true;
-        });
-        // They leave the uncovered list in its own order.
-        std::sort(nuove_.begin(), nuove_.end());
-        for (std::uint32_t j : nuove_) {
-            coperta_[j] = 1;
-            ranghi_.Togli(j);
-            coperte_.push_back(j);
-            ++coperte_totali_;
-            if (scoperte_[j] > 0) ++copertiUtili_;
-        }
-        for (std::uint32_t j : nuove_)
-            indice_.PerOgniVicino(indice_.Parola(j), [&](std::uint32_t i, int) {
-                if (--scoperte_[i] == 0 && coperta_[i]) --copertiUtili_;
+        if (static_cast<std::int64_t>(secchi_.Costo(q)) <= Scoperte()) {
+            secchi_.PerOgniVicino(q, [&](std::uint32_t j) {
+                nuove_.push_back(j);
                 return true;
             });
-        vista_.AggiornaRidOtt(totale_, static_cast<std::int64_t>(scelte_.size()), coperte_totali_,
+            // They leave the uncovered list in its own order.
+            std::sort(nuove_.begin(), nuove_.end());
+        } else {
+            const std::uint64_t w = parole_[q];
+            for (std::size_t j = successivi_.Da(0); j < n_; j = successivi_.Da(j + 1))
+                if (PunteggioParole(w, parole_[j]) >= garanzia_)
+                    nuove_.push_back(static_cast<std::uint32_t>(j));
+        }
+        for (std::uint32_t j : nuove_) {
+            coperta_[j] = 1;
+            successivi_.Togli(j);
+            ranghi_.Togli(j);
+            secchi_.Togli(j);
+            coperte_.push_back(j);
+            ++coperteTotali_;
+        }
+        vista_.AggiornaRidOtt(totale_, static_cast<std::int64_t>(scelte_.size()), coperteTotali_,
                               false);
+    }
+
+    // The k-th candidate from `da` on in the step's list (uncovered columns in order, or
+    // covered ones in the order they were covered); n_ at the end.
+    std::size_t Prossimo(bool fase2, std::size_t da) {
+        if (fase2) return successivi_.Da(std::min(da, n_));
+        return da < coperte_.size() ? da : n_;
+    }
+    std::uint32_t Nodo(bool fase2, std::size_t k) const {
+        return fase2 ? static_cast<std::uint32_t>(k) : coperte_[k];
+    }
+    bool Fine(bool fase2, std::size_t k) const { return fase2 ? k >= n_ : k >= coperte_.size(); }
+
+    // The first candidate with the largest count (0 = none), counting again only where the
+    // bound could reach the largest count: counts still valid give a floor for it first.
+    void Migliore(bool fase2, std::int64_t soglia, std::int64_t& migliore,
+                  std::int64_t& candidato) {
+        std::int64_t pavimento = 0;
+        for (std::size_t k = Prossimo(fase2, 0); !Fine(fase2, k); k = Prossimo(fase2, k + 1)) {
+            const std::uint32_t i = Nodo(fase2, k);
+            if (contatoAl_[i] == coperteTotali_ && esatto_[i])
+                pavimento = std::max(pavimento, limite_[i]);
+        }
+        for (std::size_t k = Prossimo(fase2, 0); !Fine(fase2, k); k = Prossimo(fase2, k + 1)) {
+            const std::uint32_t i = Nodo(fase2, k);
+            const std::int64_t limite = Limite(i);
+            if (limite < pavimento || limite <= migliore) continue;
+            const std::int64_t c = Conta(i, soglia);
+            if (c > migliore) {
+                migliore = c;
+                candidato = i;
+            }
+        }
     }
 
     // One selection step; false when a cancel was seen during its scans.
     bool Passo(std::int64_t soglia, bool fase2, std::int64_t& migliore) {
-        const auto n = static_cast<std::size_t>(totale_);
         migliore = 0;
         std::int64_t candidatoMigliore = -1;
         bool scelto = false;
         int contatore = 0;  // candidates since the last poll
         std::size_t da = 0;
-        while (coperte_totali_ < totale_) {
-            // The scan restarts from the head after every choice, but the candidates before
-            // the chosen one could not reach the threshold then and their counts only fall.
-            std::int64_t trovato = -1;
-            if (fase2) {
-                for (std::size_t i = da; i < n; ++i)
-                    if (!coperta_[i] && scoperte_[i] >= soglia) {
-                        trovato = static_cast<std::int64_t>(i);
-                        break;
-                    }
-            } else if (copertiUtili_ > 0) {
-                for (std::size_t k = da; k < coperte_.size(); ++k)
-                    if (scoperte_[coperte_[k]] >= soglia) {
-                        trovato = static_cast<std::int64_t>(k);
-                        break;
-                    }
+        while (coperteTotali_ < totale_) {
+            std::size_t trovato = n_;
+            for (std::size_t k = Prossimo(fase2, da); !Fine(fase2, k); k = Prossimo(fase2, k + 1)) {
+                const std::uint32_t i = Nodo(fase2, k);
+                if (Limite(i) >= soglia && Conta(i, soglia) == soglia) {
+                    trovato = k;
+                    break;
+                }
             }
+            const bool fine = Fine(fase2, trovato);
             // Candidates the plain scan visits from the head to here (or to the end).
             std::int64_t visitati;
-            if (trovato >= 0)
-                visitati = (fase2 ? ranghi_.Prima(static_cast<std::size_t>(trovato)) : trovato) + 1;
-            else
+            if (!fine)
                 visitati =
-                    fase2 ? totale_ - coperte_totali_ : static_cast<std::int64_t>(coperte_.size());
+                    (fase2 ? ranghi_.Prima(trovato) : static_cast<std::int64_t>(trovato)) + 1;
+            else
+                visitati = fase2 ? Scoperte() : static_cast<std::int64_t>(coperte_.size());
             if (contatore + visitati >= 10 && Annullato()) return false;
             contatore = static_cast<int>((contatore + visitati) % 10);
-            if (trovato < 0) {
-                MiglioreDellaLista(fase2, migliore, candidatoMigliore);
+            if (fine) {
+                Migliore(fase2, soglia, migliore, candidatoMigliore);
                 break;
             }
-            const auto q = static_cast<std::uint32_t>(
-                fase2 ? trovato : coperte_[static_cast<std::size_t>(trovato)]);
-            Scegli(q);
+            Scegli(Nodo(fase2, trovato));
             scelto = true;
-            da = static_cast<std::size_t>(trovato) + 1;
-            if (fase2 && coperte_totali_ > arrotondato99_) break;
+            da = trovato + 1;
+            if (fase2 && coperteTotali_ > arrotondato99_) break;
         }
         if (!scelto && candidatoMigliore >= 0)
             Scegli(static_cast<std::uint32_t>(candidatoMigliore));
-        if (!fase2 && migliore == 0 && coperte_totali_ < totale_) {
+        if (!fase2 && migliore == 0 && coperteTotali_ < totale_) {
             // No covered column covers any uncovered one: a threshold of 0 would choose the
             // same column forever. Take the uncovered column covering most uncovered ones.
-            std::int64_t q = -1;
-            for (std::size_t i = 0; i < n; ++i)
-                if (!coperta_[i] && scoperte_[i] > migliore) {
-                    migliore = scoperte_[i];
-                    q = static_cast<std::int64_t>(i);
-                }
-            Scegli(static_cast<std::uint32_t>(q));
+            Migliore(true, std::numeric_limits<std::int64_t>::max(), migliore, candidatoMigliore);
+            Scegli(static_cast<std::uint32_t>(candidatoMigliore));
         }
         return true;
     }
 
-    void MiglioreDellaLista(bool fase2, std::int64_t& migliore, std::int64_t& candidato) const {
-        if (fase2) {
-            for (std::size_t i = 0; i < coperta_.size(); ++i)
-                if (!coperta_[i] && scoperte_[i] > migliore) {
-                    migliore = scoperte_[i];
-                    candidato = static_cast<std::int64_t>(i);
-                }
-        } else if (copertiUtili_ > 0) {
-            for (std::uint32_t j : coperte_)
-                if (scoperte_[j] > migliore) {
-                    migliore = scoperte_[j];
-                    candidato = j;
-                }
-        }
-    }
-
     TVistaSviluppo& vista_;
     const TAnnullamento* annullamento_;
-    TIndiceVicini indice_;
-    std::int64_t totale_;
-    std::int64_t coperte_totali_ = 0;
-    std::int64_t tronco99_ = 0;
-    std::int64_t arrotondato99_ = 0;
-    std::int64_t copertiUtili_ = 0;  // covered columns that still cover an uncovered one
+    const int garanzia_;
+    const std::vector<std::uint64_t> parole_;
+    const std::int64_t totale_;
+    const std::size_t n_;
+    TSecchiScoperte secchi_;
+    TSuccessivi successivi_;
     TContatoreRanghi ranghi_;
-    std::vector<std::int32_t> scoperte_;  // uncovered columns each one covers
+    std::vector<std::int64_t> limite_;     // upper bound of each column's count
+    std::vector<std::int64_t> contatoAl_;  // covered columns when it was last counted
+    std::vector<std::uint8_t> esatto_;     // that count did not stop at its limit
     std::vector<std::uint8_t> coperta_;
     std::vector<std::uint32_t> coperte_;  // covered columns, in the order they were covered
     std::vector<std::uint32_t> scelte_;
     std::vector<std::uint32_t> nuove_;
+    std::int64_t coperteTotali_ = 0;
+    std::int64_t tronco99_ = 0;
+    std::int64_t arrotondato99_ = 0;
 };
 
 }  // namespace

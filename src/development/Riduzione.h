@@ -27,7 +27,10 @@ class TRiduzioneAlVolo {
     bool Coperta(const TColonna& c) const;
     void Tieni(const TColonna& c);
     // The column list was emptied behind our back.
-    void Svuota() { indice_.Svuota(); }
+    void Svuota() {
+        indice_.Svuota();
+        indiceGaranzia_.Svuota();
+    }
 
     int Garanzia() const { return garanzia_; }
     int SogliaPrimoPasso() const { return sogliaPasso1_; }
@@ -36,7 +39,10 @@ class TRiduzioneAlVolo {
     TListaColonne& colonne_;
     int garanzia_;
     int sogliaPasso1_;
-    TIndiceVicini indice_;  // the kept columns, in the order they were kept
+    // The kept columns, in the order they were kept, indexed for the relaxed threshold and
+    // for the guarantee (the latter finds fewer, so looks at fewer).
+    TIndiceVicini indice_;
+    TIndiceVicini indiceGaranzia_;
 };
 
 // The optimised reduction: a greedy set cover over the column list that leaves in the list
