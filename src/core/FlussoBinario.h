@@ -23,6 +23,8 @@ class TLettore {
 
     bool Aperto() const { return aperto_; }
     bool Ok() const { return ok_; }
+    // Marks the stream failed (a field that cannot be right), stopping what follows.
+    void Fallisci() { ok_ = false; }
 
     bool Leggi(void* destinazione, std::size_t n);
     bool LeggiU8(std::uint8_t& v);

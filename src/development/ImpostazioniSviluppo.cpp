@@ -7,8 +7,18 @@
 
 namespace sirvela {
 
-std::string TImpostazioniSviluppo::DestinazioneDiDefault() {
-    return (CartellaColonne() / "DestinazioneDiDefault.Scl").string();
+TImpostazioniSviluppo::TImpostazioniSviluppo() {
+    Predefiniti();
+}
+
+void TImpostazioniSviluppo::Predefiniti() {
+    UsaCondizioni = true;
+    Autoriduzione = false;
+    InMemoria = true;
+    Ottimizzata = false;
+    Garanzia = 80;
+    VinciteMultiple = 1;
+    FileDestinazione = (CartellaColonne() / "DestinazioneDiDefault.Scl").string();
 }
 
 int TImpostazioniSviluppo::GaranziaEffettiva() const {
@@ -31,8 +41,13 @@ bool TImpostazioniSviluppo::Carica(TLettore& l) {
            l.LeggiStringaCorta(FileDestinazione);
 }
 
-std::string TSorgente::SorgenteDiDefault() {
-    return (CartellaColonne() / "SorgenteDiDefault.Scl").string();
+TSorgente::TSorgente() {
+    Predefiniti();
+}
+
+void TSorgente::Predefiniti() {
+    DaPronostico = true;
+    FileSorgente = (CartellaColonne() / "SorgenteDiDefault.Scl").string();
 }
 
 bool TSorgente::Salva(TScrittore& s) const {

@@ -7,8 +7,7 @@ namespace sirvela {
 class TLettore;
 class TScrittore;
 
-// Development settings of a system, stored as 262 bytes: six flag/number bytes and the
-// destination file as a short string.
+// Development settings of a system; stored as six bytes and a short string (262 bytes).
 struct TImpostazioniSviluppo {
     static constexpr int kGaranziaMinima = 30;
     static constexpr int kGaranziaMassima = 92;
@@ -20,12 +19,12 @@ struct TImpostazioniSviluppo {
     bool Ottimizzata = false;
     std::uint8_t Garanzia = 80;
     std::uint8_t VinciteMultiple = 1;
-    std::string FileDestinazione = DestinazioneDiDefault();
+    std::string FileDestinazione;  // default <program folder>/Colonne/DestinazioneDiDefault.Scl
 
-    static std::string DestinazioneDiDefault();
-    void Azzera() { *this = TImpostazioniSviluppo{}; }
-    // The values a run uses: a stored guarantee or pass count outside the range the
-    // settings dialog offers is brought into it.
+    TImpostazioniSviluppo();
+    void Predefiniti();
+    // The values a run uses: a stored guarantee or pass count outside the range the settings
+    // dialog offers is brought into it.
     int GaranziaEffettiva() const;
     int VinciteEffettive() const;
     // The on-the-fly reduction runs while the columns are developed.
@@ -33,21 +32,18 @@ struct TImpostazioniSviluppo {
 
     bool Salva(TScrittore& s) const;
     bool Carica(TLettore& l);
-
     bool operator==(const TImpostazioniSviluppo&) const = default;
 };
 
-// Where the development takes its columns from, stored as 257 bytes.
+// Where the development takes its candidates: the position sets or a column file (257 bytes).
 struct TSorgente {
-    bool DaPronostico = true;  // false: read the columns of FileSorgente
-    std::string FileSorgente = SorgenteDiDefault();
+    bool DaPronostico = true;
+    std::string FileSorgente;  // default <program folder>/Colonne/SorgenteDiDefault.Scl
 
-    static std::string SorgenteDiDefault();
-    void Azzera() { *this = TSorgente{}; }
-
+    TSorgente();
+    void Predefiniti();
     bool Salva(TScrittore& s) const;
     bool Carica(TLettore& l);
-
     bool operator==(const TSorgente&) const = default;
 };
 

@@ -1,0 +1,48 @@
+#pragma once
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sirvela {
+
+// Data folders created beside the settings files on first start.
+inline constexpr const char* kSottocartelle[] = {"Sistemi", "Colonne", "Archivi",
+                                                 "Quadri",  "Sfondi",  "Wav"};
+
+// Reads an environment variable; nullptr when unset. Tests pass their own.
+using TAmbiente = std::function<const char*(const char*)>;
+inline const char* AmbienteDiSistema(const char* nome) {
+    return std::getenv(nome);
+}
+
+// Where the program keeps its data: the folder asked for, else SIRVELA_HOME, else the
+// executable's folder when writable, else $XDG_DATA_HOME/sirvela (~/.local/share/sirvela).
+// Nothing is created here.
+std::filesystem::path ScegliCartellaProgramma(const std::optional<std::filesystem::path>& richiesta,
+                                              const std::filesystem::path& cartellaEseguibile,
+                                              const TAmbiente& ambiente = AmbienteDiSistema);
+
+// Folder of the running executable (empty when it cannot be found).
+std::filesystem::path CartellaEseguibile(const char* argv0 = nullptr);
+
+// Creates the program folder and its sub-folders, sets CartellaProgramma and makes it the
+// current directory. Throws TErroreSirvela with the Italian text when a folder cannot be made.
+std::filesystem::path PreparaCartellaProgramma(
+    const std::optional<std::filesystem::path>& richiesta,
+    const std::filesystem::path& cartellaEseguibile = CartellaEseguibile(),
+    const TAmbiente& ambiente = AmbienteDiSistema);
+
+struct TAvvio {
+    std::filesystem::path Cartella;
+    std::vector<std::string> Argomenti;  // what is left after the folder option, in order
+};
+
+// Takes "--cartella DIR" or "--cartella=DIR" out of the command line and prepares the folder.
+// Both the desktop program and the command line call this (or the function above) first.
+TAvvio AvviaDaRigaDiComando(int argc, const char* const* argv,
+                            const TAmbiente& ambiente = AmbienteDiSistema);
+
+}  // namespace sirvela

@@ -1,0 +1,114 @@
+#include "app/Configurazione.h"
+
+#include "core/FlussoBinario.h"
+#include "core/Globali.h"
+#include "core/Interfacce.h"
+
+namespace sirvela {
+namespace {
+
+// One field, taken only when it arrived whole.
+template <typename T, typename Leggi>
+bool Campo(T& campo, Leggi&& leggi) {
+    T letto = campo;
+    if (!leggi(letto)) return false;
+    campo = std::move(letto);
+    return true;
+}
+
+}  // namespace
+
+std::string SfondoPredefinito() {
+    return (CartellaSfondi() / "Deep_sea.Bmp").string();
+}
+
+std::filesystem::path FileConfigurazione() {
+    return CartellaProgramma / "Sirvela.cfg";
+}
+
+TLetturaConfigurazione LeggiConfigurazione(TLettore& l, TImpostazioniProgramma& imp) {
+    TLetturaConfigurazione esito;
+    esito.Aperta = l.Aperto();
+    auto stringa = [&](std::string& c, int capacita) {
+        return Campo(c, [&](std::string& v) { return l.LeggiStringaCorta(v, capacita); });
+    };
+    auto reale = [&](double& c) { return Campo(c, [&](double& v) { return l.LeggiDouble(v); }); };
+    auto flag = [&](bool& c) { return Campo(c, [&](bool& v) { return l.LeggiBool(v); }); };
+
+    if (!(stringa(imp.Sfondo, 255) && reale(imp.PrezzoLire) && reale(imp.PrezzoEuro) &&
+          flag(imp.Euro)))
+        return esito;
+    if (!Campo(imp.NumeroPiloti, [&](std::int32_t& v) { return l.LeggiI32(v); })) return esito;
+    esito.NumeroPilotiLetto = true;
+    const std::int32_t limitato = LimitaNumeroPiloti(imp.NumeroPiloti);
+    esito.NumeroPilotiCorretto = limitato != imp.NumeroPiloti;
+    imp.NumeroPiloti = limitato;
+    if (!flag(imp.SalvaColonne)) return esito;
+    for (auto& dato : imp.DatiRicevitoria)
+        if (!stringa(dato, kLunghezzaDatoRicevitoria)) return esito;
+    esito.Completa = imp.Taratura.Carica(l) && imp.Tabulato.Carica(l);
+    return esito;
+}
+
+TLetturaConfigurazione LeggiConfigurazione(const std::filesystem::path& percorso,
+                                           TImpostazioniProgramma& imp) {
+    imp.Sfondo = SfondoPredefinito();
+    imp.Taratura.Predefiniti();
+    TLettore l(percorso);
+    if (!l.Aperto()) return {};
+    return LeggiConfigurazione(l, imp);
+}
+
+bool ScriviConfigurazione(TScrittore& s, const TImpostazioniProgramma& imp) {
+    if (!(s.ScriviStringaCorta(imp.Sfondo) && s.ScriviDouble(imp.PrezzoLire) &&
+          s.ScriviDouble(imp.PrezzoEuro) && s.ScriviBool(imp.Euro) &&
+          s.ScriviI32(imp.NumeroPiloti) && s.ScriviBool(imp.SalvaColonne)))
+        return false;
+    for (const auto& dato : imp.DatiRicevitoria)
+        if (!s.ScriviStringaCorta(dato, kLunghezzaDatoRicevitoria)) return false;
+    return imp.Taratura.Salva(s) && imp.Tabulato.Salva(s);
+}
+
+bool ScriviConfigurazione(const std::filesystem::path& percorso,
+                          const TImpostazioniProgramma& imp) {
+    TScrittore s(percorso);
+    ScriviConfigurazione(s, imp);
+    return s.Chiudi();
+}
+
+TLetturaImpostazioni CaricaImpostazioniDa(const std::filesystem::path& lista,
+                                          const std::filesystem::path& configurazione,
+                                          TPiloti& piloti, TImpostazioniProgramma& imp) {
+    TLetturaImpostazioni esito;
+    esito.Piloti = LeggiListaPiloti(lista, piloti);
+    imp.NumeroPiloti = esito.Piloti.NumeroPiloti;
+    esito.Configurazione = LeggiConfigurazione(configurazione, imp);
+    const std::int32_t limitato = LimitaNumeroPiloti(imp.NumeroPiloti);
+    esito.NumeroPilotiCorretto =
+        esito.Configurazione.NumeroPilotiCorretto || limitato != imp.NumeroPiloti;
+    imp.NumeroPiloti = limitato;
+    NumeroPiloti = limitato;
+    piloti.RicalcolaEscluso(limitato);
+    return esito;
+}
+
+TLetturaImpostazioni CaricaImpostazioni(TPiloti& piloti, TImpostazioniProgramma& imp) {
+    return CaricaImpostazioniDa(FileListaPiloti(), FileConfigurazione(), piloti, imp);
+}
+
+bool SalvaImpostazioniSu(const std::filesystem::path& lista,
+                         const std::filesystem::path& configurazione, const TPiloti& piloti,
+                         const TImpostazioniProgramma& imp, IMessaggi* messaggi) {
+    const bool cfg = ScriviConfigurazione(configurazione, imp);
+    const bool nomi = ScriviListaPiloti(lista, piloti, imp.NumeroPiloti);
+    if (cfg && nomi) return true;
+    if (messaggi) messaggi->Errore(kErroreSalvaConfigurazione);
+    return false;
+}
+
+bool SalvaImpostazioni(const TPiloti& piloti, const TImpostazioniProgramma& imp,
+                       IMessaggi* messaggi) {
+    return SalvaImpostazioniSu(FileListaPiloti(), FileConfigurazione(), piloti, imp, messaggi);
+}
+
+}  // namespace sirvela

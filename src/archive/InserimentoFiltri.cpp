@@ -1,0 +1,59 @@
+#include "archive/InserimentoFiltri.h"
+
+#include <algorithm>
+
+#include "archive/TArchivio.h"
+#include "core/Errore.h"
+#include "core/TListaColonne.h"
+
+namespace sirvela {
+
+TIntervalloArchivio::TIntervalloArchivio(int quante)
+    : quante_(std::max(quante, 0)), inizio_(quante_), fine_(quante_) {}
+
+void TIntervalloArchivio::ImpostaInizio(int ordinale) {
+    if (quante_ == 0) return;
+    inizio_ = std::min(std::clamp(ordinale, 1, quante_), fine_);
+}
+
+void TIntervalloArchivio::ImpostaFine(int ordinale) {
+    if (quante_ == 0) return;
+    fine_ = std::max(std::clamp(ordinale, 1, quante_), inizio_);
+}
+
+std::vector<TFiltroQuadro> FiltriDaArchivio(const TArchivio& archivio, int inizio, int fine,
+                                            TTipoConfronto tipo, std::size_t limite) {
+    std::vector<TFiltroQuadro> filtri;
+    const int primo = std::max(inizio, 1);
+    const int ultimo = std::min(fine, archivio.Quante());
+    for (int ordinale = primo; ordinale <= ultimo && filtri.size() < limite; ++ordinale) {
+        const TColonna& vincente = archivio[ordinale - 1].Vincente;
+        if (!ColonnaPiena(vincente)) continue;
+        TFiltroQuadro f;
+        if (tipo == TTipoConfronto::DiPosizione) {
+            f.DiPosizione = true;
+            f.ColonnaFiltro = vincente;
+            f.Confronto = 0;
+        } else {
+            f.PilotiFiltro = ListaDaColonna(vincente);
+            f.Confronto = 1;
+        }
+        filtri.push_back(f);
+    }
+    return filtri;
+}
+
+std::vector<TFiltroQuadro> FiltriDaFile(const std::filesystem::path& file, std::size_t limite) {
+    TListaColonne colonne;
+    if (!colonne.CaricaDaFile(file)) throw TErroreSirvela(kErroreLetturaFileColonnare);
+    std::vector<TFiltroQuadro> filtri;
+    for (const TColonna& c : colonne) {
+        if (filtri.size() >= limite) break;
+        TFiltroQuadro f;
+        f.PilotiFiltro = ListaDaColonna(c);
+        filtri.push_back(f);
+    }
+    return filtri;
+}
+
+}  // namespace sirvela

@@ -1,0 +1,62 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "core/Colonna.h"
+#include "core/TCombinazione.h"
+
+namespace sirvela {
+
+class TArchivio;
+
+inline constexpr const char* kErroreLetturaFileColonnare =
+    "Errore durante la lettura del file colonnare";
+
+// "Tipo di Confronto" of the filters made from archived results.
+enum class TTipoConfronto { DiPosizione, AGirare };
+
+// One filter column to add to a quadro: what the filter-column condition gets besides the
+// points. Either the eight positions as they are (Confronto 0) or the pilots as a number list
+// (Confronto 1, or the kind's default when Confronto is empty).
+struct TFiltroQuadro {
+    bool DiPosizione = false;
+    TColonna ColonnaFiltro{};
+    TCombinazione PilotiFiltro;
+    std::optional<std::int32_t> Confronto;
+};
+
+// The start/end ordinals of the "Archivio" source: both 1..archive size, starting at the
+// archive size, kept with start <= end (the one moved past the other stops on it).
+class TIntervalloArchivio {
+  public:
+    explicit TIntervalloArchivio(int quante);
+    int Inizio() const { return inizio_; }
+    int Fine() const { return fine_; }
+    void ImpostaInizio(int ordinale);
+    void ImpostaFine(int ordinale);
+
+  private:
+    int quante_;
+    int inizio_;
+    int fine_;
+};
+
+inline constexpr std::size_t kSenzaLimite = std::numeric_limits<std::size_t>::max();
+
+// Filters from the archived contests at ordinals inizio..fine (kept within the archive) whose
+// eight positions are all given, in archive order, at most `limite` of them (the room left in
+// the quadro).
+std::vector<TFiltroQuadro> FiltriDaArchivio(const TArchivio& archivio, int inizio, int fine,
+                                            TTipoConfronto tipo, std::size_t limite = kSenzaLimite);
+
+// Filters from every column of a column file, as number lists with the kind's default
+// comparison, at most `limite`. Throws TErroreSirvela(kErroreLetturaFileColonnare) when the
+// file cannot be read.
+std::vector<TFiltroQuadro> FiltriDaFile(const std::filesystem::path& file,
+                                        std::size_t limite = kSenzaLimite);
+
+}  // namespace sirvela

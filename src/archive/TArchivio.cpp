@@ -1,0 +1,101 @@
+#include "archive/TArchivio.h"
+
+#include "core/FlussoBinario.h"
+#include "core/Globali.h"
+
+namespace sirvela {
+
+bool TEstrazione::Completa() const {
+    for (auto v : Vincente)
+        if (v < 1 || v > NumeroPiloti) return false;
+    return true;
+}
+
+bool TEstrazione::Salva(TScrittore& s) const {
+    return s.ScriviU8(Numero) && s.ScriviI32(Anno) && s.Scrivi(Vincente.data(), 8);
+}
+
+bool TEstrazione::Carica(TLettore& l) {
+    return l.LeggiU8(Numero) && l.LeggiI32(Anno) && l.Leggi(Vincente.data(), 8);
+}
+
+bool TClasseDiEstrazioni::Salva(TScrittore& s) const {
+    return s.ScriviBool(Tutte) && s.ScriviI32(Dal) && s.ScriviI32(Al);
+}
+
+bool TClasseDiEstrazioni::Carica(TLettore& l) {
+    return l.LeggiBool(Tutte) && l.LeggiI32(Dal) && l.LeggiI32(Al);
+}
+
+std::filesystem::path TArchivio::FileLocale() {
+    return CartellaArchivi() / "sirarch.dat";
+}
+
+void TArchivio::InserisciIn(int indice, const TEstrazione& e) {
+    if (indice < 0) indice = 0;
+    if (indice > Quante()) indice = Quante();
+    Estrazioni.insert(Estrazioni.begin() + indice, e);
+}
+
+void TArchivio::EliminaIn(int indice) {
+    if (indice >= 0 && indice < Quante()) Estrazioni.erase(Estrazioni.begin() + indice);
+}
+
+bool TArchivio::CaricaDa(const std::filesystem::path& percorso) {
+    Estrazioni.clear();
+    TLettore l(percorso);
+    if (!l.Aperto()) return false;
+    while (!l.FineFile()) {
+        TEstrazione e;
+        const bool intera = e.Carica(l);
+        Estrazioni.push_back(e);  // a short last record is kept as far as it goes
+        if (!intera) break;
+    }
+    return true;
+}
+
+bool TArchivio::Carica(bool dalRipristino) {
+    if (dalRipristino) return CaricaDa(FileRipristino);
+    if (CaricaDa(FileLocale())) return true;
+    Estrazioni.assign(1, TEstrazione{});
+    return false;
+}
+
+bool TArchivio::SalvaSu(const std::filesystem::path& percorso) const {
+    TScrittore s(percorso);
+    for (const auto& e : Estrazioni)
+        if (!e.Salva(s)) break;
+    return s.Chiudi();
+}
+
+bool TArchivio::Salva(bool sulRipristino) const {
+    return SalvaSu(sulRipristino ? FileRipristino : FileLocale());
+}
+
+int TArchivio::Inserisce(const TEstrazione& e) {
+    int i = 0;
+    while (i < Quante() && Estrazioni[static_cast<std::size_t>(i)].Chiave() <= e.Chiave()) ++i;
+    Estrazioni.insert(Estrazioni.begin() + i, e);
+    return i;
+}
+
+bool TArchivio::Esiste(std::int32_t anno, int numero) const {
+    for (const auto& e : Estrazioni)
+        if (e.Anno == anno && e.Numero == numero) return true;
+    return false;
+}
+
+TEsitoRipristino RipristinaArchivi(TArchivio& archivio) {
+    TEsitoRipristino esito;
+    if (archivio.Carica(true)) {
+        esito.Ripristinato = true;
+        esito.Messaggi.emplace_back(archivio.Salva(false) ? kArchiviRipristinati
+                                                          : kErroreSalvaArchivi);
+        return esito;
+    }
+    esito.Messaggi.emplace_back(kErroreRipristinoArchivi);
+    if (!archivio.Carica(false)) esito.Messaggi.emplace_back(kErroreCaricaArchivi);
+    return esito;
+}
+
+}  // namespace sirvela

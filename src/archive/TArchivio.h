@@ -1,0 +1,97 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/Colonna.h"
+
+namespace sirvela {
+
+class TLettore;
+class TScrittore;
+
+inline constexpr const char* kErroreCaricaArchivi = "Impossibile caricare gli archivi";
+inline constexpr const char* kErroreSalvaArchivi = "Impossibile salvare gli archivi";
+inline constexpr const char* kErroreRipristinoArchivi = "Impossibile ripristinare gli archivi.";
+inline constexpr const char* kArchiviRipristinati =
+    "Gli archivi sono stati ripristinati correttamente.";
+inline constexpr const char* kSalvataggioCompletato = "Salvataggio completato con successo.";
+inline constexpr const char* kInserireDiscoArchivi =
+    "Inserire il disco contenente gli archivi e premere OK";
+
+// One contest: its number in the year, the year and the pilots at positions 1..8 (0 = not
+// given). Stored as 13 bytes: Numero, Anno (int32), Vincente.
+class TEstrazione {
+  public:
+    std::uint8_t Numero = 1;
+    std::int32_t Anno = 1999;
+    TColonna Vincente{};
+
+    void Assegna(const TEstrazione& altra) { *this = altra; }
+    // Every position holds a pilot 1..NumeroPiloti; only such contests enter statistics.
+    bool Completa() const;
+    std::int64_t Chiave() const { return static_cast<std::int64_t>(Anno) * 200 + Numero; }
+    bool Salva(TScrittore& s) const;
+    // A short record is taken as far as it goes; false when it was short.
+    bool Carica(TLettore& l);
+    bool operator==(const TEstrazione&) const = default;
+};
+
+// The contests the statistics look at, by ordinal in the archive list.
+class TClasseDiEstrazioni {
+  public:
+    bool Tutte = true;
+    std::int32_t Dal = 1;
+    std::int32_t Al = -1;
+
+    // The contest at list index i (0-based).
+    bool Contiene(const TEstrazione& e, int i) const {
+        return (Tutte || (Dal <= i + 1 && i + 1 <= Al)) && e.Completa();
+    }
+    bool Salva(TScrittore& s) const;  // 9 bytes: Tutte, Dal, Al
+    bool Carica(TLettore& l);
+    bool operator==(const TClasseDiEstrazioni&) const = default;
+};
+
+// The archive of past results in chronological order, and the current selection.
+class TArchivio {
+  public:
+    std::vector<TEstrazione> Estrazioni;
+    TClasseDiEstrazioni Selezione;
+    // The backup copy the restore command reads (a fixed floppy file in older setups); empty
+    // until the user names one, and then the restore simply fails.
+    std::filesystem::path FileRipristino;
+
+    static std::filesystem::path FileLocale();  // <program folder>/Archivi/sirarch.dat
+
+    int Quante() const { return static_cast<int>(Estrazioni.size()); }
+    const TEstrazione& operator[](int i) const { return Estrazioni[static_cast<std::size_t>(i)]; }
+    TEstrazione& operator[](int i) { return Estrazioni[static_cast<std::size_t>(i)]; }
+    void InserisciIn(int indice, const TEstrazione& e);
+    void EliminaIn(int indice);
+
+    // Loads the local file (or the restore copy), replacing the list. A missing or unreadable
+    // local file leaves the single default contest and returns false (the caller shows
+    // kErroreCaricaArchivi); from the restore copy the list keeps what was read.
+    bool Carica(bool dalRipristino = false);
+    // Writes the whole list; the previous file survives a failed write.
+    bool Salva(bool sulRipristino = false) const;
+    bool CaricaDa(const std::filesystem::path& percorso);
+    bool SalvaSu(const std::filesystem::path& percorso) const;
+
+    // Ordered insertion by Anno * 200 + Numero, after contests with the same key.
+    int Inserisce(const TEstrazione& e);
+    bool Esiste(std::int32_t anno, int numero) const;
+};
+
+struct TEsitoRipristino {
+    bool Ripristinato = false;          // the archive in memory is the backup copy
+    std::vector<std::string> Messaggi;  // to show, in order
+};
+
+// Loads the backup copy; on success it replaces the local file, otherwise the local file is
+// loaded again. A local save that fails is reported instead of the success message.
+TEsitoRipristino RipristinaArchivi(TArchivio& archivio);
+
+}  // namespace sirvela

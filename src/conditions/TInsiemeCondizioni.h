@@ -1,0 +1,53 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "conditions/TCondizione.h"
+
+namespace sirvela {
+
+class TCondPariDispari;
+class TCondPuntiTra;
+class TCondSomme;
+class TDatiSistema;
+class TLettore;
+class TScrittore;
+
+// The condition set of a system: one condition per type code 1..18 in its slot, the list of
+// those in play, and the column test.
+class TInsiemeCondizioni {
+  public:
+    explicit TInsiemeCondizioni(TDatiSistema* proprietario);
+    ~TInsiemeCondizioni();
+
+    TDatiSistema* Proprietario;
+    std::array<std::unique_ptr<TCondizione>, 18> Condizioni;  // slot k is Condizioni[k - 1]
+    std::array<TCondizione*, 18> Attive{};
+    int QuanteAttive = 0;
+    bool RaccogliErrori = false;
+    std::vector<TErrore> ListaErrori;
+
+    TCondizione* Condizione(int slot) const;  // 1..18, null outside
+    TCondPuntiTra* PuntiTra() const;
+    bool PuntiTraAttivo() const;
+
+    void AggiornaTutte();
+    void CostruisciAttive();
+    void AzzeraTutteStatistiche();
+    void ImpostaPercorsi();
+    // The column test: pre-test, conditions in play in slot order with early exit (normal
+    // mode), then the link check.
+    bool Verifica(const TColonna& c);
+    bool Salva(TScrittore& s) const;
+    bool Carica(TLettore& l);
+
+  private:
+    // The slots the column test reaches directly.
+    TCondSomme* somme_ = nullptr;
+    TCondPariDispari* pariDispari_ = nullptr;
+    TCondPuntiTra* puntiTra_ = nullptr;
+};
+
+}  // namespace sirvela

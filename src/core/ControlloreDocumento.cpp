@@ -1,0 +1,163 @@
+#include "core/ControlloreDocumento.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/FlussoBinario.h"
+#include "core/Globali.h"
+#include "core/Testo.h"
+
+namespace sirvela {
+namespace {
+
+std::string Cartella(const std::string& percorso) {
+    auto p = percorso.find_last_of("/\\");
+    return p == std::string::npos ? std::string() : percorso.substr(0, p);
+}
+
+std::string Maiuscolo(std::string t) {
+    std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return std::toupper(c); });
+    return t;
+}
+
+}  // namespace
+
+TControlloreDocumento::TControlloreDocumento(T_Sistema& sistema, IMessaggi& messaggi,
+                                             ISceltaFile& file, IVistaDocumento* vista)
+    : sistema_(sistema), messaggi_(messaggi), file_(file), vista_(vista) {}
+
+void TControlloreDocumento::Ridisegna() {
+    if (vista_) vista_->RidisegnaTutto();
+}
+
+bool TControlloreDocumento::ConfermaAbbandono() {
+    if (!sistema_.Modificato) return true;
+    int r = messaggi_.Mostra("Informazione", kDomandaSalvaSistema,
+                             PulsanteSi | PulsanteNo | PulsanteAnnulla);
+    if (r == PulsanteSi) {
+        Salva();
+        return true;
+    }
+    return r == PulsanteNo;
+}
+
+void TControlloreDocumento::Nuovo() {
+    if (!ConfermaAbbandono()) return;
+    sistema_.Nuovo();
+    Ridisegna();
+    sistema_.Modificato = false;
+}
+
+void TControlloreDocumento::Carica() {
+    if (!ConfermaAbbandono()) return;
+    TRichiestaFile r;
+    r.Titolo = "Caricare il Sistema";
+    r.Filtro = "Sistemi    *.Sst|*.Sst";
+    r.Estensione = "Sst";
+    r.Cartella = Cartella(sistema_.NomeFile);
+    r.Nome = NomeSenzaCartella(sistema_.NomeFile);
+    r.DeveEsistere = true;
+    auto scelto = file_.Apri(r);
+    if (scelto) CaricaFile(*scelto);
+    if (vista_) vista_->AggiornaStato();
+}
+
+bool TControlloreDocumento::CaricaFile(const std::string& percorso) {
+    inCaricamento_ = true;
+    bool ok = sistema_.CaricaSistema(percorso);
+    inCaricamento_ = false;
+    sistema_.NomeFile = percorso;
+    Ridisegna();
+    if (!ok) {
+        messaggi_.Errore(kErroreCaricaSistema);
+        return false;
+    }
+    sistema_.Modificato = false;
+    return true;
+}
+
+bool TControlloreDocumento::SalvaConNome(const std::string& cartella, const std::string& nome,
+                                         const std::string& domandaSovrascrittura) {
+    TRichiestaFile r;
+    r.Titolo = "Salva il Sistema";
+    r.Filtro = "Sistemi|*.Sst";
+    r.Estensione = "Sst";
+    r.Cartella = cartella;
+    r.Nome = nome;
+    auto scelto = file_.Salva(r);
+    if (!scelto) return false;
+    std::error_code ec;
+    if (std::filesystem::exists(*scelto, ec) &&
+        messaggi_.Mostra("Informazione", domandaSovrascrittura, PulsanteSi | PulsanteNo) !=
+            PulsanteSi)
+        return false;
+    sistema_.NomeFile = *scelto;
+    if (!sistema_.SalvaSistema()) {
+        messaggi_.Errore(kErroreSalvaSistema);
+        Ridisegna();
+        return false;
+    }
+    Ridisegna();
+    sistema_.SenzaNome = false;
+    sistema_.Modificato = false;
+    return true;
+}
+
+void TControlloreDocumento::Salva() {
+    if (sistema_.SenzaNome && Maiuscolo(NomeSenzaCartella(sistema_.NomeFile)) == "SENZANOME.SST") {
+        SalvaConNome(CartellaSistemi().string(), NomeSenzaCartella(sistema_.NomeFile),
+                     "Il file è già Presente su Disco. Vuoi Sovrascriverlo ? ");
+        return;
+    }
+    if (!sistema_.SalvaSistema()) messaggi_.Errore(kErroreSalvaSistema);
+}
+
+void TControlloreDocumento::SalvaCome() {
+    SalvaConNome(Cartella(sistema_.NomeFile), NomeSenzaCartella(sistema_.NomeFile),
+                 "Il file è già Presente su Disco. Vuoi sovrascriverlo ?");
+}
+
+void TControlloreDocumento::Cancella() {
+    TRichiestaFile r;
+    r.Titolo = "Cancella il Sistema";
+    r.Filtro = "Sistemi    *.Sst|*.Sst";
+    r.Estensione = "Sst";
+    r.Cartella = CartellaSistemi().string();
+    r.DeveEsistere = true;
+    auto scelto = file_.Apri(r);
+    if (!scelto) return;
+    {
+        TLettore prova{std::filesystem::path(*scelto)};
+        if (!prova.Aperto()) {
+            messaggi_.Errore(kErroreCancellaSistema);
+            return;
+        }
+    }
+    int risposta =
+        messaggi_.Mostra("Conferma", "Vuoi Cancellare " + NomeSenzaCartella(*scelto) + "?",
+                         PulsanteSi | PulsanteNo | PulsanteAnnulla);
+    if (risposta != PulsanteSi) return;
+    std::error_code ec;
+    if (!std::filesystem::remove(*scelto, ec) || ec) messaggi_.Errore(kErroreCancellaSistema);
+}
+
+void TControlloreDocumento::ImpostaCommento(const std::vector<std::string>& righe) {
+    sistema_.Commento = righe;
+}
+
+std::string TControlloreDocumento::ImpostaPartecipanti(int numero, bool specificaNomi,
+                                                       std::vector<std::string>& righe) {
+    righe.erase(std::remove_if(righe.begin(), righe.end(),
+                               [](const std::string& r) { return Comprimi(r).empty(); }),
+                righe.end());
+    if (specificaNomi && numero != 1 && static_cast<int>(righe.size()) != numero)
+        return kErrorePartecipanti;
+    sistema_.Partecipanti.clear();
+    if (specificaNomi) sistema_.Partecipanti = righe;
+    sistema_.NumPartecipanti = numero;
+    sistema_.SpecificaNomi = specificaNomi;
+    if (vista_) vista_->AggiornaStato();
+    return {};
+}
+
+}  // namespace sirvela

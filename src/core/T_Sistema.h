@@ -1,0 +1,56 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/TDatiSistema.h"
+
+namespace sirvela {
+
+class TLettore;
+class TScrittore;
+
+inline constexpr const char* kErroreCaricaSistema = "Impossibile Caricare il Sistema";
+inline constexpr const char* kErroreSalvaSistema = "Impossibile Salvare Il Sistema";
+inline constexpr const char* kErroreCancellaSistema = "Impossibile Cancellare Il Sistema";
+
+// The open document: lives from start-up to exit and is reset or refilled in place.
+class T_Sistema {
+  public:
+    T_Sistema();
+
+    TDatiSistema Dati;
+    std::string NomeFile;
+    bool Modificato = false;
+    bool SenzaNome = true;
+    bool SpecificaNomi = true;
+    std::int32_t NumPartecipanti = 1;
+    std::vector<std::string> Partecipanti;
+    std::vector<std::string> Commento;
+    std::int32_t ContaAmmesse = 0;
+
+    static std::string NomeNuovoSistema();  // <program folder>/Sistemi/SenzaNome.Sst
+
+    // "Nuovo": everything of the system back to its defaults; the program settings (pilot
+    // names, prices, currency, calibration, shop data, list layout) survive.
+    void Nuovo();
+
+    // Writes the system file at NomeFile. Nothing replaces the old file unless every section
+    // was written; on success Modificato is cleared.
+    bool SalvaSistema();
+    bool SalvaSistema(TScrittore& s);
+    // Reads a system file. A short read keeps the sections read so far, empties the column
+    // list and returns false without touching Modificato.
+    bool CaricaSistema(const std::filesystem::path& percorso);
+    bool CaricaSistema(TLettore& l);
+
+    // Window title: "Sirvela " version " - " file name.
+    std::string Titolo() const;
+};
+
+// A list of text lines: per line an int32 length and its characters, then -1.
+bool SalvaListaStringhe(TScrittore& s, const std::vector<std::string>& righe);
+bool CaricaListaStringhe(TLettore& l, std::vector<std::string>& righe);
+
+}  // namespace sirvela

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app/Cartelle.h"
+#include "core/Errore.h"
+#include "core/Globali.h"
+#include "support/Supporto.h"
+
+namespace sirvela {
+namespace {
+
+namespace fs = std::filesystem;
+
+TAmbiente Ambiente(std::map<std::string, std::string> valori) {
+    return [v = std::move(valori)](const char* nome) -> const char* {
+        auto it = v.find(nome);
+        return it == v.end() ? nullptr : it->second.c_str();
+    };
+}
+
+class Avvio : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        fs::current_path(corrente_);
+        CartellaProgramma = cartella_;
+    }
+    test::CartellaTemporanea dir_;
+    fs::path cartella_ = CartellaProgramma, corrente_ = fs::current_path();
+};
+
+TEST_F(Avvio, ChoiceOrder) {
+    const fs::path exe = dir_ / "bin", xdg = dir_ / "xdg" / "sirvela";
+    fs::create_directory(exe);
+    std::map<std::string, std::string> env = {{"SIRVELA_HOME", (dir_ / "home").string()},
+                                              {"XDG_DATA_HOME", (dir_ / "xdg").string()},
+                                              {"HOME", (dir_ / "casa").string()}};
+    EXPECT_EQ(ScegliCartellaProgramma(dir_ / "opz", exe, Ambiente(env)), dir_ / "opz");
+    EXPECT_EQ(ScegliCartellaProgramma(std::nullopt, exe, Ambiente(env)), dir_ / "home");
+    env.erase("SIRVELA_HOME");
+    EXPECT_EQ(ScegliCartellaProgramma(std::nullopt, exe, Ambiente(env)), exe);
+    EXPECT_EQ(ScegliCartellaProgramma(std::nullopt, dir_ / "manca", Ambiente(env)), xdg);
+    env["XDG_DATA_HOME"] = "relativo";  // not a valid base folder
+    EXPECT_EQ(ScegliCartellaProgramma(std::nullopt, dir_ / "manca", Ambiente(env)),
+              dir_ / "casa" / ".local" / "share" / "sirvela");
+}
+
+TEST_F(Avvio, CommandLineOptionPreparesTheFoldersAndKeepsTheOtherArguments) {
+    const std::string cartella = (dir_ / "dati").string(), uguale = "--cartella=" + cartella;
+    for (auto argv : {std::vector<const char*>{"sirvela", "--cartella", cartella.c_str(), "s.Sst"},
+                      std::vector<const char*>{"sirvela", uguale.c_str(), "s.Sst"}}) {
+        TAvvio avvio =
+            AvviaDaRigaDiComando(static_cast<int>(argv.size()), argv.data(), Ambiente({}));
+        EXPECT_EQ(avvio.Argomenti, std::vector<std::string>{"s.Sst"});
+        EXPECT_EQ(CartellaProgramma, dir_ / "dati");
+        EXPECT_EQ(fs::current_path(), dir_ / "dati");
+        for (const char* nome : kSottocartelle) EXPECT_TRUE(fs::is_directory(dir_ / "dati" / nome));
+    }
+    const char* senzaValore[] = {"sirvela", "--cartella"};
+    EXPECT_THROW(AvviaDaRigaDiComando(2, senzaValore, Ambiente({})), TErroreSirvela);
+    test::ScriviTesto(dir_ / "dati" / "Wav2", "x");
+    fs::remove(dir_ / "dati" / "Wav");
+    fs::rename(dir_ / "dati" / "Wav2", dir_ / "dati" / "Wav");  // a file where a folder belongs
+    try {
+        PreparaCartellaProgramma(dir_ / "dati", {}, Ambiente({}));
+        FAIL();
+    } catch (const TErroreSirvela& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Impossibile creare la cartella", 0), 0u);
+    }
+}
+
+}  // namespace
+}  // namespace sirvela

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "archive/TArchivio.h"
+#include "core/FlussoBinario.h"
+#include "core/Globali.h"
+#include "support/Supporto.h"
+
+namespace sirvela {
+namespace {
+
+using test::LeggiByte;
+using test::ScriviByte;
+
+const std::vector<std::uint8_t> kDueRecord = {
+    0x05, 0xCF, 0x07, 0x00, 0x00, 1, 2, 3, 4, 5, 6, 7, 8,  // 1999/5
+    0x0C, 0xD0, 0x07, 0x00, 0x00, 8, 7, 6, 5, 4, 3, 2, 1,  // 2000/12
+};
+
+TEstrazione Concorso(int anno, int numero, TColonna vincente = {1, 2, 3, 4, 5, 6, 7, 8}) {
+    TEstrazione e;
+    e.Anno = anno;
+    e.Numero = static_cast<std::uint8_t>(numero);
+    e.Vincente = vincente;
+    return e;
+}
+
+class ArchivioSuDisco : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directory(dir_ / "Archivi");
+        CartellaProgramma = dir_.Percorso();
+    }
+    void TearDown() override { CartellaProgramma = precedente_; }
+    test::CartellaTemporanea dir_;
+    std::filesystem::path precedente_ = CartellaProgramma;
+};
+
+TEST_F(ArchivioSuDisco, RecordLayoutAndByteIdenticalRoundTrip) {
+    ScriviByte(TArchivio::FileLocale(), kDueRecord);
+    TArchivio a;
+    ASSERT_TRUE(a.Carica());
+    ASSERT_EQ(a.Quante(), 2);
+    EXPECT_EQ(a[0], Concorso(1999, 5));
+    EXPECT_EQ(a[1], Concorso(2000, 12, {8, 7, 6, 5, 4, 3, 2, 1}));
+    std::filesystem::remove(TArchivio::FileLocale());
+    ASSERT_TRUE(a.Salva());
+    EXPECT_EQ(LeggiByte(TArchivio::FileLocale()), kDueRecord);
+}
+
+TEST_F(ArchivioSuDisco, EmptyTruncatedAndMissingFiles) {
+    TArchivio a;
+    ScriviByte(TArchivio::FileLocale(), {});
+    EXPECT_TRUE(a.Carica());
+    EXPECT_EQ(a.Quante(), 0);
+    // The cut record keeps what arrived (the low byte of the year) over a new contest's values.
+    ScriviByte(TArchivio::FileLocale(), {kDueRecord.begin(), kDueRecord.begin() + 15});
+    ASSERT_TRUE(a.Carica());
+    ASSERT_EQ(a.Quante(), 2);
+    EXPECT_EQ(a[1], Concorso(0x07D0, 12, {}));
+    std::filesystem::remove(TArchivio::FileLocale());
+    EXPECT_FALSE(a.Carica());
+    ASSERT_EQ(a.Quante(), 1);
+    EXPECT_EQ(a[0], Concorso(1999, 1, {}));
+}
+
+TEST_F(ArchivioSuDisco, RestoreReplacesTheLocalFileOrReloadsIt) {
+    using Messaggi = std::vector<std::string>;
+    const std::vector<std::uint8_t> copia(kDueRecord.begin(), kDueRecord.begin() + 13);
+    ScriviByte(dir_ / "copia.dat", copia);
+    TArchivio a;
+    a.FileRipristino = dir_ / "copia.dat";
+    EXPECT_EQ(RipristinaArchivi(a).Messaggi, Messaggi{kArchiviRipristinati});
+    EXPECT_EQ(LeggiByte(TArchivio::FileLocale()), copia);
+
+    ScriviByte(TArchivio::FileLocale(), kDueRecord);
+    a.FileRipristino = dir_ / "nessuna.dat";
+    EXPECT_EQ(RipristinaArchivi(a).Messaggi, Messaggi{kErroreRipristinoArchivi});
+    EXPECT_EQ(a.Quante(), 2);  // the local archive, reloaded
+
+    std::filesystem::remove_all(dir_ / "Archivi");  // the local save fails: no success claimed
+    a.FileRipristino = dir_ / "copia.dat";
+    EXPECT_EQ(RipristinaArchivi(a).Messaggi, Messaggi{kErroreSalvaArchivi});
+    EXPECT_EQ(a.Quante(), 1);
+}
+
+TEST(TArchivio, OrderedInsertionByYearTimes200PlusNumber) {
+    TArchivio a;
+    a.Estrazioni = {Concorso(1999, 15), Concorso(2000, 5)};
+    EXPECT_EQ(a.Inserisce(Concorso(2000, 3)), 1);
+    EXPECT_EQ(a.Inserisce(Concorso(2000, 3, {})), 2);  // after the same key
+    EXPECT_EQ(a.Inserisce(Concorso(1999, 210)), 4);    // 200 numbers make a year
+    EXPECT_TRUE(a.Esiste(1999, 210));
+    EXPECT_FALSE(a.Esiste(2000, 4));
+}
+
+TEST(TClasseDiEstrazioni, OrdinalsCompletenessAndNineByteForm) {
+    const std::int32_t n = NumeroPiloti;
+    NumeroPiloti = 23;
+    EXPECT_FALSE(Concorso(2000, 2, {1, 2, 3, 24, 5, 6, 7, 8}).Completa());
+    EXPECT_FALSE(Concorso(2000, 3, {1, 2, 3, 4, 5, 6, 7, 0}).Completa());
+    TClasseDiEstrazioni sel;
+    sel.Tutte = false;
+    sel.Dal = 3;
+    sel.Al = 5;
+    std::vector<int> presi;
+    for (int i = 0; i < 8; ++i)
+        if (sel.Contiene(Concorso(2000, 1, {23, 2, 3, 4, 5, 6, 7, 8}), i)) presi.push_back(i);
+    EXPECT_EQ(presi, (std::vector<int>{2, 3, 4}));
+    NumeroPiloti = n;
+
+    sel.Al = -1;
+    TScrittore s;
+    ASSERT_TRUE(sel.Salva(s));
+    const std::vector<std::uint8_t> nove = {0, 3, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
+    EXPECT_EQ(s.Dati(), nove);
+    TClasseDiEstrazioni letta;
+    TLettore l{std::span<const std::uint8_t>(nove)};
+    EXPECT_TRUE(letta.Carica(l));
+    EXPECT_EQ(letta, sel);
+}
+
+}  // namespace
+}  // namespace sirvela

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "cli/SistemaJson.h"
+#include "core/Errore.h"
+#include "core/FlussoBinario.h"
+#include "core/Globali.h"
+#include "core/T_Sistema.h"
+#include "support/SistemaRicco.h"
+#include "support/Supporto.h"
+
+using namespace sirvela;
+
+TEST(SistemaJson, ImportOfAnExportWritesTheSameBytes) {
+    test::CartellaTemporanea dir;
+    for (bool colonne : {true, false}) {
+        T_Sistema s;
+        test::RiempiSistemaRicco(s);
+        s.Dati.SalvaColonne = colonne;
+        s.NomeFile = (dir / "ricco.Sst").string();
+        ASSERT_TRUE(s.SalvaSistema());
+        const auto originale = test::LeggiByte(s.NomeFile);
+
+        auto j = EsportaFileSistema(s.NomeFile);
+        EXPECT_EQ(j.contains("Colonne"), colonne);
+        // through text, as a user would keep it
+        auto testo = j.dump(2);
+        ImportaFileSistema(nlohmann::json::parse(testo), dir / "copia.Sst");
+        EXPECT_EQ(test::LeggiByte(dir / "copia.Sst"), originale) << "colonne " << colonne;
+    }
+}
+
+TEST(SistemaJson, ExportIsReadable) {
+    T_Sistema s;
+    s.Dati.Pronostico.Posizione[0].Aggiungi(4);
+    s.Dati.Pronostico.Posizione[0].Aggiungi(9);
+    test::RiempiSistemaRicco(s);
+    auto j = EsportaSistema(s, false);
+    EXPECT_EQ(j["Formato"], "sirvela-sistema");
+    EXPECT_TRUE(j["Pronostico"][0].is_array());
+    EXPECT_EQ(j["Condizioni"].size(), 18u);
+    EXPECT_EQ(j["Condizioni"][0]["Tipo"], 1);
+    EXPECT_TRUE(j["Condizioni"][0]["Categorie"].contains("Tutti i Numeri"));
+    EXPECT_TRUE(j["Condizioni"][11]["Membri"].is_array());
+    EXPECT_EQ(j["Condizioni"][16]["Nome"], "Quadro di prova");
+    EXPECT_EQ(j["Commento"][2], "velocità, curve e così via");
+    EXPECT_FALSE(j.contains("Colonne"));
+}
+
+TEST(SistemaJson, BadValuesAreRefusedNamingTheFieldAndNothingIsWritten) {
+    test::CartellaTemporanea dir;
+    T_Sistema s;
+    test::RiempiSistemaRicco(s);
+    const auto buono = EsportaSistema(s, true);
+    struct Caso {
+        std::function<void(nlohmann::ordered_json&)> guasta;
+        std::string campo;
+    };
+    std::vector<Caso> casi = {
+        {[](auto& j) { j["Concorso"] = "uno"; }, "Concorso"},
+        {[](auto& j) { j["Pronostico"].erase(0); }, "Pronostico"},
+        {[](auto& j) { j["Condizioni"][3]["Tipo"] = 7; }, "Condizioni[3].Tipo"},
+        {[](auto& j) { j["Condizioni"][1]["Categorie"]["Pari"]["Principale"]["Accettati"] = {12}; },
+         "Condizioni[1].Categorie.Pari.Principale.Accettati[0]"},
+        {[](auto& j) { j["Condizioni"][1]["Categorie"]["Pari"]["Principale"]["Link"] = "a"; },
+         "Condizioni[1].Categorie.Pari.Principale.Link"},
+        {[](auto& j) { j["Condizioni"][11]["Membri"][0]["Tipo"] = 35; },
+         "Condizioni[11].Membri[0].Tipo"},
+        {[](auto& j) {
+             j["Condizioni"][0]["Categorie"]["Nessuna"] = nlohmann::ordered_json::object();
+         },
+         "Condizioni[0].Categorie.Nessuna"},
+        {[](auto& j) { j["ImpSviluppo"]["Garanzia"] = 300; }, "ImpSviluppo.Garanzia"},
+        {[](auto& j) {
+             j["Colonne"][2] = {1, 2, 3};
+         },
+         "Colonne[2]"},
+        {[](auto& j) { j["Link"]["a"] = nlohmann::ordered_json::object(); }, "Link.a"},
+    };
+    for (const auto& caso : casi) {
+        auto j = buono;
+        caso.guasta(j);
+        try {
+            ImportaFileSistema(nlohmann::json::parse(j.dump()), dir / "x.Sst");
+            ADD_FAILURE() << "accepted: " << caso.campo;
+        } catch (const TErroreSirvela& e) {
+            EXPECT_NE(std::string(e.what()).find("\"" + caso.campo + "\""), std::string::npos)
+                << e.what();
+        }
+        EXPECT_FALSE(std::filesystem::exists(dir / "x.Sst"));
+    }
+    EXPECT_EQ(VersioneFormato, kVersioneFormatoProgramma);
+}

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "core/ControlloreDocumento.h"
+#include "core/Globali.h"
+#include "support/Finti.h"
+#include "support/Supporto.h"
+
+using namespace sirvela;
+
+namespace {
+
+struct VistaContata : IVistaDocumento {
+    int ridisegni = 0, stati = 0;
+    void RidisegnaTutto() override { ++ridisegni; }
+    void AggiornaStato() override { ++stati; }
+};
+
+class Controllore : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        vecchia_ = CartellaProgramma;
+        CartellaProgramma = dir.Percorso();
+        std::filesystem::create_directories(CartellaSistemi());
+    }
+    void TearDown() override { CartellaProgramma = vecchia_; }
+    std::string Percorso(const std::string& nome) { return (CartellaSistemi() / nome).string(); }
+
+    test::CartellaTemporanea dir;
+    std::filesystem::path vecchia_;
+    T_Sistema sistema;
+    test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta file;
+    VistaContata vista;
+    TControlloreDocumento c{sistema, messaggi, file, &vista};
+};
+
+}  // namespace
+
+TEST_F(Controllore, SaveOnANewDocumentAsksForANameThenSavesSilently) {
+    file.Risposte.push_back(Percorso("Uno.Sst"));
+    sistema.Modificato = true;
+    c.Salva();
+    ASSERT_EQ(file.Richieste.size(), 1u);
+    EXPECT_EQ(file.Richieste[0].Filtro, "Sistemi|*.Sst");
+    EXPECT_EQ(file.Richieste[0].Nome, "SenzaNome.Sst");
+    EXPECT_EQ(sistema.NomeFile, Percorso("Uno.Sst"));
+    EXPECT_FALSE(sistema.SenzaNome);
+    EXPECT_FALSE(sistema.Modificato);
+    EXPECT_TRUE(std::filesystem::exists(Percorso("Uno.Sst")));
+
+    sistema.Modificato = true;
+    c.Salva();
+    EXPECT_EQ(file.Richieste.size(), 1u);  // no dialog this time
+    EXPECT_FALSE(sistema.Modificato);
+}
+
+TEST_F(Controllore, OverwriteQuestionsDifferInCapitalisationAndNoWritesNothing) {
+    test::ScriviByte(Percorso("Due.Sst"), {7});
+    file.Risposte.push_back(Percorso("Due.Sst"));
+    messaggi.Risposte.push_back(PulsanteNo);
+    c.Salva();
+    ASSERT_EQ(messaggi.Domande.size(), 1u);
+    EXPECT_EQ(messaggi.Domande[0].Testo, "Il file è già Presente su Disco. Vuoi Sovrascriverlo ? ");
+    EXPECT_EQ(test::LeggiByte(Percorso("Due.Sst")), std::vector<std::uint8_t>{7});
+    EXPECT_TRUE(sistema.SenzaNome);
+
+    file.Risposte.push_back(Percorso("Due.Sst"));
+    messaggi.Risposte.push_back(PulsanteSi);
+    c.SalvaCome();
+    EXPECT_EQ(messaggi.Domande[1].Testo, "Il file è già Presente su Disco. Vuoi sovrascriverlo ?");
+    EXPECT_GT(test::LeggiByte(Percorso("Due.Sst")).size(), 1u);
+}
+
+TEST_F(Controllore, ConfirmationBeforeDiscarding) {
+    sistema.Modificato = true;
+    sistema.Dati.Concorso = 5;
+    messaggi.Risposte.push_back(PulsanteAnnulla);
+    c.Nuovo();
+    EXPECT_EQ(messaggi.Domande.back().Testo, "Il Sistema non è Stato Salvato. Vuoi Salvarlo ? ");
+    EXPECT_EQ(messaggi.Domande.back().Pulsanti, PulsanteSi | PulsanteNo | PulsanteAnnulla);
+    EXPECT_EQ(sistema.Dati.Concorso, 5);  // Annulla: nothing happens
+
+    messaggi.Risposte.push_back(PulsanteNo);
+    c.Nuovo();
+    EXPECT_EQ(sistema.Dati.Concorso, 1);
+    EXPECT_FALSE(sistema.Modificato);
+
+    sistema.Modificato = true;
+    messaggi.Risposte.push_back(0);  // box closed
+    EXPECT_FALSE(c.ConfermaAbbandono());
+}
+
+TEST_F(Controllore, LoadSetsTheNameAndReportsDamagedFiles) {
+    sistema.NomeFile = Percorso("Tre.Sst");
+    sistema.Dati.Concorso = 33;
+    ASSERT_TRUE(sistema.SalvaSistema());
+    sistema.Nuovo();
+    file.Risposte.push_back(Percorso("Tre.Sst"));
+    c.Carica();
+    EXPECT_EQ(file.Richieste[0].Titolo, "Caricare il Sistema");
+    EXPECT_EQ(file.Richieste[0].Filtro, "Sistemi    *.Sst|*.Sst");
+    EXPECT_EQ(sistema.Dati.Concorso, 33);
+    EXPECT_EQ(sistema.NomeFile, Percorso("Tre.Sst"));
+    EXPECT_GE(vista.ridisegni, 1);
+
+    test::ScriviByte(Percorso("Rotto.Sst"), {100, 0, 0, 0, 1});
+    sistema.Modificato = false;
+    EXPECT_FALSE(c.CaricaFile(Percorso("Rotto.Sst")));
+    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"Impossibile Caricare il Sistema"});
+    EXPECT_EQ(sistema.NomeFile, Percorso("Rotto.Sst"));
+}
+
+TEST_F(Controllore, DeleteAsksAndLeavesTheOpenDocumentAlone) {
+    test::ScriviByte(Percorso("Via.Sst"), {1});
+    sistema.NomeFile = Percorso("Via.Sst");
+    file.Risposte.push_back(Percorso("Via.Sst"));
+    messaggi.Risposte.push_back(PulsanteNo);
+    c.Cancella();
+    EXPECT_EQ(messaggi.Domande[0].Titolo, "Conferma");
+    EXPECT_EQ(messaggi.Domande[0].Testo, "Vuoi Cancellare Via.Sst?");
+    EXPECT_TRUE(std::filesystem::exists(Percorso("Via.Sst")));
+    file.Risposte.push_back(Percorso("Via.Sst"));
+    messaggi.Risposte.push_back(PulsanteSi);
+    c.Cancella();
+    EXPECT_FALSE(std::filesystem::exists(Percorso("Via.Sst")));
+    EXPECT_EQ(sistema.NomeFile, Percorso("Via.Sst"));
+
+    file.Risposte.push_back(Percorso("Manca.Sst"));
+    c.Cancella();
+    EXPECT_EQ(messaggi.Errori.back(), "Impossibile Cancellare Il Sistema");
+}
+
+TEST_F(Controllore, ParticipantsMustMatchTheirNumber) {
+    std::vector<std::string> righe = {"Anna", "   ", "Bruno"};
+    EXPECT_EQ(c.ImpostaPartecipanti(3, true, righe),
+              "Il numero dei nomi dei soci non corrisponde a quello specificato");
+    EXPECT_EQ(righe.size(), 2u);  // the blank line was dropped from the box
+    EXPECT_EQ(sistema.NumPartecipanti, 1);
+    EXPECT_EQ(c.ImpostaPartecipanti(2, true, righe), "");
+    EXPECT_EQ(sistema.Partecipanti, (std::vector<std::string>{"Anna", "Bruno"}));
+    EXPECT_EQ(sistema.NumPartecipanti, 2);
+    std::vector<std::string> nessuno;
+    EXPECT_EQ(c.ImpostaPartecipanti(1, true, nessuno), "");  // one participant needs no name
+    EXPECT_EQ(c.ImpostaPartecipanti(4, false, righe), "");
+    EXPECT_TRUE(sistema.Partecipanti.empty());
+    EXPECT_FALSE(sistema.SpecificaNomi);
+}
