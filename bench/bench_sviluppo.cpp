@@ -1,6 +1,7 @@
 // Development benchmarks against the literal development (SviluppoLetterale.h):
 //   B1  every position {1..12}, no conditions, to memory then saved to a column file
-//   B2  the same with a set of conditions (a stand-in filter until the real ones exist)
+//   B2  the same with six conditions (Somme, Pari e Dispari, Distanze Globali, Numero di
+//       Sequenze, Resti, Crescenze e Decrescenze)
 //   B3  the optimised reduction of B2's first 20000 columns at guarantee 70 and the
 //       on-the-fly reduction of the same at 80
 // Usage: bench_sviluppo [b1|b2|b3|all] [--senza-letterale]
@@ -11,9 +12,16 @@
 #include <string>
 
 #include "SviluppoLetterale.h"
+#include "conditions/CondizioniAritmetiche.h"
+#include "conditions/CondizioniForma.h"
+#include "conditions/TCondGruppo.h"
+#include "conditions/TGestoreLink.h"
+#include "conditions/TInsiemeCondizioni.h"
 #include "core/FlussoBinario.h"
 #include "core/TListaColonne.h"
+#include "core/T_Sistema.h"
 #include "development/Sviluppo.h"
+#include "development/SviluppoSistema.h"
 
 using namespace sirvela;
 using Orologio = std::chrono::steady_clock;
@@ -24,21 +32,29 @@ double Secondi(Orologio::time_point a) {
     return std::chrono::duration<double>(Orologio::now() - a).count();
 }
 
-// Stand-in for the conditions of B2: a sum window, an even-count window and a bound on the
-// largest jump between neighbours, cheap arithmetic of the same kind as the real ones.
-class TFiltroSostituto : public ITestColonne {
-  public:
-    void Prepara() override {}
-    bool Verifica(const TColonna& c) override {
-        int somma = 0, pari = 0, salto = 0;
-        for (int i = 0; i < 8; ++i) {
-            somma += c[i];
-            pari += (c[i] & 1) == 0;
-            if (i > 0) salto = std::max(salto, std::abs(c[i] - c[i - 1]));
-        }
-        return somma >= 40 && somma <= 60 && pari >= 3 && pari <= 5 && salto >= 3 && salto <= 9;
-    }
-};
+void Accetta(TTabellaValori& t, int da, int a) {
+    for (int v = da; v <= a; ++v) t.Voci[static_cast<std::size_t>(v)] = {1, 0};
+}
+
+template <typename T>
+T& Slot(TDatiSistema& dati, int slot) {
+    return static_cast<T&>(*dati.Condizioni->Condizione(slot));
+}
+
+// The conditions of B2.
+void CondizioniB2(TDatiSistema& dati) {
+    auto& somme = Slot<TCondSomme>(dati, kSomme);
+    somme.Tutti.Intervalli[0] = {40, 60, 1, 0};
+    somme.Tutti.Quanti = 1;
+    Accetta(Slot<TCondPariDispari>(dati, kPariDispari).Pari.Principale, 3, 5);
+    Accetta(Slot<TCondDistanzeGlobali>(dati, kDistanzeGlobali).Massima.Principale, 3, 9);
+    Accetta(Slot<TCondNumeroSequenze>(dati, kNumeroSequenze).Lunghezza1.Principale, 4, 8);
+    auto* resto = static_cast<TCondResti*>(Slot<TCondGruppo>(dati, kGruppoResti).AggiungiMembro());
+    resto->Divisore = 7;
+    Accetta(resto->Resto.Principale, 0, 4);
+    Accetta(Slot<TCondCrescenzeDecrescenze>(dati, kCrescenzeDecrescenze).Crescenze.Principale, 3,
+            4);
+}
 
 TPronostico TuttiDodici() {
     TPronostico p;
@@ -180,9 +196,11 @@ int main(int argc, char** argv) {
     TListaColonne primeB2;
     if (quale == "b1" || quale == "all")
         Sviluppo("B1 tutte {1..12}, senza condizioni", nullptr, letterale, nullptr);
-    TFiltroSostituto filtro;
+    T_Sistema sistema;
+    CondizioniB2(sistema.Dati);
+    TTestCondizioni condizioni(*sistema.Dati.Condizioni, *sistema.Dati.Recuperi);
     if (quale == "b2" || quale == "b3" || quale == "all")
-        Sviluppo("B2 tutte {1..12}, filtro sostitutivo", &filtro, letterale && quale != "b3",
+        Sviluppo("B2 tutte {1..12}, sei condizioni", &condizioni, letterale && quale != "b3",
                  &primeB2);
     if (quale == "b3" || quale == "all") Riduzioni(primeB2, letterale);
     return 0;
