@@ -71,6 +71,13 @@ TIndiceVicini::TIndiceVicini(int soglia) : soglia_(std::clamp(soglia, 1, kPunteg
             if (g & (1u << i)) gr.byte |= std::uint64_t{0xFF} << (8 * i);
         gruppi_.push_back(std::move(gr));
     }
+    for (std::size_t g = 0; g < gruppi_.size(); ++g)
+        for (unsigned m = 0; m < 256; ++m) {
+            bool prima = false;
+            for (std::size_t h = 0; h < g; ++h)
+                prima = prima || (m & gruppi_[h].posizioni) == gruppi_[h].posizioni;
+            gruppi_[g].conta[m] = !prima && dettaglio::kPesi.v[m] >= soglia_;
+        }
 }
 
 void TIndiceVicini::Aggiungi(std::uint64_t parola) {

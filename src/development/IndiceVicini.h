@@ -39,15 +39,11 @@ class TIndiceVicini {
         }
         for (std::size_t g = 0; g < gruppi_.size(); ++g) {
             if (!secchi[g]) continue;
+            // Each column counts in the first group it agrees on fully, and only there.
+            const auto& conta = gruppi_[g].conta;
             for (std::uint32_t j : *secchi[g]) {
                 const unsigned uguali = dettaglio::MascheraUguali(parola, parole_[j]);
-                // Visit each column in the first group it agrees on fully, and only there.
-                bool giaVisto = false;
-                for (std::size_t h = 0; h < g && !giaVisto; ++h)
-                    giaVisto = (uguali & gruppi_[h].posizioni) == gruppi_[h].posizioni;
-                if (giaVisto) continue;
-                const int punti = dettaglio::kPesi.v[uguali];
-                if (punti >= soglia_ && !f(j, punti)) return false;
+                if (conta[uguali] && !f(j, dettaglio::kPesi.v[uguali])) return false;
             }
         }
         return true;
@@ -76,6 +72,9 @@ class TIndiceVicini {
         std::uint64_t byte = 0;  // bytes of the group's positions
         unsigned posizioni = 0;  // bit per position
         std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> secchi;
+        // Agreement patterns that count in this group: at the threshold, and no earlier
+        // group agreed on fully.
+        std::array<std::uint8_t, 256> conta{};
     };
     int soglia_;
     std::vector<Gruppo> gruppi_;

@@ -6,6 +6,9 @@
 #include <limits>
 #include <unordered_map>
 #include <vector>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "development/QuadroSviluppo.h"
 
@@ -99,8 +102,7 @@ class TSuccessivi {
 // TIndiceVicini), holding only the columns not yet covered.
 class TSecchiScoperte {
   public:
-    TSecchiScoperte(const std::vector<std::uint64_t>& parole, int garanzia)
-        : parole_(parole), garanzia_(garanzia) {
+    TSecchiScoperte(const std::vector<std::uint64_t>& parole, int garanzia) : parole_(parole) {
         const auto n = parole.size();
         for (unsigned g : GruppiPerSoglia(garanzia)) {
             Gruppo gr;
@@ -117,55 +119,96 @@ class TSecchiScoperte {
                 if (nuovo) gr.membri.emplace_back();
                 auto& m = gr.membri[it->second];
                 gr.secchio[i] = it->second;
-                gr.posto[i] = static_cast<std::uint32_t>(m.size());
-                m.push_back(static_cast<std::uint32_t>(i));
+                gr.posto[i] = static_cast<std::uint32_t>(m.numeri.size());
+                m.numeri.push_back(static_cast<std::uint32_t>(i));
+                m.parole.push_back(parole[i]);
             }
             gruppi_.push_back(std::move(gr));
         }
+        // Per group, the agreement patterns that count there: at the guarantee, and no
+        // earlier group agreed on fully (the column was met there already).
+        for (std::size_t g = 0; g < gruppi_.size(); ++g)
+            for (unsigned m = 0; m < 256; ++m) {
+                bool prima = false;
+                for (std::size_t h = 0; h < g; ++h)
+                    prima = prima || (m & gruppi_[h].posizioni) == gruppi_[h].posizioni;
+                gruppi_[g].conta[m] = !prima && dettaglio::kPesi.v[m] >= garanzia;
+            }
     }
 
     // Columns still in the buckets of column i: the work of visiting its neighbours there.
     std::size_t Costo(std::uint32_t i) const {
         std::size_t c = 0;
-        for (const auto& g : gruppi_) c += g.membri[g.secchio[i]].size();
+        for (const auto& g : gruppi_) c += g.membri[g.secchio[i]].numeri.size();
         return c;
     }
 
     void Togli(std::uint32_t j) {
         for (auto& g : gruppi_) {
             auto& m = g.membri[g.secchio[j]];
-            const std::uint32_t ultimo = m.back();
-            m[g.posto[j]] = ultimo;
-            g.posto[ultimo] = g.posto[j];
-            m.pop_back();
+            const std::uint32_t posto = g.posto[j];
+            const std::uint32_t ultimo = m.numeri.back();
+            m.numeri[posto] = ultimo;
+            m.parole[posto] = m.parole.back();
+            g.posto[ultimo] = posto;
+            m.numeri.pop_back();
+            m.parole.pop_back();
         }
     }
 
-    // f(j) for every uncovered column j covering column i, each once, until f returns false.
+    // Uncovered columns covering column i, stopping at `limite`.
+    std::int64_t Conta(std::uint32_t i, std::int64_t limite) const {
+        const std::uint64_t w = parole_[i];
+        std::int64_t n = 0;
+        for (const auto& g : gruppi_) {
+            const auto& m = g.membri[g.secchio[i]].parole;
+            const std::uint64_t* p = m.data();
+            const std::size_t k = m.size();
+            std::size_t t = 0;
+#if defined(__SSE2__)
+            // Two columns at a time: equal bytes, then one bit per byte.
+            const __m128i doppia = _mm_set1_epi64x(static_cast<long long>(w));
+            for (; t + 2 <= k; t += 2) {
+                const __m128i due = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + t));
+                const auto bit =
+                    static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(due, doppia)));
+                n += g.conta[bit & 0xFF] + g.conta[bit >> 8];
+                if (n >= limite) return limite;
+            }
+#endif
+            for (; t < k; ++t) {
+                n += g.conta[dettaglio::MascheraUguali(w, p[t])];
+                if (n >= limite) return n;
+            }
+        }
+        return n;
+    }
+
+    // f(j) for every uncovered column j covering column i, each once.
     template <typename F>
     void PerOgniVicino(std::uint32_t i, F&& f) const {
         const std::uint64_t w = parole_[i];
-        for (std::size_t g = 0; g < gruppi_.size(); ++g) {
-            for (std::uint32_t j : gruppi_[g].membri[gruppi_[g].secchio[i]]) {
-                const unsigned uguali = dettaglio::MascheraUguali(w, parole_[j]);
-                bool giaVisto = false;
-                for (std::size_t h = 0; h < g && !giaVisto; ++h)
-                    giaVisto = (uguali & gruppi_[h].posizioni) == gruppi_[h].posizioni;
-                if (!giaVisto && dettaglio::kPesi.v[uguali] >= garanzia_ && !f(j)) return;
-            }
+        for (const auto& g : gruppi_) {
+            const auto& m = g.membri[g.secchio[i]];
+            for (std::size_t t = 0; t < m.parole.size(); ++t)
+                if (g.conta[dettaglio::MascheraUguali(w, m.parole[t])]) f(m.numeri[t]);
         }
     }
 
   private:
+    struct Secchio {
+        std::vector<std::uint32_t> numeri;
+        std::vector<std::uint64_t> parole;  // the same columns' words, read in sequence
+    };
     struct Gruppo {
         std::uint64_t byte = 0;
         unsigned posizioni = 0;
-        std::vector<std::vector<std::uint32_t>> membri;  // per bucket
-        std::vector<std::uint32_t> secchio;              // bucket of each column
-        std::vector<std::uint32_t> posto;                // its place in the bucket
+        std::vector<Secchio> membri;         // per bucket
+        std::vector<std::uint32_t> secchio;  // bucket of each column
+        std::vector<std::uint32_t> posto;    // its place in the bucket
+        std::array<std::uint8_t, 256> conta{};
     };
     const std::vector<std::uint64_t>& parole_;
-    int garanzia_;
     std::vector<Gruppo> gruppi_;
 };
 
@@ -251,7 +294,7 @@ class TCoperturaGreedy {
             return std::min(limite_[i], limite);
         std::int64_t n = 0;
         if (static_cast<std::int64_t>(secchi_.Costo(i)) <= Scoperte()) {
-            secchi_.PerOgniVicino(i, [&](std::uint32_t) { return ++n < limite; });
+            n = secchi_.Conta(i, limite);
         } else {
             const std::uint64_t w = parole_[i];
             for (std::size_t j = successivi_.Da(0); j < n_ && n < limite; j = successivi_.Da(j + 1))
@@ -267,10 +310,7 @@ class TCoperturaGreedy {
         scelte_.push_back(q);
         nuove_.clear();
         if (static_cast<std::int64_t>(secchi_.Costo(q)) <= Scoperte()) {
-            secchi_.PerOgniVicino(q, [&](std::uint32_t j) {
-                nuove_.push_back(j);
-                return true;
-            });
+            secchi_.PerOgniVicino(q, [&](std::uint32_t j) { nuove_.push_back(j); });
             // They leave the uncovered list in its own order.
             std::sort(nuove_.begin(), nuove_.end());
         } else {
@@ -303,19 +343,13 @@ class TCoperturaGreedy {
     bool Fine(bool fase2, std::size_t k) const { return fase2 ? k >= n_ : k >= coperte_.size(); }
 
     // The first candidate with the largest count (0 = none), counting again only where the
-    // bound could reach the largest count: counts still valid give a floor for it first.
+    // bound could beat the best so far.
     void Migliore(bool fase2, std::int64_t soglia, std::int64_t& migliore,
                   std::int64_t& candidato) {
-        std::int64_t pavimento = 0;
-        for (std::size_t k = Prossimo(fase2, 0); !Fine(fase2, k); k = Prossimo(fase2, k + 1)) {
-            const std::uint32_t i = Nodo(fase2, k);
-            if (contatoAl_[i] == coperteTotali_ && esatto_[i])
-                pavimento = std::max(pavimento, limite_[i]);
-        }
         for (std::size_t k = Prossimo(fase2, 0); !Fine(fase2, k); k = Prossimo(fase2, k + 1)) {
             const std::uint32_t i = Nodo(fase2, k);
             const std::int64_t limite = Limite(i);
-            if (limite < pavimento || limite <= migliore) continue;
+            if (limite <= migliore) continue;
             const std::int64_t c = Conta(i, soglia);
             if (c > migliore) {
                 migliore = c;
