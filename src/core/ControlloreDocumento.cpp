@@ -35,8 +35,9 @@ bool TControlloreDocumento::ConfermaAbbandono() {
     int r = messaggi_.Mostra("Informazione", kDomandaSalvaSistema,
                              PulsanteSi | PulsanteNo | PulsanteAnnulla);
     if (r == PulsanteSi) {
+        // A save that was cancelled or failed must not let the system be thrown away.
         Salva();
-        return true;
+        return !sistema_.Modificato;
     }
     return r == PulsanteNo;
 }
@@ -63,11 +64,12 @@ void TControlloreDocumento::Carica() {
 }
 
 bool TControlloreDocumento::CaricaFile(const std::string& percorso) {
+    // The redraw refills the selectors, which would empty the columns just read.
     inCaricamento_ = true;
     bool ok = sistema_.CaricaSistema(percorso);
-    inCaricamento_ = false;
     sistema_.NomeFile = percorso;
     Ridisegna();
+    inCaricamento_ = false;
     if (!ok) {
         messaggi_.Errore(kErroreCaricaSistema);
         return false;

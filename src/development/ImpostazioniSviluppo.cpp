@@ -1,5 +1,7 @@
 #include "development/ImpostazioniSviluppo.h"
 
+#include <algorithm>
+
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 
@@ -17,6 +19,14 @@ void TImpostazioniSviluppo::Predefiniti() {
     Garanzia = 80;
     VinciteMultiple = 1;
     FileDestinazione = (CartellaColonne() / "DestinazioneDiDefault.Scl").string();
+}
+
+int TImpostazioniSviluppo::GaranziaEffettiva() const {
+    return std::clamp<int>(Garanzia, kGaranziaMinima, kGaranziaMassima);
+}
+
+int TImpostazioniSviluppo::VinciteEffettive() const {
+    return std::clamp<int>(VinciteMultiple, 1, kVinciteMassime);
 }
 
 bool TImpostazioniSviluppo::Salva(TScrittore& s) const {

@@ -9,9 +9,13 @@ class TScrittore;
 
 // Development settings of a system; stored as six bytes and a short string (262 bytes).
 struct TImpostazioniSviluppo {
+    static constexpr int kGaranziaMinima = 30;
+    static constexpr int kGaranziaMassima = 92;
+    static constexpr int kVinciteMassime = 10;
+
     bool UsaCondizioni = true;
     bool Autoriduzione = false;
-    bool InMemoria = true;
+    bool InMemoria = true;  // false: the columns go to FileDestinazione
     bool Ottimizzata = false;
     std::uint8_t Garanzia = 80;
     std::uint8_t VinciteMultiple = 1;
@@ -19,6 +23,13 @@ struct TImpostazioniSviluppo {
 
     TImpostazioniSviluppo();
     void Predefiniti();
+    // The values a run uses: a stored guarantee or pass count outside the range the settings
+    // dialog offers is brought into it.
+    int GaranziaEffettiva() const;
+    int VinciteEffettive() const;
+    // The on-the-fly reduction runs while the columns are developed.
+    bool RiduzioneAlVolo() const { return Autoriduzione && !Ottimizzata; }
+
     bool Salva(TScrittore& s) const;
     bool Carica(TLettore& l);
     bool operator==(const TImpostazioniSviluppo&) const = default;

@@ -1,15 +1,66 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
 
+#include "app/Avvio.h"
+#include "app/Cartelle.h"
+#include "app/ui/Conversioni.h"
+#include "app/ui/Risorse.h"
+#include "app/ui/TFormMessage.h"
+#include "app/ui/TFormPrincipale.h"
+#include "app/ui/TFormTitolo.h"
+#include "app/ui/TSceltaFileQt.h"
+#include "core/Errore.h"
 #include "core/Globali.h"
-#include "core/Testo.h"
+#include "core/T_Sistema.h"
+
+using namespace sirvela;
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow finestra;
-    finestra.setWindowTitle(QString::fromStdString(
-        sirvela::TitoloProgramma(sirvela::VersioneFormato, "SenzaNome.Sst")));
-    finestra.setMinimumSize(640, 480);
-    finestra.show();
+    QApplication app(argc, argv);  // takes its own options out of argv
+    app.setApplicationName("Sirvela");
+    CaricaRisorse();
+    // The toolkit's own texts (file dialogs, context menus) in Italian too, when installed.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QTranslator traduzione;
+    if (traduzione.load(QLocale(QLocale::Italian), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&traduzione);
+    TMessaggiQt messaggi;
+
+    // The program folder first: the document takes its file name from it.
+    TAvvio avvio;
+    try {
+        avvio = AvviaDaRigaDiComando(argc, argv);
+    } catch (const TErroreSirvela& e) {
+        messaggi.Errore(e.what());
+        return 1;
+    }
+    QStringList argomenti;
+    for (const auto& a : avvio.Argomenti) argomenti << QString::fromLocal8Bit(a.c_str());
+
+    auto sistema = std::make_unique<T_Sistema>();
+    CaricaDatiAvvio(*sistema);
+    TSceltaFileQt scelta;
+
+    TFormTitolo titolo(QS((CartellaProgramma / "intro.bmp").string()));
+    std::unique_ptr<TFormPrincipale> principale;
+    QObject::connect(&titolo, &TFormTitolo::Avvia, [&] {
+        try {
+            principale = std::make_unique<TFormPrincipale>(*sistema, messaggi, scelta);
+            messaggi.ImpostaGenitore(principale.get());
+            scelta.ImpostaGenitore(principale.get());
+            principale->show();
+            principale->Avvia(argomenti);
+            titolo.accept();
+        } catch (const std::exception&) {
+            principale.reset();
+            messaggi.Errore("Errore durante l'avvio del programma");
+            titolo.reject();
+        }
+    });
+    if (titolo.exec() != QDialog::Accepted || !principale) return 0;
     return app.exec();
 }

@@ -1,0 +1,53 @@
+#include "app/ComandiColonne.h"
+
+#include <filesystem>
+
+#include "core/Globali.h"
+#include "core/Testo.h"
+
+namespace sirvela {
+
+bool SalvaColonneInMemoria(const TListaColonne& colonne, IMessaggi& messaggi, ISceltaFile& scelta) {
+    TRichiestaFile r;
+    r.Titolo = "Salva le Colonne";
+    r.Filtro = "Scl file|*.Scl";
+    r.Estensione = "Scl";
+    r.Cartella = CartellaColonne().string();
+    r.Nome = NomeSenzaCartella(UltimoFileColonne);
+    const auto percorso = scelta.Salva(r);
+    if (!percorso) return false;
+    std::error_code ec;
+    if (std::filesystem::exists(*percorso, ec) &&
+        messaggi.Mostra("Informazione", kSovrascriviColonne, PulsanteSi | PulsanteNo) != PulsanteSi)
+        return false;
+    if (!colonne.SalvaSuFile(*percorso)) {
+        messaggi.Errore(kErroreScritturaColonne);
+        return false;
+    }
+    UltimoFileColonne = *percorso;
+    return true;
+}
+
+TRichiestaFile RichiestaFileColonnare() {
+    TRichiestaFile r;
+    r.Titolo = "Seleziona il File Colonnare";
+    r.Filtro = "File di Combinaizoni (*.Scl)|*.Scl";
+    r.Estensione = "Scl";
+    r.Cartella = CartellaColonne().string();
+    r.DeveEsistere = true;
+    return r;
+}
+
+TEsitoSorgente ColonneDaFile(TListaColonne& destinazione, IMessaggi& messaggi,
+                             ISceltaFile& scelta) {
+    const auto percorso = scelta.Apri(RichiestaFileColonnare());
+    if (!percorso) return TEsitoSorgente::Annullato;
+    if (!destinazione.CaricaDaFile(*percorso)) {
+        destinazione.Svuota();
+        messaggi.Mostra("Informazione", kErroreLetturaColonne, PulsanteOk);
+        return TEsitoSorgente::Errore;
+    }
+    return TEsitoSorgente::Letto;
+}
+
+}  // namespace sirvela

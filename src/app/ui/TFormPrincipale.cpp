@@ -1,0 +1,501 @@
+#include "app/ui/TFormPrincipale.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <tuple>
+
+#include "app/ComandiColonne.h"
+#include "app/ComandiImpostazioni.h"
+#include "app/Configurazione.h"
+#include "app/ui/Conversioni.h"
+#include "app/ui/TFormAiuto.h"
+#include "app/ui/TFormCommento.h"
+#include "app/ui/TFormListaPiloti.h"
+#include "app/ui/TFormSelezionePiloti.h"
+#include "core/Globali.h"
+#include "core/T_Sistema.h"
+#include "core/Testo.h"
+#include "widgets/TGraphNumSelector.h"
+
+namespace sirvela {
+
+// ---------------------------------------------------------------------------------------------
+
+void TSfondoFinestra::ImpostaImmagine(const QPixmap& p) {
+    immagine_ = p;
+    update();
+}
+
+void TSfondoFinestra::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (immagine_.isNull())
+        p.fillRect(rect(), palette().color(QPalette::Window));
+    else
+        p.drawTiledPixmap(rect(), immagine_);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TAnimazione::TAnimazione(QWidget* parent) : QLabel(parent) {
+    const QPixmap striscia(":/immagini/logo.png");
+    const int l = striscia.width() / kFotogrammi;
+    for (int i = 0; i < kFotogrammi; ++i)
+        fotogrammi_.push_back(striscia.copy(i * l, 0, l, striscia.height()));
+    setFixedSize(l, striscia.height());
+    timer_.setInterval(kIntervalloMs);
+    connect(&timer_, &QTimer::timeout, this, [this] { Mostra(fotogramma_ % kFotogrammi + 1); });
+    Mostra(1);
+}
+
+void TAnimazione::Mostra(int fotogramma) {
+    fotogramma_ = fotogramma;
+    if (!fotogrammi_.empty()) setPixmap(fotogrammi_[fotogramma - 1]);
+}
+
+void TAnimazione::Avvia() {
+    timer_.start();
+}
+
+void TAnimazione::Ferma() {
+    timer_.stop();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+
+QIcon Icona(const char* nome) {
+    return QIcon(QString(":/immagini/%1.png").arg(nome));
+}
+
+}  // namespace
+
+TFormPrincipale::TFormPrincipale(T_Sistema& sistema, IMessaggi& messaggi, ISceltaFile& scelta,
+                                 QWidget* parent)
+    : QMainWindow(parent),
+      sistema_(sistema),
+      messaggi_(messaggi),
+      scelta_(scelta),
+      controllore_(sistema, messaggi, scelta, this) {
+    setObjectName("FormPrincipale");
+    setMinimumSize(640, 480);
+    resize(780, 580);
+    sfondo_ = new TSfondoFinestra(this);
+    setCentralWidget(sfondo_);
+    CreaPannello();
+    CreaBarraStato();
+    CreaComandi();
+    CaricaSfondo();
+}
+
+void TFormPrincipale::CreaPannello() {
+    pannello_ = new QFrame(sfondo_);
+    auto* cornice = static_cast<QFrame*>(pannello_);
+    cornice->setObjectName("Pannello");
+    cornice->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    cornice->setLineWidth(2);
+    cornice->setAutoFillBackground(true);
+
+    auto* griglia = new QGridLayout;
+    griglia->setHorizontalSpacing(6);
+    griglia->setVerticalSpacing(4);
+    QFont grassetto = font();
+    grassetto.setBold(true);
+    for (int i = 0; i < 8; ++i) {
+        auto* etichetta = new QLabel(QString("%1º").arg(i + 1), pannello_);
+        etichetta->setFont(grassetto);
+        etichetta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* s = new TGraphNumSelector(pannello_);
+        s->setObjectName(QString("Selettore%1").arg(i + 1));
+        s->ImpostaBordo(true);
+        s->installEventFilter(this);
+        selettori_[i] = s;
+        connect(s, &TGraphNumSelector::Cambiato, this, [this, i] { SelettoreCambiato(i + 1); });
+        auto* p = new QToolButton(pannello_);
+        p->setText("P");
+        p->setFont(grassetto);
+        p->setToolTip(QString("Piloti della %1º posizione").arg(i + 1));
+        p->setFixedSize(24, 24);
+        pulsantiP_[i] = p;
+        connect(p, &QToolButton::clicked, this, [this, i] { ComandoPiloti(i + 1); });
+        griglia->addWidget(etichetta, i, 0);
+        griglia->addWidget(s, i, 1, Qt::AlignLeft);
+        griglia->addWidget(p, i, 2);
+    }
+
+    auto* etichettaConcorso = new QLabel("Concorso", pannello_);
+    concorso_ = new QLineEdit(pannello_);
+    concorso_->setObjectName("Concorso");
+    concorso_->setFixedWidth(70);
+    concorso_->setValidator(new QIntValidator(0, 2147483647, concorso_));
+    connect(concorso_, &QLineEdit::textChanged, this, [this](const QString& t) {
+        bool ok = false;
+        const int v = t.toInt(&ok);
+        if (!t.isEmpty() && ok) sistema_.Dati.Concorso = v;
+    });
+    // Typing a contest number changes the document as much as a pilot does.
+    connect(concorso_, &QLineEdit::textEdited, this, [this] { sistema_.Modificato = true; });
+
+    azzera_ = new QPushButton("Azzera", pannello_);
+    azzera_->setObjectName("Azzera");
+    connect(azzera_, &QPushButton::clicked, this, &TFormPrincipale::ComandoAzzera);
+
+    animazione_ = new TAnimazione(pannello_);
+
+    auto* basso = new QHBoxLayout;
+    basso->addWidget(etichettaConcorso);
+    basso->addWidget(concorso_);
+    basso->addSpacing(16);
+    basso->addWidget(azzera_);
+    basso->addStretch();
+    basso->addWidget(animazione_);
+
+    auto* l = new QVBoxLayout(pannello_);
+    l->setContentsMargins(12, 10, 12, 8);
+    l->addLayout(griglia);
+    l->addSpacing(6);
+    l->addLayout(basso);
+    l->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The panel stays in the middle of the window, whatever its size.
+    auto* centro = new QGridLayout(sfondo_);
+    centro->addWidget(pannello_, 1, 1);
+    centro->setRowStretch(0, 1);
+    centro->setRowStretch(2, 1);
+    centro->setColumnStretch(0, 1);
+    centro->setColumnStretch(2, 1);
+}
+
+bool TFormPrincipale::eventFilter(QObject* oggetto, QEvent* e) {
+    // The keyboard cursor shows only in the selector that has the focus.
+    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
+        if (auto* s = qobject_cast<TGraphNumSelector*>(oggetto))
+            s->ImpostaUsaCursore(e->type() == QEvent::FocusIn);
+    return QMainWindow::eventFilter(oggetto, e);
+}
+
+void TFormPrincipale::CreaBarraStato() {
+    auto pannello = [this](const char* nome) {
+        auto* l = new QLabel(this);
+        l->setObjectName(nome);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setMinimumWidth(150);
+        return l;
+    };
+    totali_ = pannello("Totali");
+    iniziali_ = pannello("Iniziali");
+    finali_ = pannello("Finali");
+    iniziali_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    finali_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* riga = new QWidget(this);
+    auto* l = new QHBoxLayout(riga);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(8);
+    l->addWidget(totali_);
+    l->addStretch();
+    l->addWidget(iniziali_);
+    l->addWidget(finali_);
+    l->addSpacing(8);
+    statusBar()->addWidget(riga, 1);
+    statusBar()->setSizeGripEnabled(true);
+}
+
+QAction* TFormPrincipale::NuovaAzione(const QString& nome, const QString& testo,
+                                      const QKeySequence& tasto) {
+    auto* a = new QAction(testo, this);
+    a->setObjectName(nome);
+    if (!tasto.isEmpty()) a->setShortcut(tasto);
+    azioni_[nome] = a;
+    return a;
+}
+
+QAction* TFormPrincipale::Azione(const QString& nome) const {
+    auto it = azioni_.find(nome);
+    return it == azioni_.end() ? nullptr : it->second;
+}
+
+void TFormPrincipale::CreaComandi() {
+    QAction* nuovo = NuovaAzione("Nuovo", "Nuovo");
+    connect(nuovo, &QAction::triggered, this, [this] { controllore_.Nuovo(); });
+    QAction* carica = NuovaAzione("Carica", "Carica", Qt::Key_F3);
+    connect(carica, &QAction::triggered, this, [this] { controllore_.Carica(); });
+    QAction* salva = NuovaAzione("Salva", "Salva", Qt::Key_F2);
+    connect(salva, &QAction::triggered, this, [this] { controllore_.Salva(); });
+    QAction* salvaCome = NuovaAzione("SalvaCome", "Salva Come");
+    connect(salvaCome, &QAction::triggered, this, [this] { controllore_.SalvaCome(); });
+    QAction* cancella = NuovaAzione("Cancella", "Cancella");
+    connect(cancella, &QAction::triggered, this, [this] { controllore_.Cancella(); });
+    QAction* commento = NuovaAzione("Commento", "Commento");
+    connect(commento, &QAction::triggered, this, &TFormPrincipale::ComandoCommento);
+    QAction* partecipanti = NuovaAzione("Partecipanti", "Partecipanti");
+    connect(partecipanti, &QAction::triggered, this, &TFormPrincipale::ComandoPartecipanti);
+    QAction* uscita = NuovaAzione("Uscita", "Uscita");
+    connect(uscita, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* sistemi = menuBar()->addMenu("&Sistemi");
+    sistemi->setObjectName("MenuSistemi");
+    sistemi->addActions({nuovo, carica, salva, salvaCome, cancella});
+    sistemi->addSeparator();
+    sistemi->addActions({commento, partecipanti});
+    sistemi->addSeparator();
+    sistemi->addAction(uscita);
+
+    QMenu* colonne = menuBar()->addMenu("C&olonne");
+    colonne->setObjectName("MenuColonne");
+    QAction* salvaColonne = NuovaAzione("SalvaColonne", "Salva");
+    connect(salvaColonne, &QAction::triggered, this, &TFormPrincipale::ComandoSalvaColonne);
+    colonne->addAction(salvaColonne);
+
+    QMenu* impostazioni = menuBar()->addMenu("Im&postazioni");
+    impostazioni->setObjectName("MenuImpostazioni");
+    QAction* listaPiloti = NuovaAzione("ListaPiloti", "Lista Piloti");
+    connect(listaPiloti, &QAction::triggered, this, &TFormPrincipale::ComandoListaPiloti);
+    impostazioni->addAction(listaPiloti);
+
+    QMenu* aiuto = menuBar()->addMenu("&Help");
+    aiuto->setObjectName("MenuHelp");
+    QAction* sommario = NuovaAzione("Sommario", "Sommario");
+    connect(sommario, &QAction::triggered, this, &TFormPrincipale::ComandoSommario);
+    QAction* about = NuovaAzione("About", "About");
+    connect(about, &QAction::triggered, this, &TFormPrincipale::ComandoInformazioni);
+    aiuto->addActions({sommario, about});
+
+    // The tool bar repeats the menu commands under their own hints.
+    QToolBar* barra = addToolBar("Strumenti");
+    barra->setObjectName("BarraStrumenti");
+    barra->setMovable(false);
+    barra->setIconSize(QSize(24, 24));
+    auto pulsante = [&](const char* nome, const char* icona, const char* suggerimento,
+                        QAction* comando) {
+        QAction* a = NuovaAzione(nome, suggerimento);
+        a->setIcon(Icona(icona));
+        a->setToolTip(suggerimento);
+        connect(a, &QAction::triggered, comando, &QAction::trigger);
+        barra->addAction(a);
+        return a;
+    };
+    pulsante("BarraNuovo", "nuovo", "Nuovo Sistema", nuovo);
+    pulsante("BarraCarica", "carica", "Carica Sistema", carica);
+    pulsante("BarraSalva", "salva", "Salva Sistema", salva);
+    pulsante("BarraCommento", "commento", "Commento", commento);
+    barra->addSeparator();
+    QAction* help = NuovaAzione("BarraHelp", "Help");
+    help->setIcon(Icona("help"));
+    help->setToolTip("Help");
+    connect(help, &QAction::triggered, this, &TFormPrincipale::ComandoAiutoFinestra);
+    barra->addAction(help);
+    pulsante("BarraUscita", "uscita", "Uscita", uscita);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+std::vector<std::string> TFormPrincipale::NomiPiloti() const {
+    std::vector<std::string> nomi;
+    for (int i = 1; i <= kMaxPiloti; ++i) nomi.push_back(sistema_.Dati.NomiPiloti[i]);
+    return nomi;
+}
+
+TCombinazione TFormPrincipale::PilotiSelezionabili() const {
+    TCombinazione s;
+    const int n = std::clamp<int>(NumeroPiloti, 0, kMaxPiloti);
+    for (int v = 1; v <= n; ++v)
+        if (v != sistema_.Dati.PilotaEscluso) s.Aggiungi(v);
+    return s;
+}
+
+void TFormPrincipale::RidisegnaSelettori() {
+    const int n = std::clamp<int>(NumeroPiloti, 1, kMaxPiloti);
+    const TCombinazione selezionabili = PilotiSelezionabili();
+    // Each selector notifies as it is set and copies itself into its position, so the sets
+    // are taken before any selector changes.
+    const TPronostico sets = sistema_.Dati.Pronostico;
+    for (int i = 0; i < 8; ++i) {
+        TGraphNumSelector* s = selettori_[i];
+        s->ImpostaForma(n, 1);
+        s->ImpostaCella(450 / n, 24);
+        s->ImpostaMaxNumeri(n);
+        s->ImpostaSelezionabili(selezionabili);
+        s->ImpostaSelezionati(sets.Posizione[i]);
+    }
+}
+
+void TFormPrincipale::SelettoreCambiato(int posizione) {
+    sistema_.Dati.Pronostico.Posizione[posizione - 1] = selettori_[posizione - 1]->Selezionati();
+    if (!controllore_.InCaricamento()) sistema_.Dati.Colonne.Svuota();
+    AggiornaConteggi();
+    AggiornaStatoMenu();
+    sistema_.Modificato = true;
+}
+
+void TFormPrincipale::AggiornaConteggi() {
+    const TDatiSistema& d = sistema_.Dati;
+    totali_->setText(QS(TestoPilotiSelezionati(d.Pronostico.PilotiSelezionati())));
+    iniziali_->setText(QS(TestoColonneIniziali(d.Pronostico.ColonneIniziali())));
+    finali_->setText(
+        QS(TestoColonneFinali(d.Colonne.Quante(), d.Prezzi, sistema_.NumPartecipanti)));
+}
+
+void TFormPrincipale::AggiornaStatoMenu() {
+    const TDatiSistema& d = sistema_.Dati;
+    TDatiComandi dati;
+    dati.ColonneIniziali = d.Pronostico.ColonneIniziali();
+    dati.DaPronostico = d.Sorgente.DaPronostico;
+    dati.UsaCondizioni = d.ImpSviluppo.UsaCondizioni;
+    dati.ColonneInMemoria = d.Colonne.Quante();
+    stato_ = CalcolaStatoComandi(dati);
+    if (QAction* a = Azione("SalvaColonne")) a->setEnabled(stato_.ColonneInMemoria);
+}
+
+void TFormPrincipale::AggiornaTitolo() {
+    setWindowTitle(QS(TitoloProgramma(VersioneFormato, sistema_.NomeFile)));
+}
+
+void TFormPrincipale::AggiornaStato() {
+    AggiornaConteggi();
+    AggiornaStatoMenu();
+}
+
+void TFormPrincipale::RidisegnaTutto() {
+    AggiornaTitolo();
+    RidisegnaSelettori();
+    {
+        const QSignalBlocker blocco(concorso_);
+        concorso_->setText(QString::number(sistema_.Dati.Concorso));
+    }
+    AggiornaConteggi();
+    AggiornaStatoMenu();
+}
+
+bool TFormPrincipale::CaricaSfondo() {
+    const std::string& configurato = sistema_.Dati.Sfondo;
+    std::vector<std::filesystem::path> candidati{std::filesystem::path(configurato)};
+    // A path written on another system (drive letter, backslashes) names a picture that
+    // may well be in our own backgrounds folder.
+    const std::string nome = NomeSenzaCartella(configurato);
+    if (!nome.empty() && nome != configurato) candidati.push_back(CartellaSfondi() / nome);
+    for (const auto& percorso : candidati) {
+        std::error_code ec;
+        // The picture that comes with the program is put back when it went missing.
+        if (percorso == std::filesystem::path(SfondoPredefinito()) &&
+            !std::filesystem::exists(percorso, ec)) {
+            std::filesystem::create_directories(CartellaSfondi(), ec);
+            const QString destinazione = QS(percorso.string());
+            if (QFile::copy(":/immagini/Deep_sea.bmp", destinazione))
+                QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::WriteOwner |
+                                                        QFile::ReadGroup | QFile::ReadOther);
+        }
+        QPixmap immagine(QS(percorso.string()));
+        if (!immagine.isNull()) {
+            sfondo_->ImpostaImmagine(immagine);
+            return true;
+        }
+    }
+    sfondo_->ImpostaImmagine(QPixmap());
+    messaggi_.Errore("Impossibile caricare lo Sfondo");
+    return false;
+}
+
+void TFormPrincipale::AzzeraCondizionato() {
+    if (azzeraColonne_) sistema_.Dati.Colonne.Svuota();
+    RidisegnaTutto();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void TFormPrincipale::Avvia(const QStringList& argomenti) {
+    if (argomenti.size() == 1) controllore_.CaricaFile(SS(argomenti.front()));
+    RidisegnaTutto();
+    sistema_.Modificato = false;
+    animazione_->Avvia();
+}
+
+void TFormPrincipale::closeEvent(QCloseEvent* e) {
+    if (controllore_.ConfermaAbbandono())
+        e->accept();
+    else
+        e->ignore();
+}
+
+void TFormPrincipale::ComandoCommento() {
+    TFormCommento f(sistema_.Commento, this);
+    if (f.exec() != QDialog::Accepted) return;
+    const auto righe = f.Righe();
+    // A changed comment is a change to save like any other.
+    if (righe != sistema_.Commento) sistema_.Modificato = true;
+    controllore_.ImpostaCommento(righe);
+}
+
+void TFormPrincipale::ComandoPartecipanti() {
+    const auto prima =
+        std::tuple(sistema_.NumPartecipanti, sistema_.SpecificaNomi, sistema_.Partecipanti);
+    TFormPartecipanti f(
+        sistema_.NumPartecipanti, sistema_.SpecificaNomi, sistema_.Partecipanti,
+        [this](int numero, bool specifica, std::vector<std::string>& nomi) {
+            const std::string errore = controllore_.ImpostaPartecipanti(numero, specifica, nomi);
+            if (errore.empty()) return true;
+            messaggi_.Mostra("Informazione", errore, PulsanteOk);
+            return false;
+        },
+        this);
+    f.exec();
+    if (prima !=
+        std::tuple(sistema_.NumPartecipanti, sistema_.SpecificaNomi, sistema_.Partecipanti))
+        sistema_.Modificato = true;
+}
+
+void TFormPrincipale::ComandoAzzera() {
+    sistema_.Dati.Pronostico.Azzera();
+    RidisegnaTutto();
+}
+
+void TFormPrincipale::ComandoPiloti(int posizione) {
+    TFormSelezionePiloti f(posizione, NomiPiloti(), NumeroPiloti,
+                           sistema_.Dati.Pronostico.Posizione[posizione - 1], this);
+    connect(&f, &TFormSelezionePiloti::Cambiato, this,
+            [this, posizione](const TCombinazione& scelti) {
+                selettori_[posizione - 1]->ImpostaSelezionati(scelti);
+            });
+    f.exec();
+}
+
+void TFormPrincipale::ComandoSalvaColonne() {
+    animazione_->Ferma();
+    SalvaColonneInMemoria(sistema_.Dati.Colonne, messaggi_, scelta_);
+    animazione_->Avvia();
+}
+
+void TFormPrincipale::ComandoListaPiloti() {
+    TFormListaPiloti f(NumeroPiloti, NomiPiloti(), this);
+    if (f.exec() != QDialog::Accepted) return;
+    ApplicaListaPiloti(sistema_, f.Numero(), f.Nomi(), &messaggi_);
+    RidisegnaTutto();
+}
+
+void TFormPrincipale::ComandoSommario() {
+    TFormAiuto f(this);
+    f.MostraArgomento("");
+    f.exec();
+}
+
+void TFormPrincipale::ComandoAiutoFinestra() {
+    TFormAiuto f(this);
+    f.MostraArgomento("finestra-principale");
+    f.exec();
+}
+
+void TFormPrincipale::ComandoInformazioni() {
+    TFormInformazioni f(this);
+    f.exec();
+}
+
+}  // namespace sirvela

@@ -1,0 +1,149 @@
+#pragma once
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <array>
+#include <map>
+#include <vector>
+
+#include "app/StatoComandi.h"
+#include "app/ui/TFormSaver.h"
+#include "core/ControlloreDocumento.h"
+#include "core/Interfacce.h"
+#include "core/TCombinazione.h"
+
+namespace sirvela {
+
+class T_Sistema;
+class TGraphNumSelector;
+
+// The background of the main window: a picture repeated over the whole area.
+class TSfondoFinestra : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TSfondoFinestra(QWidget* parent = nullptr) : QWidget(parent) {}
+    void ImpostaImmagine(const QPixmap& p);
+    const QPixmap& Immagine() const { return immagine_; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    QPixmap immagine_;
+};
+
+// The little looping animation of the main panel: 28 frames from one strip.
+class TAnimazione : public QLabel {
+    Q_OBJECT
+  public:
+    static constexpr int kFotogrammi = 28;
+    static constexpr int kIntervalloMs = 90;
+
+    explicit TAnimazione(QWidget* parent = nullptr);
+    void Avvia();
+    void Ferma();
+    bool Attiva() const { return timer_.isActive(); }
+    int Fotogramma() const { return fotogramma_; }  // 1..28
+
+  private:
+    void Mostra(int fotogramma);
+
+    std::vector<QPixmap> fotogrammi_;
+    QTimer timer_;
+    int fotogramma_ = 1;
+};
+
+// The main window: eight position selectors with their pilot dialogs, the contest box, the
+// counts and the cost, the menu and the tool bar. It works on the one open document.
+class TFormPrincipale : public QMainWindow, public IVistaDocumento {
+    Q_OBJECT
+  public:
+    TFormPrincipale(T_Sistema& sistema, IMessaggi& messaggi, ISceltaFile& scelta,
+                    QWidget* parent = nullptr);
+
+    // What happens when the window is first shown: a system named as the only argument is
+    // loaded, everything is redrawn, the document counts as unmodified, the logo plays.
+    void Avvia(const QStringList& argomenti);
+
+    void RidisegnaTutto() override;
+    void AggiornaStato() override;
+    void RidisegnaSelettori();
+    void AggiornaConteggi();
+    void AggiornaStatoMenu();
+    void AggiornaTitolo();
+    // Reads the configured background; says so when it cannot.
+    bool CaricaSfondo();
+    // Reset asked by the development window: empties the columns only while allowed.
+    void AzzeraCondizionato();
+    void ImpostaAzzeraColonne(bool si) { azzeraColonne_ = si; }
+
+    const TStatoComandi& StatoComandi() const { return stato_; }
+    TFormSaver& MemoriaDialoghi() { return memoria_; }
+    T_Sistema& Sistema() { return sistema_; }
+    TControlloreDocumento& Controllore() { return controllore_; }
+    IMessaggi& Messaggi() { return messaggi_; }
+    ISceltaFile& SceltaFile() { return scelta_; }
+
+    // The controls, for the tests and for the windows built on top of this one.
+    TGraphNumSelector* Selettore(int posizione) const { return selettori_[posizione - 1]; }
+    QToolButton* PulsanteP(int posizione) const { return pulsantiP_[posizione - 1]; }
+    QLineEdit* CampoConcorso() const { return concorso_; }
+    QPushButton* PulsanteAzzera() const { return azzera_; }
+    QLabel* PannelloTotali() const { return totali_; }
+    QLabel* PannelloIniziali() const { return iniziali_; }
+    QLabel* PannelloFinali() const { return finali_; }
+    TAnimazione* Animazione() const { return animazione_; }
+    TSfondoFinestra* Sfondo() const { return sfondo_; }
+    QWidget* Pannello() const { return pannello_; }
+    // A menu or tool-bar command by its object name; nullptr when it does not exist.
+    QAction* Azione(const QString& nome) const;
+
+    // The commands.
+    void ComandoCommento();
+    void ComandoPartecipanti();
+    void ComandoAzzera();
+    void ComandoPiloti(int posizione);
+    void ComandoSalvaColonne();
+    void ComandoListaPiloti();
+    void ComandoSommario();
+    void ComandoAiutoFinestra();
+    void ComandoInformazioni();
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* oggetto, QEvent* e) override;
+
+  private:
+    void CreaPannello();
+    void CreaBarraStato();
+    void CreaComandi();
+    QAction* NuovaAzione(const QString& nome, const QString& testo, const QKeySequence& tasto = {});
+    void SelettoreCambiato(int posizione);
+    std::vector<std::string> NomiPiloti() const;
+    TCombinazione PilotiSelezionabili() const;
+
+    T_Sistema& sistema_;
+    IMessaggi& messaggi_;
+    ISceltaFile& scelta_;
+    TControlloreDocumento controllore_;
+    TFormSaver memoria_;
+    TStatoComandi stato_;
+    bool azzeraColonne_ = true;
+
+    TSfondoFinestra* sfondo_ = nullptr;
+    QWidget* pannello_ = nullptr;
+    std::array<TGraphNumSelector*, 8> selettori_{};
+    std::array<QToolButton*, 8> pulsantiP_{};
+    QLineEdit* concorso_ = nullptr;
+    QPushButton* azzera_ = nullptr;
+    TAnimazione* animazione_ = nullptr;
+    QLabel* totali_ = nullptr;
+    QLabel* iniziali_ = nullptr;
+    QLabel* finali_ = nullptr;
+    std::map<QString, QAction*> azioni_;
+};
+
+}  // namespace sirvela

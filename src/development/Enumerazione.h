@@ -1,0 +1,95 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "core/Colonna.h"
+#include "core/TCombinazione.h"
+
+namespace sirvela {
+
+// Walks the candidates of the position sets in the order of eight nested loops (position 1
+// outermost, position 8 fastest, each set in stored order) but only hands over those with
+// eight different pilots. A pilot already used at an outer position ends its branch at once:
+// the candidates below it are reported as one run, so counting them costs nothing.
+//
+// The handler G offers:
+//   void Candidato(const TColonna&)              eight different pilots
+//   void Salta(std::int64_t n)                   n candidates with a repeated pilot, all
+//                                                within one combination of positions 1..5
+//   bool SaltaConControlli(std::int64_t n, std::int64_t blocco, std::int64_t controlli)
+//                                                n such candidates spanning `controlli`
+//                                                combinations of positions 1..5 of `blocco`
+//                                                candidates each; false = cancelled at one
+//   bool Annullato()                             the poll before positions 6..8 are walked
+// Returns false when cancelled. Pilot bytes are taken as they are (0..255), so corrupt sets
+// with duplicates or numbers beyond the pilots in play are handled like the plain loops.
+template <typename G>
+class TEnumeratore {
+  public:
+    TEnumeratore(const TPronostico& p, G& gestore) : g_(gestore) {
+        for (int i = 0; i < 8; ++i) {
+            const TCombinazione& pos = p.Posizione[i];
+            n_[i] = pos.Conta();
+            for (int s = 0; s < n_[i]; ++s) v_[i][s] = static_cast<std::uint8_t>(pos.Numeri[s]);
+        }
+        sotto_[8] = 1;
+        for (int i = 7; i >= 0; --i) sotto_[i] = sotto_[i + 1] * n_[i];
+        // Polls inside a branch cut at position L (0-based, L <= 4): one per combination of
+        // the positions L+1..4 below it.
+        for (int l = 0; l <= 4; ++l) {
+            std::int64_t c = 1;
+            for (int k = l + 1; k <= 4; ++k) c *= n_[k];
+            controlli_[l] = c;
+        }
+    }
+
+    bool Esegui() {
+        if (n_[0] <= 0) return true;
+        TColonna c{};
+        return Livello<0>(c);
+    }
+
+  private:
+    bool Usato(std::uint8_t v) const { return (usati_[v >> 6] >> (v & 63)) & 1u; }
+    void Segna(std::uint8_t v) { usati_[v >> 6] ^= std::uint64_t{1} << (v & 63); }
+
+    template <int L>
+    bool Livello(TColonna& c) {
+        const int n = n_[L];
+        const std::uint8_t* v = v_[L].data();
+        for (int s = 0; s < n; ++s) {
+            const std::uint8_t x = v[s];
+            if (Usato(x)) {
+                if constexpr (L <= 4) {
+                    if (!g_.SaltaConControlli(sotto_[L + 1], sotto_[5], controlli_[L]))
+                        return false;
+                } else {
+                    g_.Salta(sotto_[L + 1]);
+                }
+                continue;
+            }
+            c[L] = x;
+            if constexpr (L == 7) {
+                g_.Candidato(c);
+            } else {
+                if constexpr (L == 4) {
+                    if (g_.Annullato()) return false;
+                }
+                Segna(x);
+                const bool ok = Livello<L + 1>(c);
+                Segna(x);
+                if (!ok) return false;
+            }
+        }
+        return true;
+    }
+
+    G& g_;
+    std::array<int, 8> n_{};
+    std::array<std::array<std::uint8_t, TCombinazione::kCapacita>, 8> v_{};
+    std::array<std::int64_t, 9> sotto_{};  // candidates below each position
+    std::array<std::int64_t, 5> controlli_{};
+    std::array<std::uint64_t, 4> usati_{};
+};
+
+}  // namespace sirvela

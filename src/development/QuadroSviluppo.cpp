@@ -1,0 +1,140 @@
+#include "development/QuadroSviluppo.h"
+
+#include <fmt/format.h>
+
+#include "development/ImpostazioniSviluppo.h"
+
+namespace sirvela {
+
+std::int64_t Percentuale(std::int64_t parte, std::int64_t totale) {
+    return totale == 0 ? 0 : parte * 100 / totale;
+}
+
+std::string TestoFattore(std::int64_t a, std::int64_t b) {
+    std::string t = fmt::format("{:2.2f}", static_cast<double>(a) / static_cast<double>(b));
+    for (char& ch : t)
+        if (ch == '.') ch = ',';
+    return t;
+}
+
+std::string TestoTempo(double secondi) {
+    auto s = static_cast<std::int64_t>(secondi < 0 ? 0 : secondi);
+    s %= 24 * 3600;  // a time of day
+    return fmt::format("{}:{:02}:{:02}", s / 3600, s / 60 % 60, s % 60);
+}
+
+TVistaSviluppo::TVistaSviluppo(ISviluppoOsservatore* osservatore, const TPrezzi& prezzi,
+                               int partecipanti)
+    : osservatore_(osservatore), prezzi_(prezzi), partecipanti_(partecipanti) {}
+
+void TVistaSviluppo::Notifica(unsigned parti) {
+    if (osservatore_) osservatore_->Aggiorna(quadro_, parti);
+}
+
+void TVistaSviluppo::Apri(const TImpostazioniSviluppo& imp) {
+    quadro_ = TQuadroSviluppo{};
+    quadro_.RiduzioneAbilitata = imp.Autoriduzione;
+    if (imp.Autoriduzione)
+        quadro_.TitoloRiduzione =
+            "Autoriduzione a Garanzia del punteggio " + std::to_string(imp.GaranziaEffettiva());
+    Notifica(~0u);
+}
+
+void TVistaSviluppo::AggiornaCond(std::int64_t totali, std::int64_t ammesse, std::int64_t finali,
+                                  std::int64_t esaminate, bool completo) {
+    const std::int64_t p = Percentuale(esaminate, totali);
+    unsigned parti = 0;
+    if (p > quadro_.Indicatore + 1 || completo) {
+        quadro_.Indicatore = static_cast<int>(p);
+        quadro_.Ammesse = std::to_string(ammesse);
+        quadro_.Finali = Costo(finali);
+        quadro_.Filtrate = std::to_string(ammesse - finali);
+        parti |= ParteIndicatore | ParteAmmesse | ParteFinali | ParteFiltrate;
+    }
+    if (completo) {
+        quadro_.Totali = std::to_string(totali);
+        const auto fetta = static_cast<int>(Percentuale(finali, ammesse));
+        quadro_.TortaSviluppo[0] = fetta;
+        quadro_.TortaSviluppo[1] = 100 - fetta;
+        parti |= ParteTotali | ParteTortaSviluppo;
+    }
+    if (parti) Notifica(parti);
+}
+
+void TVistaSviluppo::AggiornaCondRid(std::int64_t totali, std::int64_t ammesse, std::int64_t finali,
+                                     std::int64_t esaminate, std::int64_t ridotte, bool completo) {
+    const std::int64_t p = Percentuale(esaminate, totali);
+    unsigned parti = 0;
+    if (p > quadro_.Indicatore || completo) {
+        quadro_.Indicatore = static_cast<int>(p);
+        quadro_.Ammesse = std::to_string(ammesse);
+        quadro_.Finali = Costo(finali);
+        quadro_.Filtrate = std::to_string(ammesse - finali);
+        quadro_.RidIniziali = Costo(finali);
+        quadro_.RidFinali = Costo(ridotte);
+        quadro_.FattoreRiduzione = ridotte < 1 ? std::string() : TestoFattore(finali, ridotte);
+        parti |= ParteIndicatore | ParteAmmesse | ParteFinali | ParteFiltrate | ParteRidIniziali |
+                 ParteRidFinali | ParteFattore;
+    }
+    if (completo) {
+        quadro_.Totali = std::to_string(totali);
+        const auto fetta = static_cast<int>(Percentuale(finali, ammesse));
+        quadro_.TortaSviluppo[0] = fetta;
+        quadro_.TortaSviluppo[1] = 100 - fetta;
+        const auto fettaRid = static_cast<int>(Percentuale(ridotte, finali));
+        quadro_.TortaRiduzione[0] = fettaRid;
+        quadro_.TortaRiduzione[1] = 100 - fettaRid;
+        parti |= ParteTotali | ParteTortaSviluppo | ParteTortaRiduzione;
+    }
+    if (parti) Notifica(parti);
+}
+
+void TVistaSviluppo::AggiornaRidOtt(std::int64_t iniziali, std::int64_t ridotte,
+                                    std::int64_t coperte, bool completo) {
+    const std::int64_t p = Percentuale(coperte, iniziali);
+    unsigned parti = 0;
+    if (p > quadro_.Indicatore || completo) {
+        quadro_.Indicatore = static_cast<int>(p);
+        quadro_.RidFinali = Costo(ridotte);
+        quadro_.FattoreRiduzione = ridotte < 1 ? std::string() : TestoFattore(coperte, ridotte);
+        parti |= ParteIndicatore | ParteRidFinali | ParteFattore;
+    }
+    if (completo) {
+        const auto fetta = static_cast<int>(Percentuale(ridotte, iniziali));
+        quadro_.TortaRiduzione[0] = fetta;
+        quadro_.TortaRiduzione[1] = 100 - fetta;
+        parti |= ParteTortaRiduzione;
+    }
+    if (parti) Notifica(parti);
+}
+
+void TVistaSviluppo::Stato(const std::string& testo) {
+    quadro_.Stato = testo;
+    Notifica(ParteStato);
+}
+
+void TVistaSviluppo::MostraContatoriRiduzione(bool visibili) {
+    quadro_.ContatoriRiduzioneVisibili = visibili;
+    Notifica(ParteContatoriRiduzione);
+}
+
+void TVistaSviluppo::MostraTortaSviluppo() {
+    quadro_.TortaSviluppoVisibile = true;
+    Notifica(ParteTortaSviluppo);
+}
+
+void TVistaSviluppo::MostraTortaRiduzione() {
+    quadro_.TortaRiduzioneVisibile = true;
+    Notifica(ParteTortaRiduzione);
+}
+
+void TVistaSviluppo::InizialiRiduzione(std::int64_t n) {
+    quadro_.RidIniziali = std::to_string(n);
+    Notifica(ParteRidIniziali);
+}
+
+void TVistaSviluppo::Chiudi() {
+    if (osservatore_) osservatore_->Chiudi();
+}
+
+}  // namespace sirvela

@@ -1,0 +1,91 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/Colonna.h"
+#include "core/Interfacce.h"
+#include "core/TCombinazione.h"
+#include "core/TListaColonne.h"
+#include "core/Testo.h"
+#include "development/ImpostazioniSviluppo.h"
+#include "development/QuadroSviluppo.h"
+
+namespace sirvela {
+
+class TScrittore;
+
+inline constexpr const char* kErroreMemoriaSviluppo =
+    "Memoria insufficiente per completare lo svilippo. Diminuire la quantità di numeri nel "
+    "pronostico.";
+inline constexpr const char* kErroreCaricaColonne = "Impossibile Caricare il File Colonnare";
+inline constexpr const char* kErroreSalvaColonne = "Impossibile Salvare il file Colonnare";
+inline constexpr const char* kErroreCreaColonne = "Impossibile Creare il File Colonnare ";
+
+// The test a candidate with eight different pilots must pass: the system's conditions and
+// link groups.
+class ITestColonne {
+  public:
+    virtual ~ITestColonne() = default;
+    // Readies the test for a run: statistics cleared, states and the list of conditions in
+    // play rebuilt, errors not collected, link groups examined and cleared.
+    virtual void Prepara() = 0;
+    virtual bool Verifica(const TColonna& c) = 0;
+};
+
+// What a run develops and how.
+struct TDatiSviluppo {
+    const TPronostico* Pronostico = nullptr;
+    TSorgente Sorgente;
+    TImpostazioniSviluppo Impostazioni;
+    TPrezzi Prezzi;
+    int Partecipanti = 1;
+};
+
+// The run's collaborators; every one may be left out.
+struct TServiziSviluppo {
+    ITestColonne* Test = nullptr;  // without it every candidate passes the conditions
+    ISviluppoOsservatore* Osservatore = nullptr;
+    const TAnnullamento* Annullamento = nullptr;
+    IMessaggi* Messaggi = nullptr;     // shows the memory message
+    std::function<double()> Orologio;  // seconds; a steady clock when empty
+    // Opens the writer of a destination file; tests use it to make writes fail.
+    std::function<std::unique_ptr<TScrittore>(const std::filesystem::path&)> ApriScrittura;
+};
+
+// What a run leaves behind for the document and the caller, filled as the run goes, so it
+// is meaningful also when the run ends with an error.
+struct TEsitoSviluppo {
+    bool Avviato = false;     // the run got past its checks (the system counts as developed)
+    bool Interrotto = false;  // cancelled or out of memory during the development
+    bool MemoriaEsaurita = false;
+    bool RiduzioneAnnullata = false;
+    std::int64_t ContaTotali = 0;
+    std::int64_t ContaAmmesse = 0;
+    std::int64_t ContaEsaminate = 0;
+    std::int64_t ContaFinali = 0;
+    std::int64_t Passo = 0;
+    std::int64_t ColonneSviluppate = 0;  // columns in memory when the development ended
+    std::filesystem::path FileScritto;   // the destination file, when there was one
+    std::string TempoImpiegato;          // h:mm:ss
+};
+
+// Develops a system into `colonne` or into the destination file: the source candidates (the
+// position sets, or the source column file), those with eight different pilots, the test,
+// then the destination, the on-the-fly or the optimised reduction. Throws TErroreSirvela with
+// the text to show when a file cannot be read, created or written; a destination or source
+// that cannot be opened is refused before anything is touched.
+void SviluppaSistema(TListaColonne& colonne, const TDatiSviluppo& dati,
+                     const TServiziSviluppo& servizi, TEsitoSviluppo& esito);
+
+// Hands every candidate of the position sets to `gestore`, in order (position 1 outermost,
+// position 8 fastest, each set in its stored order, repeated pilots included), polling the
+// cancel token once per combination of positions 1 to 5. False when cancelled or when the
+// handler threw (the memory message is then shown).
+bool SviluppaPronostico(const TPronostico& pronostico,
+                        const std::function<void(const TColonna&)>& gestore,
+                        const TAnnullamento* annullamento, IMessaggi* messaggi = nullptr);
+
+}  // namespace sirvela

@@ -1,0 +1,30 @@
+#pragma once
+#include "development/Sviluppo.h"
+
+namespace sirvela {
+
+class T_Sistema;
+class TInsiemeCondizioni;
+class TGestoreLink;
+
+// A system's condition set and link manager as the development's column test.
+class TTestCondizioni : public ITestColonne {
+  public:
+    TTestCondizioni(TInsiemeCondizioni& condizioni, TGestoreLink& recuperi)
+        : condizioni_(condizioni), recuperi_(recuperi) {}
+    void Prepara() override;
+    bool Verifica(const TColonna& c) override;
+
+  private:
+    TInsiemeCondizioni& condizioni_;
+    TGestoreLink& recuperi_;
+};
+
+// "Calcolo Colonne" on the open document: develops its position sets (or source file) with
+// its conditions into its column list or destination file, and records the outcome in the
+// document (Sviluppato, ColonneSviluppate, ContaAmmesse) also when the run ends with an
+// error. The test of `servizi` is replaced by the document's conditions. Throws
+// TErroreSirvela like the engine.
+void SviluppaSistema(T_Sistema& sistema, const TServiziSviluppo& servizi, TEsitoSviluppo& esito);
+
+}  // namespace sirvela

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+
+#include "app/ListaPiloti.h"
+#include "app/ui/Conversioni.h"
+#include "app/ui/TFormAiuto.h"
+#include "app/ui/TFormListaPiloti.h"
+#include "app/ui/TFormMessage.h"
+#include "app/ui/TFormPrincipale.h"
+#include "app/ui/TFormSelezionePiloti.h"
+#include "app/ui/TFormTitolo.h"
+#include "core/T_Sistema.h"
+#include "support/Finti.h"
+#include "widgets/TGraphNumSelector.h"
+
+using namespace sirvela;
+
+// Pictures of the windows for a person to look at, written only when SIRVELA_SCHERMATE names
+// a folder (run under Xvfb for the real look).
+TEST(Schermate, Finestre) {
+    const QString cartella = qEnvironmentVariable("SIRVELA_SCHERMATE");
+    if (cartella.isEmpty()) GTEST_SKIP();
+    QDir().mkpath(cartella);
+    auto salva = [&](QWidget& w, const char* nome) {
+        QTest::qWait(200);
+        w.grab().save(cartella + "/" + nome + ".png");
+    };
+    {
+        TFormTitolo t("");
+        t.show();
+        salva(t, "titolo");
+    }
+    T_Sistema sistema;
+    for (int i = 1; i <= 22; ++i) sistema.Dati.NomiPiloti[i] = NomiPilotiPredefiniti()[i - 1];
+    sistema.Dati.NomiPiloti[23] = "Pilota di riserva";
+    sistema.Dati.PilotaEscluso = 100;
+    test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta scelta;
+    for (int p = 0; p < 8; ++p)
+        for (int v = 1 + p; v <= 23; v += 3 + p) sistema.Dati.Pronostico.Posizione[p].Aggiungi(v);
+    sistema.NomeFile = "/tmp/Prova.Sst";
+    sistema.Dati.Sfondo = QDir(cartella).filePath("Deep_sea.Bmp").toStdString();
+    QFile::copy(":/immagini/Deep_sea.bmp", QS(sistema.Dati.Sfondo));
+    TFormPrincipale f(sistema, messaggi, scelta);
+    f.show();
+    f.Avvia({});
+    salva(f, "principale");
+    {
+        std::vector<std::string> nomi;
+        for (int i = 1; i <= 25; ++i) nomi.push_back(sistema.Dati.NomiPiloti[i]);
+        TFormSelezionePiloti p(2, nomi, 23, sistema.Dati.Pronostico.Posizione[1]);
+        p.show();
+        salva(p, "piloti");
+    }
+    {
+        TFormAiuto a;
+        a.MostraArgomento("finestra-principale");
+        a.show();
+        salva(a, "aiuto");
+        TFormInformazioni i;
+        i.show();
+        salva(i, "informazioni");
+        std::vector<std::string> nomi(sistema.Dati.NomiPiloti.begin() + 1,
+                                      sistema.Dati.NomiPiloti.end());
+        TFormListaPiloti l(23, nomi);
+        l.show();
+        salva(l, "listapiloti");
+    }
+    {
+        TFormMessage m("Informazione", "Il Sistema non è Stato Salvato. Vuoi Salvarlo ? ", 14,
+                       QStyle::SP_MessageBoxQuestion);
+        m.show();
+        salva(m, "messaggio");
+    }
+}
