@@ -1,7 +1,215 @@
+#include <chrono>
+#include <cmath>
+
 #include "cli/ContestoCli.h"
+#include "core/T_Sistema.h"
+#include "development/SviluppoSistema.h"
 
 namespace sirvela {
+namespace fs = std::filesystem;
 
-void RegistraSviluppo(CLI::App&, TContestoCli&) {}
+namespace {
+
+// What the "Sviluppo" dialog would show, kept for the final summary, and the progress bar.
+class TOsservatoreCli : public ISviluppoOsservatore {
+  public:
+    explicit TOsservatoreCli(TBarraProgresso* barra) : barra_(barra) {}
+    void Aggiorna(const TQuadroSviluppo& quadro, unsigned parti) override {
+        Quadro = quadro;
+        if (barra_ && (parti & (ParteIndicatore | ParteStato)))
+            barra_->Mostra(quadro.Indicatore, quadro.Stato);
+    }
+    TQuadroSviluppo Quadro;
+
+  private:
+    TBarraProgresso* barra_;
+};
+
+// The memory message of the run goes to stderr, as the error box would show it.
+class TMessaggiErrore : public IMessaggi {
+  public:
+    int Mostra(const std::string&, const std::string& testo, int) override {
+        Testi.push_back(testo);
+        return PulsanteOk;
+    }
+    void Errore(const std::string& testo) override { Testi.push_back(testo); }
+    std::vector<std::string> Testi;
+};
+
+struct TOpzioniSviluppo {
+    std::string Sistema;
+    std::string File;  // riduci: the column file to reduce
+    std::string Output;
+    std::string Garanzia;
+    std::string Vincite;
+    bool Ottimizzata = false;
+    bool Json = false;
+    bool Progresso = false;
+};
+
+void ScriviRiga(std::ostream& out, const std::string& etichetta, const std::string& valore) {
+    out << etichetta << " " << valore << "\n";
+}
+
+// Runs "Calcolo Colonne" on the document with its stored settings and reports it as the
+// dialog does; with `output` the final column list goes to that file.
+int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
+             const TOpzioniSviluppo& o) {
+    TImpostazioniSviluppo& imp = sistema.Dati.ImpSviluppo;
+    // The columns stay in memory to be written to the requested file instead.
+    if (!output.empty()) imp.InMemoria = true;
+    const bool riduzione = imp.Autoriduzione;
+
+    TAnnullamento annulla;
+    TInterruzione interruzione(annulla);
+    TBarraProgresso barra(ctx.Err);
+    TOsservatoreCli osservatore(o.Progresso ? &barra : nullptr);
+    TMessaggiErrore messaggi;
+    TServiziSviluppo servizi;
+    servizi.Osservatore = &osservatore;
+    servizi.Annullamento = &annulla;
+    servizi.Messaggi = &messaggi;
+
+    TEsitoSviluppo esito;
+    const auto inizio = std::chrono::steady_clock::now();
+    try {
+        SviluppaSistema(sistema, servizi, esito);
+    } catch (...) {
+        barra.Termina();
+        throw;
+    }
+    const double secondi =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
+    barra.Termina();
+    if (esito.MemoriaEsaurita) {
+        std::string testo;
+        for (const auto& t : messaggi.Testi) testo += (testo.empty() ? "" : "\n") + t;
+        throw TErroreCli(testo.empty() ? std::string(kErroreMemoriaSviluppo) : testo);
+    }
+    if (esito.Interrotto || esito.RiduzioneAnnullata)
+        throw TErroreCli(kMsgAnnullata, kUscitaAnnullata);
+
+    std::int64_t colonne = sistema.Dati.Colonne.Quante();
+    if (!output.empty()) {
+        if (!sistema.Dati.Colonne.SalvaSuFile(output)) throw TErroreCli(kErroreSalvaColonne);
+    } else if (!esito.FileScritto.empty()) {
+        std::error_code ec;
+        const auto dimensione = fs::file_size(esito.FileScritto, ec);
+        colonne = ec ? 0 : static_cast<std::int64_t>(dimensione / 8);
+    }
+
+    const TQuadroSviluppo& q = osservatore.Quadro;
+    std::ostream& out = ctx.Out;
+    ScriviRiga(out, "Colonne Totali :", q.Totali);
+    ScriviRiga(out, "Colonne Ammesse :", q.Ammesse);
+    ScriviRiga(out, "Colonne Filtrate :", q.Filtrate);
+    ScriviRiga(out, "Colonne Finali   :", q.Finali);
+    if (q.RiduzioneAbilitata && q.ContatoriRiduzioneVisibili) {
+        out << q.TitoloRiduzione << "\n";
+        ScriviRiga(out, "Colonne Iniziali  :", q.RidIniziali);
+        ScriviRiga(out, "Colonne Finali   :", q.RidFinali);
+        ScriviRiga(out, "Fattore di Riduzione :", q.FattoreRiduzione);
+    }
+    if (!output.empty())
+        out << "Colonne scritte in " << output.string() << " : " << colonne << "\n";
+    else if (!esito.FileScritto.empty())
+        out << "Colonne scritte in " << esito.FileScritto.string() << " : " << colonne << "\n";
+    out << q.Stato << "\n";
+
+    if (o.Json) {
+        nlohmann::ordered_json j;
+        j["ContaTotali"] = esito.ContaTotali;
+        j["ContaAmmesse"] = esito.ContaAmmesse;
+        // Columns that passed the conditions, before any reduction.
+        j["ContaFinali"] = riduzione && imp.Ottimizzata ? esito.ColonneSviluppate
+                           : riduzione                  ? esito.ContaFinali
+                                                        : colonne;
+        j["Colonne"] = colonne;
+        if (riduzione) j["Ridotte"] = colonne;
+        j["Secondi"] = std::round(secondi * 1000) / 1000;
+        ctx.ScriviJson(j);
+    }
+    return kUscitaOk;
+}
+
+int EseguiSviluppa(TContestoCli& ctx, const TOpzioniSviluppo& o) {
+    const fs::path file = ctx.Percorso(o.Sistema);
+    const fs::path output = o.Output.empty() ? fs::path() : ctx.Percorso(o.Output);
+    T_Sistema sistema;
+    ctx.Avvia(sistema);
+    if (!sistema.CaricaSistema(file)) throw TErroreCli(kErroreCaricaSistema);
+    sistema.NomeFile = file.string();
+    sistema.SenzaNome = false;
+    return Sviluppa(ctx, sistema, output, o);
+}
+
+int EseguiRiduci(TContestoCli& ctx, const TOpzioniSviluppo& o) {
+    const int garanzia =
+        static_cast<int>(InteroOpzione(o.Garanzia, TImpostazioniSviluppo::kGaranziaMinima,
+                                       TImpostazioniSviluppo::kGaranziaMassima, "La garanzia"));
+    int vincite = 1;
+    if (!o.Vincite.empty()) {
+        vincite = static_cast<int>(InteroOpzione(
+            o.Vincite, 1, TImpostazioniSviluppo::kVinciteMassime, "Il numero di vincite multiple"));
+        // The settings dialog offers several passes only to the on-the-fly reduction.
+        if (o.Ottimizzata && vincite != 1)
+            throw TErroreCli("Le vincite multiple non si usano con la riduzione ottimizzata.",
+                             kUscitaUso);
+    }
+    const fs::path file = ctx.Percorso(o.File);
+    const fs::path output = ctx.Percorso(o.Output);
+    T_Sistema sistema;
+    ctx.Avvia(sistema);
+    // A system whose source is the column file, without conditions, reduced in memory.
+    TDatiSistema& d = sistema.Dati;
+    d.Sorgente.DaPronostico = false;
+    d.Sorgente.FileSorgente = file.string();
+    d.ImpSviluppo.UsaCondizioni = false;
+    d.ImpSviluppo.Autoriduzione = true;
+    d.ImpSviluppo.Ottimizzata = o.Ottimizzata;
+    d.ImpSviluppo.Garanzia = static_cast<std::uint8_t>(garanzia);
+    d.ImpSviluppo.VinciteMultiple = static_cast<std::uint8_t>(vincite);
+    return Sviluppa(ctx, sistema, output, o);
+}
+
+}  // namespace
+
+void RegistraSviluppo(CLI::App& app, TContestoCli& ctx) {
+    auto o = std::make_shared<TOpzioniSviluppo>();
+    CLI::App* c = app.add_subcommand(
+        "sviluppa",
+        "Calcolo Colonne: sviluppa il sistema con le sue impostazioni (sorgente, condizioni, "
+        "autoriduzione, destinazione, passi)");
+    c->add_option("SISTEMA", o->Sistema, "File di sistema (.Sst)")->required()->type_name("FILE");
+    c->add_option("-o,--output", o->Output,
+                  "Scrive le colonne finali in questo file colonnare (la destinazione memorizzata "
+                  "nel sistema è ignorata); senza, le colonne in memoria non vengono salvate")
+        ->type_name("FILE");
+    c->add_flag("--json", o->Json, "Scrive il riepilogo in JSON sull'ultima riga");
+    c->add_flag("--progresso", o->Progresso, "Mostra l'avanzamento su stderr");
+    ctx.OpzioneCartella(*c);
+    c->callback([&ctx, o] { ctx.Azione = [&ctx, o] { return EseguiSviluppa(ctx, *o); }; });
+
+    auto r = std::make_shared<TOpzioniSviluppo>();
+    CLI::App* rid = app.add_subcommand(
+        "riduci", "Autoriduzione a garanzia del punteggio delle colonne di un file colonnare");
+    rid->add_option("COLONNE", r->File, "File colonnare da ridurre (.Scl)")
+        ->required()
+        ->type_name("FILE");
+    rid->add_option("-g,--garanzia", r->Garanzia, "Garanzia minima in punti, 30..92")
+        ->required()
+        ->type_name("PUNTI");
+    rid->add_flag("--ottimizzata", r->Ottimizzata, "Riduzione ottimizzata");
+    rid->add_option("-v,--vincite", r->Vincite,
+                    "Vincite multiple, 1..10 (solo senza riduzione ottimizzata)")
+        ->type_name("N");
+    rid->add_option("-o,--output", r->Output, "File colonnare delle colonne ridotte")
+        ->required()
+        ->type_name("FILE");
+    rid->add_flag("--json", r->Json, "Scrive il riepilogo in JSON sull'ultima riga");
+    rid->add_flag("--progresso", r->Progresso, "Mostra l'avanzamento su stderr");
+    ctx.OpzioneCartella(*rid);
+    rid->callback([&ctx, r] { ctx.Azione = [&ctx, r] { return EseguiRiduci(ctx, *r); }; });
+}
 
 }  // namespace sirvela

@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+
+#include "cli/CliSupporto.h"
+#include "cli/ContestoCli.h"
+#include "core/T_Sistema.h"
+#include "development/SviluppoSistema.h"
+
+using namespace sirvela;
+using test::Cli;
+
+namespace {
+
+// A small system: five pilots per position, a sum interval and an even-count table, with the
+// development settings given.
+std::string SistemaJson(const std::string& impSviluppo) {
+    return R"({
+      "Pronostico": [[1,2,3,4,5],[2,3,4,5,6],[3,4,5,6,7],[4,5,6,7,8],
+                     [5,6,7,8,9],[6,7,8,9,10],[7,8,9,10,11],[8,9,10,11,12]],
+      "Condizioni": [
+        {"Tipo":1,"Categorie":{"Tutti i Numeri":{"Intervalli":[{"Min":44,"Max":52}]}}},
+        {"Tipo":2,"Categorie":{"Pari":{"Principale":{"Accettati":[3,4]}}}},
+        {"Tipo":3},{"Tipo":4},{"Tipo":5},{"Tipo":6},{"Tipo":7},{"Tipo":8},{"Tipo":9},
+        {"Tipo":10},{"Tipo":11},{"Tipo":12},{"Tipo":13},{"Tipo":14},{"Tipo":15},{"Tipo":16},
+        {"Tipo":17},{"Tipo":18}],
+      "ImpSviluppo": )" +
+           impSviluppo + "}";
+}
+
+struct TSistemaProva {
+    test::CartellaTemporanea dir;
+    std::filesystem::path sst = dir / "prova.Sst";
+
+    explicit TSistemaProva(const std::string& impSviluppo) {
+        test::ScriviTesto(dir / "prova.json", SistemaJson(impSviluppo));
+        auto e = Cli({"sistema", "importa", (dir / "prova.json").string(), sst.string()}, dir);
+        EXPECT_EQ(e.Codice, 0) << e.Err;
+    }
+
+    // "Calcolo Colonne" called on the engine directly, the columns kept in memory.
+    std::vector<TColonna> Diretto(TEsitoSviluppo& esito) const {
+        T_Sistema s;
+        EXPECT_TRUE(s.CaricaSistema(sst));
+        s.Dati.ImpSviluppo.InMemoria = true;
+        SviluppaSistema(s, TServiziSviluppo{}, esito);
+        return s.Dati.Colonne.ComeVettore();
+    }
+};
+
+}  // namespace
+
+TEST(CliSviluppa, SameColumnsAndCountsAsTheEngineCalledDirectly) {
+    for (const std::string imp : {
+             R"({"Autoriduzione": false})",
+             R"({"Autoriduzione": true, "Garanzia": 69})",
+             R"({"Autoriduzione": true, "Garanzia": 80, "VinciteMultiple": 2})",
+             R"({"Autoriduzione": true, "Ottimizzata": true, "Garanzia": 69})",
+             // a stored file destination is ignored with --output
+             R"({"InMemoria": false, "FileDestinazione": "altrove.Scl"})",
+         }) {
+        TSistemaProva p(imp);
+        TEsitoSviluppo diretto;
+        const auto attese = p.Diretto(diretto);
+        ASSERT_FALSE(attese.empty()) << imp;
+
+        auto e =
+            Cli({"sviluppa", p.sst.string(), "--output", (p.dir / "out.Scl").string(), "--json"},
+                p.dir);
+        ASSERT_EQ(e.Codice, 0) << e.Err;
+        EXPECT_EQ(test::LeggiColonne(p.dir / "out.Scl"), attese) << imp;
+        auto j = test::UltimaRigaJson(e.Out);
+        EXPECT_EQ(j["ContaTotali"], 390625);
+        EXPECT_EQ(j["ContaTotali"], diretto.ContaTotali);
+        EXPECT_EQ(j["ContaAmmesse"], diretto.ContaAmmesse);
+        EXPECT_EQ(j["Colonne"], attese.size());
+        EXPECT_EQ(j.contains("Ridotte"), imp.find("\"Autoriduzione\": true") != std::string::npos);
+        EXPECT_TRUE(j["Secondi"].is_number());
+        EXPECT_FALSE(std::filesystem::exists(p.dir / "programma" / "Colonne" / "altrove.Scl"));
+    }
+}
+
+TEST(CliSviluppa, ReportsTheDialogCountersAndFinalStatus) {
+    TSistemaProva p(R"({"Autoriduzione": true, "Garanzia": 75})");
+    auto e = Cli({"sviluppa", p.sst.string()}, p.dir);
+    ASSERT_EQ(e.Codice, 0) << e.Err;
+    TEsitoSviluppo diretto;
+    const auto ridotte = p.Diretto(diretto);
+    const std::vector<std::string> righe = {
+        "Colonne Totali : 390625\n",
+        "Colonne Ammesse : " + std::to_string(diretto.ContaAmmesse) + "\n",
+        "Colonne Finali   : ",
+        "Autoriduzione a Garanzia del punteggio 75\n",
+        "Colonne Iniziali  : " + std::to_string(diretto.ContaFinali) + " (",
+        "Colonne Finali   : " + std::to_string(ridotte.size()) + " (",
+        "Fattore di Riduzione : ",
+        "Elaborazione Terminata.   Tempo Impiegato : 0:00:",
+    };
+    std::size_t da = 0;
+    for (const auto& riga : righe) {
+        const auto trovata = e.Out.find(riga, da);
+        ASSERT_NE(trovata, std::string::npos) << riga << "\n" << e.Out;
+        da = trovata + riga.size();
+    }
+    EXPECT_TRUE(e.Err.empty());
+
+    // The progress bar goes to stderr only.
+    auto barra = Cli({"sviluppa", p.sst.string(), "--progresso", "--json"}, p.dir);
+    ASSERT_EQ(barra.Codice, 0) << barra.Err;
+    EXPECT_NE(barra.Err.find("100%"), std::string::npos);
+    EXPECT_EQ(test::UltimaRigaJson(barra.Out)["Ridotte"], ridotte.size());
+}
+
+TEST(CliSviluppa, StoredFileDestinationIsWrittenAsTheProgramWritesIt) {
+    TSistemaProva p(R"({"InMemoria": false, "FileDestinazione": "Destinazione"})");
+    auto e = Cli({"sviluppa", p.sst.string(), "--json"}, p.dir);
+    ASSERT_EQ(e.Codice, 0) << e.Err;
+    TEsitoSviluppo diretto;
+    const auto attese = p.Diretto(diretto);
+    const auto file = p.dir / "programma" / "Colonne" / "Destinazione.Scl";
+    EXPECT_EQ(test::LeggiColonne(file), attese);
+    EXPECT_EQ(test::UltimaRigaJson(e.Out)["Colonne"], attese.size());
+    EXPECT_NE(e.Out.find("Colonne scritte in " + file.string()), std::string::npos) << e.Out;
+}
+
+TEST(CliSviluppa, FailuresGiveTheProgramMessages) {
+    TSistemaProva p(R"({"Autoriduzione": false})");
+    auto manca = Cli({"sviluppa", (p.dir / "manca.Sst").string()}, p.dir);
+    EXPECT_EQ(manca.Codice, 1);
+    EXPECT_EQ(manca.Err, "Impossibile Caricare il Sistema\n");
+
+    // A source column file that is not there.
+    TSistemaProva sorgente(R"({"Autoriduzione": false})");
+    test::ScriviTesto(sorgente.dir / "s.json",
+                      SistemaJson("{}").insert(1, R"("Sorgente": {"DaPronostico": false,
+                                  "FileSorgente": "nessuno.Scl"},)"));
+    ASSERT_EQ(Cli({"sistema", "importa", (sorgente.dir / "s.json").string(), sorgente.sst.string()},
+                  sorgente.dir)
+                  .Codice,
+              0);
+    auto e = Cli({"sviluppa", sorgente.sst.string(), "--json"}, sorgente.dir);
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_EQ(e.Err, "Impossibile Caricare il File Colonnare\n");
+    EXPECT_TRUE(e.Out.empty());
+
+    // The requested output cannot be written.
+    auto out = Cli({"sviluppa", p.sst.string(), "-o", (p.dir / "no" / "x.Scl").string()}, p.dir);
+    EXPECT_EQ(out.Codice, 1);
+    EXPECT_EQ(out.Err, "Impossibile Salvare il file Colonnare\n");
+}
+
+TEST(CliRiduci, GuaranteesTheScoreAndMatchesTheDevelopmentFromAFile) {
+    TSistemaProva p(R"({"Autoriduzione": false})");
+    ASSERT_EQ(Cli({"sviluppa", p.sst.string(), "-o", (p.dir / "tutte.Scl").string()}, p.dir).Codice,
+              0);
+    const auto tutte = test::LeggiColonne(p.dir / "tutte.Scl");
+    for (const std::vector<std::string>& opzioni :
+         {std::vector<std::string>{"--garanzia", "80"},
+          std::vector<std::string>{"--garanzia", "69", "--vincite", "2"},
+          std::vector<std::string>{"-g", "75", "--ottimizzata"}}) {
+        std::vector<std::string> a = {"riduci", (p.dir / "tutte.Scl").string(), "-o",
+                                      (p.dir / "rid.Scl").string(), "--json"};
+        a.insert(a.end(), opzioni.begin(), opzioni.end());
+        auto e = Cli(a, p.dir);
+        ASSERT_EQ(e.Codice, 0) << e.Err;
+        const auto ridotte = test::LeggiColonne(p.dir / "rid.Scl");
+        auto j = test::UltimaRigaJson(e.Out);
+        EXPECT_EQ(j["ContaTotali"], tutte.size());
+        EXPECT_EQ(j["Ridotte"], ridotte.size());
+        EXPECT_LT(ridotte.size(), tutte.size());
+
+        // The same run through the engine: a column-file source without conditions.
+        T_Sistema s;
+        s.Dati.Sorgente.DaPronostico = false;
+        s.Dati.Sorgente.FileSorgente = (p.dir / "tutte.Scl").string();
+        s.Dati.ImpSviluppo.UsaCondizioni = false;
+        s.Dati.ImpSviluppo.Autoriduzione = true;
+        s.Dati.ImpSviluppo.Garanzia = static_cast<std::uint8_t>(std::stoi(opzioni[1]));
+        s.Dati.ImpSviluppo.Ottimizzata = opzioni.back() == "--ottimizzata";
+        s.Dati.ImpSviluppo.VinciteMultiple = opzioni.size() == 4 ? 2 : 1;
+        TEsitoSviluppo esito;
+        SviluppaSistema(s, TServiziSviluppo{}, esito);
+        EXPECT_EQ(s.Dati.Colonne.ComeVettore(), ridotte);
+
+        // Every column keeps a reduced one within the guarantee.
+        const int garanzia = std::stoi(opzioni[1]);
+        for (const auto& c : tutte) {
+            int migliore = 0;
+            for (const auto& r : ridotte) migliore = std::max(migliore, Punteggio(c, r));
+            ASSERT_GE(migliore, garanzia);
+        }
+    }
+
+    struct Caso {
+        std::vector<std::string> opzioni;
+        int codice;
+        std::string messaggio;
+    };
+    for (const auto& c : std::vector<Caso>{
+             {{"-g", "29"}, 2, "La garanzia deve essere un numero intero tra 30 e 92"},
+             {{"-g", "alto"}, 2, "La garanzia deve essere"},
+             {{"-g", "80", "-v", "11"}, 2, "Il numero di vincite multiple deve essere"},
+             {{"-g", "80", "-v", "2", "--ottimizzata"},
+              2,
+              "Le vincite multiple non si usano con la riduzione ottimizzata."},
+         }) {
+        std::vector<std::string> a = {"riduci", (p.dir / "tutte.Scl").string(), "-o",
+                                      (p.dir / "x.Scl").string()};
+        a.insert(a.end(), c.opzioni.begin(), c.opzioni.end());
+        auto e = Cli(a, p.dir);
+        EXPECT_EQ(e.Codice, c.codice);
+        EXPECT_EQ(e.Err.rfind(c.messaggio, 0), 0u) << e.Err;
+        EXPECT_FALSE(std::filesystem::exists(p.dir / "x.Scl"));
+    }
+    auto manca = Cli(
+        {"riduci", (p.dir / "manca.Scl").string(), "-g", "80", "-o", (p.dir / "x.Scl").string()},
+        p.dir);
+    EXPECT_EQ(manca.Codice, 1);
+    EXPECT_EQ(manca.Err, "Impossibile Caricare il File Colonnare\n");
+}
+
+TEST(CliSviluppa, CtrlCRequestsACancelOnlyWhileACommandRuns) {
+    TAnnullamento annulla;
+    {
+        TInterruzione interruzione(annulla);
+        std::raise(SIGINT);
+        EXPECT_TRUE(annulla.Richiesto());
+    }
+    // Outside a command the previous handler is back.
+    auto precedente = std::signal(SIGINT, SIG_DFL);
+    EXPECT_NE(precedente, SIG_ERR);
+    std::signal(SIGINT, precedente);
+}
+
+// The whole round from a shell with the built program: import, develop, reduce, check,
+// convert.
+TEST(CliEseguibile, ARoundFromTheShell) {
+    test::CartellaTemporanea dir;
+    test::ScriviTesto(dir / "prova.json", SistemaJson(R"({"Autoriduzione": false})"));
+    const std::string exe = SIRVELA_CLI_EXE;
+    const std::string cartella = " --cartella '" + (dir / "programma").string() + "'";
+    auto esegui = [&](const std::string& argomenti, std::string& out) {
+        const std::string comando = "cd '" + dir.Percorso().string() + "' && '" + exe + "' " +
+                                    argomenti + cartella + " 2>&1";
+        FILE* p = popen(comando.c_str(), "r");
+        if (!p) return -1;
+        out.clear();
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, n);
+        const int stato = pclose(p);
+        return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    };
+    std::string out;
+    ASSERT_EQ(esegui("sistema importa prova.json prova.Sst", out), 0) << out;
+    ASSERT_EQ(esegui("sviluppa prova.Sst --output tutte.Scl --json", out), 0) << out;
+    const auto sviluppo = test::UltimaRigaJson(out);
+    ASSERT_EQ(esegui("riduci tutte.Scl --garanzia 80 --output ridotte.Scl --json", out), 0) << out;
+    const auto riduzione = test::UltimaRigaJson(out);
+    EXPECT_EQ(riduzione["ContaTotali"], sviluppo["Colonne"]);
+    const auto ridotte = test::LeggiColonne(dir / "ridotte.Scl");
+    ASSERT_EQ(riduzione["Colonne"], ridotte.size());
+
+    // The first reduced column is a result: it wins 101 once.
+    std::string risultato;
+    for (auto p : ridotte[0]) risultato += std::to_string(p) + " ";
+    ASSERT_EQ(
+        esegui("spoglio ridotte.Scl --risultato '" + risultato + "' --sistema prova.Sst --json",
+               out),
+        0)
+        << out;
+    const auto spoglio = test::UltimaRigaJson(out);
+    EXPECT_EQ(spoglio["Vincite"]["101"], 1);
+    EXPECT_EQ(spoglio["CondizioniSbagliate"], nlohmann::ordered_json::array());
+
+    ASSERT_EQ(esegui("converti --da scl --a txt ridotte.Scl", out), 0) << out;
+    EXPECT_NE(out.find("Conversione terminata con successo."), std::string::npos);
+    const auto testo = test::LeggiByte(dir / "ridotte.Txt");
+    EXPECT_EQ(std::count(testo.begin(), testo.end(), '\n') + 1,
+              static_cast<std::ptrdiff_t>(ridotte.size()));
+
+    EXPECT_EQ(esegui("sviluppa manca.Sst", out), 1);
+    EXPECT_EQ(out, "Impossibile Caricare il Sistema\n");
+}
+
+// Ctrl-C during a development that would run for hours ends it like "Annulla".
+TEST(CliEseguibile, CtrlCCancelsTheDevelopment) {
+    test::CartellaTemporanea dir;
+    std::string grande = SistemaJson("{}");
+    const std::string tutti = "[1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20]";
+    const auto inizio = grande.find("[[");
+    const auto fine = grande.find("]]", inizio);
+    std::string pronostico = "[";
+    for (int i = 0; i < 8; ++i) pronostico += (i ? "," : "") + tutti;
+    grande.replace(inizio, fine + 2 - inizio, pronostico + "]");
+    test::ScriviTesto(dir / "grande.json", grande);
+    const std::string base =
+        "cd '" + dir.Percorso().string() + "' && '" + SIRVELA_CLI_EXE + "' --cartella programma ";
+    ASSERT_EQ(std::system((base + "sistema importa grande.json grande.Sst >/dev/null").c_str()), 0);
+    // Bounded: a run the signal did not stop is killed and the test fails.
+    const std::string comando = base +
+                                "sviluppa grande.Sst --json >out.txt 2>err.txt & p=$!; "
+                                "sleep 1; kill -INT $p; "
+                                "( sleep 30; kill -KILL $p ) 2>/dev/null & w=$!; "
+                                "wait $p; r=$?; kill $w 2>/dev/null; exit $r";
+    const int stato = std::system(comando.c_str());
+    ASSERT_TRUE(WIFEXITED(stato));
+    EXPECT_EQ(WEXITSTATUS(stato), 130);
+    const auto err = test::LeggiByte(dir / "err.txt");
+    EXPECT_EQ(std::string(err.begin(), err.end()), "Elaborazione Annullata.\n");
+    EXPECT_TRUE(test::LeggiByte(dir / "out.txt").empty());
+}
