@@ -11,20 +11,18 @@ namespace {
 
 struct TOpzioniSpoglio {
     std::string File;
-    std::vector<std::string> Risultato;
+    std::string Risultato;
     std::string Sistema;
     bool Json = false;
 };
 
-// The eight result cells from what was typed: the numbers separated by blanks, in one
-// argument or several. Missing cells stay empty, as untouched cells do.
-std::vector<std::string> CelleRisultato(const std::vector<std::string>& parti) {
+// The eight result cells from what was typed: the numbers separated by blanks. Missing
+// cells stay empty, as untouched cells do.
+std::vector<std::string> CelleRisultato(const std::string& testo) {
     std::vector<std::string> celle;
-    for (const auto& parte : parti) {
-        std::istringstream in(parte);
-        std::string cella;
-        while (in >> cella) celle.push_back(cella);
-    }
+    std::istringstream in(testo);
+    std::string cella;
+    while (in >> cella) celle.push_back(cella);
     if (celle.size() > 8) throw TErroreCli("Sono stati inseriti più di 8 numeri.", kUscitaUso);
     celle.resize(8);
     return celle;
@@ -37,7 +35,7 @@ int EseguiSpoglio(TContestoCli& ctx, const TOpzioniSpoglio& o) {
     ctx.Avvia(sistema);
 
     TSpoglio spoglio;
-    // The cells are read first: a wrong result is reported before any file is touched.
+    // A wrong result is reported before the columns or the system are read.
     const auto celle = CelleRisultato(o.Risultato);
     const TLetturaCelle lettura = spoglio.LeggiRisultato(celle);
     if (!lettura.Ok)
@@ -92,7 +90,6 @@ void RegistraSpoglio(CLI::App& app, TContestoCli& ctx) {
                   "Colonna vincente: gli 8 piloti dal 1º all'8º posto separati da spazi "
                   "(\"*\" = qualsiasi pilota)")
         ->required()
-        ->expected(1, 8)
         ->type_name("\"P1 ... P8\"");
     c->add_option("-s,--sistema", o->Sistema,
                   "File di sistema (.Sst) di cui elencare le condizioni sbagliate")
