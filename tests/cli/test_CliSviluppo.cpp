@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 #include "cli/CliSupporto.h"
 #include "cli/ContestoCli.h"
@@ -294,7 +298,7 @@ TEST(CliEseguibile, CtrlCCancelsTheDevelopment) {
     const std::string comando = base +
                                 "sviluppa grande.Sst --json >out.txt 2>err.txt & p=$!; "
                                 "sleep 1; kill -INT $p; "
-                                "( sleep 30; kill -KILL $p ) 2>/dev/null & w=$!; "
+                                "( sleep 30; kill -KILL $p ) >/dev/null 2>&1 </dev/null & w=$!; "
                                 "wait $p; r=$?; kill $w 2>/dev/null; exit $r";
     const int stato = std::system(comando.c_str());
     ASSERT_TRUE(WIFEXITED(stato));
