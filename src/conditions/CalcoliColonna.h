@@ -26,6 +26,16 @@ struct TabellaSerie {
     }
 };
 inline constexpr TabellaSerie kSerie{};
+
+// Set bits of a byte: without a CPU flag std::popcount is a library call on this path.
+struct TabellaBit {
+    std::array<std::uint8_t, 256> v{};
+    constexpr TabellaBit() {
+        for (int m = 0; m < 256; ++m)
+            v[m] = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(m)));
+    }
+};
+inline constexpr TabellaBit kBit{};
 }  // namespace dettaglio
 
 // Longest run of consecutive set bits among the low eight.
@@ -33,7 +43,7 @@ inline int SerieMassima(unsigned maschera) {
     return dettaglio::kSerie.v[maschera & 0xFF];
 }
 inline int Conta(unsigned maschera) {
-    return std::popcount(maschera & 0xFFu);
+    return dettaglio::kBit.v[maschera & 0xFF];
 }
 
 // Bit i set when position i + 1 holds an even number (0 counts as even).
