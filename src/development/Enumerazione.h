@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "core/Colonna.h"
 #include "core/TCombinazione.h"
@@ -57,6 +58,10 @@ class TEnumeratore {
     bool Livello(TColonna& c) {
         const int n = n_[L];
         const std::uint8_t* v = v_[L].data();
+        // The last position is put in with one 8-byte store: a byte store followed by the
+        // tests' word reads of the column would stall store forwarding on every candidate.
+        [[maybe_unused]] std::uint64_t base = 0;
+        if constexpr (L == 7) base = ComeParola(c) & 0x00FFFFFFFFFFFFFFULL;
         for (int s = 0; s < n; ++s) {
             const std::uint8_t x = v[s];
             if (Usato(x)) {
@@ -68,10 +73,13 @@ class TEnumeratore {
                 }
                 continue;
             }
-            c[L] = x;
             if constexpr (L == 7) {
-                g_.Candidato(c);
+                const std::uint64_t parola = base | (std::uint64_t{x} << 56);
+                TColonna candidato;
+                std::memcpy(candidato.data(), &parola, 8);
+                g_.Candidato(candidato);
             } else {
+                c[L] = x;
                 if constexpr (L == 4) {
                     if (g_.Annullato()) return false;
                 }
