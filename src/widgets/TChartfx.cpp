@@ -207,8 +207,8 @@ void TChartfx::RidisegnaTorta() {
         const double v = Valore(0, p);
         auto* fetta = torta->append(QString(), std::isfinite(v) && v > 0 ? v : 0.0);
         fetta->setColor(ColoreFetta(p));
-        fetta->setBorderColor(Qt::black);
-        fetta->setBorderWidth(1);
+        // An edge would show as a line across a pie with one full slice.
+        fetta->setPen(Qt::NoPen);
     }
     grafico_->addSeries(torta);
 }

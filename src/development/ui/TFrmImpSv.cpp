@@ -30,6 +30,8 @@ TFrmImpSv::TFrmImpSv(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent)
     vincite_ = new QSpinBox(boxRiduzione_);
     vincite_->setObjectName("VinciteMultiple");
     vincite_->setRange(1, TImpostazioniSviluppo::kVinciteMassime);
+    garanzia_->setFixedWidth(70);
+    vincite_->setFixedWidth(70);
     ottimizzata_ = new QCheckBox("Riduzione Ottimizzata", boxRiduzione_);
     ottimizzata_->setObjectName("Ottimizzata");
     auto* fr = new QFormLayout(boxRiduzione_);

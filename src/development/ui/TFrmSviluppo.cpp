@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ui/Conversioni.h"
 #include "app/ui/TFormAiuto.h"
@@ -87,14 +88,15 @@ TFrmSviluppo::TFrmSviluppo(QWidget* parent) : QDialog(parent) {
     auto* gc = new QGridLayout(boxCond_);
     gc->setHorizontalSpacing(8);
     gc->setVerticalSpacing(5);
-    gc->addWidget(Didascalia("Colonne Totali :", boxCond_), 0, 0);
-    gc->addWidget(totali_, 0, 1);
-    gc->addWidget(Didascalia("Colonne Ammesse :", boxCond_), 1, 0);
-    gc->addWidget(ammesse_, 1, 1);
-    gc->addWidget(Didascalia("Colonne Filtrate :", boxCond_), 2, 0);
-    gc->addWidget(filtrate_, 2, 1);
-    gc->addWidget(Didascalia("Colonne Finali   :", boxCond_), 3, 0);
-    gc->addWidget(finali_, 3, 1);
+    QLabel* didascalie[] = {Didascalia("Colonne Totali :", boxCond_),
+                            Didascalia("Colonne Ammesse :", boxCond_),
+                            Didascalia("Colonne Filtrate :", boxCond_),
+                            Didascalia("Colonne Finali   :", boxCond_)};
+    QLabel* valori[] = {totali_, ammesse_, filtrate_, finali_};
+    for (int r = 0; r < 4; ++r) {
+        gc->addWidget(didascalie[r], r, 0);
+        gc->addWidget(valori[r], r, 1);
+    }
     gc->addWidget(tortaSviluppo_, 0, 2, 4, 1, Qt::AlignCenter);
     gc->setColumnStretch(1, 1);
 
@@ -118,6 +120,12 @@ TFrmSviluppo::TFrmSviluppo(QWidget* parent) : QDialog(parent) {
     gr->addWidget(fattore_, 2, 1);
     gr->addWidget(tortaRiduzione_, 0, 2, 3, 1, Qt::AlignCenter);
     gr->setColumnStretch(1, 1);
+    // The values of both boxes start at the same distance from the left.
+    int larghezza = 0;
+    for (QLabel* l : boxCond_->findChildren<QLabel*>() + boxRid_->findChildren<QLabel*>())
+        if (l->objectName().isEmpty()) larghezza = std::max(larghezza, l->sizeHint().width());
+    for (QLabel* l : boxCond_->findChildren<QLabel*>() + boxRid_->findChildren<QLabel*>())
+        if (l->objectName().isEmpty()) l->setMinimumWidth(larghezza);
     // The hidden counters keep their rows, like the pies keep their place.
     for (QWidget* w : {static_cast<QWidget*>(etRidIniziali_), static_cast<QWidget*>(etRidFinali_),
                        static_cast<QWidget*>(etFattore_), static_cast<QWidget*>(ridIniziali_),
