@@ -56,14 +56,3 @@ TEST(ImpostazioniVarie, OkRoundsTheEuroPriceToWholeCents) {
     m.Applica(d);
     EXPECT_DOUBLE_EQ(d.Prezzi.PrezzoEuro, 3.5);
 }
-
-TEST(ImpostazioniVarie, BackgroundChooserOpensOnTheCurrentPicture) {
-    const auto r = RichiestaFileSfondo("/immagini/Mare.bmp");
-    EXPECT_EQ(r.Titolo, "Seleziona il File Bit Mapped");
-    EXPECT_EQ(r.Filtro, "File Bit Map (*.BMP)|*.BMP");
-    EXPECT_EQ(r.Estensione, "BMP");
-    EXPECT_TRUE(r.DeveEsistere);
-    EXPECT_EQ(r.Cartella, "/immagini");
-    EXPECT_EQ(r.Nome, "Mare.bmp");
-    EXPECT_EQ(RichiestaFileSfondo("").Cartella, CartellaSfondi().string());
-}

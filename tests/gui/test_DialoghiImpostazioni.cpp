@@ -146,28 +146,6 @@ TEST(FrmImpSv, EnablingFollowsTheClicks) {
     EXPECT_TRUE(d.Modello().Cambiato);
 }
 
-TEST(FrmImpSv, SearchButtonsFillTheNames) {
-    test::TMessaggiFinti messaggi;
-    test::TSceltaFileFinta scelta;
-    T_Sistema s;
-    s.Dati.Sorgente.DaPronostico = false;
-    s.Dati.ImpSviluppo.InMemoria = false;
-    TFrmImpSv d(messaggi, scelta);
-    d.ImpostaOggetto(TModelloImpSviluppo::Da(s));
-    scelta.Risposte = {"/dati/Sorgente.Scl", std::nullopt, "/dati/Uscita.Scl"};
-    d.CercaSorgente()->click();
-    d.CercaSorgente()->click();  // cancelled: the name stays
-    d.CercaDestinazione()->click();
-    ASSERT_EQ(scelta.Richieste.size(), 3u);
-    EXPECT_EQ(scelta.Richieste[0].Titolo, "Seleziona il File di Combinazioni");
-    EXPECT_TRUE(scelta.Richieste[0].DeveEsistere);
-    EXPECT_EQ(scelta.Richieste[1].Nome, "Sorgente.Scl");  // starts on the current entry
-    EXPECT_EQ(scelta.Richieste[2].Titolo, "Salva sul File di Combinazioni");
-    EXPECT_EQ(d.NomeSorgente()->text(), "/dati/Sorgente.Scl");
-    EXPECT_EQ(d.NomeDestinazione()->text(), "/dati/Uscita.Scl");
-    EXPECT_FALSE(d.Modello().Cambiato);
-}
-
 TEST_F(Impostazioni, OkRefusesAMissingSourceAndStoresTheRest) {
     for (int p = 0; p < 8; ++p) sistema->Dati.Pronostico.Posizione[p].Aggiungi(p + 1);
     sistema->Dati.Sviluppato = true;

@@ -88,10 +88,9 @@ TFrmSviluppo::TFrmSviluppo(QWidget* parent) : QDialog(parent) {
     auto* gc = new QGridLayout(boxCond_);
     gc->setHorizontalSpacing(8);
     gc->setVerticalSpacing(5);
-    QLabel* didascalie[] = {Didascalia("Colonne Totali :", boxCond_),
-                            Didascalia("Colonne Ammesse :", boxCond_),
-                            Didascalia("Colonne Filtrate :", boxCond_),
-                            Didascalia("Colonne Finali   :", boxCond_)};
+    QLabel* didascalie[] = {
+        Didascalia("Colonne Totali :", boxCond_), Didascalia("Colonne Ammesse :", boxCond_),
+        Didascalia("Colonne Filtrate :", boxCond_), Didascalia("Colonne Finali   :", boxCond_)};
     QLabel* valori[] = {totali_, ammesse_, filtrate_, finali_};
     for (int r = 0; r < 4; ++r) {
         gc->addWidget(didascalie[r], r, 0);
