@@ -313,6 +313,22 @@ static void Icone() {
         p.end();
         Salva(img, "uscita.png");
     }
+    {
+        // "Sviluppo": a sheet of columns with a start arrow.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        Foglio(p);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 90, 160));
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 3; ++c) p.drawRect(QRectF(7 + c * 3, 9 + r * 3, 2, 2));
+        p.setPen(QPen(QColor(20, 90, 20), 1));
+        p.setBrush(QColor(40, 180, 40));
+        p.drawPolygon(QPolygonF({QPointF(13.5, 12.5), QPointF(22.5, 17.5), QPointF(13.5, 22.5)}));
+        p.end();
+        Salva(img, "sviluppo.png");
+    }
 }
 
 int main(int argc, char** argv) {

@@ -206,4 +206,16 @@ std::string TitoloProgramma(std::int32_t versione, const std::string& nomeFile) 
     return "Sirvela " + TestoVersione(versione) + " - " + NomeSenzaCartella(nomeFile);
 }
 
+std::string TagliaStringaCorta(const std::string& utf8, std::size_t caratteri) {
+    std::size_t contati = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        // A character starts at every byte that is not a continuation byte.
+        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) {
+            if (contati == caratteri) return utf8.substr(0, i);
+            ++contati;
+        }
+    }
+    return utf8;
+}
+
 }  // namespace sirvela

@@ -60,6 +60,8 @@ std::string TestoColonneFinali(std::int64_t n, const TPrezzi& prezzi, int partec
 std::string TestoVersione(std::int32_t versione);
 // "Sirvela " version " - " file name without its folder.
 std::string TitoloProgramma(std::int32_t versione, const std::string& nomeFile);
+// The text a short string keeps: at most `caratteri` characters (one Windows-1252 byte each).
+std::string TagliaStringaCorta(const std::string& utf8, std::size_t caratteri = 255);
 // File name without its folder; both '/' and '\' count as separators.
 std::string NomeSenzaCartella(const std::string& percorso);
 

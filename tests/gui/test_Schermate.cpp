@@ -14,7 +14,12 @@
 #include "app/ui/TFormPrincipale.h"
 #include "app/ui/TFormSelezionePiloti.h"
 #include "app/ui/TFormTitolo.h"
+#include "app/ui/TFrmImpostazioni.h"
 #include "core/T_Sistema.h"
+#include "development/ImpostazioniSviluppoModello.h"
+#include "development/ui/EsecuzioneSviluppo.h"
+#include "development/ui/TFrmImpSv.h"
+#include "development/ui/TFrmSviluppo.h"
 #include "support/Finti.h"
 #include "widgets/TGraphNumSelector.h"
 
@@ -76,5 +81,32 @@ TEST(Schermate, Finestre) {
                        QStyle::SP_MessageBoxQuestion);
         m.show();
         salva(m, "messaggio");
+    }
+    {
+        // A development with the on-the-fly reduction, as it ends.
+        sistema.Dati.ImpSviluppo.Autoriduzione = true;
+        sistema.Dati.ImpSviluppo.Garanzia = 80;
+        sistema.NumPartecipanti = 1;
+        TFrmSviluppo d;
+        d.Prepara(sistema.Dati.ImpSviluppo);
+        d.show();
+        EseguiSviluppo(sistema, d, messaggi);
+        salva(d, "sviluppo");
+        sistema.Dati.ImpSviluppo.Ottimizzata = true;
+        sistema.Dati.ImpSviluppo.Garanzia = 70;
+        d.Prepara(sistema.Dati.ImpSviluppo);
+        EseguiSviluppo(sistema, d, messaggi);
+        salva(d, "sviluppo-ottimizzata");
+    }
+    {
+        sistema.Dati.ImpSviluppo.Ottimizzata = false;
+        TFrmImpSv d(messaggi, scelta);
+        d.ImpostaOggetto(TModelloImpSviluppo::Da(sistema));
+        d.show();
+        salva(d, "impostazioni-sviluppo");
+        TFrmImpostazioni v(messaggi, scelta);
+        v.ImpostaOggetto(TModelloImpostazioni::Da(sistema.Dati));
+        v.show();
+        salva(v, "impostazioni");
     }
 }

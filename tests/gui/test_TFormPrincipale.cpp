@@ -195,7 +195,7 @@ TEST_F(FinestraPrincipale, OnlyCommandsThatExistAreOffered) {
     for (QAction* a : f->findChild<QToolBar*>("BarraStrumenti")->actions())
         if (!a->isSeparator()) suggerimenti << a->toolTip();
     EXPECT_EQ(suggerimenti, (QStringList{"Nuovo Sistema", "Carica Sistema", "Salva Sistema",
-                                         "Commento", "Help", "Uscita"}));
+                                         "Commento", "Sviluppo", "Help", "Uscita"}));
     EXPECT_EQ(f->Azione("Spoglio"), nullptr);
     EXPECT_EQ(f->Azione("Sommario")->text(), "Sommario");
 }
@@ -306,6 +306,7 @@ TEST_F(FinestraPrincipale, ClosingAsksWhileTheSystemIsModified) {
 
 TEST_F(FinestraPrincipale, OneArgumentOpensThatSystem) {
     sistema.Dati.Pronostico.Posizione[5].Aggiungi(11);
+    for (int i = 0; i < 3; ++i) sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
     sistema.NomeFile = (CartellaSistemi() / "Avvio.Sst").string();
     ASSERT_TRUE(sistema.SalvaSistema());
     sistema.Nuovo();
@@ -314,6 +315,9 @@ TEST_F(FinestraPrincipale, OneArgumentOpensThatSystem) {
     EXPECT_EQ(f->windowTitle(), "Sirvela 1.0 - Avvio.Sst");
     EXPECT_EQ(Lista(f->Selettore(6)->Selezionati()), std::vector<int>{11});
     EXPECT_FALSE(sistema.Modificato);
+    // The columns saved with the system survive the first redraw.
+    EXPECT_EQ(sistema.Dati.Colonne.Quante(), 3);
+    EXPECT_EQ(Testo(f->PannelloFinali()), " Colonne Finali : 3 (£ 3.000)");
     f.reset();
 
     sistema.Nuovo();

@@ -14,17 +14,24 @@
 #include <filesystem>
 #include <tuple>
 
+#include "app/Avvio.h"
 #include "app/ComandiColonne.h"
 #include "app/ComandiImpostazioni.h"
 #include "app/Configurazione.h"
+#include "app/ImpostazioniVarie.h"
 #include "app/ui/Conversioni.h"
 #include "app/ui/TFormAiuto.h"
 #include "app/ui/TFormCommento.h"
 #include "app/ui/TFormListaPiloti.h"
 #include "app/ui/TFormSelezionePiloti.h"
+#include "app/ui/TFrmImpostazioni.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
 #include "core/Testo.h"
+#include "development/ImpostazioniSviluppoModello.h"
+#include "development/ui/EsecuzioneSviluppo.h"
+#include "development/ui/TFrmImpSv.h"
+#include "development/ui/TFrmSviluppo.h"
 #include "widgets/TGraphNumSelector.h"
 
 namespace sirvela {
@@ -96,6 +103,9 @@ TFormPrincipale::TFormPrincipale(T_Sistema& sistema, IMessaggi& messaggi, IScelt
     CreaBarraStato();
     CreaComandi();
     CaricaSfondo();
+    sviluppo_ = new TFrmSviluppo(this);
+    connect(sviluppo_, &TFrmSviluppo::ChiudiPremuto, this, [this] { azzeraColonne_ = false; });
+    connect(sviluppo_, &TFrmSviluppo::Chiuso, this, &TFormPrincipale::AggiornaStatoMenu);
 }
 
 void TFormPrincipale::CreaPannello() {
@@ -250,6 +260,14 @@ void TFormPrincipale::CreaComandi() {
     sistemi->addSeparator();
     sistemi->addAction(uscita);
 
+    QMenu* elaborazione = menuBar()->addMenu("&Elaborazione");
+    elaborazione->setObjectName("MenuElaborazione");
+    QAction* impSviluppo = NuovaAzione("ImpostazioniSviluppo", "Impostazioni");
+    connect(impSviluppo, &QAction::triggered, this, &TFormPrincipale::ComandoImpostazioniSviluppo);
+    QAction* calcolo = NuovaAzione("CalcoloColonne", "Calcolo Colonne", Qt::Key_F5);
+    connect(calcolo, &QAction::triggered, this, &TFormPrincipale::ComandoCalcoloColonne);
+    elaborazione->addActions({impSviluppo, calcolo});
+
     QMenu* colonne = menuBar()->addMenu("C&olonne");
     colonne->setObjectName("MenuColonne");
     QAction* salvaColonne = NuovaAzione("SalvaColonne", "Salva");
@@ -260,7 +278,9 @@ void TFormPrincipale::CreaComandi() {
     impostazioni->setObjectName("MenuImpostazioni");
     QAction* listaPiloti = NuovaAzione("ListaPiloti", "Lista Piloti");
     connect(listaPiloti, &QAction::triggered, this, &TFormPrincipale::ComandoListaPiloti);
-    impostazioni->addAction(listaPiloti);
+    QAction* varie = NuovaAzione("Varie", "Varie");
+    connect(varie, &QAction::triggered, this, &TFormPrincipale::ComandoImpostazioniVarie);
+    impostazioni->addActions({listaPiloti, varie});
 
     QMenu* aiuto = menuBar()->addMenu("&Help");
     aiuto->setObjectName("MenuHelp");
@@ -271,7 +291,7 @@ void TFormPrincipale::CreaComandi() {
     aiuto->addActions({sommario, about});
 
     // The tool bar repeats the menu commands under their own hints.
-    QToolBar* barra = addToolBar("Strumenti");
+    QToolBar* barra = barra_ = addToolBar("Strumenti");
     barra->setObjectName("BarraStrumenti");
     barra->setMovable(false);
     barra->setIconSize(QSize(24, 24));
@@ -288,6 +308,7 @@ void TFormPrincipale::CreaComandi() {
     pulsante("BarraCarica", "carica", "Carica Sistema", carica);
     pulsante("BarraSalva", "salva", "Salva Sistema", salva);
     pulsante("BarraCommento", "commento", "Commento", commento);
+    pulsante("BarraSviluppo", "sviluppo", "Sviluppo", calcolo);
     barra->addSeparator();
     QAction* help = NuovaAzione("BarraHelp", "Help");
     help->setIcon(Icona("help"));
@@ -331,13 +352,14 @@ void TFormPrincipale::RidisegnaSelettori() {
 
 void TFormPrincipale::SelettoreCambiato(int posizione) {
     sistema_.Dati.Pronostico.Posizione[posizione - 1] = selettori_[posizione - 1]->Selezionati();
-    if (!controllore_.InCaricamento()) sistema_.Dati.Colonne.Svuota();
+    if (!controllore_.InCaricamento() && !mantieniColonne_) sistema_.Dati.Colonne.Svuota();
     AggiornaConteggi();
     AggiornaStatoMenu();
     sistema_.Modificato = true;
 }
 
 void TFormPrincipale::AggiornaConteggi() {
+    if (comandiSospesi_) return;  // the document belongs to the development now
     const TDatiSistema& d = sistema_.Dati;
     totali_->setText(QS(TestoPilotiSelezionati(d.Pronostico.PilotiSelezionati())));
     iniziali_->setText(QS(TestoColonneIniziali(d.Pronostico.ColonneIniziali())));
@@ -346,6 +368,7 @@ void TFormPrincipale::AggiornaConteggi() {
 }
 
 void TFormPrincipale::AggiornaStatoMenu() {
+    if (comandiSospesi_) return;
     const TDatiSistema& d = sistema_.Dati;
     TDatiComandi dati;
     dati.ColonneIniziali = d.Pronostico.ColonneIniziali();
@@ -354,6 +377,8 @@ void TFormPrincipale::AggiornaStatoMenu() {
     dati.ColonneInMemoria = d.Colonne.Quante();
     stato_ = CalcolaStatoComandi(dati);
     if (QAction* a = Azione("SalvaColonne")) a->setEnabled(stato_.ColonneInMemoria);
+    for (const char* nome : {"CalcoloColonne", "BarraSviluppo"})
+        if (QAction* a = Azione(nome)) a->setEnabled(stato_.CalcoloColonne);
 }
 
 void TFormPrincipale::AggiornaTitolo() {
@@ -405,21 +430,35 @@ bool TFormPrincipale::CaricaSfondo() {
     return false;
 }
 
+void TFormPrincipale::RidisegnaMantenendoColonne() {
+    // Refilling the selectors with the document's own sets changes nothing worth the columns.
+    const bool prima = mantieniColonne_;
+    mantieniColonne_ = true;
+    RidisegnaTutto();
+    mantieniColonne_ = prima;
+}
+
 void TFormPrincipale::AzzeraCondizionato() {
     if (azzeraColonne_) sistema_.Dati.Colonne.Svuota();
-    RidisegnaTutto();
+    RidisegnaMantenendoColonne();
 }
 
 // ---------------------------------------------------------------------------------------------
 
 void TFormPrincipale::Avvia(const QStringList& argomenti) {
     if (argomenti.size() == 1) controllore_.CaricaFile(SS(argomenti.front()));
-    RidisegnaTutto();
+    // The columns of a system opened here stay with it.
+    RidisegnaMantenendoColonne();
     sistema_.Modificato = false;
     animazione_->Avvia();
 }
 
 void TFormPrincipale::closeEvent(QCloseEvent* e) {
+    if (comandiSospesi_) {
+        // A development is running: its own window stops it.
+        e->ignore();
+        return;
+    }
     if (controllore_.ConfermaAbbandono())
         e->accept();
     else
@@ -472,6 +511,60 @@ void TFormPrincipale::ComandoSalvaColonne() {
     animazione_->Ferma();
     SalvaColonneInMemoria(sistema_.Dati.Colonne, messaggi_, scelta_);
     animazione_->Avvia();
+}
+
+void TFormPrincipale::SospendiComandi(bool si) {
+    if (si == comandiSospesi_) return;
+    if (si) {
+        statiPrimaDellaSospensione_.clear();
+        for (const auto& [nome, a] : azioni_) {
+            statiPrimaDellaSospensione_[a] = a->isEnabled();
+            a->setEnabled(false);
+        }
+    } else {
+        for (const auto& [a, attiva] : statiPrimaDellaSospensione_) a->setEnabled(attiva);
+    }
+    menuBar()->setEnabled(!si);
+    barra_->setEnabled(!si);
+    pannello_->setEnabled(!si);
+    comandiSospesi_ = si;
+}
+
+void TFormPrincipale::ComandoImpostazioniSviluppo() {
+    TFrmImpSv f(messaggi_, scelta_, this);
+    f.ImpostaOggetto(TModelloImpSviluppo::Da(sistema_));
+    if (f.exec() != QDialog::Accepted) return;
+    f.Modello().Applica(sistema_);
+    AggiornaStato();
+}
+
+void TFormPrincipale::ComandoCalcoloColonne() {
+    if (comandiSospesi_) return;
+    AggiornaStatoMenu();
+    if (!stato_.CalcoloColonne) return;
+    sviluppo_->Prepara(sistema_.Dati.ImpSviluppo);
+    sviluppo_->show();
+    sviluppo_->raise();
+    sviluppo_->activateWindow();
+    animazione_->Ferma();
+    SospendiComandi(true);
+    const TEsecuzioneSviluppo r = EseguiSviluppo(sistema_, *sviluppo_, messaggi_);
+    SospendiComandi(false);
+    // Refused before it started (a file that cannot be opened): nothing to show.
+    if (!r.Esito.Avviato) sviluppo_->hide();
+    if (!r.Errore.empty()) messaggi_.Errore(r.Errore);
+    AggiornaStato();
+    animazione_->Avvia();
+}
+
+void TFormPrincipale::ComandoImpostazioniVarie() {
+    TFrmImpostazioni f(messaggi_, scelta_, this);
+    f.ImpostaOggetto(TModelloImpostazioni::Da(sistema_.Dati));
+    if (f.exec() != QDialog::Accepted) return;
+    f.Modello().Applica(sistema_.Dati);
+    CaricaSfondo();
+    AggiornaStato();  // the costs follow the price and the currency
+    SalvaImpostazioniDi(sistema_, &messaggi_);
 }
 
 void TFormPrincipale::ComandoListaPiloti() {

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <array>
 #include <map>
@@ -18,6 +19,7 @@
 namespace sirvela {
 
 class T_Sistema;
+class TFrmSviluppo;
 class TGraphNumSelector;
 
 // The background of the main window: a picture repeated over the whole area.
@@ -79,6 +81,10 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     // Reset asked by the development window: empties the columns only while allowed.
     void AzzeraCondizionato();
     void ImpostaAzzeraColonne(bool si) { azzeraColonne_ = si; }
+    bool AzzeraColonne() const { return azzeraColonne_; }
+    // While a development runs on its thread every command waits and nothing reads the
+    // document.
+    bool ComandiSospesi() const { return comandiSospesi_; }
 
     const TStatoComandi& StatoComandi() const { return stato_; }
     TFormSaver& MemoriaDialoghi() { return memoria_; }
@@ -98,6 +104,8 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     TAnimazione* Animazione() const { return animazione_; }
     TSfondoFinestra* Sfondo() const { return sfondo_; }
     QWidget* Pannello() const { return pannello_; }
+    // The long-lived "Sviluppo" window.
+    TFrmSviluppo* DialogoSviluppo() const { return sviluppo_; }
     // A menu or tool-bar command by its object name; nullptr when it does not exist.
     QAction* Azione(const QString& nome) const;
 
@@ -107,6 +115,9 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     void ComandoAzzera();
     void ComandoPiloti(int posizione);
     void ComandoSalvaColonne();
+    void ComandoImpostazioniSviluppo();
+    void ComandoCalcoloColonne();
+    void ComandoImpostazioniVarie();
     void ComandoListaPiloti();
     void ComandoSommario();
     void ComandoAiutoFinestra();
@@ -122,6 +133,8 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     void CreaComandi();
     QAction* NuovaAzione(const QString& nome, const QString& testo, const QKeySequence& tasto = {});
     void SelettoreCambiato(int posizione);
+    void SospendiComandi(bool si);
+    void RidisegnaMantenendoColonne();
     std::vector<std::string> NomiPiloti() const;
     TCombinazione PilotiSelezionabili() const;
 
@@ -132,6 +145,9 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     TFormSaver memoria_;
     TStatoComandi stato_;
     bool azzeraColonne_ = true;
+    bool comandiSospesi_ = false;
+    bool mantieniColonne_ = false;  // selector changes keep the columns
+    std::map<QAction*, bool> statiPrimaDellaSospensione_;
 
     TSfondoFinestra* sfondo_ = nullptr;
     QWidget* pannello_ = nullptr;
@@ -140,6 +156,8 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     QLineEdit* concorso_ = nullptr;
     QPushButton* azzera_ = nullptr;
     TAnimazione* animazione_ = nullptr;
+    TFrmSviluppo* sviluppo_ = nullptr;
+    QToolBar* barra_ = nullptr;
     QLabel* totali_ = nullptr;
     QLabel* iniziali_ = nullptr;
     QLabel* finali_ = nullptr;
