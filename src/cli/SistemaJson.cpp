@@ -645,8 +645,8 @@ void ImportaSistema(const json& j, T_Sistema& s, bool& conColonne) {
         Lista(v, c);
         if (v.size() != 18) Rifiuta(c, "attese 18 condizioni, una per tipo da 1 a 18");
         for (int k = 1; k <= 18; ++k)
-            d.Condizioni->Condizioni[k - 1] =
-                ImportaCondizione(v[k - 1], &d, k, c + "[" + std::to_string(k - 1) + "]", 0);
+            d.Condizioni->Sostituisci(
+                k, ImportaCondizione(v[k - 1], &d, k, c + "[" + std::to_string(k - 1) + "]", 0));
     });
     Se(j, "Link", "", [&](const json& v, const std::string& c) {
         Oggetto(v, c);

@@ -12,9 +12,21 @@ namespace sirvela {
 TInsiemeCondizioni::TInsiemeCondizioni(TDatiSistema* proprietario) : Proprietario(proprietario) {
     for (int k = 1; k <= 18; ++k)
         Condizioni[static_cast<unsigned>(k - 1)] = CreaCondizione(k, proprietario);
+    RileggiSlot();
+}
+
+void TInsiemeCondizioni::RileggiSlot() {
     somme_ = dynamic_cast<TCondSomme*>(Condizioni[kSomme - 1].get());
     pariDispari_ = dynamic_cast<TCondPariDispari*>(Condizioni[kPariDispari - 1].get());
     puntiTra_ = dynamic_cast<TCondPuntiTra*>(Condizioni[kPuntiTra - 1].get());
+}
+
+bool TInsiemeCondizioni::Sostituisci(int slot, std::unique_ptr<TCondizione> nuova) {
+    if (slot < 1 || slot > 18 || !nuova || nuova->TipoCondizione != slot) return false;
+    Condizioni[static_cast<unsigned>(slot - 1)] = std::move(nuova);
+    QuanteAttive = 0;  // the conditions in play are rebuilt before the next test
+    RileggiSlot();
+    return true;
 }
 
 TInsiemeCondizioni::~TInsiemeCondizioni() = default;
@@ -33,11 +45,13 @@ bool TInsiemeCondizioni::PuntiTraAttivo() const {
 }
 
 void TInsiemeCondizioni::AggiornaTutte() {
+    RileggiSlot();
     for (auto& c : Condizioni)
         if (c) c->AggiornaStato();
 }
 
 void TInsiemeCondizioni::CostruisciAttive() {
+    RileggiSlot();
     QuanteAttive = 0;
     Attive.fill(nullptr);
     for (auto& c : Condizioni)

@@ -30,6 +30,9 @@ class TInsiemeCondizioni {
     std::vector<TErrore> ListaErrori;
 
     TCondizione* Condizione(int slot) const;  // 1..18, null outside
+    // Puts a new condition of the slot's kind in its place (import, tests); a condition of
+    // another kind is refused and false returned.
+    bool Sostituisci(int slot, std::unique_ptr<TCondizione> nuova);
     TCondPuntiTra* PuntiTra() const;
     bool PuntiTraAttivo() const;
 
@@ -44,7 +47,8 @@ class TInsiemeCondizioni {
     bool Carica(TLettore& l);
 
   private:
-    // The slots the column test reaches directly.
+    void RileggiSlot();
+    // The slots the column test reaches directly; refreshed whenever the set is prepared.
     TCondSomme* somme_ = nullptr;
     TCondPariDispari* pariDispari_ = nullptr;
     TCondPuntiTra* puntiTra_ = nullptr;

@@ -63,21 +63,35 @@ std::vector<unsigned> GruppiPerSoglia(int soglia) {
     return CalcolaGruppi(std::clamp(soglia, 1, kPunteggioMassimo));
 }
 
-TIndiceVicini::TIndiceVicini(int soglia) : soglia_(std::clamp(soglia, 1, kPunteggioMassimo)) {
-    for (unsigned g : GruppiPerSoglia(soglia_)) {
-        Gruppo gr;
-        gr.posizioni = g;
-        for (int i = 0; i < 8; ++i)
-            if (g & (1u << i)) gr.byte |= std::uint64_t{0xFF} << (8 * i);
-        gruppi_.push_back(std::move(gr));
-    }
-    for (std::size_t g = 0; g < gruppi_.size(); ++g)
+std::uint64_t ByteDelGruppo(unsigned posizioni) {
+    std::uint64_t byte = 0;
+    for (int i = 0; i < 8; ++i)
+        if (posizioni & (1u << i)) byte |= std::uint64_t{0xFF} << (8 * i);
+    return byte;
+}
+
+std::vector<std::array<std::uint8_t, 256>> PatternPerGruppo(const std::vector<unsigned>& gruppi,
+                                                            int soglia) {
+    std::vector<std::array<std::uint8_t, 256>> conta(gruppi.size());
+    for (std::size_t g = 0; g < gruppi.size(); ++g)
         for (unsigned m = 0; m < 256; ++m) {
             bool prima = false;
-            for (std::size_t h = 0; h < g; ++h)
-                prima = prima || (m & gruppi_[h].posizioni) == gruppi_[h].posizioni;
-            gruppi_[g].conta[m] = !prima && dettaglio::kPesi.v[m] >= soglia_;
+            for (std::size_t h = 0; h < g; ++h) prima = prima || (m & gruppi[h]) == gruppi[h];
+            conta[g][m] = !prima && dettaglio::kPesi.v[m] >= soglia;
         }
+    return conta;
+}
+
+TIndiceVicini::TIndiceVicini(int soglia) : soglia_(std::clamp(soglia, 1, kPunteggioMassimo)) {
+    const auto gruppi = GruppiPerSoglia(soglia_);
+    const auto conta = PatternPerGruppo(gruppi, soglia_);
+    for (std::size_t g = 0; g < gruppi.size(); ++g) {
+        Gruppo gr;
+        gr.posizioni = gruppi[g];
+        gr.byte = ByteDelGruppo(gruppi[g]);
+        gr.conta = conta[g];
+        gruppi_.push_back(std::move(gr));
+    }
 }
 
 void TIndiceVicini::Aggiungi(std::uint64_t parola) {

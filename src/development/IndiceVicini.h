@@ -83,5 +83,11 @@ class TIndiceVicini {
 
 // The grouping of the eight positions used for a threshold: one bit mask per group.
 std::vector<unsigned> GruppiPerSoglia(int soglia);
+// 0xFF in the bytes of a group's positions.
+std::uint64_t ByteDelGruppo(unsigned posizioni);
+// Per group, the agreement patterns (bit per equal position) that count there: worth at
+// least the threshold, and no earlier group agreed on fully, so each column counts once.
+std::vector<std::array<std::uint8_t, 256>> PatternPerGruppo(const std::vector<unsigned>& gruppi,
+                                                            int soglia);
 
 }  // namespace sirvela

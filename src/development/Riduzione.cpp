@@ -104,11 +104,13 @@ class TSecchiScoperte {
   public:
     TSecchiScoperte(const std::vector<std::uint64_t>& parole, int garanzia) : parole_(parole) {
         const auto n = parole.size();
-        for (unsigned g : GruppiPerSoglia(garanzia)) {
+        const auto gruppi = GruppiPerSoglia(garanzia);
+        const auto conta = PatternPerGruppo(gruppi, garanzia);
+        for (std::size_t k = 0; k < gruppi.size(); ++k) {
             Gruppo gr;
-            gr.posizioni = g;
-            for (int i = 0; i < 8; ++i)
-                if (g & (1u << i)) gr.byte |= std::uint64_t{0xFF} << (8 * i);
+            gr.posizioni = gruppi[k];
+            gr.byte = ByteDelGruppo(gruppi[k]);
+            gr.conta = conta[k];
             gr.secchio.resize(n);
             gr.posto.resize(n);
             std::unordered_map<std::uint64_t, std::uint32_t> numeri;
@@ -125,15 +127,6 @@ class TSecchiScoperte {
             }
             gruppi_.push_back(std::move(gr));
         }
-        // Per group, the agreement patterns that count there: at the guarantee, and no
-        // earlier group agreed on fully (the column was met there already).
-        for (std::size_t g = 0; g < gruppi_.size(); ++g)
-            for (unsigned m = 0; m < 256; ++m) {
-                bool prima = false;
-                for (std::size_t h = 0; h < g; ++h)
-                    prima = prima || (m & gruppi_[h].posizioni) == gruppi_[h].posizioni;
-                gruppi_[g].conta[m] = !prima && dettaglio::kPesi.v[m] >= garanzia;
-            }
     }
 
     // Columns still in the buckets of column i: the work of visiting its neighbours there.

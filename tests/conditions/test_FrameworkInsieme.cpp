@@ -87,6 +87,18 @@ TEST(FrameworkInsieme, SommePreTestDecidesAtTheIntervalBounds) {
     EXPECT_FALSE(dati.Condizioni->Verifica(Col({25, 24, 23, 22, 1, 2, 0, 0})));   // 97
 }
 
+TEST(FrameworkInsieme, AReplacedSlotIsTheOneTheTestUses) {
+    TDatiSistema dati;
+    auto nuova = std::make_unique<TCondSomme>(&dati);
+    nuova->Tutti.Intervalli[0] = {100, 120, 1, 0};
+    nuova->Tutti.Quanti = 1;
+    EXPECT_FALSE(dati.Condizioni->Sostituisci(kPariDispari, std::make_unique<TCondSomme>(&dati)));
+    ASSERT_TRUE(dati.Condizioni->Sostituisci(kSomme, std::move(nuova)));
+    Prepara(dati);
+    EXPECT_FALSE(dati.Condizioni->Verifica(Col({25, 24, 23, 22, 11, 7, 5, 4})));  // 121
+    EXPECT_TRUE(dati.Condizioni->Verifica(Col({25, 24, 23, 22, 11, 7, 5, 3})));   // 120
+}
+
 // The pre-test and the conditions' own tests must decide alike: compare the set in normal
 // mode with the set collecting errors (no pre-test, every condition evaluated).
 TEST(FrameworkInsieme, PreTestDecidesWhatTheConditionsWould) {

@@ -67,7 +67,7 @@ void RiempiSistemaRicco(T_Sistema& s) {
     TDatiSistema& d = s.Dati;
     for (int k = 1; k <= 16; ++k) {
         if (k == kQuadro) continue;
-        d.Condizioni->Condizioni[k - 1] = Nuova(k, &d, k);
+        d.Condizioni->Sostituisci(k, Nuova(k, &d, k));
     }
     auto* quadro = static_cast<TCondQuadro*>(d.Condizioni->Condizione(kQuadro));
     quadro->Nome = "Quadro di prova";
