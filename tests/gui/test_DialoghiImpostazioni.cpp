@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "FinestraDiProva.h"
 #include "app/Configurazione.h"
 #include "app/ui/TFormPrincipale.h"
 #include "app/ui/TFrmImpostazioni.h"
@@ -19,36 +20,7 @@ using namespace sirvela;
 
 namespace {
 
-struct Impostazioni : ::testing::Test {
-    test::CartellaTemporanea cartella;
-    std::filesystem::path cartellaPrima = CartellaProgramma;
-    int pilotiPrima = NumeroPiloti;
-    test::TMessaggiFinti messaggi;
-    test::TSceltaFileFinta scelta;
-    std::unique_ptr<T_Sistema> sistema;
-    std::unique_ptr<TFormPrincipale> f;
-
-    Impostazioni() {
-        CartellaProgramma = cartella.Percorso();
-        for (const char* c : {"Sistemi", "Colonne", "Sfondi"})
-            std::filesystem::create_directories(cartella / c);
-        NumeroPiloti = 23;
-        sistema = std::make_unique<T_Sistema>();
-        for (int i = 1; i <= 25; ++i) sistema->Dati.NomiPiloti[i] = "Pilota " + std::to_string(i);
-        sistema->Dati.PilotaEscluso = 100;
-        sistema->Dati.Sfondo = (CartellaSfondi() / "Deep_sea.Bmp").string();
-    }
-    ~Impostazioni() override {
-        f.reset();
-        sistema.reset();
-        CartellaProgramma = cartellaPrima;
-        NumeroPiloti = pilotiPrima;
-    }
-    void Apri() {
-        f = std::make_unique<TFormPrincipale>(*sistema, messaggi, scelta);
-        f->show();
-        f->Avvia({});
-    }
+struct Impostazioni : test::TFinestraDiProva {
     // Runs `azione` on the modal dialog the command opens.
     template <class D>
     void ConDialogo(const char* comando, std::function<void(D&)> azione) {

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <thread>
 
+#include "FinestraDiProva.h"
 #include "app/ui/TFormPrincipale.h"
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/TInsiemeCondizioni.h"
@@ -25,32 +26,7 @@ using namespace sirvela;
 
 namespace {
 
-struct FinestraSviluppo : ::testing::Test {
-    test::CartellaTemporanea cartella;
-    std::filesystem::path cartellaPrima = CartellaProgramma;
-    int pilotiPrima = NumeroPiloti;
-    test::TMessaggiFinti messaggi;
-    test::TSceltaFileFinta scelta;
-    std::unique_ptr<T_Sistema> sistema;
-    std::unique_ptr<TFormPrincipale> f;
-
-    FinestraSviluppo() {
-        CartellaProgramma = cartella.Percorso();
-        for (const char* c : {"Sistemi", "Colonne", "Sfondi"})
-            std::filesystem::create_directories(cartella / c);
-        NumeroPiloti = 23;
-        // The document takes its default file names from the program folder.
-        sistema = std::make_unique<T_Sistema>();
-        for (int i = 1; i <= 25; ++i) sistema->Dati.NomiPiloti[i] = "Pilota " + std::to_string(i);
-        sistema->Dati.PilotaEscluso = 100;
-        sistema->Dati.Sfondo = (CartellaSfondi() / "Deep_sea.Bmp").string();
-    }
-    ~FinestraSviluppo() override {
-        f.reset();
-        sistema.reset();
-        CartellaProgramma = cartellaPrima;
-        NumeroPiloti = pilotiPrima;
-    }
+struct FinestraSviluppo : test::TFinestraDiProva {
     void Posizioni(const std::vector<std::vector<int>>& liste) {
         for (int p = 0; p < 8; ++p) {
             sistema->Dati.Pronostico.Posizione[p] = TCombinazione{};
@@ -61,12 +37,6 @@ struct FinestraSviluppo : ::testing::Test {
         std::vector<int> dodici;
         for (int v = 1; v <= 12; ++v) dodici.push_back(v);
         Posizioni(std::vector<std::vector<int>>(8, dodici));
-    }
-    void Apri() {
-        f = std::make_unique<TFormPrincipale>(*sistema, messaggi, scelta);
-        f->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(f.get()));
-        f->Avvia({});
     }
     TFrmSviluppo& D() { return *f->DialogoSviluppo(); }
     // Presses "Annulla" once the gauge shows the run well under way.
