@@ -91,27 +91,6 @@ void TCondRipetizioni::CalcolaValoriEstrazione(int indice, TValoriColonna& valor
         valori.Quante = 0;
 }
 
-void TCondRipetizioni::AnalisiArchivio() {
-    if (StatArchivio.size() < 2) AzzeraStatistiche();
-    StatArchivio[0].Inizializza(UnaPrecedente.Massimo);
-    StatArchivio[1].Inizializza(DuePrecedenti.Massimo);
-    if (!Proprietario) return;
-    const TArchivio& archivio = Proprietario->Archivio;
-    TValoriColonna v;
-    for (int k = 0; k < archivio.Quante(); ++k) {
-        const TEstrazione& e = archivio[k];
-        if (!archivio.Selezione.Contiene(e, k)) continue;
-        CalcolaValoriEstrazione(k, v);
-        // A contest without the results before it has nothing to count.
-        for (int i = 0; i < v.Quante && i < 2; ++i) {
-            const auto& coppia = v.Valori[static_cast<std::size_t>(i)];
-            if (coppia.Principale >= 0)
-                StatArchivio[static_cast<std::size_t>(i)].Aggiungi(coppia.Principale,
-                                                                   coppia.Secondario, true);
-        }
-    }
-}
-
 // ---------------------------------------------------------------------------------------------
 // Colonna Filtro
 

@@ -36,8 +36,8 @@ class TCondRipetizioni : public TCondizione {
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
     // An archived contest is compared with the two contests before it in the list.
     void CalcolaValoriEstrazione(int indice, TValoriColonna& valori) const override;
-    // As the base walk, but a contest without the results before it is not counted.
-    void AnalisiArchivio() override;
+    // The archive walk does not count a contest without the results before it.
+    bool ContaEstrazioniSenzaValore() const override { return false; }
 
   private:
     const TColonna* Risultato(int indice) const;

@@ -179,8 +179,10 @@ void TCondizione::AnalisiArchivio() {
         if (!archivio.Selezione.Contiene(e, k)) continue;
         CalcolaValoriEstrazione(k, v);
         const int n = std::min<int>(v.Quante, static_cast<int>(categorie_.size()));
-        for (int i = 0; i < n; ++i)
+        for (int i = 0; i < n; ++i) {
+            if (v.Valori[i].Principale < 0 && !ContaEstrazioniSenzaValore()) continue;
             StatArchivio[i].Aggiungi(v.Valori[i].Principale, v.Valori[i].Secondario, true);
+        }
     }
 }
 

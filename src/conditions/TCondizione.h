@@ -123,6 +123,9 @@ class TCondizione {
     virtual void AnalisiColonna(const TColonna& colonna);
     // Every selected contest of the system's archive, in order.
     virtual void AnalisiArchivio();
+    // Whether the archive walk counts a contest whose value is missing (negative) as one where
+    // nothing came out; kinds whose value needs earlier contests skip such contests instead.
+    virtual bool ContaEstrazioniSenzaValore() const { return true; }
     // Every column of the system's column list.
     virtual void AnalisiColonne();
 
