@@ -102,21 +102,13 @@ std::vector<TColonna> TListaColonne::ComeVettore() const {
 }
 
 bool TListaColonne::ScriviSuFile(TScrittore& s) const {
-    std::vector<TColonna> buffer;
-    buffer.reserve(kRecordPerIO);
+    // Each storage run goes out in one write: the file holds the same bytes as writing 1000
+    // records at a time, without copying every column through a block buffer first.
     bool ok = true;
     PerOgniBlocco([&](const TColonna* p, std::size_t n) {
-        for (std::size_t i = 0; i < n; ++i) {
-            buffer.push_back(p[i]);
-            if (buffer.size() == kRecordPerIO) {
-                ok = s.Scrivi(buffer.data(), buffer.size() * 8);
-                buffer.clear();
-                if (!ok) return false;
-            }
-        }
-        return true;
+        ok = s.Scrivi(p, n * sizeof(TColonna));
+        return ok;
     });
-    if (ok) ok = s.Scrivi(buffer.data(), buffer.size() * 8);
     return ok;
 }
 

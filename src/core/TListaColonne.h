@@ -87,7 +87,7 @@ class TListaColonne {
     const_iterator end() const { return const_iterator{}; }
     std::vector<TColonna> ComeVettore() const;
 
-    // Every column at the writer's position in blocks of 1000; true when all arrived.
+    // Every column at the writer's position, in list order; true when all arrived.
     bool ScriviSuFile(TScrittore& s) const;
     // Empties the list, then reads every whole record from the reader's position to the end.
     // A failed read empties the list and returns false.
