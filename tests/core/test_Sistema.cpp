@@ -7,6 +7,7 @@
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
+#include "support/SistemaRicco.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
@@ -190,15 +191,24 @@ TEST_F(Sistema, AFailedSaveKeepsThePreviousFile) {
     EXPECT_TRUE(r.CaricaSistema(s.NomeFile));
 }
 
-TEST_F(Sistema, TruncatedOrDamagedFilesNeverCrashOrHang) {
+TEST_F(Sistema, EveryKindContainersQuadriAndLinksSurviveSaveLoadSave) {
     T_Sistema s;
-    s.Commento = {"riga"};
-    s.Partecipanti = {"a", "b"};
-    for (int i = 0; i < 20; ++i)
-        s.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, static_cast<std::uint8_t>(8 + i)});
+    test::RiempiSistemaRicco(s);
     const auto dati = Salvato(s);
     T_Sistema r;
-    for (std::size_t n = 0; n < dati.size(); n += (n < 2000 ? 1 : 97)) {
+    TLettore l(dati);
+    ASSERT_TRUE(r.CaricaSistema(l));
+    EXPECT_EQ(Salvato(r), dati);
+    EXPECT_EQ(r.Commento, s.Commento);
+    EXPECT_EQ(r.Dati.Colonne.Quante(), s.Dati.Colonne.Quante());
+}
+
+TEST_F(Sistema, TruncatedOrDamagedFilesNeverCrashOrHang) {
+    T_Sistema s;
+    test::RiempiSistemaRicco(s);
+    const auto dati = Salvato(s);
+    T_Sistema r;
+    for (std::size_t n = 0; n < dati.size(); ++n) {
         std::vector<std::uint8_t> parte(dati.begin(), dati.begin() + static_cast<long>(n));
         TLettore l(parte);
         r.CaricaSistema(l);  // any outcome but a crash
