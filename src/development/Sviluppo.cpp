@@ -73,7 +73,7 @@ class TMotoreSviluppo {
 
     // Handler of the enumeration.
     void Candidato(const TColonna& c) {
-        Ammessa(c);
+        Ammessa(c, preFiltrato_);
         Esaminata();
     }
     void Scartato() {
@@ -116,11 +116,13 @@ class TMotoreSviluppo {
             vista_.AggiornaCond(totali_, ammesse_, ContaLista(), esaminate_, false);
     }
 
-    void Ammessa(const TColonna& c);
+    // `filtrata`: the candidate passed the pre-filter already.
+    void Ammessa(const TColonna& c, bool filtrata);
     void EsaminaColonna(const TColonna& c) {
-        if (Distinta(c))
-            Candidato(c);
-        else
+        if (Distinta(c)) {
+            Ammessa(c, false);
+            Esaminata();
+        } else
             Salta(1);
     }
     bool AvanzaFinoAScatto(std::int64_t n);
@@ -206,9 +208,11 @@ class TMotoreSviluppo {
     std::size_t riempimento_ = 0;
 };
 
-void TMotoreSviluppo::Ammessa(const TColonna& c) {
+void TMotoreSviluppo::Ammessa(const TColonna& c, bool filtrata) {
     ++ammesse_;
-    if (usaCondizioni_ && !servizi_.Test->Verifica(c)) return;
+    if (usaCondizioni_ &&
+        !(filtrata ? servizi_.Test->VerificaPreFiltrata(c) : servizi_.Test->Verifica(c)))
+        return;
     if (alVolo_) {
         if (riduzione_.AccettaColonna(c, static_cast<int>(passo_)) ==
             TRiduzioneAlVolo::TEsito::Sospesa) {

@@ -46,6 +46,8 @@ class ITestColonne {
     // play rebuilt, errors not collected, link groups examined and cleared.
     virtual void Prepara() = 0;
     virtual bool Verifica(const TColonna& c) = 0;
+    // Verifica of a candidate that passed the pre-filter (see PreFiltro).
+    virtual bool VerificaPreFiltrata(const TColonna& c) { return Verifica(c); }
     // A prepared copy with statistics of its own, for another thread; null when the test
     // cannot be copied (the development then stays on one thread).
     virtual std::unique_ptr<ITestColonne> CopiaPerFilo() { return nullptr; }

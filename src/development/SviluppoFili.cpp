@@ -82,12 +82,17 @@ class TSviluppoFili::TGestore {
   public:
     TGestore(TSviluppoFili& s, TParteSviluppo& parte, ITestColonne* test, std::int64_t inizio,
              TConteggiFilo& conteggi)
-        : s_(s), parte_(parte), test_(test), inizio_(inizio), conteggi_(conteggi) {}
+        : s_(s),
+          parte_(parte),
+          test_(test),
+          filtrata_(s.lavoro_.PreFiltro != nullptr),
+          inizio_(inizio),
+          conteggi_(conteggi) {}
 
     void Candidato(const TColonna& c) {
         ++ammesse_;
         ++esaminate_;
-        if (test_ && !test_->Verifica(c)) return;
+        if (test_ && !(filtrata_ ? test_->VerificaPreFiltrata(c) : test_->Verifica(c))) return;
         parte_.Colonne.Accoda(c);
     }
     void Scartato() {
@@ -135,6 +140,7 @@ class TSviluppoFili::TGestore {
     TSviluppoFili& s_;
     TParteSviluppo& parte_;
     ITestColonne* test_;
+    const bool filtrata_;        // every candidate passed the pre-filter
     const std::int64_t inizio_;  // examined count of the whole pass before this piece
     TConteggiFilo& conteggi_;
     std::int64_t esaminate_ = 0;

@@ -32,6 +32,7 @@ class TCopiaCondizioni : public ITestColonne {
     }
     void Prepara() override { test_.Prepara(); }
     bool Verifica(const TColonna& c) override { return test_.Verifica(c); }
+    bool VerificaPreFiltrata(const TColonna& c) override { return test_.VerificaPreFiltrata(c); }
     bool PreFiltro(TPreFiltro& filtro) const override { return test_.PreFiltro(filtro); }
     TGestoreLink& Recuperi() { return *dati_.Recuperi; }
     bool Valida = false;
@@ -110,6 +111,10 @@ void TTestCondizioni::Prepara() {
 
 bool TTestCondizioni::Verifica(const TColonna& c) {
     return condizioni_.Verifica(c);
+}
+
+bool TTestCondizioni::VerificaPreFiltrata(const TColonna& c) {
+    return condizioni_.VerificaDopoPreTest(c);
 }
 
 namespace {

@@ -14,6 +14,7 @@ class TTestCondizioni : public ITestColonne {
         : condizioni_(condizioni), recuperi_(recuperi) {}
     void Prepara() override;
     bool Verifica(const TColonna& c) override;
+    bool VerificaPreFiltrata(const TColonna& c) override;
     std::unique_ptr<ITestColonne> CopiaPerFilo() override;
     void Unisci(ITestColonne& copia) override;
     bool PreFiltro(TPreFiltro& filtro) const override;
