@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/Configurazione.h"
-#include "app/ui/Conversioni.h"
+#include "widgets/Conversioni.h"
 
 namespace sirvela {
 
