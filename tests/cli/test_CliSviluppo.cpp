@@ -58,15 +58,14 @@ struct TSistemaProva {
 }  // namespace
 
 TEST(CliSviluppa, SameColumnsAndCountsAsTheEngineCalledDirectly) {
-    for (
-        const std::string imp : {
-            R"({"Autoriduzione": false})",
-            R"({"Autoriduzione": true, "Garanzia": 69})",
-            R"({"Autoriduzione": true, "Garanzia": 80, "VinciteMultiple": 3, "VinciteMultiple": 2})",
-            R"({"Autoriduzione": true, "Ottimizzata": true, "Garanzia": 69})",
-            // a stored file destination is ignored with --output
-            R"({"InMemoria": false, "FileDestinazione": "altrove.Scl"})",
-        }) {
+    for (const std::string imp : {
+             R"({"Autoriduzione": false})",
+             R"({"Autoriduzione": true, "Garanzia": 69})",
+             R"({"Autoriduzione": true, "Garanzia": 80, "VinciteMultiple": 2})",
+             R"({"Autoriduzione": true, "Ottimizzata": true, "Garanzia": 69})",
+             // a stored file destination is ignored with --output
+             R"({"InMemoria": false, "FileDestinazione": "altrove.Scl"})",
+         }) {
         TSistemaProva p(imp);
         TEsitoSviluppo diretto;
         const auto attese = p.Diretto(diretto);
@@ -348,10 +347,10 @@ TEST(CliEseguibile, CtrlCCancelsTheDevelopment) {
 // left in the output file, and never writes --output.
 TEST(CliEseguibile, CtrlCWithAColumnFileSourceIsNoSuccess) {
     test::CartellaTemporanea dir;
-    ScriviColonneDaRidurre(dir / "grande.Scl", 300000);
+    ScriviColonneDaRidurre(dir / "grande.Scl", 1000000);
 
     EXPECT_EQ(InterrompiDopoAvanzamento(
-                  dir, "riduci grande.Scl --garanzia 80 --vincite 3 --output r.Scl --json"),
+                  dir, "riduci grande.Scl --garanzia 80 --vincite 10 --output r.Scl --json"),
               130);
     EXPECT_NE(Testo(dir / "err.txt")
                   .find("Elaborazione Annullata.\nNessuna colonna scritta in " +
@@ -366,7 +365,7 @@ TEST(CliEseguibile, CtrlCWithAColumnFileSourceIsNoSuccess) {
     // The system's own destination keeps the columns reduced so far, and says how many.
     const auto destinazione = dir / "ridotte.Scl";
     test::ScriviTesto(dir / "f.json",
-                      SistemaJson(R"({"Autoriduzione": true, "Garanzia": 80, "VinciteMultiple": 3,
+                      SistemaJson(R"({"Autoriduzione": true, "Garanzia": 80, "VinciteMultiple": 10,
         "InMemoria": false, "FileDestinazione": ")" +
                                   destinazione.string() + R"("},
         "Sorgente": {"DaPronostico": false, "FileSorgente": ")" +

@@ -10,6 +10,7 @@
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/T_Sistema.h"
 #include "development/SviluppoSistema.h"
+#include "support/Finti.h"
 #include "support/SistemaRicco.h"
 #include "support/Supporto.h"
 
@@ -24,16 +25,6 @@ struct TEsitoFili {
     TEsitoSviluppo Esito;
     std::vector<std::int32_t> Statistiche;  // every link frequency, in a fixed order
     std::vector<std::string> Messaggi;
-};
-
-class TMessaggi : public IMessaggi {
-  public:
-    int Mostra(const std::string&, const std::string& t, int) override {
-        Testi.push_back(t);
-        return PulsanteOk;
-    }
-    void Errore(const std::string& t) override { Testi.push_back(t); }
-    std::vector<std::string> Testi;
 };
 
 std::vector<std::int32_t> StatisticheLink(const TGestoreLink& g) {
@@ -53,7 +44,7 @@ std::vector<std::int32_t> StatisticheLink(const TGestoreLink& g) {
 
 TEsitoFili Sviluppa(T_Sistema& s, int fili, std::int64_t annullaDa = -1) {
     TEsitoFili r;
-    TMessaggi messaggi;
+    TMessaggiFinti messaggi;
     TServiziSviluppo servizi;
     servizi.Fili = fili;
     servizi.AnnullaDa = annullaDa;
@@ -64,7 +55,7 @@ TEsitoFili Sviluppa(T_Sistema& s, int fili, std::int64_t annullaDa = -1) {
     r.Colonne = s.Dati.Colonne.ComeVettore();
     if (std::filesystem::exists(destinazione)) r.File = LeggiByte(destinazione);
     r.Statistiche = StatisticheLink(*s.Dati.Recuperi);
-    r.Messaggi = messaggi.Testi;
+    r.Messaggi = messaggi.Errori;
     return r;
 }
 

@@ -246,7 +246,7 @@ TEST_F(FinestraSviluppo, EngineErrorsGoToTheErrorBox) {
 // as it was and the window alive.
 TEST_F(FinestraSviluppo, ASystemBeyondTheMemoryCeilingEndsWithTheMessage) {
     TutteDodici();
-    const TPronostico pronostico = sistema->Dati.Pronostico;
+    const TPronostico pronostico = sistema.Dati.Pronostico;
     const auto vecchio = TettoMemoriaSviluppo;
     TettoMemoriaSviluppo = 4 * TListaColonne::kBlocco * sizeof(TColonna);
     Apri();
@@ -254,8 +254,8 @@ TEST_F(FinestraSviluppo, ASystemBeyondTheMemoryCeilingEndsWithTheMessage) {
     TettoMemoriaSviluppo = vecchio;
     EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreMemoriaSviluppo});
     EXPECT_FALSE(D().isVisible());
-    EXPECT_TRUE(sistema->Dati.Colonne.Vuota());
-    EXPECT_EQ(sistema->Dati.Pronostico, pronostico);
+    EXPECT_TRUE(sistema.Dati.Colonne.Vuota());
+    EXPECT_EQ(sistema.Dati.Pronostico, pronostico);
     EXPECT_FALSE(f->ComandiSospesi());
     EXPECT_TRUE(f->Azione("CalcoloColonne")->isEnabled());
     EXPECT_TRUE(f->isVisible());

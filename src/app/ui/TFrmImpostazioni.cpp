@@ -79,6 +79,7 @@ TFrmImpostazioni::TFrmImpostazioni(IMessaggi& messaggi, ISceltaFile& scelta, QWi
     fili_->setObjectName("Fili");
     fili_->setRange(0, kFiliMassimi);
     fili_->setSpecialValueText("Tutti");
+    fili_->setMinimumWidth(80);
     auto* lf = new QHBoxLayout(sviluppo);
     lf->addWidget(new QLabel("Processori usati dallo sviluppo :", sviluppo));
     lf->addWidget(fili_);
