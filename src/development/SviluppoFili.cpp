@@ -18,6 +18,8 @@ namespace {
 // Pieces per thread: enough that a thread finishing early finds work, few enough that each
 // piece's last half-filled block and its start-up stay small.
 constexpr std::int64_t kPartiPerFilo = 24;
+// Pieces per thread that may be done ahead of the next one handed over.
+constexpr std::int64_t kAnticipoPerFilo = 3;
 
 // Counts a worker publishes for the progress, on a cache line of its own.
 struct alignas(64) TConteggiFilo {
@@ -72,6 +74,8 @@ class TSviluppoFili {
 
     std::mutex mutex_;
     std::condition_variable pronta_;
+    std::condition_variable spazio_;
+    std::int64_t consegnate_ = 0;                   // pieces handed over
     std::map<std::int64_t, TParteInCorso> pronte_;  // done, waiting for the pieces before them
     std::vector<std::unique_ptr<ITestColonne>> riserva_;  // copies whose statistics are clear
     int finiti_ = 0;                                      // workers that have ended
@@ -180,6 +184,15 @@ void TSviluppoFili::Lavora(int filo) {
         while (!Fermati()) {
             const std::int64_t indice = prossima_.fetch_add(1);
             if (indice >= parti_) break;
+            {
+                // Never far ahead of the pieces handed over: what waits for an earlier piece
+                // stays in memory, and a file destination is written no faster than the disk.
+                std::unique_lock blocco(mutex_);
+                spazio_.wait(blocco, [&] {
+                    return Fermati() || indice < consegnate_ + kAnticipoPerFilo * Fili();
+                });
+            }
+            if (Fermati()) break;
             TParteInCorso p;
             p.Parte = std::make_unique<TParteSviluppo>();
             p.Parte->Colonne.ImpostaTetto(lavoro_.Tetto);
@@ -205,6 +218,7 @@ void TSviluppoFili::Lavora(int filo) {
         errore_ = true;
         fermati_ = true;
     }
+    spazio_.notify_all();
     {
         std::lock_guard blocco(mutex_);
         ++finiti_;
@@ -219,7 +233,11 @@ TFineFili TSviluppoFili::Esegui(
     std::vector<std::thread> fili;
     fili.reserve(static_cast<std::size_t>(Fili()));
     auto ferma = [&] {
-        fermati_ = true;
+        {
+            std::lock_guard blocco(mutex_);
+            fermati_ = true;
+        }
+        spazio_.notify_all();
         for (auto& f : fili) f.join();
     };
     try {
@@ -280,6 +298,11 @@ TFineFili TSviluppoFili::Esegui(
             const bool completa = p.Parte->Completa;
             parte(*p.Parte);
             ++prossima;
+            {
+                std::lock_guard blocco(mutex_);
+                consegnate_ = prossima;
+            }
+            spazio_.notify_all();
             if (!completa) {
                 fine = TFineFili::Annullata;
                 break;
