@@ -289,8 +289,8 @@ namespace {
 // killed and the code is then not 130.
 int InterrompiDopoAvanzamento(const test::CartellaTemporanea& dir, const std::string& argomenti) {
     const std::string comando =
-        "cd '" + dir.Percorso().string() + "' || exit 1; '" + SIRVELA_CLI_EXE +
-        "' --cartella programma " + argomenti +
+        "cd '" + dir.Percorso().string() + "' || exit 1; rm -f out.txt err.txt; '" +
+        SIRVELA_CLI_EXE + "' --cartella programma " + argomenti +
         " --progresso >out.txt 2>err.txt & p=$!; "
         "( sleep 60; kill -KILL $p ) >/dev/null 2>&1 </dev/null & w=$!; "
         "while [ ! -s err.txt ] && kill -0 $p 2>/dev/null; do sleep 0.02; done; "
