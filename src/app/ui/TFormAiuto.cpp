@@ -1,6 +1,7 @@
 #include "app/ui/TFormAiuto.h"
 
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
@@ -28,10 +29,20 @@ TFormAiuto::TFormAiuto(QWidget* parent) : QDialog(parent) {
 }
 
 void TFormAiuto::MostraArgomento(const QString& argomento) {
+    if (!argomento.isEmpty() && QFile::exists(":/aiuto/" + argomento + ".html")) {
+        testo_->setSource(QUrl("qrc:/aiuto/" + argomento + ".html"));
+        return;
+    }
     QUrl u("qrc:/aiuto/sirvela.html");
     if (!argomento.isEmpty()) u.setFragment(argomento);
     testo_->setSource(u);
     if (argomento.isEmpty()) testo_->scrollToAnchor("sommario");
+}
+
+void MostraAiuto(QWidget* parent, const QString& argomento) {
+    TFormAiuto f(parent);
+    f.MostraArgomento(argomento);
+    f.exec();
 }
 
 TFormInformazioni::TFormInformazioni(QWidget* parent) : QDialog(parent) {

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -11,6 +10,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <chrono>
 #include <filesystem>
 #include <tuple>
 
@@ -20,6 +20,7 @@
 #include "app/Configurazione.h"
 #include "app/ImpostazioniVarie.h"
 #include "app/ui/Conversioni.h"
+#include "app/ui/Risorse.h"
 #include "app/ui/TFormAiuto.h"
 #include "app/ui/TFormCommento.h"
 #include "app/ui/TFormListaPiloti.h"
@@ -32,6 +33,11 @@
 #include "development/ui/EsecuzioneSviluppo.h"
 #include "development/ui/TFrmImpSv.h"
 #include "development/ui/TFrmSviluppo.h"
+#include "dictation/Dettatura.h"
+#include "dictation/ui/TFrmDettSche.h"
+#include "dictation/ui/TVoceQt.h"
+#include "shop/ui/TFormDatiRicevitoria.h"
+#include "shop/ui/TFormGeneraSchedine.h"
 #include "widgets/TGraphNumSelector.h"
 
 namespace sirvela {
@@ -93,7 +99,9 @@ TFormPrincipale::TFormPrincipale(T_Sistema& sistema, IMessaggi& messaggi, IScelt
       sistema_(sistema),
       messaggi_(messaggi),
       scelta_(scelta),
-      controllore_(sistema, messaggi, scelta, this) {
+      controllore_(sistema, messaggi, scelta, this),
+      caso_(static_cast<std::mt19937::result_type>(
+          std::chrono::steady_clock::now().time_since_epoch().count())) {
     setObjectName("FormPrincipale");
     setMinimumSize(640, 480);
     resize(780, 580);
@@ -409,16 +417,9 @@ bool TFormPrincipale::CaricaSfondo() {
     const std::string nome = NomeSenzaCartella(configurato);
     if (!nome.empty() && nome != configurato) candidati.push_back(CartellaSfondi() / nome);
     for (const auto& percorso : candidati) {
-        std::error_code ec;
         // The picture that comes with the program is put back when it went missing.
-        if (percorso == std::filesystem::path(SfondoPredefinito()) &&
-            !std::filesystem::exists(percorso, ec)) {
-            std::filesystem::create_directories(CartellaSfondi(), ec);
-            const QString destinazione = QS(percorso.string());
-            if (QFile::copy(":/immagini/Deep_sea.bmp", destinazione))
-                QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::WriteOwner |
-                                                        QFile::ReadGroup | QFile::ReadOther);
-        }
+        if (percorso == std::filesystem::path(SfondoPredefinito()))
+            InstallaSeManca(":/immagini/Deep_sea.bmp", percorso);
         QPixmap immagine(QS(percorso.string()));
         if (!immagine.isNull()) {
             sfondo_->ImpostaImmagine(immagine);
@@ -572,6 +573,36 @@ void TFormPrincipale::ComandoListaPiloti() {
     if (f.exec() != QDialog::Accepted) return;
     ApplicaListaPiloti(sistema_, f.Numero(), f.Nomi(), &messaggi_);
     RidisegnaTutto();
+}
+
+void TFormPrincipale::ComandoGeneraSchedine() {
+    TFormGeneraSchedine f(sistema_.Dati, caso_, messaggi_, scelta_, this);
+    // Accepted: the columns in memory were replaced.
+    if (f.exec() == QDialog::Accepted) AggiornaStato();
+}
+
+void TFormPrincipale::ComandoDatiRicevitoria() {
+    TFormDatiRicevitoria f(this);
+    f.ImpostaOggetto(TModelloDatiRicevitoria::Da(sistema_.Dati));
+    if (f.exec() != QDialog::Accepted) return;
+    f.Modello().Applica(sistema_, &messaggi_);
+}
+
+void TFormPrincipale::ComandoDettatura(TOrigineColonne origine) {
+    TListaColonne colonne;
+    if (!ColonnePerStrumento(origine, sistema_.Dati.Colonne, colonne, messaggi_, scelta_)) return;
+    InstallaSeManca(":/wav/vocal.Wav", FileVocale());
+    TVoceQt voce;
+    if (!voce.Apri(FileVocale())) {
+        messaggi_.Errore(kErroreFileVocale);
+        return;
+    }
+    animazione_->Ferma();
+    TFrmDettSche f(voce, this);
+    f.ImpostaOggetto(colonne);
+    colonne.Svuota();  // the window keeps its own copy
+    f.exec();
+    animazione_->Avvia();
 }
 
 void TFormPrincipale::ComandoSommario() {

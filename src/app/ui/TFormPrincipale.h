@@ -8,9 +8,11 @@
 #include <QToolButton>
 #include <array>
 #include <map>
+#include <random>
 #include <vector>
 
 #include "app/StatoComandi.h"
+#include "app/ui/ColonneStrumento.h"
 #include "app/ui/TFormSaver.h"
 #include "core/ControlloreDocumento.h"
 #include "core/Interfacce.h"
@@ -119,6 +121,9 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     void ComandoCalcoloColonne();
     void ComandoImpostazioniVarie();
     void ComandoListaPiloti();
+    void ComandoGeneraSchedine();
+    void ComandoDatiRicevitoria();
+    void ComandoDettatura(TOrigineColonne origine);
     void ComandoSommario();
     void ComandoAiutoFinestra();
     void ComandoInformazioni();
@@ -162,6 +167,8 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     QLabel* iniziali_ = nullptr;
     QLabel* finali_ = nullptr;
     std::map<QString, QAction*> azioni_;
+    // The one source of chance of the automatic tickets, seeded from the clock.
+    std::mt19937 caso_;
 };
 
 }  // namespace sirvela
