@@ -28,16 +28,27 @@
 
 using namespace sirvela;
 
+namespace {
+
 // Pictures of the windows for a person to look at, written only when SIRVELA_SCHERMATE names
 // a folder (run under Xvfb for the real look).
-TEST(Schermate, Finestre) {
+QString CartellaSchermate() {
     const QString cartella = qEnvironmentVariable("SIRVELA_SCHERMATE");
+    if (!cartella.isEmpty()) QDir().mkpath(cartella);
+    return cartella;
+}
+
+void Salva(QWidget& w, const char* nome) {
+    QTest::qWait(200);
+    w.grab().save(CartellaSchermate() + "/" + nome + ".png");
+}
+
+}  // namespace
+
+TEST(Schermate, Finestre) {
+    const QString cartella = CartellaSchermate();
     if (cartella.isEmpty()) GTEST_SKIP();
-    QDir().mkpath(cartella);
-    auto salva = [&](QWidget& w, const char* nome) {
-        QTest::qWait(200);
-        w.grab().save(cartella + "/" + nome + ".png");
-    };
+    auto salva = Salva;
     {
         TFormTitolo t("");
         t.show();
@@ -124,13 +135,8 @@ struct VoceMuta : IVoceDettatura {
 }  // namespace
 
 TEST(Schermate, Ricevitoria) {
-    const QString cartella = qEnvironmentVariable("SIRVELA_SCHERMATE");
-    if (cartella.isEmpty()) GTEST_SKIP();
-    QDir().mkpath(cartella);
-    auto salva = [&](QWidget& w, const char* nome) {
-        QTest::qWait(200);
-        w.grab().save(cartella + "/" + nome + ".png");
-    };
+    if (CartellaSchermate().isEmpty()) GTEST_SKIP();
+    auto salva = Salva;
     TDatiSistema dati;
     std::mt19937 caso(1);
     test::TMessaggiFinti messaggi;
