@@ -23,9 +23,7 @@ inline constexpr const char* kSovrascriviSchedine = "Il file esiste già. Vuoi s
 std::int64_t Disposizioni(int n, int k);
 
 // The draws take pilots from 1..NumeroPiloti, never `escluso` (the pilot without a name;
-// outside that range when every pilot has one).
-
-// Pilots a draw can give: all in play but the excluded one.
+// outside that range when every pilot has one). This is how many they can give.
 int PilotiEstraibili(int escluso);
 
 // The shape of a system ticket.
@@ -133,7 +131,8 @@ struct TSchedineDaStampare {
     TListaColonne Semplici;
     std::vector<TSchedinaSistema> Sistemi;
 };
-// nullopt when no ticket of the random-cost range exists.
+// nullopt when no ticket of the random-cost range exists: the user is then told
+// kErroreCostoImpossibile and nothing is printed.
 std::optional<TSchedineDaStampare> SchedineDaStampare(const TModelloGeneraSchedine& m, int escluso,
                                                       std::mt19937& caso);
 
