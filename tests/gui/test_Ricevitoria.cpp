@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <QMenuBar>
+
 #include "FinestraDiProva.h"
 #include "app/ui/Risorse.h"
 #include "core/Globali.h"
 #include "core/TDatiSistema.h"
 #include "dictation/ui/TFrmDettSche.h"
 #include "dictation/ui/TVoceQt.h"
+#include "gui/Schermate.h"
 #include "shop/ui/TFormDatiRicevitoria.h"
 #include "shop/ui/TFormGeneraSchedine.h"
 #include "support/Finti.h"
@@ -23,28 +26,6 @@ struct VoceFinta : IVoceDettatura {
     void Suona(int inizio, int) override { inizi.push_back(inizio); }
     void Ferma() override {}
 };
-
-// Runs `azione` on the modal dialog the command opens, then closes it. The timer dies with
-// the call, so a command that opens nothing leaves nothing behind.
-template <class D, class C, class A>
-bool ConDialogo(C&& comando, A&& azione) {
-    bool visto = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (!d) {
-            if (auto* altro = QApplication::activeModalWidget()) altro->close();
-            return;
-        }
-        visto = true;
-        azione(*d);
-        if (d->isVisible()) d->reject();
-    });
-    timer.start(0);
-    comando();
-    return visto;
-}
 
 }  // namespace
 
@@ -140,31 +121,58 @@ TEST(FrmDettSche, WindowShowsTheTicketAndTheNumberSpoken) {
 }
 
 namespace {
-using Ricevitoria = test::TFinestraDiProva;
-}
 
-TEST_F(Ricevitoria, ShopDataAreStoredAndTheDictationFindsItsVoice) {
+using Ricevitoria = test::TFinestraDiProva;
+
+}  // namespace
+
+TEST_F(Ricevitoria, MenuItemsOpenTheirWindows) {
     Apri();
-    EXPECT_TRUE(ConDialogo<TFormDatiRicevitoria>([&] { f->ComandoDatiRicevitoria(); },
-                                                 [](TFormDatiRicevitoria& d) {
-                                                     d.Campo(0)->setText("Bar Sport");
-                                                     d.accept();
-                                                 }));
-    EXPECT_EQ(sistema->Dati.DatiRicevitoria[0], "Bar Sport");
+    QStringList menu;
+    for (QAction* a : f->menuBar()->actions()) menu << a->text();
+    EXPECT_EQ(menu.indexOf("Ricevitoria"), menu.indexOf("Im&postazioni") - 1);
+    EXPECT_EQ(f->Azione("SchedineAutomatiche")->shortcut(), QKeySequence(Qt::Key_F6));
+    EXPECT_FALSE(f->Azione("DettaturaDaMemoria")->isEnabled());
+
+    ConDialogo<TFormDatiRicevitoria>("DatiRicevitoria", [](TFormDatiRicevitoria& d) {
+        d.Campo(0)->setText("Bar Sport");
+        d.accept();
+    });
+    EXPECT_EQ(sistema.Dati.DatiRicevitoria[0], "Bar Sport");
     EXPECT_TRUE(std::filesystem::exists(cartella / "Sirvela.cfg"));
 
-    sistema->Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
-    EXPECT_TRUE(ConDialogo<TFrmDettSche>(
-        [&] { f->ComandoDettatura(TOrigineColonne::DaMemoria); },
-        [](TFrmDettSche& d) { EXPECT_EQ(d.Modello().QuanteSchedine(), 1); }));
+    ConDialogo<TFormGeneraSchedine>("SchedineAutomatiche", [](TFormGeneraSchedine& d) {
+        d.Schedine()->setValue(3);
+        d.GeneraInMemoria()->click();
+    });
+    EXPECT_EQ(sistema.Dati.Colonne.Quante(), 6);
+    EXPECT_TRUE(f->Azione("DettaturaDaMemoria")->isEnabled());
+
+    ConDialogo<TFrmDettSche>("DettaturaDaMemoria",
+                             [](TFrmDettSche& d) { EXPECT_EQ(d.Modello().QuanteSchedine(), 3); });
     // The voice that comes with the program was put in its folder.
     EXPECT_GT(std::filesystem::file_size(cartella / "Wav" / "vocal.Wav"), 600000u);
     EXPECT_TRUE(messaggi.Errori.empty());
+}
 
-    // A voice file that is not one: said, and no window.
+TEST_F(Ricevitoria, AVoiceFileThatIsNotOneIsReportedAndNoWindowOpens) {
+    Apri();
+    sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
+    f->AggiornaStatoMenu();
     test::ScriviTesto(cartella / "Wav" / "vocal.Wav", "non è un suono");
-    EXPECT_FALSE(ConDialogo<TFrmDettSche>([&] { f->ComandoDettatura(TOrigineColonne::DaMemoria); },
-                                          [](TFrmDettSche&) {}));
+    // Any window that opened all the same is closed at once and counted.
+    bool aperta = false;
+    QTimer guardia;
+    guardia.setSingleShot(true);
+    QObject::connect(&guardia, &QTimer::timeout, [&] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            aperta = true;
+            w->close();
+        }
+    });
+    guardia.start(0);
+    f->Azione("DettaturaDaMemoria")->trigger();
+    EXPECT_FALSE(aperta);
     EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"Impossibile Caricare il File Vocale"});
 }
 
@@ -177,4 +185,44 @@ TEST(VoceQt, PlaysRangesEvenWithoutASoundCard) {
     voce.Suona(200, 670);
     voce.Suona(13100, 13870);
     voce.Ferma();
+}
+
+// The shop's windows and the dictation.
+TEST(Schermate, Ricevitoria) {
+    SALTA_SENZA_SCHERMATE();
+    TDatiSistema dati;
+    std::mt19937 caso(1);
+    test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta scelta;
+    {
+        TFormGeneraSchedine g(dati, caso, messaggi, scelta);
+        test::SalvaSchermata(g, "generazione-schedine");
+        g.NumeriFissi()->setValue(5);
+        g.Piu()->click();
+        test::SalvaSchermata(g, "generazione-schedine-sistema");
+        g.CostoCasuale()->click();
+        test::SalvaSchermata(g, "generazione-schedine-casuale");
+    }
+    {
+        TFormDatiRicevitoria d;
+        TModelloDatiRicevitoria m;
+        m.Testi = {"Ricevitoria Bar Sport di Rossi Mario", "Via Giuseppe Garibaldi 128",
+                   "Castelnuovo di Porto (RM)", "06 9876543"};
+        d.ImpostaOggetto(m);
+        test::SalvaSchermata(d, "dati-ricevitoria");
+    }
+    {
+        VoceFinta voce;
+        TListaColonne colonne;
+        colonne.Accoda({3, 14, 7, 22, 1, 9, 18, 25});
+        colonne.Accoda({12, 5, 20, 8, 16, 2, 11, 23});
+        colonne.Accoda({6, 19, 4, 10, 21, 15, 13, 24});
+        TFrmDettSche t(voce);
+        t.ImpostaOggetto(colonne);
+        t.show();
+        t.Play()->click();
+        for (int i = 0; i < 11; ++i) t.Scatto();
+        test::SalvaSchermata(t, "dettatura");
+        t.Stop()->click();
+    }
 }

@@ -7,7 +7,6 @@
 #include <QTimer>
 
 #include "app/ListaPiloti.h"
-#include "app/ui/Conversioni.h"
 #include "app/ui/TFormAiuto.h"
 #include "app/ui/TFormListaPiloti.h"
 #include "app/ui/TFormMessage.h"
@@ -20,35 +19,18 @@
 #include "development/ui/EsecuzioneSviluppo.h"
 #include "development/ui/TFrmImpSv.h"
 #include "development/ui/TFrmSviluppo.h"
-#include "dictation/ui/TFrmDettSche.h"
-#include "shop/ui/TFormDatiRicevitoria.h"
-#include "shop/ui/TFormGeneraSchedine.h"
+#include "gui/Schermate.h"
 #include "support/Finti.h"
+#include "widgets/Conversioni.h"
 #include "widgets/TGraphNumSelector.h"
 
 using namespace sirvela;
 
-namespace {
-
-// Pictures of the windows for a person to look at, written only when SIRVELA_SCHERMATE names
-// a folder (run under Xvfb for the real look).
-QString CartellaSchermate() {
-    const QString cartella = qEnvironmentVariable("SIRVELA_SCHERMATE");
-    if (!cartella.isEmpty()) QDir().mkpath(cartella);
-    return cartella;
-}
-
-void Salva(QWidget& w, const char* nome) {
-    QTest::qWait(200);
-    w.grab().save(CartellaSchermate() + "/" + nome + ".png");
-}
-
-}  // namespace
-
+// The shell and the development windows.
 TEST(Schermate, Finestre) {
-    const QString cartella = CartellaSchermate();
-    if (cartella.isEmpty()) GTEST_SKIP();
-    auto salva = Salva;
+    SALTA_SENZA_SCHERMATE();
+    const QString cartella = test::CartellaSchermate();
+    auto salva = [](QWidget& w, const char* nome) { test::SalvaSchermata(w, nome); };
     {
         TFormTitolo t("");
         t.show();
@@ -122,56 +104,5 @@ TEST(Schermate, Finestre) {
         v.ImpostaOggetto(TModelloImpostazioni::Da(sistema.Dati));
         v.show();
         salva(v, "impostazioni");
-    }
-}
-
-namespace {
-
-struct VoceMuta : IVoceDettatura {
-    void Suona(int, int) override {}
-    void Ferma() override {}
-};
-
-}  // namespace
-
-TEST(Schermate, Ricevitoria) {
-    if (CartellaSchermate().isEmpty()) GTEST_SKIP();
-    auto salva = Salva;
-    TDatiSistema dati;
-    std::mt19937 caso(1);
-    test::TMessaggiFinti messaggi;
-    test::TSceltaFileFinta scelta;
-    {
-        TFormGeneraSchedine g(dati, caso, messaggi, scelta);
-        g.show();
-        salva(g, "generazione-schedine");
-        g.NumeriFissi()->setValue(5);
-        g.Piu()->click();
-        salva(g, "generazione-schedine-sistema");
-        g.CostoCasuale()->click();
-        salva(g, "generazione-schedine-casuale");
-    }
-    {
-        TFormDatiRicevitoria d;
-        TModelloDatiRicevitoria m;
-        m.Testi = {"Ricevitoria Bar Sport di Rossi Mario", "Via Giuseppe Garibaldi 128",
-                   "Castelnuovo di Porto (RM)", "06 9876543"};
-        d.ImpostaOggetto(m);
-        d.show();
-        salva(d, "dati-ricevitoria");
-    }
-    {
-        VoceMuta voce;
-        TListaColonne colonne;
-        colonne.Accoda({3, 14, 7, 22, 1, 9, 18, 25});
-        colonne.Accoda({12, 5, 20, 8, 16, 2, 11, 23});
-        colonne.Accoda({6, 19, 4, 10, 21, 15, 13, 24});
-        TFrmDettSche t(voce);
-        t.ImpostaOggetto(colonne);
-        t.show();
-        t.Play()->click();
-        for (int i = 0; i < 11; ++i) t.Scatto();
-        salva(t, "dettatura");
-        t.Stop()->click();
     }
 }

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/Conversioni.h"
 #include "app/ui/TFormAiuto.h"
+#include "widgets/Conversioni.h"
 
 namespace sirvela {
 

@@ -6,10 +6,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/ui/Conversioni.h"
 #include "app/ui/TFormAiuto.h"
 #include "core/Globali.h"
 #include "core/TDatiSistema.h"
+#include "widgets/Conversioni.h"
 
 namespace sirvela {
 
