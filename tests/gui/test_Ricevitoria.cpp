@@ -34,8 +34,7 @@ TEST(FormGeneraSchedine, ControlsFollowTheModel) {
     std::mt19937 caso(1);
     test::TMessaggiFinti messaggi;
     test::TSceltaFileFinta scelta;
-    const int piloti = NumeroPiloti;
-    NumeroPiloti = 23;
+    test::TCartellaDiProva globali;  // 23 pilots in play
     TFormGeneraSchedine f(dati, caso, messaggi, scelta);
     EXPECT_TRUE(f.CostoFisso()->isChecked());
     EXPECT_EQ(f.NumeriFissi()->value(), 8);
@@ -67,7 +66,6 @@ TEST(FormGeneraSchedine, ControlsFollowTheModel) {
     f.GeneraInMemoria()->click();
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_EQ(dati.Colonne.Quante(), 14);
-    NumeroPiloti = piloti;
 }
 
 TEST(FormDatiRicevitoria, FieldsTakeFiftyCharacters) {

@@ -4,6 +4,7 @@
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
 #include "shop/DatiRicevitoria.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
 #include "support/Supporto.h"
 
@@ -11,16 +12,7 @@ using namespace sirvela;
 
 namespace {
 
-struct DatiRicevitoria : ::testing::Test {
-    test::CartellaTemporanea cartella;
-    std::filesystem::path cartellaPrima = CartellaProgramma;
-    int pilotiPrima = NumeroPiloti;
-    DatiRicevitoria() { CartellaProgramma = cartella.Percorso(); }
-    ~DatiRicevitoria() override {
-        CartellaProgramma = cartellaPrima;
-        NumeroPiloti = pilotiPrima;
-    }
-};
+struct DatiRicevitoria : ::testing::Test, test::TCartellaDiProva {};
 
 }  // namespace
 

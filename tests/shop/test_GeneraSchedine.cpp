@@ -4,6 +4,7 @@
 
 #include "core/Globali.h"
 #include "shop/GeneraSchedine.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
 #include "support/Supporto.h"
 
@@ -16,12 +17,8 @@ const TPrezzi kEuro{1000.0, 0.52, true};
 constexpr int kNessuno = 100;  // every pilot has a name
 constexpr int kTredici = 13;
 
-// 23 pilots in play for each test, put back afterwards.
-struct Piloti : ::testing::Test {
-    int prima = NumeroPiloti;
-    Piloti() { NumeroPiloti = 23; }
-    ~Piloti() override { NumeroPiloti = prima; }
-};
+// 23 pilots in play, in a program folder of its own; the globals are put back afterwards.
+struct Piloti : ::testing::Test, test::TCartellaDiProva {};
 
 TModelloGeneraSchedine ConFissi(int fissi, bool casuale = false) {
     TModelloGeneraSchedine m;
@@ -204,18 +201,10 @@ TEST_F(Piloti, RiempiVariabiliNeverAsksForMoreThanAreLeft) {
 namespace {
 
 struct GeneraSuDisco : Piloti {
-    test::CartellaTemporanea cartella;
     test::TMessaggiFinti messaggi;
     test::TSceltaFileFinta scelta;
-    std::filesystem::path cartellaPrima = CartellaProgramma;
     std::mt19937 caso{5};
     TModelloGeneraSchedine m;
-
-    GeneraSuDisco() {
-        CartellaProgramma = cartella.Percorso();
-        std::filesystem::create_directories(CartellaColonne());
-    }
-    ~GeneraSuDisco() override { CartellaProgramma = cartellaPrima; }
     std::string File() { return (CartellaColonne() / "Auto.Scl").string(); }
 };
 
