@@ -19,12 +19,15 @@
 #include "app/ComandiImpostazioni.h"
 #include "app/Configurazione.h"
 #include "app/ImpostazioniVarie.h"
+#include "app/MenuCondizioni.h"
 #include "app/ui/Conversioni.h"
 #include "app/ui/TFormAiuto.h"
 #include "app/ui/TFormCommento.h"
 #include "app/ui/TFormListaPiloti.h"
 #include "app/ui/TFormSelezionePiloti.h"
 #include "app/ui/TFrmImpostazioni.h"
+#include "conditions/TInsiemeCondizioni.h"
+#include "conditions/ui/Modifica.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
 #include "core/Testo.h"
@@ -260,6 +263,20 @@ void TFormPrincipale::CreaComandi() {
     sistemi->addSeparator();
     sistemi->addAction(uscita);
 
+    // Items exist only for the conditions whose dialog is there; each is checked while its
+    // condition is in play, looked at every time the menu opens.
+    QMenu* condizioni = menuCondizioni_ = menuBar()->addMenu("&Condizioni");
+    condizioni->setObjectName("MenuCondizioni");
+    for (const TVoceCondizioni& v : kVociCondizioni) {
+        if (v.Slot == 0 || !EsisteDialogoCondizione(v.Slot)) continue;
+        QAction* a = NuovaAzione(v.Nome, QString::fromUtf8(v.Testo), QKeySequence(v.Tasto));
+        a->setCheckable(true);
+        const int slot = v.Slot;
+        connect(a, &QAction::triggered, this, [this, slot] { ComandoCondizione(slot); });
+        condizioni->addAction(a);
+    }
+    connect(condizioni, &QMenu::aboutToShow, this, &TFormPrincipale::SpuntaCondizioni);
+
     QMenu* elaborazione = menuBar()->addMenu("&Elaborazione");
     elaborazione->setObjectName("MenuElaborazione");
     QAction* impSviluppo = NuovaAzione("ImpostazioniSviluppo", "Impostazioni");
@@ -379,6 +396,17 @@ void TFormPrincipale::AggiornaStatoMenu() {
     if (QAction* a = Azione("SalvaColonne")) a->setEnabled(stato_.ColonneInMemoria);
     for (const char* nome : {"CalcoloColonne", "BarraSviluppo"})
         if (QAction* a = Azione(nome)) a->setEnabled(stato_.CalcoloColonne);
+    menuCondizioni_->menuAction()->setEnabled(stato_.MenuCondizioni);
+    // The shortcuts follow the menu.
+    for (QAction* a : menuCondizioni_->actions()) a->setEnabled(stato_.MenuCondizioni);
+}
+
+void TFormPrincipale::SpuntaCondizioni() {
+    const TInsiemeCondizioni& insieme = *sistema_.Dati.Condizioni;
+    for (const TVoceCondizioni& v : kVociCondizioni)
+        if (QAction* a = Azione(v.Nome))
+            if (const TCondizione* c = insieme.Condizione(v.Slot))
+                a->setChecked(CondizioneAttiva(*c));
 }
 
 void TFormPrincipale::AggiornaTitolo() {
@@ -528,6 +556,17 @@ void TFormPrincipale::SospendiComandi(bool si) {
     barra_->setEnabled(!si);
     pannello_->setEnabled(!si);
     comandiSospesi_ = si;
+}
+
+void TFormPrincipale::ComandoCondizione(int slot) {
+    if (comandiSospesi_) return;
+    AggiornaStatoMenu();
+    if (!stato_.MenuCondizioni) return;
+    TCondizione* c = sistema_.Dati.Condizioni->Condizione(slot);
+    if (!c) return;
+    animazione_->Ferma();
+    if (Modifica(*c, messaggi_, this)) sistema_.Modificato = true;
+    animazione_->Avvia();
 }
 
 void TFormPrincipale::ComandoImpostazioniSviluppo() {

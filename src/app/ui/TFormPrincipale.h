@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
@@ -115,6 +116,8 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     void ComandoAzzera();
     void ComandoPiloti(int posizione);
     void ComandoSalvaColonne();
+    // Opens the dialog of the condition in a slot of the set.
+    void ComandoCondizione(int slot);
     void ComandoImpostazioniSviluppo();
     void ComandoCalcoloColonne();
     void ComandoImpostazioniVarie();
@@ -133,6 +136,7 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     void CreaComandi();
     QAction* NuovaAzione(const QString& nome, const QString& testo, const QKeySequence& tasto = {});
     void SelettoreCambiato(int posizione);
+    void SpuntaCondizioni();
     void SospendiComandi(bool si);
     void RidisegnaMantenendoColonne();
     std::vector<std::string> NomiPiloti() const;
@@ -158,6 +162,7 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     TAnimazione* animazione_ = nullptr;
     TFrmSviluppo* sviluppo_ = nullptr;
     QToolBar* barra_ = nullptr;
+    QMenu* menuCondizioni_ = nullptr;
     QLabel* totali_ = nullptr;
     QLabel* iniziali_ = nullptr;
     QLabel* finali_ = nullptr;
