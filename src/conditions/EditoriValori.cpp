@@ -148,18 +148,10 @@ void TModelloGraphpt::ImpostaGruppoTra(int gruppo) {
     Modifica();
 }
 
-void TModelloGraphpt::ImpostaCampoDa(int posizione) {
+void TModelloGraphpt::ImpostaCampo(int& estremo, int posizione) {
     posizione = std::clamp(posizione, 1, numEvents_);
-    if (posizione == campoDa_) return;
-    campoDa_ = posizione;
-    if (campoDa_ > campoA_) campoA_ = campoDa_;
-    Modifica();
-}
-
-void TModelloGraphpt::ImpostaCampoA(int posizione) {
-    posizione = std::clamp(posizione, 1, numEvents_);
-    if (posizione == campoA_) return;
-    campoA_ = posizione;
+    if (posizione == estremo) return;
+    estremo = posizione;
     if (campoDa_ > campoA_) campoA_ = campoDa_;
     Modifica();
 }

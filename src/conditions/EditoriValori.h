@@ -83,8 +83,8 @@ class TModelloGraphpt {
     // The position range: whenever the first passes the last, the last follows it.
     int CampoDa() const { return campoDa_; }
     int CampoA() const { return campoA_; }
-    void ImpostaCampoDa(int posizione);
-    void ImpostaCampoA(int posizione);
+    void ImpostaCampoDa(int posizione) { ImpostaCampo(campoDa_, posizione); }
+    void ImpostaCampoA(int posizione) { ImpostaCampo(campoA_, posizione); }
 
   private:
     TTabellaValori& MostrataW() { return MostraPrincipale() ? principale_ : secondaria_; }
@@ -92,6 +92,7 @@ class TModelloGraphpt {
     TVoceValore* Voce(int box);
     const TVoceValore* Voce(int box) const;
     void Modifica() { Modificato = true; }
+    void ImpostaCampo(int& estremo, int posizione);
 
     int ptTotali_ = 9, ptVisibili_ = 9, ptIniziale_ = 0;
     std::array<bool, 3> tipi_{true, false, false};
