@@ -31,34 +31,6 @@ using namespace sirvela;
 
 namespace {
 
-// Runs `azione` on the modal dialog `apri` opens, then closes it. Fails, never hangs, when
-// no such dialog comes.
-template <class D>
-bool QuandoDialogo(const std::function<void()>& apri, const std::function<void(D&)>& azione) {
-    bool visto = false;
-    int attese = 0;
-    QTimer t;
-    t.setInterval(0);
-    QObject::connect(&t, &QTimer::timeout, [&] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w) {
-            if (++attese > 200) t.stop();
-            return;
-        }
-        t.stop();
-        if (auto* d = qobject_cast<D*>(w)) {
-            visto = true;
-            azione(*d);
-        }
-        if (w->isVisible()) w->close();
-    });
-    t.start();
-    apri();
-    t.stop();
-    EXPECT_TRUE(visto);
-    return visto;
-}
-
 void Clic(TLGraphpt& e, int box) {
     QTest::mouseClick(&e, Qt::LeftButton, {}, e.RettangoloBox(box).center());
 }
@@ -77,11 +49,11 @@ TLGraphpt& Editore(QWidget& d, const char* nome) {
 struct Condizioni : test::TFinestraDiProva {
     Condizioni() {
         for (int p = 0; p < 8; ++p)
-            for (int v = p + 1; v <= p + 5; ++v) sistema->Dati.Pronostico.Posizione[p].Aggiungi(v);
+            for (int v = p + 1; v <= p + 5; ++v) sistema.Dati.Pronostico.Posizione[p].Aggiungi(v);
     }
     template <class T>
     T& Slot(int slot) {
-        return dynamic_cast<T&>(*sistema->Dati.Condizioni->Condizione(slot));
+        return dynamic_cast<T&>(*sistema.Dati.Condizioni->Condizione(slot));
     }
     QMenu* Menu() { return f->menuBar()->findChild<QMenu*>("MenuCondizioni"); }
     // The check marks as the menu shows them when it opens.
@@ -89,11 +61,6 @@ struct Condizioni : test::TFinestraDiProva {
         emit Menu()->aboutToShow();
         return f->Azione(nome)->isChecked();
     }
-    template <class D>
-    bool Apri(const char* comando, const std::function<void(D&)>& azione) {
-        return QuandoDialogo<D>([&] { f->Azione(comando)->trigger(); }, azione);
-    }
-    using test::TFinestraDiProva::Apri;
 };
 
 }  // namespace
@@ -111,20 +78,20 @@ TEST_F(Condizioni, MenuOffersTheDialogsThatExistUnderTheRules) {
     EXPECT_EQ(f->Azione("CondPariDispari")->shortcut(), QKeySequence("Ctrl+P"));
     EXPECT_TRUE(Menu()->menuAction()->isEnabled());
     // Without conditions in use, or with nothing to develop, the menu and its keys are off.
-    sistema->Dati.ImpSviluppo.UsaCondizioni = false;
+    sistema.Dati.ImpSviluppo.UsaCondizioni = false;
     f->AggiornaStatoMenu();
     EXPECT_FALSE(Menu()->menuAction()->isEnabled());
     EXPECT_FALSE(f->Azione("CondSomme")->isEnabled());
-    sistema->Dati.ImpSviluppo.UsaCondizioni = true;
+    sistema.Dati.ImpSviluppo.UsaCondizioni = true;
     f->PulsanteAzzera()->click();
     EXPECT_FALSE(f->Azione("CondResti")->isEnabled());
 }
 
 TEST_F(Condizioni, ValueTablesOkAnnullaAndAzzera) {
     Apri();
-    sistema->Modificato = false;
+    sistema.Modificato = false;
     auto& pd = Slot<TCondPariDispari>(kPariDispari);
-    Apri<TFrmPariDispari>("CondPariDispari", [](TFrmPariDispari& d) {
+    ConDialogo<TFrmPariDispari>("CondPariDispari", [](TFrmPariDispari& d) {
         TLGraphpt& pari = Editore(d, "PtPari");
         EXPECT_EQ(pari.Modello().PtTotali(), 9);
         Clic(pari, 4);
@@ -141,26 +108,26 @@ TEST_F(Condizioni, ValueTablesOkAnnullaAndAzzera) {
     EXPECT_EQ(pd.Pari.Principale.LetteraLink, 'B');
     EXPECT_EQ(pd.Pari.Secondaria.Voci[3].Stato, 1);
     EXPECT_TRUE(pd.Attivo);
-    EXPECT_TRUE(sistema->Modificato);
+    EXPECT_TRUE(sistema.Modificato);
     EXPECT_TRUE(Spuntata("CondPariDispari"));
     EXPECT_FALSE(Spuntata("CondBaricentri"));
 
     // "Annulla" after edits, and "OK" with nothing touched, leave the document as it was.
-    sistema->Modificato = false;
+    sistema.Modificato = false;
     const auto prima = pd.Pari.Principale.Voci;
-    Apri<TFrmPariDispari>("CondPariDispari", [](TFrmPariDispari& d) {
+    ConDialogo<TFrmPariDispari>("CondPariDispari", [](TFrmPariDispari& d) {
         Clic(Editore(d, "PtPari"), 4);
         d.Disattivato()->click();
         d.BtnAnnulla()->click();
     });
-    Apri<TFrmPariDispari>("CondPariDispari", [](TFrmPariDispari& d) { d.BtnOk()->click(); });
+    ConDialogo<TFrmPariDispari>("CondPariDispari", [](TFrmPariDispari& d) { d.BtnOk()->click(); });
     EXPECT_EQ(pd.Pari.Principale.Voci, prima);
     EXPECT_TRUE(pd.Attivato);
-    EXPECT_FALSE(sistema->Modificato);
+    EXPECT_FALSE(sistema.Modificato);
 
     // "Azzera " empties the editors and switches on; the object follows on "OK" only.
     pd.Attivato = false;
-    Apri<TFrmPariDispari>("CondPariDispari", [&](TFrmPariDispari& d) {
+    ConDialogo<TFrmPariDispari>("CondPariDispari", [&](TFrmPariDispari& d) {
         EXPECT_TRUE(d.Disattivato()->isChecked());
         d.BtnAzzera()->click();
         EXPECT_EQ(Editore(d, "PtPari").Modello().Grado(4), 0);
@@ -173,11 +140,11 @@ TEST_F(Condizioni, ValueTablesOkAnnullaAndAzzera) {
     EXPECT_FALSE(Spuntata("CondPariDispari"));
 
     // The other dialogs of the family show their categories' values.
-    Apri<TFrmBaricentri>("CondBaricentri", [](TFrmBaricentri& d) {
+    ConDialogo<TFrmBaricentri>("CondBaricentri", [](TFrmBaricentri& d) {
         EXPECT_EQ(Editore(d, "PtPari").Modello().PtTotali(), 90);
         EXPECT_EQ(Editore(d, "PtDispari").Modello().PtTotali(), 89);
     });
-    Apri<TFrmDistanzeGlb>("CondDistanzeGlobali", [](TFrmDistanzeGlb& d) {
+    ConDialogo<TFrmDistanzeGlb>("CondDistanzeGlobali", [](TFrmDistanzeGlb& d) {
         EXPECT_EQ(Editore(d, "PtTotale").Modello().PtTotali(), 90);
     });
 }
@@ -188,17 +155,21 @@ TEST_F(Condizioni, EachDialogOpensItsOwnHelpTopic) {
     for (int tipo : {kSomme, kPariDispari, kBaricentri, kDistanzeGlobali, kGruppoDistanzeSpecifiche,
                      kGruppoResti}) {
         auto d = CreaDialogoCondizione(tipo, m, f.get());
-        d->ImpostaOggetto(*sistema->Dati.Condizioni->Condizione(tipo));
-        QuandoDialogo<TFormAiuto>(
-            [&] { d->BtnAiuto()->click(); },
-            [&](TFormAiuto& a) { EXPECT_EQ(a.Testo()->documentTitle(), d->windowTitle()); });
+        d->ImpostaOggetto(*sistema.Dati.Condizioni->Condizione(tipo));
+        bool visto = false;
+        test::QuandoModale<TFormAiuto>([&](TFormAiuto& a) {
+            visto = true;
+            EXPECT_EQ(a.Testo()->documentTitle(), d->windowTitle());
+        });
+        d->BtnAiuto()->click();
+        EXPECT_TRUE(visto);
     }
 }
 
 TEST_F(Condizioni, SommeChecksTheGridsOnOk) {
     Apri();
     auto& s = Slot<TCondSomme>(kSomme);
-    Apri<TFrmSomme>("CondSomme", [&](TFrmSomme& d) {
+    ConDialogo<TFrmSomme>("CondSomme", [&](TFrmSomme& d) {
         TGrigliaIntervalli& tutti = *d.Griglie()[0];
         Scrivi(tutti, 0, 0, "100", "120");
         Scrivi(tutti, 1, 1, "121", "130");
@@ -224,7 +195,7 @@ TEST_F(Condizioni, SommeChecksTheGridsOnOk) {
     EXPECT_TRUE(Spuntata("CondSomme"));
 
     // A second opening shows the list back on its pages.
-    Apri<TFrmSomme>("CondSomme", [](TFrmSomme& d) {
+    ConDialogo<TFrmSomme>("CondSomme", [](TFrmSomme& d) {
         EXPECT_EQ(d.Griglie()[0]->Pagina(0)->item(1, 0)->text(), "120");
         EXPECT_EQ(d.Griglie()[0]->Pagina(1)->item(0, 0)->text(), "121");
         d.BtnAzzera()->click();
@@ -237,7 +208,7 @@ TEST_F(Condizioni, SommeChecksTheGridsOnOk) {
 TEST_F(Condizioni, ContainersAddNavigateAndDeleteMembers) {
     Apri();
     auto& resti = Slot<TCondGruppo>(kGruppoResti);
-    Apri<TFrmResti>("CondResti", [](TFrmResti& d) {
+    ConDialogo<TFrmResti>("CondResti", [](TFrmResti& d) {
         EXPECT_EQ(d.BoxStato()->title(), "Stato generale :");
         EXPECT_FALSE(d.EliminaBtn()->isEnabled());
         EXPECT_FALSE(d.Divisore()->isEnabled());
@@ -265,7 +236,7 @@ TEST_F(Condizioni, ContainersAddNavigateAndDeleteMembers) {
     EXPECT_TRUE(Spuntata("CondResti"));
 
     // Deleting and then "Annulla": the container keeps both.
-    Apri<TFrmResti>("CondResti", [](TFrmResti& d) {
+    ConDialogo<TFrmResti>("CondResti", [](TFrmResti& d) {
         d.EliminaBtn()->click();
         EXPECT_EQ(d.Numero()->text(), "Resto Nº 1 di 1");
         d.BtnAnnulla()->click();
@@ -273,7 +244,7 @@ TEST_F(Condizioni, ContainersAddNavigateAndDeleteMembers) {
     EXPECT_EQ(resti.QuantiMembri(), 2);
 
     auto& ds = Slot<TCondGruppo>(kGruppoDistanzeSpecifiche);
-    Apri<TFrmDistanzePart>("CondDistanzeSpecifiche", [](TFrmDistanzePart& d) {
+    ConDialogo<TFrmDistanzePart>("CondDistanzeSpecifiche", [](TFrmDistanzePart& d) {
         d.AggiungiBtn()->click();
         d.PrimaPosizione()->setValue(5);  // not below the second (2): one under it
         EXPECT_EQ(d.PrimaPosizione()->value(), 1);
@@ -296,13 +267,13 @@ TEST_F(Condizioni, DevelopmentMatchesTheCommandLineOnTheSavedSystem) {
     Apri();
     // Link "B" tolerates one error per column.
     for (int v : {0, 1})
-        sistema->Dati.Recuperi->Gruppo('B')->ErroriAmmessi.Principale.Voci[v] = {1, 0};
-    Apri<TFrmSomme>("CondSomme", [](TFrmSomme& d) {
+        sistema.Dati.Recuperi->Gruppo('B')->ErroriAmmessi.Principale.Voci[v] = {1, 0};
+    ConDialogo<TFrmSomme>("CondSomme", [](TFrmSomme& d) {
         Scrivi(*d.Griglie()[0], 0, 0, "30", "52");
         Scrivi(*d.Griglie()[0], 0, 1, "55", "60");
         d.BtnOk()->click();
     });
-    Apri<TFrmPariDispari>("CondPariDispari", [](TFrmPariDispari& d) {
+    ConDialogo<TFrmPariDispari>("CondPariDispari", [](TFrmPariDispari& d) {
         TLGraphpt& pari = Editore(d, "PtPari");
         for (int v : {3, 4, 5}) Clic(pari, v);
         Clic(pari, 2);
@@ -310,7 +281,7 @@ TEST_F(Condizioni, DevelopmentMatchesTheCommandLineOnTheSavedSystem) {
         QTest::keyClick(pari.Lettera(), Qt::Key_Down);
         d.BtnOk()->click();
     });
-    Apri<TFrmResti>("CondResti", [](TFrmResti& d) {
+    ConDialogo<TFrmResti>("CondResti", [](TFrmResti& d) {
         d.AggiungiBtn()->click();
         d.Divisore()->setValue(7);
         for (int v : {0, 2, 3, 5, 6}) Clic(Editore(d, "PtResto"), v);
@@ -319,7 +290,7 @@ TEST_F(Condizioni, DevelopmentMatchesTheCommandLineOnTheSavedSystem) {
         for (int v : {1, 2, 3}) Clic(Editore(d, "PtResto"), v);
         d.BtnOk()->click();
     });
-    Apri<TFrmDistanzePart>("CondDistanzeSpecifiche", [](TFrmDistanzePart& d) {
+    ConDialogo<TFrmDistanzePart>("CondDistanzeSpecifiche", [](TFrmDistanzePart& d) {
         d.AggiungiBtn()->click();
         d.SecondaPosizione()->setValue(8);
         for (int v = 4; v <= 11; ++v) Clic(Editore(d, "PtDistanza"), v);
@@ -327,18 +298,16 @@ TEST_F(Condizioni, DevelopmentMatchesTheCommandLineOnTheSavedSystem) {
     });
     EXPECT_EQ(Slot<TCondPariDispari>(kPariDispari).Pari.Principale.LetteraLink, 'B');
 
-    // Saved before developing: saving under a new name redraws the selectors, which empties
-    // the columns in memory.
+    f->Azione("CalcoloColonne")->trigger();
+    const auto colonne = sistema.Dati.Colonne.Quante();
+    EXPECT_GT(colonne, 0);
+    EXPECT_LT(colonne, sistema.Dati.Pronostico.ColonneIniziali());
+    f->DialogoSviluppo()->hide();
+
     const auto file = CartellaSistemi() / "Condizioni.Sst";
     scelta.Risposte.push_back(file.string());
     f->Azione("Salva")->trigger();
     ASSERT_TRUE(std::filesystem::exists(file));
-
-    f->Azione("CalcoloColonne")->trigger();
-    const auto colonne = sistema->Dati.Colonne.Quante();
-    EXPECT_GT(colonne, 0);
-    EXPECT_LT(colonne, sistema->Dati.Pronostico.ColonneIniziali());
-    f->DialogoSviluppo()->hide();
 
     const auto uscita = cartella / "cli.Scl";
     const auto corrente = std::filesystem::current_path();
@@ -349,6 +318,6 @@ TEST_F(Condizioni, DevelopmentMatchesTheCommandLineOnTheSavedSystem) {
     std::filesystem::current_path(corrente);
     ASSERT_EQ(codice, 0) << err.str();
     std::vector<std::uint8_t> attesi;
-    for (const TColonna& c : sistema->Dati.Colonne) attesi.insert(attesi.end(), c.begin(), c.end());
+    for (const TColonna& c : sistema.Dati.Colonne) attesi.insert(attesi.end(), c.begin(), c.end());
     EXPECT_EQ(test::LeggiByte(uscita), attesi);
 }

@@ -1,24 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QTest>
-
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/TCondGruppo.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "conditions/ui/Modifica.h"
 #include "conditions/ui/TFrmCondizione.h"
 #include "core/TDatiSistema.h"
+#include "gui/Schermate.h"
 #include "support/Finti.h"
 #include "widgets/TGrigliaIntervalli.h"
 
 using namespace sirvela;
 
-// The condition dialogs with some values in, for a person to look at (SIRVELA_SCHERMATE).
+// The condition dialogs with some values in.
 TEST(Schermate, Condizioni) {
-    const QString cartella = qEnvironmentVariable("SIRVELA_SCHERMATE");
-    if (cartella.isEmpty()) GTEST_SKIP();
-    QDir().mkpath(cartella);
+    SALTA_SENZA_SCHERMATE();
     TDatiSistema d;
     auto& insieme = *d.Condizioni;
     auto& somme = static_cast<TCondSomme&>(*insieme.Condizione(kSomme));
@@ -48,13 +44,10 @@ TEST(Schermate, Condizioni) {
         auto f = CreaDialogoCondizione(tipo, messaggi, nullptr);
         ASSERT_TRUE(f);
         f->ImpostaOggetto(*insieme.Condizione(tipo));
-        f->show();
-        QTest::qWait(200);
-        f->grab().save(cartella + "/" + nome + ".png");
+        test::SalvaSchermata(*f, nome);
         if (tipo == kSomme) {
             f->Griglie()[0]->setCurrentIndex(1);
-            QTest::qWait(100);
-            f->grab().save(cartella + "/cond-somme-recupero.png");
+            test::SalvaSchermata(*f, "cond-somme-recupero");
         }
     }
 }

@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QStyle>
-#include <QUrl>
 
 #include "app/ui/TFormAiuto.h"
 #include "conditions/TCondGruppo.h"
@@ -163,9 +162,7 @@ void TFrmCondizione::accept() {
 }
 
 void TFrmCondizione::BtnAiutoClick() {
-    TFormAiuto f(this);
-    f.Testo()->setSource(QUrl("qrc:/aiuto/" + aiuto_ + ".html"));
-    f.exec();
+    MostraAiuto(this, aiuto_);
 }
 
 // ---------------------------------------------------------------------------------------------
