@@ -116,6 +116,8 @@ void TModelloGruppo::ClicAttivato(bool attivato) {
 void TModelloGruppo::Mostra(int indice) {
     indice_ = indice;
     Membro.ImpostaOggetto(Mostrato());
+    // Without a member the editors show nothing rather than the last member shown.
+    if (!Mostrato()) Membro.Azzera();
     Membro.AggiornaForm();
 }
 

@@ -96,7 +96,7 @@ class TModelloGruppo {
 
     // "Azzera ": the member's editors emptied, both switches on.
     void Azzera();
-    bool Cambiato() const { return cambiato_ || Membro.Cambiato(); }
+    bool Cambiato() const { return cambiato_ || (Mostrato() && Membro.Cambiato()); }
     // "OK": the member shown is taken in, then, when anything changed, the copies become the
     // container's members and its switch and state are set. Returns whether it changed.
     bool Applica(TErroreGriglia* errore = nullptr);
