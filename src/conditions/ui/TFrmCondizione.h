@@ -19,17 +19,19 @@ class TLGraphpt;
 
 // Base of the condition dialogs.
 //
-// A dialog for one condition object derives from TFrmCondizione; a dialog for a container of
+// A dialog for one condition object derives from TFrmCondizione (or from TFrmValori when every
+// category is a value table: it only lists the editors' shapes); a dialog for a container of
 // members ("Gruppo Resti" and the like) derives from TFrmCondGruppo. In its constructor it
-//   - creates one editor per category with NuovoEditore(categoria, titolo) (a value table) or
-//     NuovaGriglia(categoria, titolo) (an interval list), `categoria` being the category's
-//     place in TCondizione::Categorie(), and shapes it (points, modes, recovery, link/Tra);
+//   - creates one editor per category with NuovoEditore(categoria, titolo) (a value table,
+//     shaped with FormaEditore or the TLGraphpt setters) or NuovaGriglia(categoria, titolo) (an
+//     interval list), `categoria` being the category's place in TCondizione::Categorie();
 //   - puts any further control in Corpo() and reports its edits with ParametroCambiato();
 //     the values go in and out through AggiornaParametri/AcquisisceParametri (one object)
 //     or AggiornaMembro (members, edited directly on the member's copy);
 //   - is opened with ImpostaOggetto(condition) and exec(); Cambiato() then says whether "OK"
 //     changed the object (the caller marks the system modified).
-// The kind is added to CreaDialogoCondizione (Modifica.h) so the "Condizioni" menu opens it.
+// The kind goes in the table of Modifica.cpp, so the "Condizioni" menu opens it, and its help
+// page in resources/aiuto/<argomento>.html.
 // The base supplies the "Stato :" switch, "OK" (grids checked, changed editors copied back,
 // Attivo recomputed), "Annulla", "Azzera " and "Aiuto" (the topic given to the constructor).
 class TFrmCondizione : public QDialog {
