@@ -242,7 +242,9 @@ void TModelloIntervalli::ImpostaLettera(char lettera) {
     Modificato = true;
 }
 
-TErroreGriglia TModelloIntervalli::Acquisisci(TIntervalliAmmessi& lista) const {
+TErroreGriglia TModelloIntervalli::Acquisisci(TIntervalliAmmessi& lista,
+                                              const TLimiti* limiti) const {
+    auto fuori = [limiti](int v) { return limiti && (v < limiti->Min || v > limiti->Max); };
     TIntervalliAmmessi nuova(lista.Proprietario);
     nuova.GruppoTra = lista.GruppoTra;
     nuova.LetteraLink = lettera_;
@@ -256,6 +258,8 @@ TErroreGriglia TModelloIntervalli::Acquisisci(TIntervalliAmmessi& lista) const {
             int min = 0, max = 0;
             if (!LeggiIntero(cella.Min, min)) return errore(kErroreMinimoIntervallo);
             if (!LeggiIntero(cella.Max, max)) return errore(kErroreMassimoIntervallo);
+            if (fuori(min)) return errore(kErroreMinimoIntervallo);
+            if (fuori(max)) return errore(kErroreMassimoIntervallo);
             if (max < min) return errore(kErroreMinimoSopraMassimo);
             // Touching bounds overlap too: a value would belong to two intervals.
             for (int k = 0; k < nuova.Quanti; ++k) {

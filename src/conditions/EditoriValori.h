@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -152,10 +153,17 @@ class TModelloIntervalli {
     char Lettera() const { return lettera_; }
     void ImpostaLettera(char lettera);
 
+    // The range every bound must lie in (a Punti Tra group's lowest and highest total); a
+    // bound outside it is reported as a faulty minimum or maximum.
+    struct TLimiti {
+        std::int64_t Min = 0;
+        std::int64_t Max = 0;
+    };
+
     // The check: reads the accepted page then the recovery page, each column by column from
     // the left, into a new list with the grid's letter. On the first fault the list is left
     // alone and the fault returned.
-    TErroreGriglia Acquisisci(TIntervalliAmmessi& lista) const;
+    TErroreGriglia Acquisisci(TIntervalliAmmessi& lista, const TLimiti* limiti = nullptr) const;
 
   private:
     std::array<std::vector<TCella>, 2> pagine_;

@@ -211,6 +211,16 @@ std::unique_ptr<TCondizione> TCondizione::Clona() const {
     return copia;
 }
 
+bool TCondizione::CopiaImpostazioni(const TCondizione& altra) {
+    // A trial read first: a record that fails half-way must not leave this one half read.
+    if (altra.TipoCondizione != TipoCondizione || !altra.Clona()) return false;
+    TScrittore s;
+    if (!altra.Salva(s)) return false;
+    TLettore l(s.Dati());
+    std::uint8_t tipo = 0;
+    return l.LeggiU8(tipo) && Carica(l);
+}
+
 bool TCondizione::TraAttivo() const {
     return Proprietario && Proprietario->Condizioni && Proprietario->Condizioni->PuntiTraAttivo();
 }

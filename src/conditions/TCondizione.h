@@ -131,6 +131,9 @@ class TCondizione {
 
     // A new condition of the same kind with the same settings (through its record).
     std::unique_ptr<TCondizione> Clona() const;
+    // Takes the settings of a condition of the same kind (through its record); false, and
+    // nothing taken, for another kind or a record that does not read back.
+    bool CopiaImpostazioni(const TCondizione& altra);
 
     const std::vector<TCategoria>& Categorie() const { return categorie_; }
 

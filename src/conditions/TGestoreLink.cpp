@@ -189,7 +189,14 @@ bool TGestoreLink::Salva(TScrittore& s) const {
     return ErroriAmmessiTotali.Salva(s);
 }
 
+// A system just read has no development yet: the examination and the statistics of the one
+// before must not pass for its own.
 bool TGestoreLink::Carica(TLettore& l) {
+    LettereInUso.clear();
+    SommaLivelli = 0;
+    quanteInUso_ = 0;
+    for (auto& g : Gruppi) g->Esame.Svuota();
+    AzzeraStatistiche();
     for (auto& g : Gruppi)
         if (!g->ErroriAmmessi.Carica(l)) return false;
     return ErroriAmmessiTotali.Carica(l);

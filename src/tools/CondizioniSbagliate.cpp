@@ -1,5 +1,8 @@
 #include "tools/CondizioniSbagliate.h"
 
+#include <memory>
+#include <utility>
+
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/TDatiSistema.h"
@@ -10,6 +13,18 @@ namespace sirvela {
 std::vector<TCondizioneSbagliata> CondizioniSbagliate(TDatiSistema& dati,
                                                       const TColonna& risultato) {
     TInsiemeCondizioni& insieme = *dati.Condizioni;
+    // The link groups count on a copy of their tables: the examination and the statistics of
+    // the system's own manager stay those of the last development, which the analysis of the
+    // recoveries shows.
+    auto copia = std::make_unique<TGestoreLink>(&dati);
+    copia->CopiaDa(*dati.Recuperi);
+    std::swap(copia, dati.Recuperi);
+    struct TRimetti {
+        std::unique_ptr<TGestoreLink>& a;
+        std::unique_ptr<TGestoreLink>& b;
+        ~TRimetti() { std::swap(a, b); }
+    } rimetti{copia, dati.Recuperi};
+
     // The same preparation as a development, so the conditions in play are the current ones.
     insieme.AggiornaTutte();
     insieme.CostruisciAttive();
