@@ -234,6 +234,12 @@ TFrmCondGruppo::TFrmCondGruppo(IMessaggi& messaggi, const QString& titolo,
     corpo_ = membro;
 }
 
+void TFrmCondGruppo::SoloMembro() {
+    for (QWidget* w : std::initializer_list<QWidget*>{numero_, primo_, precedente_, successivo_,
+                                                      ultimo_, aggiungi_, elimina_, BoxStato()})
+        w->hide();
+}
+
 void TFrmCondGruppo::ImpostaOggetto(TCondizione& c) {
     gruppo_.ImpostaOggetto(dynamic_cast<TCondGruppo*>(&c));
     AggiornaForm();

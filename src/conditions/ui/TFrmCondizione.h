@@ -126,6 +126,9 @@ class TFrmCondGruppo : public TFrmCondizione {
 
     void ImpostaOggetto(TCondizione& c) override;
     const TModelloGruppo& Gruppo() const { return gruppo_; }
+    // For a container that holds one member alone (a single member of a Quadro): no
+    // navigation, no "Aggiungi"/"Elimina", no "Stato generale :".
+    void SoloMembro();
 
     QLabel* Numero() const { return numero_; }
     QToolButton* BtnPrimo() const { return primo_; }
