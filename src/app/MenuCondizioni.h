@@ -31,7 +31,7 @@ inline constexpr std::array<TVoceCondizioni, 19> kVociCondizioni{{
     {"Ripetizioni", "CondRipetizioni", 9, ""},
     {"Colonne Filtro", "CondColonneFiltro", 15, "Ctrl+F"},
     {"Sequele", "CondSequele", 14, ""},
-    {"Quadri", "CondQuadri", 17, "Ctrl+Q"},
+    {"Quadri", "Quadri", 17, "Ctrl+Q"},  // also the tool-bar button
     {"Link", "CondLink", 0, "Ctrl+L"},
     {"Punti Tra", "CondPuntiTra", 18, "Ctrl+T"},
 }};

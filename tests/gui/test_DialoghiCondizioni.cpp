@@ -73,7 +73,7 @@ TEST_F(Condizioni, MenuOffersTheDialogsThatExistUnderTheRules) {
     QStringList voci;
     for (QAction* a : Menu()->actions()) voci << a->text();
     EXPECT_EQ(voci, (QStringList{"Somme", "Pari e Dispari", "Baricentri", "Distanze Globali",
-                                 "Distanze Specifiche", "Resti"}));
+                                 "Distanze Specifiche", "Resti", "Quadri", "Link", "Punti Tra"}));
     EXPECT_EQ(f->Azione("CondSomme")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(f->Azione("CondPariDispari")->shortcut(), QKeySequence("Ctrl+P"));
     EXPECT_TRUE(Menu()->menuAction()->isEnabled());

@@ -4,14 +4,22 @@
 #include "app/ui/TFormPrincipale.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "conditions/ui/Modifica.h"
+#include "conditions/ui/TFrmQuadro.h"
 #include "core/T_Sistema.h"
+#include "development/ui/TFrmRecuperi.h"
 
 namespace sirvela {
 
 TMenuCondizioni::TMenuCondizioni(TFormPrincipale& f)
     : TMenuComandi(f, "&Condizioni", "MenuCondizioni") {
     for (const TVoceCondizioni& v : kVociCondizioni) {
-        if (v.Slot == 0 || !EsisteDialogoCondizione(v.Slot)) continue;
+        if (v.Slot == 0) {
+            Voce(
+                v.Nome, QString::fromUtf8(v.Testo), [this] { ComandoLink(); },
+                QKeySequence(v.Tasto));
+            continue;
+        }
+        if (!EsisteDialogoCondizione(v.Slot)) continue;
         const int slot = v.Slot;
         Voce(
             v.Nome, QString::fromUtf8(v.Testo), [this, slot] { ComandoCondizione(slot); },
@@ -42,7 +50,28 @@ void TMenuCondizioni::ComandoCondizione(int slot) {
     TCondizione* c = f.Sistema().Dati.Condizioni->Condizione(slot);
     if (!c) return;
     f.Animazione()->Ferma();
-    if (Modifica(*c, f.Messaggi(), &f)) f.Sistema().Modificato = true;
+    if (slot == kQuadro) {
+        // The Quadro dialog loads and saves its files through the window's file dialogs.
+        TFrmQuadro d(f.Messaggi(), &f);
+        d.ImpostaSceltaFile(f.SceltaFile());
+        d.ImpostaOggetto(*c);
+        d.exec();
+        if (d.Cambiato()) f.Sistema().Modificato = true;
+    } else if (Modifica(*c, f.Messaggi(), &f)) {
+        f.Sistema().Modificato = true;
+    }
+    f.Animazione()->Avvia();
+}
+
+void TMenuCondizioni::ComandoLink() {
+    TFormPrincipale& f = Finestra();
+    f.AggiornaStatoMenu();
+    if (!f.StatoComandi().MenuCondizioni) return;
+    f.Animazione()->Ferma();
+    TFrmRecuperi d(f.Messaggi(), &f);
+    d.ImpostaLink(*f.Sistema().Dati.Recuperi);
+    d.exec();
+    if (d.Cambiato()) f.Sistema().Modificato = true;
     f.Animazione()->Avvia();
 }
 

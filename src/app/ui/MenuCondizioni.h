@@ -13,6 +13,8 @@ class TMenuCondizioni : public TMenuComandi {
 
     // Opens the dialog of the condition in a slot of the set.
     void ComandoCondizione(int slot);
+    // "Link": the link tables and the analysis of the recoveries.
+    void ComandoLink();
 
   private:
     void Spunta();
