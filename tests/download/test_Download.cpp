@@ -9,6 +9,7 @@
 
 #include "app/ListaPiloti.h"
 #include "archive/TArchivio.h"
+#include "cli/CliSupporto.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
 #include "download/Sostituzione.h"
@@ -343,6 +344,23 @@ TEST_F(Download, OnlyACorrectlySignedProgramIsStaged) {
     for (int i = 0; i < 100 && !fs::exists(argomenti); ++i) std::this_thread::sleep_for(50ms);
     EXPECT_EQ(Leggi(argomenti), std::to_string(getpid()) + " " + installazione.Eseguibile.string() +
                                     " " + installazione.InAttesa().string() + " --cartella X\n");
+}
+
+TEST_F(Download, CommandLineWithTheSameMessagesAndExitStatus) {
+    Avvia();
+    test::TEsitoCli e = test::Cli({"aggiorna", "archivi", "--progresso"}, c);
+    EXPECT_EQ(e.Codice, 0) << e.Err;
+    EXPECT_EQ(e.Out, std::string(kArchiviAggiornati) + "\n");
+    EXPECT_NE(e.Err.find("Aggiornamento degli Archivi ["), std::string::npos);
+    EXPECT_NE(e.Err.find("100%"), std::string::npos);
+    EXPECT_EQ(test::LeggiByte(TArchivio::FileLocale()), Archivio(3000));
+
+    fs::remove(radice / "archivi" / "listapiloti.txt");
+    e = test::Cli({"aggiorna", "piloti"}, c);
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_EQ(e.Out, "");
+    EXPECT_EQ(e.Err, std::string(kErroreTrasferimento) + "\n");
+    EXPECT_EQ(Leggi(FileListaPiloti()), "Vecchio Pilota\r\n");
 }
 
 TEST(Aggiornatore, ReplacesKeepsABackupAndStartsTheNewProgram) {
