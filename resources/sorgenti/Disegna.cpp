@@ -329,6 +329,28 @@ static void Icone() {
         p.end();
         Salva(img, "sviluppo.png");
     }
+    {
+        // "Aggiornamento Archivi": the archive drum with a download arrow.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(40, 60, 100), 1));
+        p.setBrush(QColor(120, 150, 200));
+        p.drawRect(QRectF(2.5, 6.5, 13, 13));
+        p.drawEllipse(QRectF(2.5, 16.5, 13, 5));
+        p.setPen(Qt::NoPen);
+        p.drawRect(QRectF(3, 15, 12, 4));
+        p.setPen(QPen(QColor(40, 60, 100), 1));
+        p.setBrush(QColor(170, 195, 235));
+        p.drawEllipse(QRectF(2.5, 4.5, 13, 5));
+        p.setPen(QPen(QColor(20, 90, 20), 1));
+        p.setBrush(QColor(40, 180, 40));
+        p.drawPolygon(QPolygonF({QPointF(16.5, 2.5), QPointF(20.5, 2.5), QPointF(20.5, 11.5),
+                                 QPointF(23.5, 11.5), QPointF(18.5, 18.5), QPointF(13.5, 11.5),
+                                 QPointF(16.5, 11.5)}));
+        p.end();
+        Salva(img, "archivi.png");
+    }
 }
 
 int main(int argc, char** argv) {

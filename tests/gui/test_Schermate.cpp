@@ -20,6 +20,7 @@
 #include "development/ui/EsecuzioneSviluppo.h"
 #include "development/ui/TFrmImpSv.h"
 #include "development/ui/TFrmSviluppo.h"
+#include "download/ui/TFormDownload.h"
 #include "support/Finti.h"
 #include "widgets/TGraphNumSelector.h"
 
@@ -108,5 +109,11 @@ TEST(Schermate, Finestre) {
         v.ImpostaOggetto(TModelloImpostazioni::Da(sistema.Dati));
         v.show();
         salva(v, "impostazioni");
+    }
+    {
+        TFormDownload d;
+        d.Apri(TitoloModo(TModoDownload::Archivi), kStatoDownload, TestoPasso(1, 1));
+        d.Percentuale(42);
+        salva(d, "download");
     }
 }

@@ -32,6 +32,8 @@
 #include "development/ui/EsecuzioneSviluppo.h"
 #include "development/ui/TFrmImpSv.h"
 #include "development/ui/TFrmSviluppo.h"
+#include "download/ui/ClientFtpInFilo.h"
+#include "download/ui/TFormDownload.h"
 #include "widgets/TGraphNumSelector.h"
 
 namespace sirvela {
@@ -104,6 +106,7 @@ TFormPrincipale::TFormPrincipale(T_Sistema& sistema, IMessaggi& messaggi, IScelt
     CreaComandi();
     CaricaSfondo();
     sviluppo_ = new TFrmSviluppo(this);
+    download_ = new TFormDownload(this);
     connect(sviluppo_, &TFrmSviluppo::ChiudiPremuto, this, [this] { azzeraColonne_ = false; });
     connect(sviluppo_, &TFrmSviluppo::Chiuso, this, &TFormPrincipale::AggiornaStatoMenu);
 }
@@ -274,6 +277,18 @@ void TFormPrincipale::CreaComandi() {
     connect(salvaColonne, &QAction::triggered, this, &TFormPrincipale::ComandoSalvaColonne);
     colonne->addAction(salvaColonne);
 
+    QMenu* internet = menuBar()->addMenu("&Internet");
+    internet->setObjectName("MenuInternet");
+    const std::tuple<const char*, const char*, TModoDownload> downloads[] = {
+        {"AggiornamentoArchivi", "Aggiornamento Archivi", TModoDownload::Archivi},
+        {"AggiornamentoPiloti", "Aggiornamento Piloti", TModoDownload::Piloti},
+        {"AggiornamentoSirvela", "Aggiornamento di Sirvela", TModoDownload::Programma}};
+    for (const auto& [nome, testo, modo] : downloads) {
+        QAction* a = NuovaAzione(nome, testo);
+        connect(a, &QAction::triggered, this, [this, modo = modo] { ComandoInternet(modo); });
+        internet->addAction(a);
+    }
+
     QMenu* impostazioni = menuBar()->addMenu("Im&postazioni");
     impostazioni->setObjectName("MenuImpostazioni");
     QAction* listaPiloti = NuovaAzione("ListaPiloti", "Lista Piloti");
@@ -309,6 +324,8 @@ void TFormPrincipale::CreaComandi() {
     pulsante("BarraSalva", "salva", "Salva Sistema", salva);
     pulsante("BarraCommento", "commento", "Commento", commento);
     pulsante("BarraSviluppo", "sviluppo", "Sviluppo", calcolo);
+    pulsante("BarraAggiornamentoArchivi", "archivi", "Aggiornamento Archivi",
+             Azione("AggiornamentoArchivi"));
     barra->addSeparator();
     QAction* help = NuovaAzione("BarraHelp", "Help");
     help->setIcon(Icona("help"));
@@ -555,6 +572,35 @@ void TFormPrincipale::ComandoCalcoloColonne() {
     if (!r.Errore.empty()) messaggi_.Errore(r.Errore);
     AggiornaStato();
     animazione_->Avvia();
+}
+
+void TFormPrincipale::ComandoInternet(TModoDownload modo) {
+    // The hourglass while the description is fetched, until the window opens.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    bool attesa = true;
+    auto finisciAttesa = [&attesa] {
+        if (attesa) QApplication::restoreOverrideCursor();
+        attesa = false;
+    };
+    const auto connessione = connect(download_, &TFormDownload::Aperta, this, finisciAttesa);
+    download_->Annullamento().Azzera();
+    TClientFtpCurl reale(impFtp_, &download_->Annullamento());
+    TClientFtpInFilo client(reale);
+    TDownload d(sistema_, client, messaggi_, download_);
+    const TEsitoDownload esito = d.Aggiorna(modo);
+    disconnect(connessione);
+    finisciAttesa();
+    if (!esito.Riuscito) return;
+    if (modo == TModoDownload::Piloti) RidisegnaTutto();
+    if (modo != TModoDownload::Programma) return;
+    // The new program replaces this one once it has ended: the system is saved or dropped
+    // first as on any exit, and staying on keeps the old program.
+    if (!close()) {
+        d.ScartaAggiornamento();
+        return;
+    }
+    d.AvviaAggiornatore({"--cartella", CartellaProgramma.string()});
+    QApplication::quit();
 }
 
 void TFormPrincipale::ComandoImpostazioniVarie() {

@@ -15,10 +15,13 @@
 #include "core/ControlloreDocumento.h"
 #include "core/Interfacce.h"
 #include "core/TCombinazione.h"
+#include "download/ClientFtp.h"
+#include "download/TDownload.h"
 
 namespace sirvela {
 
 class T_Sistema;
+class TFormDownload;
 class TFrmSviluppo;
 class TGraphNumSelector;
 
@@ -106,6 +109,9 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     QWidget* Pannello() const { return pannello_; }
     // The long-lived "Sviluppo" window.
     TFrmSviluppo* DialogoSviluppo() const { return sviluppo_; }
+    // The long-lived download window, and the transfer settings (the watchdog's limit).
+    TFormDownload* DialogoDownload() const { return download_; }
+    void ImpostaFtp(const TImpostazioniFtp& imp) { impFtp_ = imp; }
     // A menu or tool-bar command by its object name; nullptr when it does not exist.
     QAction* Azione(const QString& nome) const;
 
@@ -119,6 +125,8 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     void ComandoCalcoloColonne();
     void ComandoImpostazioniVarie();
     void ComandoListaPiloti();
+    // The "Internet" menu: archive, pilot list, program.
+    void ComandoInternet(TModoDownload modo);
     void ComandoSommario();
     void ComandoAiutoFinestra();
     void ComandoInformazioni();
@@ -157,6 +165,8 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     QPushButton* azzera_ = nullptr;
     TAnimazione* animazione_ = nullptr;
     TFrmSviluppo* sviluppo_ = nullptr;
+    TFormDownload* download_ = nullptr;
+    TImpostazioniFtp impFtp_;
     QToolBar* barra_ = nullptr;
     QLabel* totali_ = nullptr;
     QLabel* iniziali_ = nullptr;

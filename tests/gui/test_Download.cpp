@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include "archive/TArchivio.h"
+#include "download/TDownload.h"
+#include "download/ui/TFormDownload.h"
+#include "gui/FinestraDiProva.h"
+#include "support/ServerFtp.h"
+
+using namespace sirvela;
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+// The main window with an old archive and a local server holding a new one.
+struct DownloadFinestra : test::TFinestraDiProva {
+    fs::path radice = cartella / "server";
+    const std::vector<std::uint8_t> vecchio = std::vector<std::uint8_t>(13, 1);
+    const std::vector<std::uint8_t> nuovo = std::vector<std::uint8_t>(13 * 4000, 2);
+    std::unique_ptr<test::TServerFtp> server;
+
+    void Prepara(const test::TServerFtp::Opzioni& o) {
+        fs::create_directories(cartella / "Archivi");
+        test::ScriviByte(TArchivio::FileLocale(), vecchio);
+        fs::create_directories(radice);
+        server = std::make_unique<test::TServerFtp>(radice, o);
+        ASSERT_GT(server->Porta(), 0);
+        test::ScriviDescrizione(radice, server->Host());
+        test::ScriviByte(radice / "archivi" / "sirarch.dat", nuovo);
+        test::PuntaAlServer(cartella.Percorso(), *server);
+        Apri();
+        // A stalled server still ends the test within seconds.
+        TImpostazioniFtp imp;
+        imp.Attesa = 10s;
+        imp.Sorveglianza = 4s;
+        f->ImpostaFtp(imp);
+    }
+};
+
+TEST_F(DownloadFinestra, MenuItemsAndToolBarButtonInTheirPlaces) {
+    Apri();
+    QMenu* internet = f->menuBar()->findChild<QMenu*>("MenuInternet");
+    ASSERT_NE(internet, nullptr);
+    EXPECT_EQ(internet->title(), "&Internet");
+    QStringList voci;
+    for (QAction* a : internet->actions()) voci << a->text();
+    EXPECT_EQ(voci, (QStringList{"Aggiornamento Archivi", "Aggiornamento Piloti",
+                                 "Aggiornamento di Sirvela"}));
+    QAction* pulsante = f->Azione("BarraAggiornamentoArchivi");
+    ASSERT_NE(pulsante, nullptr);
+    EXPECT_EQ(pulsante->toolTip(), "Aggiornamento Archivi");
+}
+
+TEST_F(DownloadFinestra, ArchiveDownloadedWithTheWindowShowingItsProgress) {
+    ASSERT_NO_FATAL_FAILURE(Prepara({}));
+    f->Azione("BarraAggiornamentoArchivi")->trigger();
+    EXPECT_EQ(test::LeggiByte(TArchivio::FileLocale()), nuovo);
+    EXPECT_EQ(sistema->Dati.Archivio.Quante(), 4000);
+    ASSERT_EQ(messaggi.Domande.size(), 1u);
+    EXPECT_EQ(messaggi.Domande[0].Testo, kArchiviAggiornati);
+    TFormDownload* d = f->DialogoDownload();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(d->windowTitle(), "Aggiornamento tramite Internet");
+    EXPECT_EQ(d->Titolo()->text(), "Aggiornamento degli Archivi");
+    EXPECT_EQ(d->Stato()->text(), "Aggiornamento in Corso...");
+    EXPECT_EQ(d->Passo()->text(), "Passo 1 di 1");
+    EXPECT_EQ(d->Indicatore()->value(), 100);
+}
+
+TEST_F(DownloadFinestra, AnnullaStopsAStalledTransferAndKeepsTheArchive) {
+    test::TServerFtp::Opzioni o;
+    o.Blocca = {"sirarch.dat"};
+    ASSERT_NO_FATAL_FAILURE(Prepara(o));
+    TFormDownload* d = f->DialogoDownload();
+    bool premuto = false;
+    QTimer sorveglia;
+    QObject::connect(&sorveglia, &QTimer::timeout, [&] {
+        if (!premuto && d->isVisible() && d->Indicatore()->value() > 0) {
+            QTest::mouseClick(d->PulsanteAnnulla(), Qt::LeftButton);
+            premuto = true;
+        }
+    });
+    sorveglia.start(20);
+    const auto inizio = std::chrono::steady_clock::now();
+    f->Azione("AggiornamentoArchivi")->trigger();
+    EXPECT_TRUE(premuto);
+    // Well before the watchdog's four seconds.
+    EXPECT_LT(std::chrono::steady_clock::now() - inizio, 3s);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_TRUE(messaggi.Domande.empty());
+    EXPECT_TRUE(messaggi.Errori.empty());
+    EXPECT_EQ(test::LeggiByte(TArchivio::FileLocale()), vecchio);
+}
+
+}  // namespace
