@@ -172,48 +172,47 @@ TEsitoDownload TDownload::Aggiorna(TModoDownload modo) {
     return esito;
 }
 
-TEsitoDownload TDownload::Archivi() {
+TEsitoDownload TDownload::SostituisceFile(const std::string& fileServer,
+                                          const fs::path& destinazione,
+                                          bool (*valido)(const fs::path&), const char* nonValido) {
     TEsitoDownload esito;
     if (!Connessione(Internet.HostName, kPortaFtp)) return esito;
     std::error_code ec;
-    fs::create_directories(CartellaArchivi(), ec);
-    const fs::path temporaneo = CartellaArchivi() / "sirarch.tmp";
-    const TEsitoFtp r = Scarica(Internet.ArchiviDir, kFileArchivioServer, temporaneo);
+    fs::create_directories(destinazione.parent_path(), ec);
+    fs::path temporaneo = destinazione;
+    temporaneo.replace_extension(".tmp");
+    const TEsitoFtp r = Scarica(Internet.ArchiviDir, fileServer, temporaneo);
     esito.Annullato = r == TEsitoFtp::Annullato;
     if (r != TEsitoFtp::Ok) return esito;
     client_.Disconnetti();
-    if (!ArchivioRicevutoValido(temporaneo)) {
+    if (!valido(temporaneo)) {
         Elimina(temporaneo);
-        messaggi_.Errore(kArchivioRicevutoNonValido);
+        messaggi_.Errore(nonValido);
         return esito;
     }
-    if (!Sostituisci(temporaneo, TArchivio::FileLocale())) return esito;
+    esito.Riuscito = Sostituisci(temporaneo, destinazione);
+    return esito;
+}
+
+TEsitoDownload TDownload::Archivi() {
+    const TEsitoDownload esito =
+        SostituisceFile(kFileArchivioServer, TArchivio::FileLocale(), ArchivioRicevutoValido,
+                        kArchivioRicevutoNonValido);
+    if (!esito.Riuscito) return esito;
     sistema_.Dati.Archivio.Carica(false);
     messaggi_.Mostra("Informazione", kArchiviAggiornati, PulsanteOk);
-    esito.Riuscito = true;
     return esito;
 }
 
 TEsitoDownload TDownload::Piloti() {
-    TEsitoDownload esito;
-    if (!Connessione(Internet.HostName, kPortaFtp)) return esito;
-    const fs::path temporaneo = CartellaProgramma / "listapiloti.tmp";
-    const TEsitoFtp r = Scarica(Internet.ArchiviDir, kFilePilotiServer, temporaneo);
-    esito.Annullato = r == TEsitoFtp::Annullato;
-    if (r != TEsitoFtp::Ok) return esito;
-    client_.Disconnetti();
-    if (!ListaPilotiRicevutaValida(temporaneo)) {
-        Elimina(temporaneo);
-        messaggi_.Errore(kPilotiRicevutiNonValidi);
-        return esito;
-    }
-    if (!Sostituisci(temporaneo, FileListaPiloti())) return esito;
+    const TEsitoDownload esito = SostituisceFile(
+        kFilePilotiServer, FileListaPiloti(), ListaPilotiRicevutaValida, kPilotiRicevutiNonValidi);
+    if (!esito.Riuscito) return esito;
     messaggi_.Mostra("Informazione", kPilotiAggiornati, PulsanteOk);
     // The names change; the number of pilots in play stays as the settings have it.
     TPiloti piloti;
     LeggiListaPiloti(FileListaPiloti(), piloti);
     ApplicaImpostazioni(sistema_, ImpostazioniDi(sistema_), piloti);
-    esito.Riuscito = true;
     return esito;
 }
 

@@ -117,6 +117,12 @@ class TDownload {
                       const std::filesystem::path& locale, bool segnalaErrore = true);
     bool Sostituisci(const std::filesystem::path& temporaneo,
                      const std::filesystem::path& destinazione);
+    // Downloads a file of the archive folder under a temporary name beside `destinazione` and
+    // renames it over it when it has the right shape.
+    TEsitoDownload SostituisceFile(const std::string& fileServer,
+                                   const std::filesystem::path& destinazione,
+                                   bool (*valido)(const std::filesystem::path&),
+                                   const char* nonValido);
     TEsitoDownload Archivi();
     TEsitoDownload Piloti();
     TEsitoDownload Programma();
