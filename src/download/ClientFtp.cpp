@@ -156,15 +156,15 @@ void TClientFtpCurl::Prepara() {
     curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, Progresso);
 }
 
-bool TClientFtpCurl::Connetti(const std::string& host, int porta) {
+TEsitoFtp TClientFtpCurl::Connetti(const std::string& host, int porta) {
     Disconnetti();
     indirizzo_ = IndirizzoFtp(host, porta);
     if (indirizzo_.empty()) {
         errore_ = "indirizzo non valido: " + host;
-        return false;
+        return TEsitoFtp::Errore;
     }
     curl_ = curl_easy_init();
-    if (!curl_) return false;
+    if (!curl_) return TEsitoFtp::Errore;
     Prepara();
     CURL* c = static_cast<CURL*>(curl_);
     TStatoScarico stato;
@@ -178,10 +178,10 @@ bool TClientFtpCurl::Connetti(const std::string& host, int porta) {
     const CURLcode r = curl_easy_perform(c);
     // The state above ends here; the end of the session must not call back into it.
     curl_easy_setopt(c, CURLOPT_NOPROGRESS, 1L);
-    if (r == CURLE_OK) return true;
+    if (r == CURLE_OK) return TEsitoFtp::Ok;
     errore_ = curl_easy_strerror(r);
     Disconnetti();
-    return false;
+    return stato.Annullato ? TEsitoFtp::Annullato : TEsitoFtp::Errore;
 }
 
 TEsitoFtp TClientFtpCurl::Scarica(const std::string& cartella, const std::string& file,

@@ -29,8 +29,8 @@ class IAvanzamentoFtp {
 class IClientFtp {
   public:
     virtual ~IClientFtp() = default;
-    // False when the host cannot be reached or refuses the log-in.
-    virtual bool Connetti(const std::string& host, int porta) = 0;
+    // Errore when the host cannot be reached or refuses the log-in.
+    virtual TEsitoFtp Connetti(const std::string& host, int porta) = 0;
     // Changes to `cartella` (from the log-in folder; empty: stay there) and fetches `file` into
     // `locale`, which may be left incomplete when the result is not Ok.
     virtual TEsitoFtp Scarica(const std::string& cartella, const std::string& file,
@@ -66,7 +66,7 @@ class TClientFtpCurl : public IClientFtp {
     TClientFtpCurl(const TClientFtpCurl&) = delete;
     TClientFtpCurl& operator=(const TClientFtpCurl&) = delete;
 
-    bool Connetti(const std::string& host, int porta) override;
+    TEsitoFtp Connetti(const std::string& host, int porta) override;
     TEsitoFtp Scarica(const std::string& cartella, const std::string& file,
                       const std::filesystem::path& locale, IAvanzamentoFtp* avanzamento) override;
     void Disconnetti() override;

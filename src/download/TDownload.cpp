@@ -102,15 +102,15 @@ TDownload::TDownload(T_Sistema& sistema, IClientFtp& client, IMessaggi& messaggi
       messaggi_(messaggi),
       vista_(vista) {}
 
-bool TDownload::Connessione(const std::string& host, int porta) {
-    if (client_.Connetti(host, porta)) return true;
-    messaggi_.Errore(kErroreCollegamento);
-    return false;
+TEsitoFtp TDownload::Connessione(const std::string& host, int porta) {
+    const TEsitoFtp r = client_.Connetti(host, porta);
+    if (r != TEsitoFtp::Ok && r != TEsitoFtp::Annullato) messaggi_.Errore(kErroreCollegamento);
+    return r;
 }
 
 bool TDownload::AcquisisceParametri() {
     Internet = TInternet{};
-    if (!Connessione(Server.Host, Server.Porta)) return false;
+    if (Connessione(Server.Host, Server.Porta) != TEsitoFtp::Ok) return false;
     const fs::path locale = CartellaProgramma / kFileDescrizione;
     // A description without this version's section or one of its values says so too: a
     // command that silently does nothing looks like one that worked.
@@ -176,7 +176,9 @@ TEsitoDownload TDownload::SostituisceFile(const std::string& fileServer,
                                           const fs::path& destinazione,
                                           bool (*valido)(const fs::path&), const char* nonValido) {
     TEsitoDownload esito;
-    if (!Connessione(Internet.HostName, kPortaFtp)) return esito;
+    const TEsitoFtp collegato = Connessione(Internet.HostName, kPortaFtp);
+    esito.Annullato = collegato == TEsitoFtp::Annullato;
+    if (collegato != TEsitoFtp::Ok) return esito;
     std::error_code ec;
     fs::create_directories(destinazione.parent_path(), ec);
     fs::path temporaneo = destinazione;
@@ -218,7 +220,9 @@ TEsitoDownload TDownload::Piloti() {
 
 TEsitoDownload TDownload::Programma() {
     TEsitoDownload esito;
-    if (!Connessione(Internet.HostName, kPortaFtp)) return esito;
+    const TEsitoFtp collegato = Connessione(Internet.HostName, kPortaFtp);
+    esito.Annullato = collegato == TEsitoFtp::Annullato;
+    if (collegato != TEsitoFtp::Ok) return esito;
     const fs::path pacchetto = CartellaProgramma / kPacchettoProgramma;
     const fs::path firma = CartellaProgramma / kFirmaPacchetto;
     TEsitoFtp r = Scarica(Internet.ExeDir, kPacchettoProgramma, pacchetto);

@@ -112,7 +112,8 @@ class TDownload {
     void ScartaAggiornamento();
 
   private:
-    bool Connessione(const std::string& host, int porta);
+    // Logs in; a refusal is shown, a cancel is not.
+    TEsitoFtp Connessione(const std::string& host, int porta);
     TEsitoFtp Scarica(const std::string& cartella, const std::string& file,
                       const std::filesystem::path& locale, bool segnalaErrore = true);
     bool Sostituisci(const std::filesystem::path& temporaneo,

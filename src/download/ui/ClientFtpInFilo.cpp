@@ -41,8 +41,8 @@ void TClientFtpInFilo::Esegui(const std::function<void()>& lavoro) {
     filo.join();
 }
 
-bool TClientFtpInFilo::Connetti(const std::string& host, int porta) {
-    bool r = false;
+TEsitoFtp TClientFtpInFilo::Connetti(const std::string& host, int porta) {
+    TEsitoFtp r = TEsitoFtp::Errore;
     Esegui([&] { r = reale_.Connetti(host, porta); });
     return r;
 }

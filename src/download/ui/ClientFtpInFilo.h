@@ -29,7 +29,7 @@ class TPonteAvanzamento : public QObject, public IAvanzamentoFtp {
 class TClientFtpInFilo : public IClientFtp {
   public:
     explicit TClientFtpInFilo(IClientFtp& reale) : reale_(reale) {}
-    bool Connetti(const std::string& host, int porta) override;
+    TEsitoFtp Connetti(const std::string& host, int porta) override;
     TEsitoFtp Scarica(const std::string& cartella, const std::string& file,
                       const std::filesystem::path& locale, IAvanzamentoFtp* avanzamento) override;
     void Disconnetti() override;
