@@ -15,15 +15,13 @@
 #include "core/ControlloreDocumento.h"
 #include "core/Interfacce.h"
 #include "core/TCombinazione.h"
-#include "download/ClientFtp.h"
-#include "download/TDownload.h"
 
 namespace sirvela {
 
 class T_Sistema;
-class TFormDownload;
 class TFrmSviluppo;
 class TGraphNumSelector;
+class TMenuComandi;
 
 // The background of the main window: a picture repeated over the whole area.
 class TSfondoFinestra : public QWidget {
@@ -62,7 +60,8 @@ class TAnimazione : public QLabel {
 };
 
 // The main window: eight position selectors with their pilot dialogs, the contest box, the
-// counts and the cost, the menu and the tool bar. It works on the one open document.
+// counts and the cost, the menus and the tool bar. It assembles the menu classes and forwards
+// the panel's edits to the document's controller, which holds their rules.
 class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     Q_OBJECT
   public:
@@ -109,27 +108,17 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     QWidget* Pannello() const { return pannello_; }
     // The long-lived "Sviluppo" window.
     TFrmSviluppo* DialogoSviluppo() const { return sviluppo_; }
-    // The long-lived download window, and the transfer settings (the watchdog's limit).
-    TFormDownload* DialogoDownload() const { return download_; }
-    void ImpostaFtp(const TImpostazioniFtp& imp) { impFtp_ = imp; }
     // A menu or tool-bar command by its object name; nullptr when it does not exist.
     QAction* Azione(const QString& nome) const;
 
-    // The commands.
-    void ComandoCommento();
-    void ComandoPartecipanti();
+    // The panel's own commands.
     void ComandoAzzera();
     void ComandoPiloti(int posizione);
-    void ComandoSalvaColonne();
-    void ComandoImpostazioniSviluppo();
-    void ComandoCalcoloColonne();
-    void ComandoImpostazioniVarie();
-    void ComandoListaPiloti();
-    // The "Internet" menu: archive, pilot list, program.
-    void ComandoInternet(TModoDownload modo);
-    void ComandoSommario();
-    void ComandoAiutoFinestra();
-    void ComandoInformazioni();
+
+    // What the menus need of the window.
+    void RegistraAzione(QAction* a);
+    void SospendiComandi(bool si);
+    std::vector<std::string> NomiPiloti() const;
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -139,12 +128,7 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     void CreaPannello();
     void CreaBarraStato();
     void CreaComandi();
-    QAction* NuovaAzione(const QString& nome, const QString& testo, const QKeySequence& tasto = {});
     void SelettoreCambiato(int posizione);
-    void SospendiComandi(bool si);
-    void RidisegnaMantenendoColonne();
-    std::vector<std::string> NomiPiloti() const;
-    TCombinazione PilotiSelezionabili() const;
 
     T_Sistema& sistema_;
     IMessaggi& messaggi_;
@@ -154,7 +138,6 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     TStatoComandi stato_;
     bool azzeraColonne_ = true;
     bool comandiSospesi_ = false;
-    bool mantieniColonne_ = false;  // selector changes keep the columns
     std::map<QAction*, bool> statiPrimaDellaSospensione_;
 
     TSfondoFinestra* sfondo_ = nullptr;
@@ -165,13 +148,12 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     QPushButton* azzera_ = nullptr;
     TAnimazione* animazione_ = nullptr;
     TFrmSviluppo* sviluppo_ = nullptr;
-    TFormDownload* download_ = nullptr;
-    TImpostazioniFtp impFtp_;
     QToolBar* barra_ = nullptr;
     QLabel* totali_ = nullptr;
     QLabel* iniziali_ = nullptr;
     QLabel* finali_ = nullptr;
     std::map<QString, QAction*> azioni_;
+    std::vector<TMenuComandi*> menu_;  // in the order of the menu bar
 };
 
 }  // namespace sirvela

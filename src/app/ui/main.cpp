@@ -7,7 +7,6 @@
 
 #include "app/Avvio.h"
 #include "app/Cartelle.h"
-#include "app/ui/Conversioni.h"
 #include "app/ui/Risorse.h"
 #include "app/ui/TFormMessage.h"
 #include "app/ui/TFormPrincipale.h"
@@ -17,6 +16,7 @@
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
 #include "download/Sostituzione.h"
+#include "widgets/Conversioni.h"
 
 using namespace sirvela;
 

@@ -1,6 +1,5 @@
 #include "download/ui/ClientFtpInFilo.h"
 
-#include <QApplication>
 #include <QEventLoop>
 #include <thread>
 
@@ -36,8 +35,7 @@ void TClientFtpInFilo::Esegui(const std::function<void()>& lavoro) {
         // Queued: the loop may not have started yet, and it quits once it has.
         QMetaObject::invokeMethod(&attesa, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    attesa.exec(QApplication::activeModalWidget() ? QEventLoop::AllEvents
-                                                  : QEventLoop::ExcludeUserInputEvents);
+    attesa.exec();
     filo.join();
 }
 

@@ -24,8 +24,8 @@ class TPonteAvanzamento : public QObject, public IAvanzamentoFtp {
 };
 
 // A client whose calls run on a thread of their own while this thread goes on handling its
-// windows: painting always, the user's input only while a modal window (the download window)
-// is up to take it, so nothing else can be started meanwhile.
+// windows, so they stay painted and "Annulla" can be pressed. The caller keeps everything
+// else from starting meanwhile.
 class TClientFtpInFilo : public IClientFtp {
   public:
     explicit TClientFtpInFilo(IClientFtp& reale) : reale_(reale) {}

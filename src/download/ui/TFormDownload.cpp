@@ -1,11 +1,10 @@
 #include "download/ui/TFormDownload.h"
 
 #include <QHBoxLayout>
-#include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/ui/Conversioni.h"
 #include "app/ui/TFormAiuto.h"
+#include "widgets/Conversioni.h"
 
 namespace sirvela {
 
@@ -80,9 +79,7 @@ void TFormDownload::reject() {
 }
 
 void TFormDownload::BtnAiutoClick() {
-    TFormAiuto f(this);
-    f.Testo()->setSource(QUrl("qrc:/aiuto/aggiornamento-internet.html"));
-    f.exec();
+    MostraAiuto(this, "internet");
 }
 
 }  // namespace sirvela
