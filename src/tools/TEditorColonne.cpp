@@ -137,6 +137,7 @@ bool TEditorColonne::SaltaAllaColonna(std::int64_t n) {
 void TEditorColonne::Azzera() {
     ListaEditor.clear();
     NomeFile = (CartellaColonne() / "Personali.Scl").string();
+    NomeScelto = false;
     Modificato = false;
     Scorrimento = 0;
     Corrente = {};
@@ -149,6 +150,7 @@ TEsitoEditor TEditorColonne::Carica(const std::string& percorso) {
     ListaEditor.reserve(static_cast<std::size_t>(lista.Quante()));
     for (const TColonna& c : lista) ListaEditor.push_back(TListCol{c});
     NomeFile = percorso;
+    NomeScelto = true;
     Modificato = false;
     Scorrimento = 0;
     Corrente = {};
@@ -179,6 +181,7 @@ TEsitoEditor TEditorColonne::Salva(const std::string& percorso) {
     if (!esito.Ok) return esito;
     if (!ColonneNonVuote().SalvaSuFile(percorso)) return Fallimento(kMsgSalvataggioImpossibile);
     NomeFile = percorso;
+    NomeScelto = true;
     Modificato = false;
     return esito;
 }
