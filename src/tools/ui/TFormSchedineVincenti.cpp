@@ -1,0 +1,65 @@
+#include "tools/ui/TFormSchedineVincenti.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ui/TFormAiuto.h"
+#include "tools/ui/TPannelliSchedine.h"
+
+namespace sirvela {
+
+TFormSchedineVincenti::TFormSchedineVincenti(const TSpoglio& spoglio, QWidget* parent)
+    : QDialog(parent), risultato_(spoglio.RisultatoColonna) {
+    setObjectName("FormSchedineVincenti");
+    setWindowTitle("Visualizzazione Schedine Vincenti");
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    modello_.Carica(spoglio);
+
+    punti_ = new QComboBox(this);
+    punti_->setObjectName("SchedineConPunti");
+    for (int s : spoglio.PunteggiConVincite()) punti_->addItem(QString::number(s), s);
+    pannelli_ = new TPannelliSchedine(this);
+    connect(pannelli_, &TPannelliSchedine::Scorso, this, &TFormSchedineVincenti::MostraDa);
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("OK");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* aiuto = new QPushButton("Aiuto", this);
+    aiuto->setObjectName("Aiuto");
+    connect(aiuto, &QPushButton::clicked, this, [this] { MostraAiuto(this, "schedine-vincenti"); });
+
+    auto* scelta = new QHBoxLayout;
+    scelta->addWidget(new QLabel("Schedine Con Punti", this));
+    scelta->addWidget(punti_);
+    scelta->addStretch();
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    pulsanti->addWidget(ok);
+    pulsanti->addWidget(aiuto);
+    auto* l = new QVBoxLayout(this);
+    l->addLayout(scelta);
+    l->addWidget(pannelli_);
+    l->addLayout(pulsanti);
+    l->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(punti_, &QComboBox::currentIndexChanged, this, &TFormSchedineVincenti::PuntiCambiati);
+    PuntiCambiati(punti_->currentIndex());
+}
+
+void TFormSchedineVincenti::PuntiCambiati(int indice) {
+    if (indice >= 0)
+        modello_.Seleziona(punti_->itemData(indice).toInt());
+    else
+        modello_.Seleziona(-1);
+    pannelli_->ImpostaMassimo(modello_.MassimoScorrimento());
+    MostraDa(0);
+}
+
+void TFormSchedineVincenti::MostraDa(int posizione) {
+    pannelli_->Mostra(modello_.Pagina(posizione), true, risultato_);
+}
+
+}  // namespace sirvela
