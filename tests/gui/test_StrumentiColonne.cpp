@@ -13,6 +13,7 @@
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "development/ui/TFrmSviluppo.h"
+#include "gui/Schermate.h"
 #include "tools/ui/TFormConversione.h"
 #include "tools/ui/TFormEditorColonne.h"
 #include "tools/ui/TFormOperazioni.h"
@@ -500,4 +501,66 @@ TEST_F(StrumentiColonne, EditorToolBarCommands) {
         d.Comando("Uscita")->trigger();
         EXPECT_FALSE(d.isVisible());
     });
+}
+
+TEST(Schermate, ColonneStrumenti) {
+    SALTA_SENZA_SCHERMATE();
+    test::TCartellaDiProva cartella;
+    test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta scelta;
+    T_Sistema sistema;
+    for (int p = 0; p < 8; ++p)
+        for (int v = 1; v <= 12; ++v) sistema.Dati.Pronostico.Posizione[p].Aggiungi(v);
+    auto* somme = static_cast<TCondSomme*>(sistema.Dati.Condizioni->Condizione(kSomme));
+    somme->Tutti.Intervalli[0] = {30, 50, 1, 0};
+    somme->Tutti.Quanti = 1;
+    somme->AggiornaStato();
+    std::vector<TColonna> colonne(40);
+    for (int i = 0; i < 40; ++i)
+        for (int p = 0; p < 8; ++p)
+            colonne[i][p] = static_cast<std::uint8_t>(1 + (i / 3 + 3 * p) % 23);
+    for (const char* nome : {"Ridotto.Scl", "Sviluppo.Scl", "Monza.Scl"})
+        ScriviColonne(CartellaColonne() / nome, colonne);
+    test::ScriviTesto(CartellaColonne() / "Monza.Txt", " 1  2  3  4  5  6  7  8");
+
+    {
+        TFormSpoglio d(sistema.Dati, messaggi);
+        for (const auto& c : colonne) d.Colonne().Accoda(c);
+        d.show();
+        ScriviRisultato(d, {"1", "4", "7", "10", "13", "6", "19", "*"});
+        d.PulsanteSpoglio()->click();
+        test::SalvaSchermata(d, "spoglio");
+        TFormSchedineVincenti s(d.Spoglio());
+        s.Punti()->setCurrentIndex(s.Punti()->count() - 1);
+        test::SalvaSchermata(s, "schedine-vincenti");
+    }
+    {
+        TFormVisualizzaColonne v;
+        for (const auto& c : colonne) v.Colonne().Accoda(c);
+        test::SalvaSchermata(v, "visualizzazione-colonne");
+    }
+    {
+        TFormOperazioni o(messaggi, scelta);
+        o.Operazione()->setCurrentIndex(3);
+        o.Primo()->setText("Ridotto.Scl");
+        o.Secondo()->setText("Sviluppo.Scl");
+        o.Avanzamento()->setValue(40);
+        test::SalvaSchermata(o, "operazioni");
+    }
+    {
+        TFormConversione c(messaggi);
+        c.FormatoSorgente()->setCurrentIndex(2);
+        c.Elenco()->item(1)->setSelected(true);
+        c.FileCreati()->setText("2");
+        test::SalvaSchermata(c, "conversione");
+    }
+    {
+        TFormEditorColonne e(messaggi, scelta);
+        for (int i = 0; i < 12; ++i) e.Editor().ListaEditor.push_back(TListCol{colonne[i]});
+        e.Editor().Corrente = {3, 2};
+        e.Ridisegna();
+        test::SalvaSchermata(e, "editor-colonne");
+        TFormSalta s(12);
+        test::SalvaSchermata(s, "salta");
+    }
 }

@@ -26,7 +26,7 @@ TFormConversione::TFormConversione(IMessaggi& messaggi, QWidget* parent)
     auto cartella = [this, &colonne](const char* nome, QPushButton*& sfoglia) {
         auto* e = new QLineEdit(colonne, this);
         e->setObjectName(nome);
-        e->setMinimumWidth(260);
+        e->setMinimumWidth(340);
         sfoglia = new QPushButton("Sfoglia..", this);
         sfoglia->setObjectName(QString("Sfoglia") + nome);
         return e;

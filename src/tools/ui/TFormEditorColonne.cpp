@@ -106,6 +106,7 @@ TFormSalta::TFormSalta(std::int64_t massimo, QWidget* parent) : QDialog(parent) 
     l->addWidget(new QLabel("Salta alla Colonna Numero", this));
     l->addWidget(numero_);
     l->addWidget(pulsanti);
+    setMinimumWidth(240);
 }
 
 // ---------------------------------------------------------------------------------------------

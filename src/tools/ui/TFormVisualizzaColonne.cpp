@@ -25,12 +25,12 @@ TFormVisualizzaColonne::TFormVisualizzaColonne(QWidget* parent) : QDialog(parent
     connect(aiuto, &QPushButton::clicked, this,
             [this] { MostraAiuto(this, "visualizzazione-colonne"); });
     auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(conteggio_);
     pulsanti->addStretch();
     pulsanti->addWidget(ok);
     pulsanti->addWidget(aiuto);
     auto* l = new QVBoxLayout(this);
     l->addWidget(pannelli_);
+    l->addWidget(conteggio_);
     l->addLayout(pulsanti);
     l->setSizeConstraint(QLayout::SetFixedSize);
 }
