@@ -9,6 +9,7 @@
 #include <functional>
 #include <random>
 
+#include "ColonneCasuali.h"
 #include "core/Globali.h"
 #include "core/TListaColonne.h"
 #include "tools/TEditorColonne.h"
@@ -18,17 +19,6 @@ using namespace sirvela;
 using Orologio = std::chrono::steady_clock;
 
 namespace {
-
-TColonna Casuale(std::mt19937_64& g) {
-    std::array<std::uint8_t, 23> piloti;
-    for (int i = 0; i < 23; ++i) piloti[i] = static_cast<std::uint8_t>(i + 1);
-    TColonna c;
-    for (int i = 0; i < 8; ++i) {
-        std::swap(piloti[i], piloti[i + g() % (23 - i)]);
-        c[i] = piloti[i];
-    }
-    return c;
-}
 
 // Best of five runs, in milliseconds.
 double Millisecondi(const std::function<void()>& f) {
@@ -51,7 +41,7 @@ int main(int argc, char** argv) {
     CartellaProgramma = cartella;
     std::mt19937_64 g(7);
     TListaColonne lista;
-    for (std::int64_t i = 0; i < n; ++i) lista.Accoda(Casuale(g));
+    for (std::int64_t i = 0; i < n; ++i) lista.Accoda(ColonnaCasuale(g));
     const auto file = cartella / "colonne.Scl";
     lista.SalvaSuFile(file);
 

@@ -63,55 +63,38 @@ TFormConversione::TFormConversione(IMessaggi& messaggi, QWidget* parent)
     connect(formatoSorgente_, &QComboBox::currentIndexChanged, this,
             &TFormConversione::AggiornaElenco);
 
-    auto* origine = new QGroupBox("Origine", this);
-    auto* go = new QGridLayout(origine);
-    go->addWidget(new QLabel("Cartella", origine), 0, 0);
-    go->addWidget(cartellaSorgente_, 0, 1);
-    go->addWidget(sfogliaSorgente_, 0, 2);
-    go->addWidget(new QLabel("Formato", origine), 1, 0);
-    go->addWidget(formatoSorgente_, 1, 1, Qt::AlignLeft);
+    // Each side: its folder with the chooser, then its format.
+    auto gruppo = [this](const char* titolo, QLineEdit* cartella, QPushButton* sfoglia,
+                         QComboBox* formato) {
+        auto* g = new QGroupBox(titolo, this);
+        auto* griglia = new QGridLayout(g);
+        griglia->addWidget(new QLabel("Cartella", g), 0, 0);
+        griglia->addWidget(cartella, 0, 1);
+        griglia->addWidget(sfoglia, 0, 2);
+        griglia->addWidget(new QLabel("Formato", g), 1, 0);
+        griglia->addWidget(formato, 1, 1, Qt::AlignLeft);
+        return std::pair{g, griglia};
+    };
+    auto [origine, go] = gruppo("Origine", cartellaSorgente_, sfogliaSorgente_, formatoSorgente_);
     go->addWidget(elenco_, 2, 0, 1, 3);
     auto* selezione = new QHBoxLayout;
     selezione->addWidget(tutti_);
     selezione->addWidget(nessuno_);
     selezione->addStretch();
     go->addLayout(selezione, 3, 0, 1, 3);
-
-    auto* destinazione = new QGroupBox("Destinazione", this);
-    auto* gd = new QGridLayout(destinazione);
-    gd->addWidget(new QLabel("Cartella", destinazione), 0, 0);
-    gd->addWidget(cartellaDestinazione_, 0, 1);
-    gd->addWidget(sfogliaDestinazione_, 0, 2);
-    gd->addWidget(new QLabel("Formato", destinazione), 1, 0);
-    gd->addWidget(formatoDestinazione_, 1, 1, Qt::AlignLeft);
+    auto* destinazione =
+        gruppo("Destinazione", cartellaDestinazione_, sfogliaDestinazione_, formatoDestinazione_)
+            .first;
 
     fileCreati_ = new QLabel("0", this);
     fileCreati_->setObjectName("FileCreati");
-    auto pulsante = [this](const char* testo, const char* nome) {
-        auto* p = new QPushButton(testo, this);
-        p->setObjectName(nome);
-        return p;
-    };
-    converti_ = pulsante("Converti", "Converti");
-    interrompi_ = pulsante("Interrompi", "Interrompi");
-    chiudi_ = pulsante("Chiudi", "Chiudi");
-    aiuto_ = pulsante("Aiuto", "Aiuto");
-    interrompi_->setEnabled(false);
-    connect(converti_, &QPushButton::clicked, this, &TFormConversione::BtnConvertiClick);
-    connect(interrompi_, &QPushButton::clicked, this, [this] { annulla_.Richiedi(); });
-    connect(chiudi_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(aiuto_, &QPushButton::clicked, this, [this] { MostraAiuto(this, "conversione"); });
+    auto* pulsanti = CreaPulsanti("Converti", "conversione");
+    connect(PulsanteConverti(), &QPushButton::clicked, this, &TFormConversione::BtnConvertiClick);
 
     auto* contatore = new QHBoxLayout;
     contatore->addWidget(new QLabel(kTitoloFileCreati, this));
     contatore->addWidget(fileCreati_);
     contatore->addStretch();
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(converti_);
-    pulsanti->addWidget(interrompi_);
-    pulsanti->addStretch();
-    pulsanti->addWidget(chiudi_);
-    pulsanti->addWidget(aiuto_);
     auto* l = new QVBoxLayout(this);
     l->addWidget(origine);
     l->addWidget(destinazione);
@@ -134,7 +117,8 @@ void TFormConversione::AggiornaElenco() {
 }
 
 void TFormConversione::AggiornaPulsanti() {
-    converti_->setEnabled(!inCorso_ && !elenco_->selectedItems().isEmpty());
+    if (PulsanteConverti())
+        PulsanteConverti()->setEnabled(!InCorso() && !elenco_->selectedItems().isEmpty());
 }
 
 std::vector<std::string> TFormConversione::FileScelti() const {
@@ -154,18 +138,17 @@ TConversione TFormConversione::AcquisisceForm() const {
 }
 
 void TFormConversione::ImpostaInCorso(bool si) {
-    inCorso_ = si;
+    TDialogoConLavoro::ImpostaInCorso(si);
     for (QWidget* w : std::initializer_list<QWidget*>{
              cartellaSorgente_, sfogliaSorgente_, formatoSorgente_, elenco_, tutti_, nessuno_,
-             cartellaDestinazione_, sfogliaDestinazione_, formatoDestinazione_, chiudi_, aiuto_})
+             cartellaDestinazione_, sfogliaDestinazione_, formatoDestinazione_})
         w->setEnabled(!si);
-    interrompi_->setEnabled(si);
     AggiornaPulsanti();
 }
 
 void TFormConversione::BtnConvertiClick() {
     const std::vector<std::string> nomi = FileScelti();
-    if (inCorso_ || nomi.empty()) return;
+    if (InCorso() || nomi.empty()) return;
     const TConversione c = AcquisisceForm();
     TPonteProgresso ponte;
     connect(&ponte, &TPonteProgresso::FileCreatiCambiati, this, [this](int n) {
@@ -173,16 +156,13 @@ void TFormConversione::BtnConvertiClick() {
         emit FileConvertiti(n);
     });
     fileCreati_->setText("0");
-    annulla_.Azzera();
-    ImpostaInCorso(true);
     TEsitoConversione esito;
     try {
-        EseguiInSottofondo([&] { esito = c.Converti(nomi, &ponte, &annulla_); });
+        EseguiLavoro([&] { esito = c.Converti(nomi, &ponte, &annulla_); });
     } catch (const std::exception& e) {
         esito = TEsitoConversione{};
         esito.Messaggio = e.what();
     }
-    ImpostaInCorso(false);
     // The new files may belong to the list shown.
     AggiornaElenco();
     if (esito.Riuscita || esito.Interrotta)

@@ -40,9 +40,7 @@ class TFormConversione : public TDialogoConLavoro {
     QLineEdit* CartellaDestinazione() const { return cartellaDestinazione_; }
     QComboBox* FormatoDestinazione() const { return formatoDestinazione_; }
     QLabel* FileCreati() const { return fileCreati_; }
-    QPushButton* PulsanteConverti() const { return converti_; }
-    QPushButton* PulsanteInterrompi() const { return interrompi_; }
-    QPushButton* PulsanteChiudi() const { return chiudi_; }
+    QPushButton* PulsanteConverti() const { return PulsanteAvvio(); }
 
   signals:
     // Each file written, with the count so far.
@@ -50,12 +48,11 @@ class TFormConversione : public TDialogoConLavoro {
 
   private:
     void Sfoglia(QLineEdit* campo, const QString& titolo);
-    void ImpostaInCorso(bool si);
+    void ImpostaInCorso(bool si) override;
     void AggiornaPulsanti();
 
     IMessaggi& messaggi_;
     TSceltaCartella sceltaCartella_;
-    TAnnullamento annulla_;
 
     QLineEdit* cartellaSorgente_;
     QPushButton* sfogliaSorgente_;
@@ -67,10 +64,6 @@ class TFormConversione : public TDialogoConLavoro {
     QPushButton* sfogliaDestinazione_;
     QComboBox* formatoDestinazione_;
     QLabel* fileCreati_;
-    QPushButton* converti_;
-    QPushButton* interrompi_;
-    QPushButton* chiudi_;
-    QPushButton* aiuto_;
 };
 
 }  // namespace sirvela

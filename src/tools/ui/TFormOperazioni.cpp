@@ -63,21 +63,8 @@ TFormOperazioni::TFormOperazioni(IMessaggi& messaggi, ISceltaFile& scelta, QWidg
     avanzamento_->setRange(0, 100);
     avanzamento_->setValue(0);
 
-    auto pulsante = [this](const char* testo, const char* nome) {
-        auto* p = new QPushButton(testo, this);
-        p->setObjectName(nome);
-        return p;
-    };
-    esegui_ = pulsante("Esegui", "Esegui");
-    interrompi_ = pulsante("Interrompi", "Interrompi");
-    chiudi_ = pulsante("Chiudi", "Chiudi");
-    aiuto_ = pulsante("Aiuto", "Aiuto");
-    esegui_->setDefault(true);
-    interrompi_->setEnabled(false);
-    connect(esegui_, &QPushButton::clicked, this, &TFormOperazioni::BtnEseguiClick);
-    connect(interrompi_, &QPushButton::clicked, this, [this] { annulla_.Richiedi(); });
-    connect(chiudi_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(aiuto_, &QPushButton::clicked, this, [this] { MostraAiuto(this, "operazioni"); });
+    auto* pulsanti = CreaPulsanti("Esegui", "operazioni");
+    connect(PulsanteEsegui(), &QPushButton::clicked, this, &TFormOperazioni::BtnEseguiClick);
 
     auto* g = new QGridLayout;
     g->addWidget(new QLabel("Operazione", this), 0, 0);
@@ -93,12 +80,6 @@ TFormOperazioni::TFormOperazioni(IMessaggi& messaggi, ISceltaFile& scelta, QWidg
     g->addWidget(cercaUscita_, 3, 2);
     g->addWidget(didGaranzia_, 4, 0);
     g->addWidget(garanzia_, 4, 1, Qt::AlignLeft);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(esegui_);
-    pulsanti->addWidget(interrompi_);
-    pulsanti->addStretch();
-    pulsanti->addWidget(chiudi_);
-    pulsanti->addWidget(aiuto_);
     auto* l = new QVBoxLayout(this);
     l->addLayout(g);
     l->addSpacing(4);
@@ -120,7 +101,7 @@ void TFormOperazioni::OperazioneCambiata() {
         w->setVisible(d.SecondoVisibile);
     // The guarantee matters to the coverage alone.
     didGaranzia_->setEnabled(op == TOperazione::Copertura);
-    garanzia_->setEnabled(op == TOperazione::Copertura && !inCorso_);
+    garanzia_->setEnabled(op == TOperazione::Copertura && !InCorso());
 }
 
 void TFormOperazioni::Cerca(QLineEdit* campo, const QString& titolo, bool salva) {
@@ -145,32 +126,27 @@ TOperazioniFile TFormOperazioni::AcquisisceForm() const {
 }
 
 void TFormOperazioni::ImpostaInCorso(bool si) {
-    inCorso_ = si;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{operazione_, primo_, secondo_, uscita_, cercaPrimo_,
-                                         cercaSecondo_, cercaUscita_, esegui_, chiudi_, aiuto_})
+    TDialogoConLavoro::ImpostaInCorso(si);
+    for (QWidget* w : std::initializer_list<QWidget*>{operazione_, primo_, secondo_, uscita_,
+                                                      cercaPrimo_, cercaSecondo_, cercaUscita_})
         w->setEnabled(!si);
-    interrompi_->setEnabled(si);
     OperazioneCambiata();
 }
 
 void TFormOperazioni::BtnEseguiClick() {
-    if (inCorso_) return;
+    if (InCorso()) return;
     const TOperazioniFile op = AcquisisceForm();
     TPonteProgresso ponte;
     connect(&ponte, &TPonteProgresso::AvanzamentoCambiato, avanzamento_, &QProgressBar::setValue);
     avanzamento_->setValue(0);
-    annulla_.Azzera();
-    ImpostaInCorso(true);
     TEsitoOperazione esito;
     try {
-        EseguiInSottofondo([&] { esito = op.Esegui(&ponte, &annulla_); });
+        EseguiLavoro([&] { esito = op.Esegui(&ponte, &annulla_); });
     } catch (const std::exception&) {
         esito = TEsitoOperazione{};
         esito.Errore = true;
         esito.Messaggio = kMsgOperazioniImpossibili;
     }
-    ImpostaInCorso(false);
     if (esito.Errore)
         messaggi_.Errore(esito.Messaggio);
     else if (!esito.Interrotta)

@@ -33,18 +33,15 @@ class TFormOperazioni : public TDialogoConLavoro {
     QLineEdit* Uscita() const { return uscita_; }
     QSpinBox* Garanzia() const { return garanzia_; }
     QProgressBar* Avanzamento() const { return avanzamento_; }
-    QPushButton* PulsanteEsegui() const { return esegui_; }
-    QPushButton* PulsanteInterrompi() const { return interrompi_; }
-    QPushButton* PulsanteChiudi() const { return chiudi_; }
+    QPushButton* PulsanteEsegui() const { return PulsanteAvvio(); }
 
   private:
     void OperazioneCambiata();
     void Cerca(QLineEdit* campo, const QString& titolo, bool salva);
-    void ImpostaInCorso(bool si);
+    void ImpostaInCorso(bool si) override;
 
     IMessaggi& messaggi_;
     ISceltaFile& scelta_;
-    TAnnullamento annulla_;
 
     QComboBox* operazione_;
     QLabel* didPrimo_;
@@ -58,10 +55,6 @@ class TFormOperazioni : public TDialogoConLavoro {
     QLabel* didGaranzia_;
     QSpinBox* garanzia_;
     QProgressBar* avanzamento_;
-    QPushButton* esegui_;
-    QPushButton* interrompi_;
-    QPushButton* chiudi_;
-    QPushButton* aiuto_;
 };
 
 // The name to put in a file field: the bare name for a file of the column folder, which the

@@ -2,10 +2,8 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/TFormAiuto.h"
 #include "tools/ui/TPannelliSchedine.h"
 
 namespace sirvela {
@@ -23,22 +21,11 @@ TFormSchedineVincenti::TFormSchedineVincenti(const TSpoglio& spoglio, QWidget* p
     pannelli_ = new TPannelliSchedine(this);
     connect(pannelli_, &TPannelliSchedine::Scorso, this, &TFormSchedineVincenti::MostraDa);
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OK");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* aiuto = new QPushButton("Aiuto", this);
-    aiuto->setObjectName("Aiuto");
-    connect(aiuto, &QPushButton::clicked, this, [this] { MostraAiuto(this, "schedine-vincenti"); });
-
     auto* scelta = new QHBoxLayout;
     scelta->addWidget(new QLabel("Schedine Con Punti", this));
     scelta->addWidget(punti_);
     scelta->addStretch();
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(ok);
-    pulsanti->addWidget(aiuto);
+    auto* pulsanti = PulsantiOkAiuto(*this, "schedine-vincenti");
     auto* l = new QVBoxLayout(this);
     l->addLayout(scelta);
     l->addWidget(pannelli_);

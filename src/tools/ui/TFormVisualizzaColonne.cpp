@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/ui/TFormAiuto.h"
 #include "tools/ui/TPannelliSchedine.h"
 
 namespace sirvela {
@@ -16,18 +15,7 @@ TFormVisualizzaColonne::TFormVisualizzaColonne(QWidget* parent) : QDialog(parent
     connect(pannelli_, &TPannelliSchedine::Scorso, this, &TFormVisualizzaColonne::MostraDa);
     conteggio_ = new QLabel(this);
     conteggio_->setObjectName("Conteggio");
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OK");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* aiuto = new QPushButton("Aiuto", this);
-    aiuto->setObjectName("Aiuto");
-    connect(aiuto, &QPushButton::clicked, this,
-            [this] { MostraAiuto(this, "visualizzazione-colonne"); });
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(ok);
-    pulsanti->addWidget(aiuto);
+    auto* pulsanti = PulsantiOkAiuto(*this, "visualizzazione-colonne");
     auto* l = new QVBoxLayout(this);
     l->addWidget(pannelli_);
     l->addWidget(conteggio_);

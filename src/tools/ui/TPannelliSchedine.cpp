@@ -1,10 +1,12 @@
 #include "tools/ui/TPannelliSchedine.h"
 
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
 
+#include "app/ui/TFormAiuto.h"
 #include "widgets/TLVisColonne.h"
 
 namespace sirvela {
@@ -54,6 +56,22 @@ void TPannelliSchedine::Mostra(const std::vector<TSchedinaVin>& pagina, bool mod
         p->ImpostaRiferimento(risultato);
         p->ImpostaVincenti(modoSpoglio && s.Posti[0].Vincente, modoSpoglio && s.Posti[1].Vincente);
     }
+}
+
+QHBoxLayout* PulsantiOkAiuto(QDialog& dialogo, const QString& argomento) {
+    auto* ok = new QPushButton("OK", &dialogo);
+    ok->setObjectName("OK");
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialogo, &QDialog::accept);
+    auto* aiuto = new QPushButton("Aiuto", &dialogo);
+    aiuto->setObjectName("Aiuto");
+    QObject::connect(aiuto, &QPushButton::clicked, &dialogo,
+                     [&dialogo, argomento] { MostraAiuto(&dialogo, argomento); });
+    auto* riga = new QHBoxLayout;
+    riga->addStretch();
+    riga->addWidget(ok);
+    riga->addWidget(aiuto);
+    return riga;
 }
 
 }  // namespace sirvela

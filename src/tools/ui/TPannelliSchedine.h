@@ -1,4 +1,6 @@
 #pragma once
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QScrollBar>
 #include <QWidget>
 #include <array>
@@ -35,5 +37,8 @@ class TPannelliSchedine : public QWidget {
     std::array<TLVisColonne*, kPannelli> pannelli_{};
     QScrollBar* barra_;
 };
+
+// "OK" and "Aiuto" at the foot of a slip window.
+QHBoxLayout* PulsantiOkAiuto(QDialog& dialogo, const QString& argomento);
 
 }  // namespace sirvela
