@@ -86,8 +86,8 @@ TFormConversione::TFormConversione(IMessaggi& messaggi, QWidget* parent)
         gruppo("Destinazione", cartellaDestinazione_, sfogliaDestinazione_, formatoDestinazione_)
             .first;
 
+    // Unnamed, so the dialog memory does not bring back the last run's count.
     fileCreati_ = new QLabel("0", this);
-    fileCreati_->setObjectName("FileCreati");
     auto* pulsanti = CreaPulsanti("Converti", "conversione");
     connect(PulsanteConverti(), &QPushButton::clicked, this, &TFormConversione::BtnConvertiClick);
 
