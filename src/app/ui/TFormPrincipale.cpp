@@ -18,6 +18,7 @@
 #include "app/ui/BarraStrumenti.h"
 #include "app/ui/MenuAiuto.h"
 #include "app/ui/MenuColonne.h"
+#include "app/ui/MenuCondizioni.h"
 #include "app/ui/MenuElaborazione.h"
 #include "app/ui/MenuImpostazioni.h"
 #include "app/ui/MenuSistemi.h"
@@ -214,6 +215,7 @@ QAction* TFormPrincipale::Azione(const QString& nome) const {
 void TFormPrincipale::CreaComandi() {
     // The menu bar in its order; each menu builds its own items.
     menu_.push_back(new TMenuSistemi(*this));
+    menu_.push_back(new TMenuCondizioni(*this));
     menu_.push_back(new TMenuElaborazione(*this));
     menu_.push_back(new TMenuColonne(*this));
     menu_.push_back(new TMenuImpostazioni(*this));
