@@ -12,6 +12,7 @@
 #include "cli/Cli.h"
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/TInsiemeCondizioni.h"
+#include "conditions/ui/TFrmCondizione.h"
 #include "development/ui/TFrmSviluppo.h"
 #include "gui/Schermate.h"
 #include "tools/ui/TFormConversione.h"
@@ -149,6 +150,22 @@ TEST_F(StrumentiColonne, DevelopThenF7GivesWhatTheCommandLineGives) {
         tabella = Tabella(*d.Vincite());
         sbagliate = d.TestiSbagliate();
         EXPECT_TRUE(d.PulsanteSchedine()->isEnabled());
+
+        // A double click on a condition opens its dialog; the position sets open nothing.
+        auto doppioClic = [&](int riga) {
+            QListWidget* l = d.Sbagliate();
+            const QPoint p = l->visualItemRect(l->item(riga)).center();
+            QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
+            QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
+        };
+        SenzaModale([&] { doppioClic(0); });
+        bool aperta = false;
+        test::QuandoModale<TFrmCondizione>([&](TFrmCondizione& c) {
+            aperta = true;
+            EXPECT_EQ(c.ArgomentoAiuto(), "somme");
+        });
+        doppioClic(1);
+        EXPECT_TRUE(aperta);
     });
     EXPECT_EQ(tabella,
               (std::vector<std::pair<std::string, std::string>>{{" 75", " 6"}, {" 60", " 3"}}));

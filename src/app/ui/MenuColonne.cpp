@@ -2,6 +2,7 @@
 
 #include "app/ComandiColonne.h"
 #include "app/ui/TFormPrincipale.h"
+#include "conditions/ui/Modifica.h"
 #include "core/T_Sistema.h"
 #include "tools/ui/TFormConversione.h"
 #include "tools/ui/TFormEditorColonne.h"
@@ -49,6 +50,9 @@ void TMenuColonne::ComandoVisualizzazione(TOrigineColonne origine) {
 void TMenuColonne::ComandoSpoglio(TOrigineColonne origine) {
     TFormPrincipale& f = Finestra();
     TFormSpoglio d(f.Sistema().Dati, f.Messaggi(), &f);
+    d.ImpostaApriCondizione([&f](TCondizione& c, QWidget* genitore) {
+        if (Modifica(c, f.Messaggi(), genitore)) f.Sistema().Modificato = true;
+    });
     if (!ColonnePerStrumento(origine, f.Sistema().Dati.Colonne, d.Colonne(), f.Messaggi(),
                              f.SceltaFile()))
         return;

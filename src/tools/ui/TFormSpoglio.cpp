@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/ui/TFormAiuto.h"
+#include "conditions/TInsiemeCondizioni.h"
 #include "core/Interfacce.h"
 #include "core/TDatiSistema.h"
 #include "tools/ui/TFormSchedineVincenti.h"
@@ -76,6 +77,8 @@ TFormSpoglio::TFormSpoglio(TDatiSistema& dati, IMessaggi& messaggi, QWidget* par
     sbagliate_->setObjectName("CondizioniSbagliate");
     sbagliate_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sbagliate_->setMinimumHeight(110);
+    connect(sbagliate_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* i) { SbagliataDoppioClic(sbagliate_->row(i)); });
     // Long names are scrolled sideways by their own bar, a character at a time.
     barraSbagliate_ = new QScrollBar(Qt::Horizontal, this);
     barraSbagliate_->setObjectName("BarraSbagliate");
@@ -176,6 +179,12 @@ void TFormSpoglio::MostraSbagliate() {
     const int p = barraSbagliate_->value();
     sbagliate_->clear();
     for (const auto& r : righe_) sbagliate_->addItem(QS(TestoScorrevole(r.Testo, p)));
+}
+
+void TFormSpoglio::SbagliataDoppioClic(int riga) {
+    if (riga < 0 || riga >= static_cast<int>(righe_.size()) || !apri_) return;
+    if (TCondizione* c = CondizioneDaAprire(*dati_.Condizioni, righe_[riga].Condizione))
+        apri_(*c, this);
 }
 
 std::vector<std::string> TFormSpoglio::TestiSbagliate() const {

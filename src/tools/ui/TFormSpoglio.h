@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <functional>
 #include <vector>
 
 #include "tools/CondizioniSbagliate.h"
@@ -21,6 +22,11 @@ class TFormSpoglio : public QDialog {
     Q_OBJECT
   public:
     TFormSpoglio(TDatiSistema& dati, IMessaggi& messaggi, QWidget* parent = nullptr);
+
+    // Opens a condition's dialog over this window; a double click on a line naming a
+    // condition calls it.
+    using TApriCondizione = std::function<void(TCondizione&, QWidget* genitore)>;
+    void ImpostaApriCondizione(TApriCondizione apri) { apri_ = std::move(apri); }
 
     // Filled before the window opens, emptied when it closes.
     TListaColonne& Colonne() { return spoglio_.Colonne; }
@@ -46,11 +52,13 @@ class TFormSpoglio : public QDialog {
     void MostraTabella(const std::vector<TColonnaVincite>& colonne);
     void MostraSbagliate();
     void CellaModificata();
+    void SbagliataDoppioClic(int riga);
 
     TDatiSistema& dati_;
     IMessaggi& messaggi_;
     TSpoglio spoglio_;
     std::vector<TCondizioneSbagliata> righe_;
+    TApriCondizione apri_;
 
     TLCasSelector* risultato_;
     QPushButton* spoglia_;
