@@ -104,8 +104,8 @@ TEST_F(StrumentiColonne, TheColumnsMenuInOrderWithItsToolBarButtons) {
     ASSERT_NE(menu, nullptr);
     QStringList voci;
     for (QAction* a : menu->actions()) voci << a->text();
-    EXPECT_EQ(voci, (QStringList{"Visualizzazione", "Spoglio", "Salva", "Conversione Formati",
-                                 "Operazioni", "Editor di Colonne"}));
+    EXPECT_EQ(voci, (QStringList{"Visualizzazione", "Spoglio", "Dettatura a Voce", "Salva",
+                                 "Conversione Formati", "Operazioni", "Editor di Colonne"}));
     EXPECT_EQ(f->Azione("SpoglioDaMemoria")->shortcut(), QKeySequence(Qt::Key_F7));
     for (const char* nome : {"VisualizzazioneDaMemoria", "SpoglioDaMemoria", "BarraVisualizza",
                              "BarraSpoglio", "SalvaColonne"})

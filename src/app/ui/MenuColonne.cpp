@@ -1,9 +1,12 @@
 #include "app/ui/MenuColonne.h"
 
 #include "app/ComandiColonne.h"
+#include "app/ui/Risorse.h"
 #include "app/ui/TFormPrincipale.h"
 #include "conditions/ui/Modifica.h"
 #include "core/T_Sistema.h"
+#include "dictation/ui/TFrmDettSche.h"
+#include "dictation/ui/TVoceQt.h"
 #include "tools/ui/TFormConversione.h"
 #include "tools/ui/TFormEditorColonne.h"
 #include "tools/ui/TFormOperazioni.h"
@@ -27,6 +30,13 @@ TMenuColonne::TMenuColonne(TFormPrincipale& f) : TMenuComandi(f, "C&olonne", "Me
     Voce(
         "SpoglioDaFile", "Da File", [this] { ComandoSpoglio(TOrigineColonne::DaFile); }, {},
         spoglio);
+    QMenu* dettatura = Sottomenu("Dettatura a Voce", "MenuDettatura");
+    dettaturaDaMemoria_ = Voce(
+        "DettaturaDaMemoria", "Da Memoria",
+        [this] { ComandoDettatura(TOrigineColonne::DaMemoria); }, {}, dettatura);
+    Voce(
+        "DettaturaDaFile", "Da File", [this] { ComandoDettatura(TOrigineColonne::DaFile); }, {},
+        dettatura);
     salva_ = Voce("SalvaColonne", "Salva", [this] { ComandoSalva(); });
     Voce("ConversioneFormati", "Conversione Formati", [this] { ComandoConversione(); });
     Voce("Operazioni", "Operazioni", [this] { ComandoOperazioni(); });
@@ -34,7 +44,7 @@ TMenuColonne::TMenuColonne(TFormPrincipale& f) : TMenuComandi(f, "C&olonne", "Me
 }
 
 void TMenuColonne::AggiornaStato(const TStatoComandi& s) {
-    for (QAction* a : {visualizzaMemoria_, spoglioMemoria_, salva_})
+    for (QAction* a : {visualizzaMemoria_, spoglioMemoria_, dettaturaDaMemoria_, salva_})
         a->setEnabled(s.ColonneInMemoria);
 }
 
@@ -57,6 +67,27 @@ void TMenuColonne::ComandoSpoglio(TOrigineColonne origine) {
                              f.SceltaFile()))
         return;
     f.MemoriaDialoghi().Esegui(d);
+}
+
+void TMenuColonne::ComandoDettatura(TOrigineColonne origine) {
+    TFormPrincipale& f = Finestra();
+    TListaColonne colonne;
+    if (!ColonnePerStrumento(origine, f.Sistema().Dati.Colonne, colonne, f.Messaggi(),
+                             f.SceltaFile()))
+        return;
+    // The voice that comes with the program is put back when it went missing.
+    InstallaSeManca(":/wav/vocal.Wav", FileVocale());
+    TVoceQt voce;
+    if (!voce.Apri(FileVocale())) {
+        f.Messaggi().Errore(kErroreFileVocale);
+        return;
+    }
+    f.Animazione()->Ferma();
+    TFrmDettSche d(voce, &f);
+    d.ImpostaOggetto(colonne);
+    colonne.Svuota();  // the window keeps its own copy
+    d.exec();
+    f.Animazione()->Avvia();
 }
 
 void TMenuColonne::ComandoSalva() {

@@ -13,6 +13,8 @@ class TMenuColonne : public TMenuComandi {
 
     void ComandoVisualizzazione(TOrigineColonne origine);
     void ComandoSpoglio(TOrigineColonne origine);
+    // "Dettatura a Voce": the tickets of the columns read aloud.
+    void ComandoDettatura(TOrigineColonne origine);
     void ComandoSalva();
     void ComandoConversione();
     void ComandoOperazioni();
@@ -21,6 +23,7 @@ class TMenuColonne : public TMenuComandi {
   private:
     QAction* visualizzaMemoria_;
     QAction* spoglioMemoria_;
+    QAction* dettaturaDaMemoria_;
     QAction* salva_;
 };
 
