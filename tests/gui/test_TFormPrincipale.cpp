@@ -156,7 +156,8 @@ TEST_F(FinestraPrincipale, OnlyCommandsThatExistAreOffered) {
     for (QAction* a : f->findChild<QToolBar*>("BarraStrumenti")->actions())
         if (!a->isSeparator()) suggerimenti << a->toolTip();
     EXPECT_EQ(suggerimenti, (QStringList{"Nuovo Sistema", "Carica Sistema", "Salva Sistema",
-                                         "Commento", "Quadri", "Sviluppo", "Help", "Uscita"}));
+                                         "Commento", "Quadri", "Sviluppo", "Visualizza colonne",
+                                         "Spoglio", "Aggiornamento Archivi", "Help", "Uscita"}));
     EXPECT_EQ(f->Azione("Spoglio"), nullptr);
     EXPECT_EQ(f->Azione("Sommario")->text(), "Sommario");
 }
