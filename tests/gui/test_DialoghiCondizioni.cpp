@@ -8,11 +8,9 @@
 #include <QTimer>
 #include <filesystem>
 #include <functional>
-#include <sstream>
 
 #include "FinestraDiProva.h"
 #include "app/ui/TFormAiuto.h"
-#include "cli/Cli.h"
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/TCondGruppo.h"
 #include "conditions/TGestoreLink.h"
@@ -22,7 +20,6 @@
 #include "conditions/ui/TFrmResti.h"
 #include "conditions/ui/TFrmSomme.h"
 #include "conditions/ui/TFrmValori.h"
-#include "development/ui/TFrmSviluppo.h"
 #include "support/Supporto.h"
 #include "widgets/TGrigliaIntervalli.h"
 #include "widgets/TLGraphpt.h"
@@ -298,26 +295,5 @@ TEST_F(Condizioni, DevelopmentMatchesTheCommandLineOnTheSavedSystem) {
     });
     EXPECT_EQ(Slot<TCondPariDispari>(kPariDispari).Pari.Principale.LetteraLink, 'B');
 
-    f->Azione("CalcoloColonne")->trigger();
-    const auto colonne = sistema.Dati.Colonne.Quante();
-    EXPECT_GT(colonne, 0);
-    EXPECT_LT(colonne, sistema.Dati.Pronostico.ColonneIniziali());
-    f->DialogoSviluppo()->hide();
-
-    const auto file = CartellaSistemi() / "Condizioni.Sst";
-    scelta.Risposte.push_back(file.string());
-    f->Azione("Salva")->trigger();
-    ASSERT_TRUE(std::filesystem::exists(file));
-
-    const auto uscita = cartella / "cli.Scl";
-    const auto corrente = std::filesystem::current_path();
-    std::ostringstream out, err;
-    const int codice = EseguiCli({"sviluppa", file.string(), "--output", uscita.string(),
-                                  "--cartella", cartella.Percorso().string()},
-                                 out, err);
-    std::filesystem::current_path(corrente);
-    ASSERT_EQ(codice, 0) << err.str();
-    std::vector<std::uint8_t> attesi;
-    for (const TColonna& c : sistema.Dati.Colonne) attesi.insert(attesi.end(), c.begin(), c.end());
-    EXPECT_EQ(test::LeggiByte(uscita), attesi);
+    SviluppaComeLaRigaDiComando("Condizioni.Sst");
 }

@@ -5,12 +5,10 @@
 #include <QTest>
 #include <QToolBar>
 #include <filesystem>
-#include <sstream>
 
 #include "FinestraDiProva.h"
 #include "app/ui/TFormAiuto.h"
 #include "app/ui/TFormCommento.h"
-#include "cli/Cli.h"
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/Fabbrica.h"
 #include "conditions/TCondPuntiTra.h"
@@ -23,7 +21,6 @@
 #include "conditions/ui/TFrmResti.h"
 #include "conditions/ui/TFrmValori.h"
 #include "development/ui/TFrmRecuperi.h"
-#include "development/ui/TFrmSviluppo.h"
 #include "gui/Schermate.h"
 #include "support/Supporto.h"
 #include "widgets/TGrigliaIntervalli.h"
@@ -181,27 +178,7 @@ TEST_F(Quadri, NestedQuadroOrPuntiTraAndLinkDevelopAsTheCommandLine) {
     });
     EXPECT_TRUE(sistema.Dati.Recuperi->Gruppo('A')->ErroriAmmessi.Principale.Voci[0].Stato);
 
-    f->Azione("CalcoloColonne")->trigger();
-    const auto colonne = sistema.Dati.Colonne.Quante();
-    EXPECT_GT(colonne, 0);
-    EXPECT_LT(colonne, sistema.Dati.Pronostico.ColonneIniziali());
-    f->DialogoSviluppo()->hide();
-
-    const auto file = CartellaSistemi() / "Quadri.Sst";
-    scelta.Risposte.push_back(file.string());
-    f->Azione("Salva")->trigger();
-    ASSERT_TRUE(std::filesystem::exists(file));
-    const auto uscita = cartella / "cli.Scl";
-    const auto corrente = std::filesystem::current_path();
-    std::ostringstream out, err;
-    const int codice = EseguiCli({"sviluppa", file.string(), "--output", uscita.string(),
-                                  "--cartella", cartella.Percorso().string()},
-                                 out, err);
-    std::filesystem::current_path(corrente);
-    ASSERT_EQ(codice, 0) << err.str();
-    std::vector<std::uint8_t> attesi;
-    for (const TColonna& c : sistema.Dati.Colonne) attesi.insert(attesi.end(), c.begin(), c.end());
-    EXPECT_EQ(test::LeggiByte(uscita), attesi);
+    SviluppaComeLaRigaDiComando("Quadri.Sst");
 
     // The analysis of the recoveries belongs to this development until a table changes.
     ConDialogo<TFrmRecuperi>("CondLink", [](TFrmRecuperi& d) {
