@@ -90,7 +90,7 @@ TLGraphpt* TFrmCondizione::NuovoEditore(int categoria, const QString& titolo, QB
     l->setContentsMargins(6, 4, 6, 6);
     l->addWidget(e, 0, Qt::AlignLeft);
     (dove ? dove : corpo_)->addWidget(box);
-    ModelloEditori().Collega(categoria, &e->Modello());
+    if (categoria >= 0) ModelloEditori().Collega(categoria, &e->Modello());
     editori_.push_back(e);
     return e;
 }
@@ -137,7 +137,7 @@ void TFrmCondizione::Azzera() {
 }
 
 void TFrmCondizione::MostraErrore(const TErroreGriglia& e) {
-    messaggi_.Mostra("Informazione", e.Messaggio, PulsanteOk);
+    messaggi_.Mostra(e.Titolo, e.Messaggio, PulsanteOk);
     for (std::size_t i = 0; i < griglie_.size(); ++i)
         if (categorieGriglie_[i] == e.Categoria) griglie_[i]->MostraErrore(e);
 }
