@@ -10,7 +10,7 @@
 #include <functional>
 #include <sstream>
 
-#include "EditoriDiProva.h"
+#include "CondizioniDiProva.h"
 #include "FinestraDiProva.h"
 #include "app/ui/TFormAiuto.h"
 #include "cli/Cli.h"
@@ -295,26 +295,7 @@ TEST_F(Condizioni, DevelopmentMatchesTheCommandLineOnTheSavedSystem) {
     });
     EXPECT_EQ(Slot<TCondPariDispari>(kPariDispari).Pari.Principale.LetteraLink, 'B');
 
-    f->Azione("CalcoloColonne")->trigger();
-    const auto colonne = sistema.Dati.Colonne.Quante();
+    const auto colonne = test::SviluppaComeLaRigaDiComando(*this, "Condizioni.Sst");
     EXPECT_GT(colonne, 0);
     EXPECT_LT(colonne, sistema.Dati.Pronostico.ColonneIniziali());
-    f->DialogoSviluppo()->hide();
-
-    const auto file = CartellaSistemi() / "Condizioni.Sst";
-    scelta.Risposte.push_back(file.string());
-    f->Azione("Salva")->trigger();
-    ASSERT_TRUE(std::filesystem::exists(file));
-
-    const auto uscita = cartella / "cli.Scl";
-    const auto corrente = std::filesystem::current_path();
-    std::ostringstream out, err;
-    const int codice = EseguiCli({"sviluppa", file.string(), "--output", uscita.string(),
-                                  "--cartella", cartella.Percorso().string()},
-                                 out, err);
-    std::filesystem::current_path(corrente);
-    ASSERT_EQ(codice, 0) << err.str();
-    std::vector<std::uint8_t> attesi;
-    for (const TColonna& c : sistema.Dati.Colonne) attesi.insert(attesi.end(), c.begin(), c.end());
-    EXPECT_EQ(test::LeggiByte(uscita), attesi);
 }

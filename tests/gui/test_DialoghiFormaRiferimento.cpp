@@ -2,13 +2,9 @@
 
 #include <QMenuBar>
 #include <QTest>
-#include <filesystem>
-#include <sstream>
 
-#include "EditoriDiProva.h"
-#include "FinestraDiProva.h"
+#include "CondizioniDiProva.h"
 #include "app/ui/TFormAiuto.h"
-#include "cli/Cli.h"
 #include "conditions/CondizioniForma.h"
 #include "conditions/CondizioniRiferimento.h"
 #include "conditions/TCondGruppo.h"
@@ -21,8 +17,6 @@
 #include "conditions/ui/TFrmRiferimento.h"
 #include "conditions/ui/TFrmRipetizioni.h"
 #include "conditions/ui/TFrmValori.h"
-#include "development/ui/TFrmSviluppo.h"
-#include "support/Supporto.h"
 #include "widgets/TGraphNumSelector.h"
 #include "widgets/TLCasSelector.h"
 
@@ -94,7 +88,8 @@ TEST_F(FormaRiferimento, MenuItemsAndShortcutOpenTheirDialogsWithTheirHelp) {
             bool aiuto = false;
             test::QuandoModale<TFormAiuto>([&](TFormAiuto& a) {
                 aiuto = true;
-                EXPECT_EQ(a.Testo()->documentTitle(), d.windowTitle());
+                // The contents page shows titles with single blanks.
+                EXPECT_EQ(a.Testo()->documentTitle(), d.windowTitle().simplified());
             });
             d.BtnAiuto()->click();
             EXPECT_TRUE(aiuto) << dialogo;
@@ -455,26 +450,7 @@ TEST_F(FormaRiferimento, DevelopmentMatchesTheCommandLineOnTheSavedSystem) {
           "CondRipetizioni", "CondColonneFiltro", "CondSequele"})
         EXPECT_TRUE(Spuntata(voce)) << voce;
 
-    f->Azione("CalcoloColonne")->trigger();
-    const auto colonne = sistema.Dati.Colonne.Quante();
+    const auto colonne = test::SviluppaComeLaRigaDiComando(*this, "Forma.Sst");
     EXPECT_GT(colonne, 0);
     EXPECT_LT(colonne, sistema.Dati.Pronostico.ColonneIniziali() / 10);
-    f->DialogoSviluppo()->hide();
-
-    const auto file = CartellaSistemi() / "Forma.Sst";
-    scelta.Risposte.push_back(file.string());
-    f->Azione("Salva")->trigger();
-    ASSERT_TRUE(std::filesystem::exists(file));
-
-    const auto uscita = cartella / "cli.Scl";
-    const auto corrente = std::filesystem::current_path();
-    std::ostringstream out, err;
-    const int codice = EseguiCli({"sviluppa", file.string(), "--output", uscita.string(),
-                                  "--cartella", cartella.Percorso().string()},
-                                 out, err);
-    std::filesystem::current_path(corrente);
-    ASSERT_EQ(codice, 0) << err.str();
-    std::vector<std::uint8_t> attesi;
-    for (const TColonna& c : sistema.Dati.Colonne) attesi.insert(attesi.end(), c.begin(), c.end());
-    EXPECT_EQ(test::LeggiByte(uscita), attesi);
 }

@@ -15,15 +15,9 @@ namespace {
 
 QGroupBox* NuovoBoxStato(const QString& titolo, QRadioButton*& attivato, QRadioButton*& disattivato,
                          const char* suffisso, QWidget* parent) {
-    auto* box = new QGroupBox(titolo, parent);
-    attivato = new QRadioButton("Attivato", box);
-    attivato->setObjectName(QString("Attivato") + suffisso);
-    disattivato = new QRadioButton("Disattivato", box);
-    disattivato->setObjectName(QString("Disattivato") + suffisso);
-    auto* l = new QHBoxLayout(box);
-    l->addWidget(attivato);
-    l->addWidget(disattivato);
-    return box;
+    const QString s = suffisso;
+    return NuovaScelta(parent, titolo, {"Attivato", "Attivato" + s}, attivato,
+                       {"Disattivato", "Disattivato" + s}, disattivato);
 }
 
 // Every widget of a layout and of its nested layouts.
@@ -36,6 +30,20 @@ void Abilita(QLayout* l, bool si) {
 }
 
 }  // namespace
+
+QGroupBox* NuovaScelta(QWidget* parent, const QString& titolo, const TOpzione& primo,
+                       QRadioButton*& primoBtn, const TOpzione& secondo,
+                       QRadioButton*& secondoBtn) {
+    auto* box = new QGroupBox(titolo, parent);
+    auto* l = new QHBoxLayout(box);
+    for (auto [o, b] : {std::pair(&primo, &primoBtn), {&secondo, &secondoBtn}}) {
+        *b = new QRadioButton(o->Testo, box);
+        (*b)->setObjectName(o->Nome);
+        l->addWidget(*b);
+    }
+    l->addStretch();
+    return box;
+}
 
 TFrmCondizione::TFrmCondizione(IMessaggi& messaggi, const QString& titolo,
                                const QString& argomentoAiuto, QWidget* parent)

@@ -17,6 +17,15 @@ class TCondizione;
 class TGrigliaIntervalli;
 class TLGraphpt;
 
+// One option of a choice: its text and its object name.
+struct TOpzione {
+    QString Testo;
+    QString Nome;
+};
+// A frame titled `titolo` with two options side by side (the "Stato :" switch and the like).
+QGroupBox* NuovaScelta(QWidget* parent, const QString& titolo, const TOpzione& primo,
+                       QRadioButton*& primoBtn, const TOpzione& secondo, QRadioButton*& secondoBtn);
+
 // Base of the condition dialogs.
 //
 // A dialog for one condition object derives from TFrmCondizione (or from TFrmValori when every

@@ -74,16 +74,8 @@ TFrmListaCombFiltro::TFrmListaCombFiltro(IMessaggi& messaggi, QWidget* parent)
     setObjectName("FrmListaCombFiltro");
     ImpostaModelloMembro(&filtro_);
 
-    auto* confronto = new QGroupBox("Tipo di Confronto", this);
-    diPosizione_ = new QRadioButton("di Posizione", confronto);
-    diPosizione_->setObjectName("DiPosizione");
-    aGirare_ = new QRadioButton("a Girare", confronto);
-    aGirare_->setObjectName("AGirare");
-    auto* riga = new QHBoxLayout(confronto);
-    riga->addWidget(diPosizione_);
-    riga->addWidget(aGirare_);
-    riga->addStretch();
-    Corpo()->addWidget(confronto);
+    Corpo()->addWidget(NuovaScelta(this, "Tipo di Confronto", {"di Posizione", "DiPosizione"},
+                                   diPosizione_, {"a Girare", "AGirare"}, aGirare_));
     connect(diPosizione_, &QRadioButton::clicked, this, [this] {
         filtro_.ImpostaConfronto(TModelloColonnaFiltro::kDiPosizione);
         MostraConfronto();

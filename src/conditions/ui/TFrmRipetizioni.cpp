@@ -19,16 +19,8 @@ TFrmRipetizioni::TFrmRipetizioni(IMessaggi& messaggi, QWidget* parent)
     FormaEditore(*NuovoEditore(1, "Su due Colonne Precedenti"),
                  {"Pt2Prec", "Su due Colonne Precedenti", 9, true});
 
-    auto* tipo = new QGroupBox("Tipo", this);
-    numeriche_ = new QRadioButton(" Numeriche", tipo);
-    numeriche_->setObjectName("Numeriche");
-    pariDispari_ = new QRadioButton(" Pari Dispari", tipo);
-    pariDispari_->setObjectName("PariDispari");
-    auto* riga = new QHBoxLayout(tipo);
-    riga->addWidget(numeriche_);
-    riga->addWidget(pariDispari_);
-    riga->addStretch();
-    Corpo()->addWidget(tipo);
+    Corpo()->addWidget(NuovaScelta(this, "Tipo", {" Numeriche", "Numeriche"}, numeriche_,
+                                   {" Pari Dispari", "PariDispari"}, pariDispari_));
     for (QRadioButton* b : {numeriche_, pariDispari_})
         connect(b, &QRadioButton::clicked, this, [this] { ParametroCambiato(); });
 
