@@ -101,6 +101,7 @@ void TModelloGruppo::ImpostaOggetto(TCondGruppo* gruppo) {
     if (gruppo)
         for (const auto& m : gruppo->Membri)
             if (auto copia = m->Clona()) copie_.push_back(std::move(copia));
+    vuoto_ = CreaMembro();
     Mostra(copie_.empty() ? -1 : 0);
 }
 
@@ -119,7 +120,7 @@ void TModelloGruppo::Mostra(int indice) {
     // Without a member the editors show nothing rather than the last member shown.
     if (!Mostrato()) Membro.Azzera();
     Membro.AggiornaForm();
-    if (membro_ && Mostrato()) membro_->Carica(*Mostrato());
+    if (TCondizione* m = Mostrato() ? Mostrato() : Vuoto(); m && membro_) membro_->Carica(*m);
 }
 
 bool TModelloGruppo::Cambiato() const {

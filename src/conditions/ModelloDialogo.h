@@ -87,6 +87,8 @@ class TModelloGruppo {
     int Quanti() const { return static_cast<int>(copie_.size()); }
     int Indice() const { return indice_; }  // 0-based, -1 when there is no member
     TCondizione* Mostrato() const;          // the copy shown, null when none
+    // A member with its kind's defaults, what the controls show while there is no member.
+    TCondizione* Vuoto() const { return vuoto_.get(); }
 
     // "Stato generale :" of the container.
     bool Attivato() const { return attivato_; }
@@ -125,6 +127,7 @@ class TModelloGruppo {
     TCondGruppo* gruppo_ = nullptr;
     IModelloMembro* membro_ = nullptr;
     std::vector<std::unique_ptr<TCondizione>> copie_;
+    std::unique_ptr<TCondizione> vuoto_;
     int indice_ = -1;
     bool attivato_ = true;
     bool cambiato_ = false;

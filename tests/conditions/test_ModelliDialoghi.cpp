@@ -266,4 +266,9 @@ TEST(ModelloGruppo, AMemberIsNotLeftHalfSetAndTheEndsStayInPlace) {
     ASSERT_TRUE(m.Applica());
     ASSERT_EQ(g.QuantiMembri(), 1);
     EXPECT_EQ(static_cast<TCondSequela&>(*g.Membro(0)).Lunghezza, 5);
+
+    // Without members the fields show a new member's, not the last one deleted.
+    m.ImpostaOggetto(&g);
+    m.Elimina();
+    EXPECT_EQ(std::pair(sequela.Tipo(), sequela.Lunghezza()), std::pair(1, 2));
 }

@@ -268,7 +268,7 @@ void TFrmCondGruppo::MostraMembro() {
     boxStatoMembro_->setEnabled(membro);
     AggiornaEditori();
     (gruppo_.Membro.Attivato() || !membro ? attivatoS_ : disattivatoS_)->setChecked(true);
-    if (membro) AggiornaMembro(*Membro());
+    if (TCondizione* m = membro ? Membro() : gruppo_.Vuoto()) AggiornaMembro(*m);
 }
 
 void TFrmCondGruppo::Naviga(const TErroreGriglia& esito) {

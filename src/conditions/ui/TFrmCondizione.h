@@ -154,7 +154,7 @@ class TFrmCondGruppo : public TFrmCondizione {
     TCondizione* Membro() const { return gruppo_.Mostrato(); }
     // The model of the members' further fields (in the constructor, before any object).
     void ImpostaModelloMembro(IModelloMembro* m) { gruppo_.ImpostaModelloMembro(m); }
-    // The member's further fields into the controls (not called without a member).
+    // The member's further fields into the controls (without a member: a new member's).
     virtual void AggiornaMembro(TCondizione& membro) = 0;
 
     TModelloCondizione& ModelloEditori() override { return gruppo_.Membro; }
