@@ -6,15 +6,10 @@
 #include <QTest>
 #include <filesystem>
 #include <memory>
-#include <sstream>
-#include <string>
-#include <vector>
 
 #include "app/ui/TFormPrincipale.h"
-#include "cli/Cli.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
-#include "development/ui/TFrmSviluppo.h"
 #include "gui/Modale.h"
 #include "support/CartellaDiProva.h"
 #include "support/Finti.h"
@@ -65,32 +60,6 @@ struct TFinestraDiProva : ::testing::Test, TCartellaDiProva {
         ASSERT_NE(a, nullptr) << comando;
         a->trigger();
         EXPECT_TRUE(visto) << comando;
-    }
-    // Develops from the menu (some columns must go), saves the system as `nome` and checks
-    // that `sirvela-cli sviluppa` on the saved file writes the same columns.
-    void SviluppaComeLaRigaDiComando(const std::string& nome) {
-        f->Azione("CalcoloColonne")->trigger();
-        const auto colonne = sistema.Dati.Colonne.Quante();
-        EXPECT_GT(colonne, 0);
-        EXPECT_LT(colonne, sistema.Dati.Pronostico.ColonneIniziali());
-        f->DialogoSviluppo()->hide();
-
-        const auto file = CartellaSistemi() / nome;
-        scelta.Risposte.push_back(file.string());
-        f->Azione("Salva")->trigger();
-        ASSERT_TRUE(std::filesystem::exists(file));
-        const auto uscita = cartella / "cli.Scl";
-        const auto corrente = std::filesystem::current_path();
-        std::ostringstream out, err;
-        const int codice = EseguiCli({"sviluppa", file.string(), "--output", uscita.string(),
-                                      "--cartella", cartella.Percorso().string()},
-                                     out, err);
-        std::filesystem::current_path(corrente);
-        ASSERT_EQ(codice, 0) << err.str();
-        std::vector<std::uint8_t> attesi;
-        for (const TColonna& c : sistema.Dati.Colonne)
-            attesi.insert(attesi.end(), c.begin(), c.end());
-        EXPECT_EQ(LeggiByte(uscita), attesi);
     }
 };
 

@@ -8,9 +8,12 @@
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <sstream>
 
+#include "CondizioniDiProva.h"
 #include "FinestraDiProva.h"
 #include "app/ui/TFormAiuto.h"
+#include "cli/Cli.h"
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/TCondGruppo.h"
 #include "conditions/TGestoreLink.h"
@@ -20,27 +23,21 @@
 #include "conditions/ui/TFrmResti.h"
 #include "conditions/ui/TFrmSomme.h"
 #include "conditions/ui/TFrmValori.h"
+#include "development/ui/TFrmSviluppo.h"
 #include "support/Supporto.h"
 #include "widgets/TGrigliaIntervalli.h"
 #include "widgets/TLGraphpt.h"
 
 using namespace sirvela;
 
-namespace {
+using test::Clic;
+using test::Editore;
 
-void Clic(TLGraphpt& e, int box) {
-    QTest::mouseClick(&e, Qt::LeftButton, {}, e.RettangoloBox(box).center());
-}
+namespace {
 
 void Scrivi(TGrigliaIntervalli& g, int pagina, int colonna, const char* min, const char* max) {
     g.Pagina(pagina)->item(0, colonna)->setText(min);
     g.Pagina(pagina)->item(1, colonna)->setText(max);
-}
-
-TLGraphpt& Editore(QWidget& d, const char* nome) {
-    auto* e = d.findChild<TLGraphpt*>(nome);
-    EXPECT_NE(e, nullptr) << nome;
-    return *e;
 }
 
 struct Condizioni : test::TFinestraDiProva {
@@ -69,8 +66,12 @@ TEST_F(Condizioni, MenuOffersTheDialogsThatExistUnderTheRules) {
     EXPECT_EQ(menu.mid(0, 3), (QStringList{"&Sistemi", "&Condizioni", "&Elaborazione"}));
     QStringList voci;
     for (QAction* a : Menu()->actions()) voci << a->text();
-    EXPECT_EQ(voci, (QStringList{"Somme", "Pari e Dispari", "Baricentri", "Distanze Globali",
-                                 "Distanze Specifiche", "Resti", "Quadri", "Link", "Punti Tra"}));
+    EXPECT_EQ(voci, (QStringList{"Somme", "Consecutività Numerica", "Numero di Sequenze",
+                                 "Pari e Dispari", "Crescenze e Decrescenze",
+                                 "Consecutività Differenziata", "Baricentri", "Distanze Globali",
+                                 "Distanze Specifiche", "Interruzioni", "Vortici", "Simmetrie",
+                                 "Resti", "Ripetizioni", "Colonne Filtro", "Sequele", "Quadri",
+                                 "Link", "Punti Tra"}));
     EXPECT_EQ(f->Azione("CondSomme")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(f->Azione("CondPariDispari")->shortcut(), QKeySequence("Ctrl+P"));
     EXPECT_TRUE(Menu()->menuAction()->isEnabled());
@@ -295,5 +296,7 @@ TEST_F(Condizioni, DevelopmentMatchesTheCommandLineOnTheSavedSystem) {
     });
     EXPECT_EQ(Slot<TCondPariDispari>(kPariDispari).Pari.Principale.LetteraLink, 'B');
 
-    SviluppaComeLaRigaDiComando("Condizioni.Sst");
+    const auto colonne = test::SviluppaComeLaRigaDiComando(*this, "Condizioni.Sst");
+    EXPECT_GT(colonne, 0);
+    EXPECT_LT(colonne, sistema.Dati.Pronostico.ColonneIniziali());
 }

@@ -6,6 +6,7 @@
 #include <QToolBar>
 #include <filesystem>
 
+#include "CondizioniDiProva.h"
 #include "FinestraDiProva.h"
 #include "app/ui/TFormAiuto.h"
 #include "app/ui/TFormCommento.h"
@@ -28,17 +29,10 @@
 
 using namespace sirvela;
 
+using test::Clic;
+using test::Editore;
+
 namespace {
-
-void Clic(TLGraphpt& e, int box) {
-    QTest::mouseClick(&e, Qt::LeftButton, {}, e.RettangoloBox(box).center());
-}
-
-TLGraphpt& Editore(QWidget& d, const char* nome) {
-    auto* e = d.findChild<TLGraphpt*>(nome);
-    EXPECT_NE(e, nullptr) << nome;
-    return *e;
-}
 
 // A pop-up item as it is offered at a member place.
 void Popup(TFrmQuadro& d, int posto, const QString& voce) {
@@ -178,7 +172,9 @@ TEST_F(Quadri, NestedQuadroOrPuntiTraAndLinkDevelopAsTheCommandLine) {
     });
     EXPECT_TRUE(sistema.Dati.Recuperi->Gruppo('A')->ErroriAmmessi.Principale.Voci[0].Stato);
 
-    SviluppaComeLaRigaDiComando("Quadri.Sst");
+    const auto colonne = test::SviluppaComeLaRigaDiComando(*this, "Quadri.Sst");
+    EXPECT_GT(colonne, 0);
+    EXPECT_LT(colonne, sistema.Dati.Pronostico.ColonneIniziali());
 
     // The analysis of the recoveries belongs to this development until a table changes.
     ConDialogo<TFrmRecuperi>("CondLink", [](TFrmRecuperi& d) {

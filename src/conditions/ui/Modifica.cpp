@@ -4,9 +4,14 @@
 
 #include "conditions/TCondGruppo.h"
 #include "conditions/TCondizione.h"
+#include "conditions/ui/TFrmBlackHall.h"
+#include "conditions/ui/TFrmConsecDiff.h"
+#include "conditions/ui/TFrmNumeroDiSequenze.h"
 #include "conditions/ui/TFrmPtTra.h"
 #include "conditions/ui/TFrmQuadro.h"
 #include "conditions/ui/TFrmResti.h"
+#include "conditions/ui/TFrmRiferimento.h"
+#include "conditions/ui/TFrmRipetizioni.h"
 #include "conditions/ui/TFrmSomme.h"
 #include "conditions/ui/TFrmValori.h"
 
@@ -31,6 +36,16 @@ constexpr std::pair<int, TCrea> kDialoghi[] = {
     {kGruppoResti, &Crea<TFrmResti>},
     {kQuadro, &Crea<TFrmQuadro>},
     {kPuntiTra, &Crea<TFrmPtTra>},
+    {kVortici, &Crea<TFrmBlackHall>},
+    {kNumeriConsecutivi, &Crea<TFrmNumCons>},
+    {kSimmetrie, &Crea<TFrmSimmetrie>},
+    {kInterruzioni, &Crea<TFrmInterruzioni>},
+    {kRipetizioni, &Crea<TFrmRipetizioni>},
+    {kCrescenzeDecrescenze, &Crea<TFrmCrescenzeDecrescenze>},
+    {kGruppoConsecutivita, &Crea<TFrmConsecDiff>},
+    {kGruppoSequele, &Crea<TFrmSequela>},
+    {kGruppoColonneFiltro, &Crea<TFrmListaCombFiltro>},
+    {kNumeroSequenze, &Crea<TFrmNumeroDiSequenze>},
 };
 
 TCrea CreatoreDi(int tipo) {
