@@ -388,6 +388,25 @@ TEST_F(Quadri, RecoveryLettersMaximaAndTheAnalysis) {
     });
 }
 
+// "Nuova" offers every kind, alone and as a container where there is the choice, and a double
+// click on each new member opens a condition dialog.
+TEST_F(Quadri, EveryKindIsOfferedAndOpensItsDialog) {
+    TFrmQuadro d(messaggi);
+    d.ImpostaOggetto(*sistema.Dati.Condizioni->Condizione(kQuadro));
+    int membri = 0;
+    for (const TVoceNuova& v : kVociNuova)
+        for (const std::uint8_t tipo : {v.Singolo, v.Multiplo}) {
+            if (!tipo) continue;
+            Popup(d, membri, QString("Nuova%1").arg(tipo));
+            ApriMembro<TFrmCondizione>(d, membri, [&](TFrmCondizione& c) {
+                EXPECT_FALSE(c.windowTitle().isEmpty()) << v.Testo;
+                c.reject();
+            });
+            ++membri;
+        }
+    EXPECT_EQ(d.Membri()->count(), 21);
+}
+
 // The windows of this area with some settings in.
 TEST(Schermate, Condizioni3) {
     SALTA_SENZA_SCHERMATE();
