@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 
-#include "core/Globali.h"
 #include "core/Interfacce.h"
 
 namespace sirvela {
@@ -143,11 +142,6 @@ bool TEditorConcorso::Ok(int numero, int anno, std::span<const int> piloti) {
     TColonna vincente{};
     for (std::size_t p = 0; p < piloti.size(); ++p) {
         if (piloti[p] < 0 || piloti[p] > 255) return false;
-        // "*" stands for any pilot in a forecast; a result names the pilot who arrived.
-        if (piloti[p] == kJolly) {
-            messaggi_.Mostra("Informazione", kNumeriNonValidiConcorso, PulsanteOk);
-            return false;
-        }
         vincente[p] = static_cast<std::uint8_t>(piloti[p]);
     }
     Concorso.Numero = static_cast<std::uint8_t>(std::clamp(numero, 1, 255));

@@ -12,8 +12,6 @@ class IMessaggi;
 
 inline constexpr const char* kConcorsoGiaPresente = "Il concorso è già presente in memoria.";
 inline constexpr const char* kConfermaEliminaConcorso = "Vuoi Eliminare il Concorso In Esame ?";
-inline constexpr const char* kNumeriNonValidiConcorso =
-    "Uno o più numeri inseriti non sono validi.";
 inline constexpr int kAnnoMinimo = 1871;
 inline constexpr int kAnnoMassimo = 2050;
 
@@ -86,8 +84,7 @@ class TEditorConcorso {
     // OK with the spin values and the numbers the eight boxes gave, in box order (the boxes
     // check them against the pilot count). The spins keep their ranges (1..255, 1871..2050).
     // False when the dialog stays open: a number that does not fit a byte, more than eight
-    // numbers, the any-pilot sign (after the message), or, when adding, a contest already
-    // archived (after the message).
+    // numbers, or, when adding, a contest already archived (after the message).
     bool Ok(int numero, int anno, std::span<const int> piloti);
     void Annulla() { Confermato = false; }
 

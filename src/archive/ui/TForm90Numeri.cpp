@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/ui/TFormAiuto.h"
@@ -29,7 +30,10 @@ TForm90Numeri::TForm90Numeri(const TArchivio& archivio, QWidget* parent)
             if (si) Ordina();
         });
     }
-    chiavi_[0]->setChecked(true);
+    {
+        const QSignalBlocker b(chiavi_[0]);  // the table is built once everything exists
+        chiavi_[0]->setChecked(true);
+    }
 
     auto* ordine = new QGroupBox("Ordine", this);
     crescente_ = new QRadioButton("Crescente", ordine);
@@ -57,7 +61,7 @@ TForm90Numeri::TForm90Numeri(const TArchivio& archivio, QWidget* parent)
         gruppoPosizioni_->addButton(b, p);
         lp->addWidget(b);
     }
-    posizioni_[0]->setChecked(true);
+    posizioni_[0]->setChecked(true);  // before it is listened to
     connect(gruppoPosizioni_, &QButtonGroup::idToggled, this, [this](int, bool si) {
         if (si) Calcola();
     });

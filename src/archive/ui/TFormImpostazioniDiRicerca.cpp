@@ -81,7 +81,7 @@ TFormImpostazioniDiRicerca::TFormImpostazioniDiRicerca(TArchivio& archivio, QWid
     l->addWidget(pulsanti);
     l->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(pulsanti, &QDialogButtonBox::accepted, this, &TFormImpostazioniDiRicerca::BtnOkClick);
+    connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(aiuto, &QPushButton::clicked, this,
             [this] { MostraAiuto(this, "impostazioni-di-ricerca"); });
@@ -111,13 +111,13 @@ void TFormImpostazioniDiRicerca::AggiornaForm() {
     intervallo_->setEnabled(m.IntervalloAbilitato());
     testoInizio_->setText(QS(m.TestoInizio()));
     testoFine_->setText(QS(m.TestoFine()));
-    quanti_->setText(QString("%1 concorsi").arg(m.Lunghezza()));
+    quanti_->setText(QString("Concorsi nell'intervallo: %1").arg(m.Lunghezza()));
     barra_->setGeometry(2 + m.SinistraBarra(), 2, m.LarghezzaBarra(), 10);
 }
 
-void TFormImpostazioniDiRicerca::BtnOkClick() {
+void TFormImpostazioniDiRicerca::accept() {
     modello_.Conferma(archivio_.Selezione);
-    accept();
+    QDialog::accept();
 }
 
 }  // namespace sirvela

@@ -27,10 +27,11 @@ class TFormImpostazioniDiRicerca : public QDialog {
     QLabel* TestoFine() const { return testoFine_; }
     QLabel* Quanti() const { return quanti_; }
     QFrame* Barra() const { return barra_; }
+    // OK: the choice becomes the archive's selection.
+    void accept() override;
 
   private:
     void AggiornaForm();
-    void BtnOkClick();
 
     TArchivio& archivio_;
     TImpostazioniDiRicerca modello_;
