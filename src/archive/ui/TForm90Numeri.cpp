@@ -7,8 +7,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ui/TFormAiuto.h"
+#include "core/Globali.h"
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
@@ -80,7 +82,10 @@ TForm90Numeri::TForm90Numeri(const TArchivio& archivio, QWidget* parent)
     tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabella_->setSelectionMode(QAbstractItemView::NoSelection);
     tabella_->setMinimumWidth(72 * TGestoreRighe::kColonne + 24);
-    tabella_->setMinimumHeight(420);
+    // Every pilot in view without scrolling.
+    tabella_->setMinimumHeight(20 * std::clamp<int>(NumeroPiloti, 1, kMaxPiloti) +
+                               tabella_->horizontalHeader()->sizeHint().height() +
+                               2 * tabella_->frameWidth());
 
     auto* chiudi = new QPushButton("OK", this);
     auto* aiuto = new QPushButton("Aiuto", this);

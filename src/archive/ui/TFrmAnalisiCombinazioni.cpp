@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ui/TFormAiuto.h"
 #include "core/Globali.h"
@@ -44,7 +45,11 @@ TFrmAnalisiCombinazioni::TFrmAnalisiCombinazioni(const TListaColonne& colonne, Q
     griglia_->setColumnWidth(0, 44);
     griglia_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     griglia_->setSelectionMode(QAbstractItemView::NoSelection);
-    griglia_->setMinimumSize(44 + 8 * 64 + 24, 420);
+    // Every pilot in view without scrolling.
+    griglia_->setMinimumSize(44 + 8 * 64 + 24,
+                             20 * std::clamp<int>(NumeroPiloti, 1, kMaxPiloti) +
+                                 griglia_->horizontalHeader()->sizeHint().height() +
+                                 2 * griglia_->frameWidth());
 
     auto* ok = new QPushButton("OK", this);
     auto* aiuto = new QPushButton("Aiuto", this);
