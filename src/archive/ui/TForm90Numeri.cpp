@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "app/ui/TFormAiuto.h"
-#include "core/Globali.h"
+#include "archive/ui/TabellaPiloti.h"
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
@@ -76,16 +76,12 @@ TForm90Numeri::TForm90Numeri(const TArchivio& archivio, QWidget* parent)
     tabella_->setHorizontalHeaderLabels(
         {" Pos.", " Numero", " Uscite", " Frequenza", "  Rit. Att.", "  Rit. Max", "    IC"});
     tabella_->verticalHeader()->hide();
-    tabella_->verticalHeader()->setDefaultSectionSize(20);
     tabella_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tabella_->horizontalHeader()->setDefaultSectionSize(72);
     tabella_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabella_->setSelectionMode(QAbstractItemView::NoSelection);
     tabella_->setMinimumWidth(72 * TGestoreRighe::kColonne + 24);
-    // Every pilot in view without scrolling.
-    tabella_->setMinimumHeight(20 * std::clamp<int>(NumeroPiloti, 1, kMaxPiloti) +
-                               tabella_->horizontalHeader()->sizeHint().height() +
-                               2 * tabella_->frameWidth());
+    RighePerOgniPilota(*tabella_);
 
     auto* chiudi = new QPushButton("OK", this);
     auto* aiuto = new QPushButton("Aiuto", this);

@@ -4,12 +4,12 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/ui/TFormAiuto.h"
+#include "archive/ui/TabellaPiloti.h"
 #include "core/Globali.h"
+#include "tools/ui/TPannelliSchedine.h"
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
@@ -39,28 +39,17 @@ TFrmAnalisiCombinazioni::TFrmAnalisiCombinazioni(const TListaColonne& colonne, Q
     for (int q = 1; q <= 8; ++q) titoli << QString("  %1º").arg(q);
     griglia_->setHorizontalHeaderLabels(titoli);
     griglia_->verticalHeader()->hide();
-    griglia_->verticalHeader()->setDefaultSectionSize(20);
     griglia_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     griglia_->horizontalHeader()->setDefaultSectionSize(64);
     griglia_->setColumnWidth(0, 44);
     griglia_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     griglia_->setSelectionMode(QAbstractItemView::NoSelection);
-    // Every pilot in view without scrolling.
-    griglia_->setMinimumSize(44 + 8 * 64 + 24,
-                             20 * std::clamp<int>(NumeroPiloti, 1, kMaxPiloti) +
-                                 griglia_->horizontalHeader()->sizeHint().height() +
-                                 2 * griglia_->frameWidth());
+    griglia_->setMinimumWidth(44 + 8 * 64 + 24);
+    RighePerOgniPilota(*griglia_);
 
-    auto* ok = new QPushButton("OK", this);
-    auto* aiuto = new QPushButton("Aiuto", this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(aiuto, &QPushButton::clicked, this, [this] { MostraAiuto(this, "frequenza-numeri"); });
-    auto* sotto = new QHBoxLayout;
-    sotto->addWidget(valori_);
-    sotto->addWidget(percento_);
-    sotto->addStretch();
-    sotto->addWidget(ok);
-    sotto->addWidget(aiuto);
+    auto* sotto = PulsantiOkAiuto(*this, "frequenza-numeri");
+    sotto->insertWidget(0, valori_);
+    sotto->insertWidget(1, percento_);
     auto* l = new QVBoxLayout(this);
     l->addWidget(griglia_, 1);
     l->addLayout(sotto);
