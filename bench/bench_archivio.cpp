@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <random>
 
+#include "ColonneCasuali.h"
 #include "archive/StatistichePiloti.h"
 #include "archive/VisualizzazioneArchivio.h"
 #include "core/TDatiSistema.h"
@@ -20,26 +21,16 @@ double Millisecondi(Orologio::time_point da) {
     return std::chrono::duration<double, std::milli>(Orologio::now() - da).count();
 }
 
-TColonna Casuale(std::mt19937& caso) {
-    std::array<std::uint8_t, 23> piloti;
-    for (int i = 0; i < 23; ++i)
-        piloti[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i + 1);
-    std::shuffle(piloti.begin(), piloti.end(), caso);
-    TColonna c;
-    std::copy_n(piloti.begin(), 8, c.begin());
-    return c;
-}
-
 }  // namespace
 
 int main() {
-    std::mt19937 caso(7);
+    std::mt19937_64 caso(7);
     TDatiSistema dati;
     for (int i = 0; i < 20000; ++i) {
         TEstrazione e;
         e.Anno = 1900 + i / 100;
         e.Numero = static_cast<std::uint8_t>(i % 100 + 1);
-        e.Vincente = Casuale(caso);
+        e.Vincente = ColonnaCasuale(caso);
         dati.Archivio.Estrazioni.push_back(e);
     }
 
@@ -72,7 +63,7 @@ int main() {
     std::printf("per-pilot table over 20000 contests: %.2f ms\n", migliore);
 
     TListaColonne colonne;
-    for (int i = 0; i < 10'000'000; ++i) colonne.Accoda(Casuale(caso));
+    for (int i = 0; i < 10'000'000; ++i) colonne.Accoda(ColonnaCasuale(caso));
     migliore = 1e300;
     for (int prova = 0; prova < 5; ++prova) {
         TFrequenzeNumeri f;
