@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "archive/TArchivio.h"
+#include "conditions/CondizioniRiferimento.h"
+#include "conditions/TCondQuadro.h"
 #include "core/Errore.h"
 #include "core/TListaColonne.h"
 
@@ -54,6 +56,32 @@ std::vector<TFiltroQuadro> FiltriDaFile(const std::filesystem::path& file, std::
         filtri.push_back(f);
     }
     return filtri;
+}
+
+int AggiungiFiltri(TCondQuadro& q, std::span<const TFiltroQuadro> filtri,
+                   const TCombinazione& punti) {
+    int aggiunti = 0;
+    for (const TFiltroQuadro& f : filtri) {
+        auto filtro = NuovaColonnaFiltro(q.Proprietario, punti);
+        if (f.DiPosizione)
+            filtro->ColonnaFiltro = f.ColonnaFiltro;
+        else
+            filtro->PilotiFiltro = f.PilotiFiltro;
+        if (f.Confronto) filtro->Confronto = *f.Confronto;
+        if (!q.Aggiungi(std::move(filtro))) break;  // the quadro is full
+        ++aggiunti;
+    }
+    return aggiunti;
+}
+
+int TInserimentoFiltri::Esegui(TCondQuadro& q, const TArchivio& archivio) const {
+    const auto posto =
+        static_cast<std::size_t>(std::max(TCondQuadro::kMaxMembri - q.QuantiMembri(), 0));
+    const std::vector<TFiltroQuadro> filtri =
+        Sorgente == TSorgenteFiltri::Archivio
+            ? FiltriDaArchivio(archivio, Intervallo.Inizio(), Intervallo.Fine(), Tipo, posto)
+            : FiltriDaFile(File, posto);
+    return AggiungiFiltri(q, filtri, Punti);
 }
 
 }  // namespace sirvela

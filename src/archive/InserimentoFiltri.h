@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <limits>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "core/Colonna.h"
@@ -12,6 +13,7 @@
 namespace sirvela {
 
 class TArchivio;
+class TCondQuadro;
 
 inline constexpr const char* kErroreLetturaFileColonnare =
     "Errore durante la lettura del file colonnare";
@@ -58,5 +60,28 @@ std::vector<TFiltroQuadro> FiltriDaArchivio(const TArchivio& archivio, int inizi
 // file cannot be read.
 std::vector<TFiltroQuadro> FiltriDaFile(const std::filesystem::path& file,
                                         std::size_t limite = kSenzaLimite);
+
+// Adds one Colonne Filtro member per filter while the quadro has room, each accepting the
+// given numbers of agreements; returns how many were added.
+int AggiungiFiltri(TCondQuadro& q, std::span<const TFiltroQuadro> filtri,
+                   const TCombinazione& punti);
+
+// Where the filters come from.
+enum class TSorgenteFiltri { Archivio, FileColonnare };
+
+// The choices of "Inserimento Automatico delle Colonne Filtro" and what its OK does.
+struct TInserimentoFiltri {
+    explicit TInserimentoFiltri(int concorsiInArchivio) : Intervallo(concorsiInArchivio) {}
+
+    TSorgenteFiltri Sorgente = TSorgenteFiltri::Archivio;
+    TIntervalloArchivio Intervallo;
+    TTipoConfronto Tipo = TTipoConfronto::DiPosizione;
+    std::filesystem::path File;
+    TCombinazione Punti;  // accepted numbers of agreements of every filter
+
+    // Fills the quadro; returns how many filters were added. Throws
+    // TErroreSirvela(kErroreLetturaFileColonnare) when the column file cannot be read.
+    int Esegui(TCondQuadro& q, const TArchivio& archivio) const;
+};
 
 }  // namespace sirvela

@@ -85,17 +85,42 @@ bool TArchivio::Esiste(std::int32_t anno, int numero) const {
     return false;
 }
 
+namespace {
+
+// A copy to restore from: every record whole, or nothing.
+bool LeggiCopia(const std::filesystem::path& percorso, std::vector<TEstrazione>& estrazioni) {
+    TLettore l(percorso);
+    if (!l.Aperto() || l.Dimensione() % 13 != 0) return false;
+    estrazioni.reserve(static_cast<std::size_t>(l.Dimensione() / 13));
+    while (!l.FineFile()) {
+        TEstrazione e;
+        if (!e.Carica(l)) return false;
+        estrazioni.push_back(e);
+    }
+    return true;
+}
+
+}  // namespace
+
 TEsitoRipristino RipristinaArchivi(TArchivio& archivio) {
     TEsitoRipristino esito;
-    if (archivio.Carica(true)) {
-        esito.Ripristinato = true;
-        esito.Messaggi.emplace_back(archivio.Salva(false) ? kArchiviRipristinati
-                                                          : kErroreSalvaArchivi);
+    TArchivio copia;
+    if (archivio.FileRipristino.empty() || !LeggiCopia(archivio.FileRipristino, copia.Estrazioni)) {
+        esito.Messaggi.emplace_back(kErroreRipristinoArchivi);
         return esito;
     }
-    esito.Messaggi.emplace_back(kErroreRipristinoArchivi);
-    if (!archivio.Carica(false)) esito.Messaggi.emplace_back(kErroreCaricaArchivi);
+    if (!copia.Salva(false)) {
+        esito.Messaggi.emplace_back(kErroreSalvaArchivi);
+        return esito;
+    }
+    archivio.Estrazioni = std::move(copia.Estrazioni);
+    esito.Ripristinato = true;
+    esito.Messaggi.emplace_back(kArchiviRipristinati);
     return esito;
+}
+
+std::string CopiaArchivi(const TArchivio& archivio, const std::filesystem::path& destinazione) {
+    return archivio.SalvaSu(destinazione) ? kSalvataggioCompletato : kErroreSalvaArchivi;
 }
 
 }  // namespace sirvela

@@ -90,8 +90,13 @@ struct TEsitoRipristino {
     std::vector<std::string> Messaggi;  // to show, in order
 };
 
-// Loads the backup copy; on success it replaces the local file, otherwise the local file is
-// loaded again. A local save that fails is reported instead of the success message.
+// Loads the backup copy. Only a readable file of whole 13-byte records is taken; it then
+// replaces the local file and the archive in memory. On any failure both stay as they were and
+// the message says why (the copy is no archive, or the local file could not be written).
 TEsitoRipristino RipristinaArchivi(TArchivio& archivio);
+
+// "Backup Archivi": the whole archive written to a file the user chose, never half a file over
+// a good one. Returns the message to show.
+std::string CopiaArchivi(const TArchivio& archivio, const std::filesystem::path& destinazione);
 
 }  // namespace sirvela

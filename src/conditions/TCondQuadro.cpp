@@ -306,17 +306,23 @@ TEsito CaricaCondizioni(TCondQuadro& q, const std::filesystem::path& percorso, i
 
 // ---------------------------------------------------------------------------------------------
 
+std::unique_ptr<TCondColonnaFiltro> NuovaColonnaFiltro(TDatiSistema* proprietario,
+                                                       const TCombinazione& punti) {
+    auto filtro = std::make_unique<TCondColonnaFiltro>(proprietario);
+    for (int i = 0; i < punti.Conta(); ++i) {
+        const int v = punti[i];
+        if (v >= 0 && v <= filtro->Numeri.Massimo)
+            filtro->Numeri.Principale.Voci[static_cast<unsigned>(v)].Stato = 1;
+    }
+    return filtro;
+}
+
 int InserisciColonneFiltro(TCondQuadro& q, std::span<const TColonna> colonne, bool diPosizione,
                            const TCombinazione& punti) {
     int aggiunti = 0;
     for (const TColonna& colonna : colonne) {
         if (q.QuantiMembri() >= TCondQuadro::kMaxMembri) break;
-        auto filtro = std::make_unique<TCondColonnaFiltro>(q.Proprietario);
-        for (int i = 0; i < punti.Conta(); ++i) {
-            const int v = punti[i];
-            if (v <= filtro->Numeri.Massimo)
-                filtro->Numeri.Principale.Voci[static_cast<unsigned>(v)].Stato = 1;
-        }
+        auto filtro = NuovaColonnaFiltro(q.Proprietario, punti);
         if (diPosizione) {
             filtro->ColonnaFiltro = colonna;
             filtro->Confronto = 0;

@@ -13,6 +13,7 @@
 namespace sirvela {
 
 class TCombinazione;
+class TCondColonnaFiltro;
 class TDatiSistema;
 class TLettore;
 class TScrittore;
@@ -113,5 +114,8 @@ TEsito CaricaCondizioni(TCondQuadro& q, const std::filesystem::path& percorso, i
 // appended while the Quadro has room; returns how many were added.
 int InserisciColonneFiltro(TCondQuadro& q, std::span<const TColonna> colonne, bool diPosizione,
                            const TCombinazione& punti);
+// A new filter-column member whose table accepts the given numbers of agreements.
+std::unique_ptr<TCondColonnaFiltro> NuovaColonnaFiltro(TDatiSistema* proprietario,
+                                                       const TCombinazione& punti);
 
 }  // namespace sirvela

@@ -63,7 +63,7 @@ TEST_F(ArchivioSuDisco, EmptyTruncatedAndMissingFiles) {
     EXPECT_EQ(a[0], Concorso(1999, 1, {}));
 }
 
-TEST_F(ArchivioSuDisco, RestoreReplacesTheLocalFileOrReloadsIt) {
+TEST_F(ArchivioSuDisco, RestoreTakesOnlyAWholeArchiveAndKeepsEverythingOnFailure) {
     using Messaggi = std::vector<std::string>;
     const std::vector<std::uint8_t> copia(kDueRecord.begin(), kDueRecord.begin() + 13);
     ScriviByte(dir_ / "copia.dat", copia);
@@ -71,16 +71,34 @@ TEST_F(ArchivioSuDisco, RestoreReplacesTheLocalFileOrReloadsIt) {
     a.FileRipristino = dir_ / "copia.dat";
     EXPECT_EQ(RipristinaArchivi(a).Messaggi, Messaggi{kArchiviRipristinati});
     EXPECT_EQ(LeggiByte(TArchivio::FileLocale()), copia);
+    EXPECT_EQ(a.Quante(), 1);
 
+    // Missing, cut short by a byte, a folder: the local archive stays, on disk and in memory.
     ScriviByte(TArchivio::FileLocale(), kDueRecord);
-    a.FileRipristino = dir_ / "nessuna.dat";
-    EXPECT_EQ(RipristinaArchivi(a).Messaggi, Messaggi{kErroreRipristinoArchivi});
-    EXPECT_EQ(a.Quante(), 2);  // the local archive, reloaded
+    ScriviByte(dir_ / "corta.dat", {kDueRecord.begin(), kDueRecord.end() - 1});
+    std::filesystem::create_directory(dir_ / "cartella");
+    for (const char* nome : {"nessuna.dat", "corta.dat", "cartella"}) {
+        a.FileRipristino = dir_ / nome;
+        const TEsitoRipristino esito = RipristinaArchivi(a);
+        EXPECT_EQ(esito.Messaggi, Messaggi{kErroreRipristinoArchivi}) << nome;
+        EXPECT_FALSE(esito.Ripristinato);
+        EXPECT_EQ(a.Quante(), 1) << nome;
+        EXPECT_EQ(LeggiByte(TArchivio::FileLocale()), kDueRecord) << nome;
+    }
 
     std::filesystem::remove_all(dir_ / "Archivi");  // the local save fails: no success claimed
+    a.Estrazioni.clear();
     a.FileRipristino = dir_ / "copia.dat";
     EXPECT_EQ(RipristinaArchivi(a).Messaggi, Messaggi{kErroreSalvaArchivi});
-    EXPECT_EQ(a.Quante(), 1);
+    EXPECT_EQ(a.Quante(), 0);
+}
+
+TEST_F(ArchivioSuDisco, BackupWritesTheWholeArchiveOrKeepsThePreviousCopy) {
+    TArchivio a;
+    a.Estrazioni = {Concorso(1999, 5), Concorso(2000, 12, {8, 7, 6, 5, 4, 3, 2, 1})};
+    EXPECT_EQ(CopiaArchivi(a, dir_ / "copia.dat"), kSalvataggioCompletato);
+    EXPECT_EQ(LeggiByte(dir_ / "copia.dat"), kDueRecord);
+    EXPECT_EQ(CopiaArchivi(a, dir_ / "manca" / "copia.dat"), kErroreSalvaArchivi);
 }
 
 TEST(TArchivio, OrderedInsertionByYearTimes200PlusNumber) {

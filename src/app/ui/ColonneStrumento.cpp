@@ -4,37 +4,11 @@
 #include <QCursor>
 
 #include "app/ComandiColonne.h"
+#include "app/ui/CursoreAttesa.h"
 
 namespace sirvela {
 
 namespace {
-
-// The hourglass while the file is read; gone before any message box shows.
-class TCursoreAttesa : public IMessaggi {
-  public:
-    explicit TCursoreAttesa(IMessaggi& m) : m_(m) {}
-    int Mostra(const std::string& t, const std::string& x, int p) override {
-        Normale();
-        return m_.Mostra(t, x, p);
-    }
-    void Errore(const std::string& x) override {
-        Normale();
-        m_.Errore(x);
-    }
-    void Clessidra() {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        attiva_ = true;
-    }
-    void Normale() {
-        if (attiva_) QApplication::restoreOverrideCursor();
-        attiva_ = false;
-    }
-    ~TCursoreAttesa() override { Normale(); }
-
-  private:
-    IMessaggi& m_;
-    bool attiva_ = false;
-};
 
 // Shows the hourglass from the moment a file was chosen.
 class TSceltaConClessidra : public ISceltaFile {

@@ -17,6 +17,7 @@
 #include "app/Configurazione.h"
 #include "app/ui/BarraStrumenti.h"
 #include "app/ui/MenuAiuto.h"
+#include "app/ui/MenuArchivio.h"
 #include "app/ui/MenuColonne.h"
 #include "app/ui/MenuCondizioni.h"
 #include "app/ui/MenuElaborazione.h"
@@ -151,6 +152,7 @@ void TFormPrincipale::CreaPannello() {
     animazione_ = new TAnimazione(pannello_);
 
     auto* basso = new QHBoxLayout;
+    basso_ = basso;
     basso->addWidget(etichettaConcorso);
     basso->addWidget(concorso_);
     basso->addSpacing(16);
@@ -223,6 +225,7 @@ void TFormPrincipale::CreaComandi() {
     menu_.push_back(new TMenuCondizioni(*this));
     menu_.push_back(new TMenuElaborazione(*this));
     menu_.push_back(new TMenuColonne(*this));
+    menu_.push_back(new TMenuArchivio(*this));
     menu_.push_back(new TMenuInternet(*this));
     menu_.push_back(new TMenuRicevitoria(*this));
     menu_.push_back(new TMenuImpostazioni(*this));
@@ -350,6 +353,11 @@ void TFormPrincipale::closeEvent(QCloseEvent* e) {
         e->accept();
     else
         e->ignore();
+}
+
+void TFormPrincipale::AggiungiAlPannello(QPushButton* pulsante) {
+    pulsante->setParent(pannello_);
+    basso_->insertWidget(basso_->indexOf(azzera_) + 1 + aggiuntiAlPannello_++, pulsante);
 }
 
 void TFormPrincipale::ComandoAzzera() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -114,6 +115,10 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     // A menu or tool-bar command by its object name; nullptr when it does not exist.
     QAction* Azione(const QString& nome) const;
 
+    // A button of another command class, placed in the panel's bottom row after "Azzera" and
+    // the buttons placed before it.
+    void AggiungiAlPannello(QPushButton* pulsante);
+
     // The panel's own commands.
     void ComandoAzzera();
     void ComandoPiloti(int posizione);
@@ -149,6 +154,8 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     std::array<QToolButton*, 8> pulsantiP_{};
     QLineEdit* concorso_ = nullptr;
     QPushButton* azzera_ = nullptr;
+    QHBoxLayout* basso_ = nullptr;
+    int aggiuntiAlPannello_ = 0;
     TAnimazione* animazione_ = nullptr;
     TFrmSviluppo* sviluppo_ = nullptr;
     QToolBar* barra_ = nullptr;
