@@ -1,5 +1,6 @@
 #include "app/Configurazione.h"
 
+#include "app/Cartelle.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/Interfacce.h"
@@ -23,7 +24,7 @@ std::string SfondoPredefinito() {
 }
 
 std::filesystem::path FileConfigurazione() {
-    return CartellaProgramma / "Sirvela.cfg";
+    return CartellaProgramma / kFileConfigurazione;
 }
 
 TLetturaConfigurazione LeggiConfigurazione(TLettore& l, TImpostazioniProgramma& imp) {
