@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cli/SistemaJson.h"
+#include "core/SistemaJson.h"
 #include "core/Errore.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
