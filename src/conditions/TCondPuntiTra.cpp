@@ -51,6 +51,8 @@ void TCondPuntiTra::AzzeraStatistiche() {
 TEsameGruppoTra TCondPuntiTra::EsaminaGruppo(int gruppo) const {
     TEsameGruppoTra esito;
     if (gruppo < 1 || gruppo > kGruppi || !Proprietario || !Proprietario->Condizioni) return esito;
+    // The group's conditions are listed by their path.
+    Proprietario->Condizioni->ImpostaPercorsi();
     for (int slot = 1; slot <= 18; ++slot) {
         TCondizione* c = Proprietario->Condizioni->Condizione(slot);
         if (c && c->Attivato) c->RaccogliGruppoTra(gruppo, esito.Esame);

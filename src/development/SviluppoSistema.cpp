@@ -11,9 +11,7 @@ namespace sirvela {
 
 void TTestCondizioni::Prepara() {
     condizioni_.AzzeraTutteStatistiche();
-    condizioni_.AggiornaTutte();
-    condizioni_.CostruisciAttive();
-    condizioni_.RaccogliErrori = false;
+    condizioni_.Prepara(false);
     recuperi_.Esamina();
     recuperi_.AzzeraStatistiche();
     recuperi_.AggiornaStato();
