@@ -1,7 +1,6 @@
 #include "cli/Cli.h"
 
 #include <CLI/CLI.hpp>
-#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "cli/ContestoCli.h"
@@ -9,38 +8,8 @@
 #include "core/Testo.h"
 
 namespace sirvela {
-namespace fs = std::filesystem;
 
 namespace {
-
-// The program's globals as a command leaves them are put back, so that a caller running
-// several commands in one process (the tests) sees each one start afresh.
-class TStatoGlobale {
-  public:
-    TStatoGlobale()
-        : cartella_(CartellaProgramma),
-          piloti_(NumeroPiloti),
-          versione_(VersioneFormato),
-          ultimo_(UltimoFileColonne) {
-        std::error_code ec;
-        corrente_ = fs::current_path(ec);
-    }
-    ~TStatoGlobale() {
-        std::error_code ec;
-        if (!corrente_.empty()) fs::current_path(corrente_, ec);
-        CartellaProgramma = cartella_;
-        NumeroPiloti = piloti_;
-        VersioneFormato = versione_;
-        UltimoFileColonne = ultimo_;
-    }
-
-  private:
-    fs::path corrente_;
-    fs::path cartella_;
-    std::int32_t piloti_;
-    std::int32_t versione_;
-    std::string ultimo_;
-};
 
 // What follows the last ": " of a parser message: the names or values it is about.
 std::string Coda(const std::string& messaggio) {
@@ -73,7 +42,8 @@ std::string MessaggioItaliano(const CLI::ParseError& e) {
 }  // namespace
 
 int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err) {
-    TStatoGlobale stato;
+    // What a command leaves in the globals is put back.
+    TStatoGlobali stato;
     TContestoCli ctx(out, err);
 
     CLI::App app{"Sirvela " + TestoVersione(kVersioneFormatoProgramma) +

@@ -5,6 +5,7 @@
 #include "app/Cartelle.h"
 #include "core/Errore.h"
 #include "core/Globali.h"
+#include "support/Globali.h"
 #include "support/Supporto.h"
 
 namespace sirvela {
@@ -21,12 +22,7 @@ TAmbiente Ambiente(std::map<std::string, std::string> valori) {
 
 class Avvio : public ::testing::Test {
   protected:
-    void TearDown() override {
-        fs::current_path(corrente_);
-        CartellaProgramma = cartella_;
-    }
-    test::CartellaTemporanea dir_;
-    fs::path cartella_ = CartellaProgramma, corrente_ = fs::current_path();
+    test::ProgrammaDiProva dir_;  // the tests move the program folder and the current one
 };
 
 TEST_F(Avvio, ChoiceOrder) {

@@ -3,6 +3,7 @@
 #include "core/ControlloreDocumento.h"
 #include "core/Globali.h"
 #include "support/Finti.h"
+#include "support/Globali.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
@@ -17,16 +18,9 @@ struct VistaContata : IVistaDocumento {
 
 class Controllore : public ::testing::Test {
   protected:
-    void SetUp() override {
-        vecchia_ = CartellaProgramma;
-        CartellaProgramma = dir.Percorso();
-        std::filesystem::create_directories(CartellaSistemi());
-    }
-    void TearDown() override { CartellaProgramma = vecchia_; }
     std::string Percorso(const std::string& nome) { return (CartellaSistemi() / nome).string(); }
 
-    test::CartellaTemporanea dir;
-    std::filesystem::path vecchia_;
+    test::ProgrammaDiProva dir;
     T_Sistema sistema;
     test::TMessaggiFinti messaggi;
     test::TSceltaFileFinta file;
