@@ -90,7 +90,7 @@ struct TVisitaCampo : F... {
 // One field of a kind's record, in file order. The file, the JSON form and the dialogs all
 // read the record through these fields. How each is stored:
 // - bool: one byte; uint8: one byte; int32: four bytes; TColonna: eight bytes;
-// - TCombinazione: its 202 bytes; std::string: the condition's name as a short string;
+// - TCombinazione: its 202 bytes; std::string: a short string (length byte, 255 bytes);
 // - lines of text: each line's length (int32) and its bytes, then the length -1;
 // - a category: its accepted values; members: each member's whole record, then the end byte;
 // - interval lists: how many are stored (int32, up to the last one holding intervals), then
@@ -112,9 +112,10 @@ struct TValoriColonna {
     int Quante = 0;
 };
 
-// Base of every condition kind. Kinds register their categories at construction (pointers to
-// their own members), so the framework can walk them generically: state, link and Punti Tra
-// examinations, statistics, copies. Conditions are not copyable: Clona copies the settings.
+// Base of every condition kind. Kinds register their record at construction, field by field
+// (pointers to their own members, categories among them), so the framework can walk them
+// generically: the record itself, its JSON form, state, link and Punti Tra examinations,
+// statistics, copies. Conditions are not copyable: Clona copies the settings.
 class TCondizione {
   public:
     TCondizione(TDatiSistema* proprietario, std::uint8_t tipo, std::string nome);
