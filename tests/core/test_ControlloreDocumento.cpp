@@ -223,11 +223,9 @@ TEST_F(Controllore, PanelEditsModifyOnlyWhenTheyChangeSomething) {
 }
 
 TEST_F(Controllore, TheSelectorsOfferEveryPilotInPlayButTheExcludedOne) {
-    const auto prima = NumeroPiloti;
-    NumeroPiloti = 21;
+    NumeroPiloti = 21;  // the fixture puts it back
     sistema.Dati.PilotaEscluso = 4;
     const TCombinazione s = c.PilotiSelezionabili();
-    NumeroPiloti = prima;
     EXPECT_EQ(s.Conta(), 20);
     EXPECT_FALSE(s.Contiene(4));
     EXPECT_TRUE(s.Contiene(21));
