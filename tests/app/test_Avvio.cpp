@@ -3,14 +3,14 @@
 #include "app/Avvio.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
-#include "support/Globali.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
 
 TEST(AvvioDocumento, SettingsGoIntoTheDocumentAndBackToTheFiles) {
-    test::ProgrammaDiProva dir;
+    test::TCartellaDiProva dir;
     test::ScriviTesto(dir / "listapiloti.txt", "Aldo Ferri\r\n \r\nCarlo Neri\r\n");
 
     T_Sistema s;

@@ -5,7 +5,7 @@
 #include "app/Cartelle.h"
 #include "core/Errore.h"
 #include "core/Globali.h"
-#include "support/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 
 namespace sirvela {
@@ -22,7 +22,7 @@ TAmbiente Ambiente(std::map<std::string, std::string> valori) {
 
 class Avvio : public ::testing::Test {
   protected:
-    test::ProgrammaDiProva dir_;  // the tests move the program folder and the current one
+    test::TCartellaDiProva dir_;  // the tests move the program folder and the current one
 };
 
 TEST_F(Avvio, ChoiceOrder) {

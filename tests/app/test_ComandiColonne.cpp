@@ -2,8 +2,8 @@
 
 #include "app/ComandiColonne.h"
 #include "core/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
-#include "support/Globali.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
@@ -11,7 +11,7 @@ using namespace sirvela;
 namespace {
 
 struct ColonneSuDisco : ::testing::Test {
-    test::ProgrammaDiProva cartella;
+    test::TCartellaDiProva cartella;
     test::TMessaggiFinti messaggi;
     test::TSceltaFileFinta scelta;
     TListaColonne colonne;

@@ -3,8 +3,8 @@
 #include "app/Avvio.h"
 #include "app/ComandiImpostazioni.h"
 #include "core/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
-#include "support/Globali.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
@@ -12,7 +12,7 @@ using namespace sirvela;
 namespace {
 
 struct ListaPilotiConfermata : ::testing::Test {
-    test::ProgrammaDiProva cartella;
+    test::TCartellaDiProva cartella;
     test::TMessaggiFinti messaggi;
 };
 

@@ -9,7 +9,7 @@
 #include "core/Globali.h"
 #include "core/Interfacce.h"
 #include "core/TListaColonne.h"
-#include "support/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 
 namespace sirvela {
@@ -110,7 +110,7 @@ TEST(TEditorConcorso, DuplicatesRefusedOnlyWhenAdding) {
 }
 
 TEST(TAggiornamentoArchivio, OkSavesCancelReloadsFailuresReported) {
-    test::ProgrammaDiProva dir;
+    test::TCartellaDiProva dir;
     TArchivio a = DueAnni();
     ASSERT_TRUE(a.Salva());
     MessaggiFinti msg;

@@ -4,7 +4,7 @@
 #include "archive/TGestore90Numeri.h"
 #include "archive/T_FrequenzeRitardi.h"
 #include "core/Globali.h"
-#include "support/Globali.h"
+#include "support/CartellaDiProva.h"
 
 namespace sirvela {
 namespace {

@@ -3,7 +3,7 @@
 #include "archive/TArchivio.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
-#include "support/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 
 namespace sirvela {
@@ -27,7 +27,7 @@ TEstrazione Concorso(int anno, int numero, TColonna vincente = {1, 2, 3, 4, 5, 6
 
 class ArchivioSuDisco : public ::testing::Test {
   protected:
-    test::ProgrammaDiProva dir_;
+    test::TCartellaDiProva dir_;
 };
 
 TEST_F(ArchivioSuDisco, RecordLayoutAndByteIdenticalRoundTrip) {

@@ -6,7 +6,7 @@
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/TCombinazione.h"
-#include "support/Globali.h"
+#include "support/CartellaDiProva.h"
 
 using namespace sirvela;
 

@@ -2,8 +2,8 @@
 
 #include "core/ControlloreDocumento.h"
 #include "core/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
-#include "support/Globali.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
@@ -20,7 +20,7 @@ class Controllore : public ::testing::Test {
   protected:
     std::string Percorso(const std::string& nome) { return (CartellaSistemi() / nome).string(); }
 
-    test::ProgrammaDiProva dir;
+    test::TCartellaDiProva dir;
     T_Sistema sistema;
     test::TMessaggiFinti messaggi;
     test::TSceltaFileFinta file;

@@ -7,7 +7,7 @@
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
-#include "support/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/SistemaRicco.h"
 #include "support/Supporto.h"
 
@@ -28,7 +28,7 @@ bool FiniscePer(const std::vector<std::uint8_t>& dati, const std::vector<std::ui
 
 class Sistema : public ::testing::Test {
   protected:
-    test::ProgrammaDiProva dir;
+    test::TCartellaDiProva dir;
 };
 
 }  // namespace

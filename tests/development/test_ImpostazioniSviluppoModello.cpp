@@ -3,7 +3,7 @@
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
 #include "development/ImpostazioniSviluppoModello.h"
-#include "support/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
@@ -60,7 +60,7 @@ TEST(ImpostazioniSviluppoModello, OpensOnTheDocumentWithValuesTheControlsCanHold
 }
 
 TEST(ImpostazioniSviluppoModello, TheSourceMustBeTheFileTheDevelopmentWillRead) {
-    test::ProgrammaDiProva programma;
+    test::TCartellaDiProva programma;
     test::ScriviByte(CartellaColonne() / "Esiste.Scl", std::vector<std::uint8_t>(16, 1));
     std::filesystem::create_directories(CartellaColonne() / "Cartella.Scl");
     struct Caso {
@@ -128,7 +128,7 @@ TEST(ImpostazioniSviluppoModello, NamesAreCutToWhatTheSystemFileHolds) {
 }
 
 TEST(ImpostazioniSviluppoModello, FileDialogsOpenOnTheCurrentEntry) {
-    test::ProgrammaDiProva programma;
+    test::TCartellaDiProva programma;
     const std::string colonne = CartellaColonne().string();
     struct Caso {
         std::string voce, cartella, nome;

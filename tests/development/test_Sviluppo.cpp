@@ -5,7 +5,7 @@
 #include "Riferimento.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
-#include "support/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
@@ -273,7 +273,7 @@ TEST(Sviluppo, AFailedDestinationWriteIsReported) {
 }
 
 TEST(Sviluppo, ReducedColumnsGoToTheNameAsStored) {
-    test::ProgrammaDiProva programma;
+    test::TCartellaDiProva programma;
     auto p = PronosticoDaListe({{1}, {2}, {3}, {4}, {5}, {6}, {7}, {8, 9}});
     for (bool riduzione : {false, true}) {
         TDatiSviluppo dati;

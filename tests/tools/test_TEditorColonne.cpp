@@ -5,7 +5,7 @@
 
 #include "core/Globali.h"
 #include "core/Interfacce.h"
-#include "support/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 #include "tools/TEditorColonne.h"
 
@@ -126,7 +126,7 @@ TEST(TEditorColonne, SortingAndEditingCommands) {
 }
 
 TEST(TEditorColonne, FilesAndTitle) {
-    test::ProgrammaDiProva dir;
+    test::TCartellaDiProva dir;
     TEditorColonne e;
     EXPECT_EQ(e.Titolo(), "Editor Colonnare - Personali.Scl");
     EXPECT_EQ(e.NomeFile, (dir.Percorso() / "Colonne" / "Personali.Scl").string());

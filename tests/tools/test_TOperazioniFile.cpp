@@ -6,7 +6,7 @@
 #include "core/Globali.h"
 #include "core/Interfacce.h"
 #include "core/TListaColonne.h"
-#include "support/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 #include "tools/TOperazioniFile.h"
 
@@ -84,7 +84,7 @@ class OperazioniFile : public ::testing::Test {
         return o;
     }
 
-    test::ProgrammaDiProva dir_;
+    test::TCartellaDiProva dir_;
 };
 
 const TColonna A{1, 2, 3, 4, 5, 6, 7, 8}, B{2, 1, 3, 4, 5, 6, 7, 8}, C{3, 2, 1, 4, 5, 6, 7, 8},
