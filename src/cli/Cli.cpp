@@ -108,6 +108,7 @@ int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std:
     RegistraSistema(app, ctx);
     RegistraStrumenti(app, ctx);
     RegistraArchivio(app, ctx);
+    RegistraDownload(app, ctx);
     Raggruppa(app);
 
     std::vector<std::string> args(argomenti.rbegin(), argomenti.rend());

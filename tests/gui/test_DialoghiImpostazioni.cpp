@@ -29,7 +29,7 @@ TEST_F(Impostazioni, MenusOfferTheNewCommands) {
     QStringList menu;
     for (QAction* a : f->menuBar()->actions()) menu << a->text();
     EXPECT_EQ(menu, (QStringList{"&Sistemi", "&Condizioni", "&Elaborazione", "C&olonne",
-                                 "Ricevitoria", "Im&postazioni", "&Help"}));
+                                 "&Internet", "Ricevitoria", "Im&postazioni", "&Help"}));
     auto voci = [&](const char* nome) {
         QStringList r;
         for (QAction* a : f->menuBar()->findChild<QMenu*>(nome)->actions())
