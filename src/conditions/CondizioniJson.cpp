@@ -82,10 +82,7 @@ void ImportaTabella(const Valore& j, TTabellaValori& t, int massimo, const std::
         Lista(lista, c);
         for (std::size_t i = 0; i < lista.size(); ++i) {
             const std::string ci = Elemento(c, i);
-            Oggetto(lista[i], ci);
-            const Valore* v = Trova(lista[i], "Valore");
-            if (!v) Rifiuta(ci, "manca \"Valore\"");
-            int x = valore(*v, ci + ".Valore");
+            int x = valore(Richiesto(lista[i], "Valore", ci), ci + ".Valore");
             int livello = 1;
             Se(lista[i], "Livello", ci, [&](const Valore& l, const std::string& cl) {
                 livello = static_cast<int>(Intero(l, cl, 0, 255));
@@ -225,11 +222,8 @@ void ImportaIntervalli(const Valore& j, TIntervalliAmmessi& l, const std::string
         Lista(a, c);
         for (std::size_t i = 0; i < a.size(); ++i) {
             const std::string ci = Elemento(c, i);
-            Oggetto(a[i], ci);
-            const Valore* p = Trova(a[i], "Posto");
-            if (!p) Rifiuta(ci, "manca \"Posto\"");
-            int posto =
-                static_cast<int>(Intero(*p, ci + ".Posto", 0, TIntervalliAmmessi::kIntervalli - 1));
+            int posto = static_cast<int>(Intero(Richiesto(a[i], "Posto", ci), ci + ".Posto", 0,
+                                                TIntervalliAmmessi::kIntervalli - 1));
             l.Intervalli[posto] = ImportaIntervallo(a[i], ci);
         }
     });
@@ -346,9 +340,7 @@ std::unique_ptr<TCondizione> Importa(const Valore& j, TDatiSistema* dati, int ti
     Oggetto(j, campo);
     if (profondita > TCondContenitore::kProfonditaMassima)
         Rifiuta(campo, "Quadri annidati troppo a fondo");
-    const Valore* t = Trova(j, "Tipo");
-    if (!t) Rifiuta(campo, "manca \"Tipo\"");
-    const int tipo = static_cast<int>(Intero(*t, campo + ".Tipo", 0, 255));
+    const int tipo = static_cast<int>(Intero(Richiesto(j, "Tipo", campo), campo + ".Tipo", 0, 255));
     if (tipoAtteso != 0 && tipo != tipoAtteso)
         Rifiuta(campo + ".Tipo",
                 "atteso " + std::to_string(tipoAtteso) + ", trovato " + std::to_string(tipo));

@@ -21,6 +21,13 @@ void Oggetto(const Valore& v, const std::string& campo) {
     if (!v.is_object()) Rifiuta(campo, "atteso un oggetto");
 }
 
+const Valore& Richiesto(const Valore& oggetto, const char* nome, const std::string& campo) {
+    Oggetto(oggetto, campo);
+    const Valore* v = Trova(oggetto, nome);
+    if (!v) Rifiuta(campo, "manca \"" + std::string(nome) + "\"");
+    return *v;
+}
+
 void Lista(const Valore& v, const std::string& campo) {
     if (!v.is_array()) Rifiuta(campo, "attesa una lista");
 }

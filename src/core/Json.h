@@ -22,6 +22,8 @@ using Uscita = nlohmann::ordered_json;
 
 const Valore* Trova(const Valore& oggetto, const char* nome);
 void Oggetto(const Valore& v, const std::string& campo);
+// The field `nome` of an object that must hold it.
+const Valore& Richiesto(const Valore& oggetto, const char* nome, const std::string& campo);
 void Lista(const Valore& v, const std::string& campo);
 long long Intero(const Valore& v, const std::string& campo, long long minimo, long long massimo);
 std::int32_t Int32(const Valore& v, const std::string& campo);
