@@ -1,7 +1,5 @@
 #include "app/Cartelle.h"
 
-#include <unistd.h>
-
 #include "core/Errore.h"
 #include "core/Globali.h"
 
@@ -10,10 +8,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool Scrivibile(const fs::path& cartella) {
+// A portable install marks itself with its settings file beside the executable.
+bool Portatile(const fs::path& cartella) {
     std::error_code ec;
-    return !cartella.empty() && fs::is_directory(cartella, ec) &&
-           ::access(cartella.c_str(), W_OK | X_OK) == 0;
+    return !cartella.empty() && fs::is_regular_file(cartella / kFileConfigurazione, ec);
 }
 
 bool Valorizzata(const char* v) {
@@ -41,7 +39,7 @@ fs::path ScegliCartellaProgramma(const std::optional<fs::path>& richiesta,
                                  const fs::path& cartellaEseguibile, const TAmbiente& ambiente) {
     if (richiesta && !richiesta->empty()) return Assoluto(*richiesta);
     if (const char* home = ambiente("SIRVELA_HOME"); Valorizzata(home)) return Assoluto(home);
-    if (Scrivibile(cartellaEseguibile)) return Assoluto(cartellaEseguibile);
+    if (Portatile(cartellaEseguibile)) return Assoluto(cartellaEseguibile);
     // A relative XDG_DATA_HOME is invalid and ignored, as the base-directory rules say.
     if (const char* xdg = ambiente("XDG_DATA_HOME");
         Valorizzata(xdg) && fs::path(xdg).is_absolute())

@@ -12,6 +12,9 @@ namespace sirvela {
 inline constexpr const char* kSottocartelle[] = {"Sistemi", "Colonne", "Archivi",
                                                  "Quadri",  "Sfondi",  "Wav"};
 
+// The settings file; beside the executable it marks a portable install.
+inline constexpr const char* kFileConfigurazione = "Sirvela.cfg";
+
 // Reads an environment variable; nullptr when unset. Tests pass their own.
 using TAmbiente = std::function<const char*(const char*)>;
 inline const char* AmbienteDiSistema(const char* nome) {
@@ -19,8 +22,8 @@ inline const char* AmbienteDiSistema(const char* nome) {
 }
 
 // Where the program keeps its data: the folder asked for, else SIRVELA_HOME, else the
-// executable's folder when writable, else $XDG_DATA_HOME/sirvela (~/.local/share/sirvela).
-// Nothing is created here.
+// executable's folder when it already holds the settings file, else $XDG_DATA_HOME/sirvela
+// when that is absolute, else ~/.local/share/sirvela. Nothing is created here.
 std::filesystem::path ScegliCartellaProgramma(const std::optional<std::filesystem::path>& richiesta,
                                               const std::filesystem::path& cartellaEseguibile,
                                               const TAmbiente& ambiente = AmbienteDiSistema);

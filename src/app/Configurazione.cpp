@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "app/Cartelle.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/Interfacce.h"
@@ -25,7 +26,7 @@ std::string SfondoPredefinito() {
 }
 
 std::filesystem::path FileConfigurazione() {
-    return CartellaProgramma / "Sirvela.cfg";
+    return CartellaProgramma / kFileConfigurazione;
 }
 
 std::filesystem::path FileImpostazioniAggiunte(const std::filesystem::path& configurazione) {

@@ -1,7 +1,6 @@
 #include "cli/Cli.h"
 
 #include <CLI/CLI.hpp>
-#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "cli/ContestoCli.h"
@@ -9,38 +8,7 @@
 #include "core/Testo.h"
 
 namespace sirvela {
-namespace fs = std::filesystem;
-
 namespace {
-
-// The program's globals as a command leaves them are put back, so that a caller running
-// several commands in one process (the tests) sees each one start afresh.
-class TStatoGlobale {
-  public:
-    TStatoGlobale()
-        : cartella_(CartellaProgramma),
-          piloti_(NumeroPiloti),
-          versione_(VersioneFormato),
-          ultimo_(UltimoFileColonne) {
-        std::error_code ec;
-        corrente_ = fs::current_path(ec);
-    }
-    ~TStatoGlobale() {
-        std::error_code ec;
-        if (!corrente_.empty()) fs::current_path(corrente_, ec);
-        CartellaProgramma = cartella_;
-        NumeroPiloti = piloti_;
-        VersioneFormato = versione_;
-        UltimoFileColonne = ultimo_;
-    }
-
-  private:
-    fs::path corrente_;
-    fs::path cartella_;
-    std::int32_t piloti_;
-    std::int32_t versione_;
-    std::string ultimo_;
-};
 
 // What follows the last ": " of a parser message: the names or values it is about.
 std::string Coda(const std::string& messaggio) {
@@ -70,15 +38,8 @@ std::string MessaggioItaliano(const CLI::ParseError& e) {
     return "Riga di comando non valida: " + m;
 }
 
-}  // namespace
-
-int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err) {
-    TStatoGlobale stato;
-    TContestoCli ctx(out, err);
-
-    CLI::App app{"Sirvela " + TestoVersione(kVersioneFormatoProgramma) +
-                     " - sviluppo e controllo dei sistemi dalla riga di comando",
-                 "sirvela-cli"};
+// Italian labels for the parser's help, and the one option group.
+void Impagina(CLI::App& app) {
     auto formato = app.get_formatter();
     formato->label("Usage", "Uso");
     formato->label("OPTIONS", "OPZIONI");
@@ -91,6 +52,50 @@ int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std:
     formato->column_width(34);
     app.option_defaults()->group("Opzioni");
     app.set_help_flag("-h,--help", "Mostra questo aiuto ed esce");
+}
+
+// Sub-commands make their own help flag, outside the option group.
+void Raggruppa(CLI::App& app) {
+    if (CLI::Option* aiuto = app.get_help_ptr()) aiuto->group("Opzioni");
+    for (CLI::App* comando : app.get_subcommands({})) {
+        comando->group("Comandi");
+        Raggruppa(*comando);
+    }
+}
+
+// Runs the chosen command; its failures become the exit code and the message on stderr.
+int EseguiAzione(const TContestoCli& ctx, std::ostream& err) {
+    try {
+        return ctx.Azione();
+    } catch (const TErroreCli& e) {
+        err << e.what() << "\n";
+        return e.Codice();
+    } catch (const TErroreSirvela& e) {
+        err << e.what() << "\n";
+        return kUscitaErrore;
+    } catch (const nlohmann::json::exception& e) {
+        err << "Errore nei dati JSON: " << e.what() << "\n";
+        return kUscitaErrore;
+    } catch (const std::bad_alloc&) {
+        err << "Memoria Esaurita.\n";
+        return kUscitaErrore;
+    } catch (const std::exception& e) {
+        err << "Errore imprevisto: " << e.what() << "\n";
+        return kUscitaErrore;
+    }
+}
+
+}  // namespace
+
+int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err) {
+    // What a command leaves in the globals is put back.
+    TStatoGlobali stato;
+    TContestoCli ctx(out, err);
+
+    CLI::App app{"Sirvela " + TestoVersione(kVersioneFormatoProgramma) +
+                     " - sviluppo e controllo dei sistemi dalla riga di comando",
+                 "sirvela-cli"};
+    Impagina(app);
     bool versione = false;
     app.add_flag("-V,--versione", versione, "Mostra la versione ed esce");
     ctx.OpzioneCartella(app);
@@ -98,21 +103,12 @@ int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std:
     app.footer(
         "I percorsi dei file sono relativi alla cartella corrente. "
         "\"sirvela-cli COMANDO --help\" descrive ogni comando.");
-
     RegistraSviluppo(app, ctx);
     RegistraSpoglio(app, ctx);
     RegistraSistema(app, ctx);
     RegistraStrumenti(app, ctx);
     RegistraArchivio(app, ctx);
     RegistraDownload(app, ctx);
-    // Sub-commands make their own help flag, outside the option group.
-    std::function<void(CLI::App&)> Raggruppa = [&](CLI::App& a) {
-        if (CLI::Option* aiuto = a.get_help_ptr()) aiuto->group("Opzioni");
-        for (CLI::App* comando : a.get_subcommands({})) {
-            comando->group("Comandi");
-            Raggruppa(*comando);
-        }
-    };
     Raggruppa(app);
 
     std::vector<std::string> args(argomenti.rbegin(), argomenti.rend());
@@ -133,24 +129,7 @@ int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std:
         out << app.help();
         return kUscitaOk;
     }
-    try {
-        return ctx.Azione();
-    } catch (const TErroreCli& e) {
-        err << e.what() << "\n";
-        return e.Codice();
-    } catch (const TErroreSirvela& e) {
-        err << e.what() << "\n";
-        return kUscitaErrore;
-    } catch (const nlohmann::json::exception& e) {
-        err << "Errore nei dati JSON: " << e.what() << "\n";
-        return kUscitaErrore;
-    } catch (const std::bad_alloc&) {
-        err << "Memoria Esaurita.\n";
-        return kUscitaErrore;
-    } catch (const std::exception& e) {
-        err << "Errore imprevisto: " << e.what() << "\n";
-        return kUscitaErrore;
-    }
+    return EseguiAzione(ctx, err);
 }
 
 }  // namespace sirvela

@@ -1,5 +1,5 @@
 #include "cli/ContestoCli.h"
-#include "cli/SistemaJson.h"
+#include "core/SistemaJson.h"
 #include "core/T_Sistema.h"
 
 namespace sirvela {

@@ -20,6 +20,7 @@ TCondSomme::TCondSomme(TDatiSistema* proprietario)
       Tutti(proprietario),
       Pari(proprietario),
       Dispari(proprietario) {
+    RegistraAttivato();
     RegistraCategoria("Tutti i Numeri", &Tutti);
     RegistraCategoria("Numeri Pari", &Pari);
     RegistraCategoria("Numeri Dispari", &Dispari);
@@ -62,15 +63,6 @@ bool TCondSomme::Valuta(const TColonna& c) {
     // Somme adds nothing to the Punti Tra totals.
     const TSomme v = Calcola(c);
     return Tutti.Accetta(v.Totale) && Pari.Accetta(v.Pari) && Dispari.Accetta(v.Dispari);
-}
-
-bool TCondSomme::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && Tutti.Salva(s) &&
-           Pari.Salva(s) && Dispari.Salva(s);
-}
-
-bool TCondSomme::Carica(TLettore& l) {
-    return l.LeggiBool(Attivato) && Tutti.Carica(l) && Pari.Carica(l) && Dispari.Carica(l);
 }
 
 void TCondSomme::AggiornaStato() {
@@ -140,6 +132,7 @@ TCondPariDispari::TCondPariDispari(TDatiSistema* proprietario)
     : TCondizione(proprietario, kPariDispari, "Pari e Dispari"),
       Pari(proprietario, 8, true),
       Dispari(proprietario, 8, true) {
+    RegistraAttivato();
     RegistraCategoria("Pari", &Pari);
     RegistraCategoria("Dispari", &Dispari);
 }
@@ -168,15 +161,6 @@ bool TCondPariDispari::Valuta(const TColonna& c) {
         Tra(Dispari, v.Dispari, v.SerieDispari);
     }
     return Pari.Accetta(v.Pari, v.SeriePari) && Dispari.Accetta(v.Dispari, v.SerieDispari);
-}
-
-bool TCondPariDispari::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && Pari.Salva(s) &&
-           Dispari.Salva(s);
-}
-
-bool TCondPariDispari::Carica(TLettore& l) {
-    return l.LeggiBool(Attivato) && Pari.Carica(l) && Dispari.Carica(l);
 }
 
 void TCondPariDispari::AggiornaStato() {
@@ -210,6 +194,7 @@ TCondBaricentri::TCondBaricentri(TDatiSistema* proprietario)
       Tutti(proprietario, 88, false),
       Pari(proprietario, 89, false),
       Dispari(proprietario, 88, false) {
+    RegistraAttivato();
     RegistraCategoria("Tutti i Numeri", &Tutti);
     RegistraCategoria("Numeri Pari", &Pari);
     RegistraCategoria("Numeri Dispari", &Dispari);
@@ -240,15 +225,6 @@ bool TCondBaricentri::Valuta(const TColonna& c) {
     return Tutti.Accetta(v.Tutti, 0) && Pari.Accetta(v.Pari, 0) && Dispari.Accetta(v.Dispari, 0);
 }
 
-bool TCondBaricentri::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && Tutti.Salva(s) &&
-           Pari.Salva(s) && Dispari.Salva(s);
-}
-
-bool TCondBaricentri::Carica(TLettore& l) {
-    return l.LeggiBool(Attivato) && Tutti.Carica(l) && Pari.Carica(l) && Dispari.Carica(l);
-}
-
 void TCondBaricentri::CalcolaValori(const TColonna& c, TValoriColonna& valori) const {
     const TBaricentri v = Calcola(c);
     valori.Quante = 0;
@@ -265,6 +241,7 @@ TCondDistanzeGlobali::TCondDistanzeGlobali(TDatiSistema* proprietario)
       Minima(proprietario, 89, false),
       Massima(proprietario, 89, false),
       Totale(proprietario, 89, false) {
+    RegistraAttivato();
     RegistraCategoria("Minima", &Minima);
     RegistraCategoria("Massima", &Massima);
     RegistraCategoria("Totale", &Totale);
@@ -293,15 +270,6 @@ bool TCondDistanzeGlobali::Valuta(const TColonna& c) {
            Totale.Accetta(v.Totale, 0);
 }
 
-bool TCondDistanzeGlobali::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && Minima.Salva(s) &&
-           Massima.Salva(s) && Totale.Salva(s);
-}
-
-bool TCondDistanzeGlobali::Carica(TLettore& l) {
-    return l.LeggiBool(Attivato) && Minima.Carica(l) && Massima.Carica(l) && Totale.Carica(l);
-}
-
 void TCondDistanzeGlobali::CalcolaValori(const TColonna& c, TValoriColonna& valori) const {
     const TDistanze v = Calcola(c);
     valori.Quante = 0;
@@ -316,6 +284,9 @@ void TCondDistanzeGlobali::CalcolaValori(const TColonna& c, TValoriColonna& valo
 TCondDistanzeSpecifiche::TCondDistanzeSpecifiche(TDatiSistema* proprietario)
     : TCondizione(proprietario, kDistanzeSpecifiche, "Distanze Specifiche"),
       Distanza(proprietario, 89, false) {
+    RegistraAttivato();
+    RegistraCampo("Posizione1", &Posizione1);
+    RegistraCampo("Posizione2", &Posizione2);
     RegistraCategoria("Distanza", &Distanza);
 }
 
@@ -332,16 +303,6 @@ bool TCondDistanzeSpecifiche::Valuta(const TColonna& c) {
     return Ammesso(Distanza, v, 0);
 }
 
-bool TCondDistanzeSpecifiche::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && s.ScriviI32(Posizione1) &&
-           s.ScriviI32(Posizione2) && Distanza.Salva(s);
-}
-
-bool TCondDistanzeSpecifiche::Carica(TLettore& l) {
-    return l.LeggiBool(Attivato) && l.LeggiI32(Posizione1) && l.LeggiI32(Posizione2) &&
-           Distanza.Carica(l);
-}
-
 void TCondDistanzeSpecifiche::CalcolaValori(const TColonna& c, TValoriColonna& valori) const {
     valori.Quante = 0;
     Metti(valori, Calcola(c), 0);
@@ -352,6 +313,8 @@ void TCondDistanzeSpecifiche::CalcolaValori(const TColonna& c, TValoriColonna& v
 
 TCondResti::TCondResti(TDatiSistema* proprietario)
     : TCondizione(proprietario, kResti, "Resti"), Resto(proprietario, 99, false) {
+    RegistraAttivato();
+    RegistraCampo("Divisore", &Divisore);
     RegistraCategoria("Resto", &Resto);
 }
 
@@ -366,15 +329,6 @@ bool TCondResti::Valuta(const TColonna& c) {
     const int v = Calcola(c);
     if (TraAttivo()) Tra(Resto, v, 0);
     return Ammesso(Resto, v, 0);
-}
-
-bool TCondResti::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && s.ScriviI32(Divisore) &&
-           Resto.Salva(s);
-}
-
-bool TCondResti::Carica(TLettore& l) {
-    return l.LeggiBool(Attivato) && l.LeggiI32(Divisore) && Resto.Carica(l);
 }
 
 void TCondResti::CalcolaValori(const TColonna& c, TValoriColonna& valori) const {

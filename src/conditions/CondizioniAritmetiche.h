@@ -9,8 +9,6 @@
 namespace sirvela {
 
 class TDatiSistema;
-class TLettore;
-class TScrittore;
 
 // The three sums of a column: all pilots, the even ones, the odd ones.
 struct TSomme {
@@ -35,8 +33,6 @@ class TCondSomme : public TCondizione {
     static int RigaIntervallo(const TIntervalliAmmessi& lista, double valore);
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
     // The statistics count interval rows, not sums: the row of each list for a column.
@@ -67,8 +63,6 @@ class TCondPariDispari : public TCondizione {
     bool VerificaVeloce(const TColonna& c) const;
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
@@ -92,8 +86,6 @@ class TCondBaricentri : public TCondizione {
     static TBaricentri Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -116,8 +108,6 @@ class TCondDistanzeGlobali : public TCondizione {
     static TDistanze Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -137,8 +127,6 @@ class TCondDistanzeSpecifiche : public TCondizione {
     int Calcola(const TColonna& c) const;
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -156,8 +144,6 @@ class TCondResti : public TCondizione {
     int Calcola(const TColonna& c) const;
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 

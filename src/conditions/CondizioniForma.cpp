@@ -91,6 +91,7 @@ TCondVortici::TCondVortici(TDatiSistema* proprietario)
       BracciDiretto(proprietario, 8, false),
       PosizioneInverso(proprietario, 8, false),
       BracciInverso(proprietario, 8, false) {
+    RegistraAttivato();
     RegistraCategoria("Vortice Diretto Posizione", &PosizioneDiretto);
     RegistraCategoria("Vortice Diretto Bracci", &BracciDiretto);
     RegistraCategoria("Vortice Inverso Posizione", &PosizioneInverso);
@@ -183,16 +184,6 @@ bool TCondVortici::Valuta(const TColonna& c) {
     return PosizioneInverso.Accetta(v.Posizione, 0) && BracciInverso.Accetta(v.Bracci, 0);
 }
 
-bool TCondVortici::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && PosizioneDiretto.Salva(s) &&
-           BracciDiretto.Salva(s) && PosizioneInverso.Salva(s) && BracciInverso.Salva(s);
-}
-
-bool TCondVortici::Carica(TLettore& l) {
-    return l.LeggiBool(Attivato) && PosizioneDiretto.Carica(l) && BracciDiretto.Carica(l) &&
-           PosizioneInverso.Carica(l) && BracciInverso.Carica(l);
-}
-
 void TCondVortici::CalcolaValori(const TColonna& c, TValoriColonna& valori) const {
     int da, a;
     valori.Quante = 0;
@@ -212,6 +203,7 @@ void TCondVortici::CalcolaValori(const TColonna& c, TValoriColonna& valori) cons
 TCondNumeriConsecutivi::TCondNumeriConsecutivi(TDatiSistema* proprietario)
     : TCondizione(proprietario, kNumeriConsecutivi, "Consecutività Num."),
       Consecutivita(proprietario, 8, false) {
+    RegistraAttivato();
     RegistraCategoria("Consecutività", &Consecutivita);
 }
 
@@ -229,14 +221,6 @@ bool TCondNumeriConsecutivi::Valuta(const TColonna& c) {
     const int v = Calcola(c);
     if (TraAttivo()) Tra(Consecutivita, v, 0);
     return Consecutivita.Accetta(v, 0);
-}
-
-bool TCondNumeriConsecutivi::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && Consecutivita.Salva(s);
-}
-
-bool TCondNumeriConsecutivi::Carica(TLettore& l) {
-    return l.LeggiBool(Attivato) && Consecutivita.Carica(l);
 }
 
 void TCondNumeriConsecutivi::AggiornaStato() {
@@ -257,6 +241,8 @@ TCondSimmetrie::TCondSimmetrie(TDatiSistema* proprietario)
       Dirette(proprietario, 4, true),
       Inverse(proprietario, 4, true),
       Totali(proprietario, 8, false) {
+    RegistraAttivato();
+    RegistraCampo("Opzione", &Opzione, true);  // carried, unused
     RegistraCategoria("Dirette", &Dirette);
     RegistraCategoria("Inverse", &Inverse);
     RegistraCategoria("Totali", &Totali);
@@ -279,17 +265,6 @@ bool TCondSimmetrie::Valuta(const TColonna& c) {
            Inverse.Accetta(v.Inverse, v.SerieInverse) && Totali.Accetta(totali, 0);
 }
 
-bool TCondSimmetrie::Salva(TScrittore& s) const {
-    // The option byte is carried but unused: always written as 0.
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && s.ScriviU8(0) &&
-           Dirette.Salva(s) && Inverse.Salva(s) && Totali.Salva(s);
-}
-
-bool TCondSimmetrie::Carica(TLettore& l) {
-    return l.LeggiBool(Attivato) && l.LeggiU8(Opzione) && Dirette.Carica(l) && Inverse.Carica(l) &&
-           Totali.Carica(l);
-}
-
 void TCondSimmetrie::CalcolaValori(const TColonna& c, TValoriColonna& valori) const {
     const TSimmetrie v = Calcola(c);
     valori.Quante = 0;
@@ -306,6 +281,8 @@ TCondInterruzioni::TCondInterruzioni(TDatiSistema* proprietario)
       Globali(proprietario, 7, true),
       SegniPari(proprietario, 4, false),
       SegniDispari(proprietario, 4, false) {
+    RegistraCampo("Opzione", &Opzione, true);  // carried, unused
+    RegistraAttivato();
     RegistraCategoria("Globali", &Globali);
     RegistraCategoria("Segni Pari", &SegniPari);
     RegistraCategoria("Segni Dispari", &SegniDispari);
@@ -327,17 +304,6 @@ bool TCondInterruzioni::Valuta(const TColonna& c) {
            SegniDispari.Accetta(v.Dispari, 0);
 }
 
-bool TCondInterruzioni::Salva(TScrittore& s) const {
-    // The option byte is carried but unused: always written as 0.
-    return s.ScriviU8(TipoCondizione) && s.ScriviU8(0) && s.ScriviBool(Attivato) &&
-           Globali.Salva(s) && SegniPari.Salva(s) && SegniDispari.Salva(s);
-}
-
-bool TCondInterruzioni::Carica(TLettore& l) {
-    return l.LeggiU8(Opzione) && l.LeggiBool(Attivato) && Globali.Carica(l) &&
-           SegniPari.Carica(l) && SegniDispari.Carica(l);
-}
-
 void TCondInterruzioni::CalcolaValori(const TColonna& c, TValoriColonna& valori) const {
     const TInterruzioni v = Calcola(c);
     valori.Quante = 0;
@@ -353,6 +319,7 @@ TCondCrescenzeDecrescenze::TCondCrescenzeDecrescenze(TDatiSistema* proprietario)
     : TCondizione(proprietario, kCrescenzeDecrescenze, "Crescenze e Decrescenze"),
       Crescenze(proprietario, 7, true),
       Decrescenze(proprietario, 7, true) {
+    RegistraAttivato();
     RegistraCategoria("Crescenze", &Crescenze);
     RegistraCategoria("Decrescenze", &Decrescenze);
 }
@@ -369,15 +336,6 @@ bool TCondCrescenzeDecrescenze::Valuta(const TColonna& c) {
     }
     return Crescenze.Accetta(v.Crescenze, v.SerieCrescenze) &&
            Decrescenze.Accetta(v.Decrescenze, v.SerieDecrescenze);
-}
-
-bool TCondCrescenzeDecrescenze::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && Crescenze.Salva(s) &&
-           Decrescenze.Salva(s);
-}
-
-bool TCondCrescenzeDecrescenze::Carica(TLettore& l) {
-    return l.LeggiBool(Attivato) && Crescenze.Carica(l) && Decrescenze.Carica(l);
 }
 
 void TCondCrescenzeDecrescenze::AggiornaStato() {
@@ -406,6 +364,8 @@ TCondNumeroSequenze::TCondNumeroSequenze(TDatiSistema* proprietario)
     RegistraCategoria("Lunghezza 2", &Lunghezza2);
     RegistraCategoria("Lunghezza 3", &Lunghezza3);
     RegistraCategoria("Lunghezza 4", &Lunghezza4);
+    RegistraAttivato();
+    RegistraCampo("LunghezzaMostrata", &LunghezzaMostrata);
 }
 
 namespace {
@@ -451,17 +411,6 @@ bool TCondNumeroSequenze::Valuta(const TColonna& c) {
            Lunghezza3.Accetta(v[2], 0) && Lunghezza4.Accetta(v[3], 0);
 }
 
-bool TCondNumeroSequenze::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && Lunghezza1.Salva(s) && Lunghezza2.Salva(s) &&
-           Lunghezza3.Salva(s) && Lunghezza4.Salva(s) && s.ScriviBool(Attivato) &&
-           s.ScriviU8(LunghezzaMostrata);
-}
-
-bool TCondNumeroSequenze::Carica(TLettore& l) {
-    return Lunghezza1.Carica(l) && Lunghezza2.Carica(l) && Lunghezza3.Carica(l) &&
-           Lunghezza4.Carica(l) && l.LeggiBool(Attivato) && l.LeggiU8(LunghezzaMostrata);
-}
-
 void TCondNumeroSequenze::CalcolaValori(const TColonna& c, TValoriColonna& valori) const {
     const std::array<int, 4> v = Calcola(c);
     valori.Quante = 0;
@@ -475,6 +424,8 @@ TCondConsecDiff::TCondConsecDiff(TDatiSistema* proprietario)
     : TCondizione(proprietario, kConsecutivitaDifferenziata, "Consecutività"),
       Segni(proprietario, 8, false),
       Consecutivita(proprietario, 8, false) {
+    RegistraAttivato();
+    RegistraCampo("Segno", &Segno);
     RegistraCategoria("Segni", &Segni);
     RegistraCategoria("Consecutività", &Consecutivita);
 }
@@ -491,15 +442,6 @@ bool TCondConsecDiff::Valuta(const TColonna& c) {
     if (Segni.Principale.Voci[static_cast<std::size_t>(v.Quanti)].Stato != 1) return true;
     if (TraAttivo()) Tra(Consecutivita, v.Serie, 0);
     return Consecutivita.Accetta(v.Serie, 0);
-}
-
-bool TCondConsecDiff::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && s.ScriviU8(Segno) &&
-           Segni.Salva(s) && Consecutivita.Salva(s);
-}
-
-bool TCondConsecDiff::Carica(TLettore& l) {
-    return l.LeggiBool(Attivato) && l.LeggiU8(Segno) && Segni.Carica(l) && Consecutivita.Carica(l);
 }
 
 void TCondConsecDiff::AggiornaStato() {

@@ -9,8 +9,6 @@
 namespace sirvela {
 
 class TDatiSistema;
-class TLettore;
-class TScrittore;
 
 // Where a vortex ended and how many arms it had.
 struct TVortice {
@@ -32,8 +30,6 @@ class TCondVortici : public TCondizione {
     static TVortice Calcola(const TColonna& c, int da, int a, bool diretto);
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -47,8 +43,6 @@ class TCondNumeriConsecutivi : public TCondizione {
     static int Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
@@ -72,8 +66,6 @@ class TCondSimmetrie : public TCondizione {
     static TSimmetrie Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -96,8 +88,6 @@ class TCondInterruzioni : public TCondizione {
     static TInterruzioni Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -119,8 +109,6 @@ class TCondCrescenzeDecrescenze : public TCondizione {
     static TCrescenze Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
@@ -140,8 +128,6 @@ class TCondNumeroSequenze : public TCondizione {
     static std::array<int, 4> Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -162,8 +148,6 @@ class TCondConsecDiff : public TCondizione {
     static TValori Calcola(const TColonna& c, bool pari);
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };

@@ -19,6 +19,8 @@ TCondRipetizioni::TCondRipetizioni(TDatiSistema* proprietario)
     : TCondizione(proprietario, kRipetizioni, "Ripetizioni"),
       UnaPrecedente(proprietario, 8, true),
       DuePrecedenti(proprietario, 8, true) {
+    RegistraCampo("Opzione", &Opzione);
+    RegistraAttivato();
     RegistraCategoria("Su una Colonna Precedente", &UnaPrecedente);
     RegistraCategoria("Su due Colonne Precedenti", &DuePrecedenti);
 }
@@ -70,16 +72,6 @@ bool TCondRipetizioni::Valuta(const TColonna& c) {
            Ammesso(DuePrecedenti, due.Quante, due.Serie);
 }
 
-bool TCondRipetizioni::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviU8(Opzione) && s.ScriviBool(Attivato) &&
-           UnaPrecedente.Salva(s) && DuePrecedenti.Salva(s);
-}
-
-bool TCondRipetizioni::Carica(TLettore& l) {
-    return l.LeggiU8(Opzione) && l.LeggiBool(Attivato) && UnaPrecedente.Carica(l) &&
-           DuePrecedenti.Carica(l);
-}
-
 void TCondRipetizioni::CalcolaValori(const TColonna& c, TValoriColonna& valori) const {
     CalcolaValoriFinoA(c, Proprietario ? Proprietario->Archivio.Quante() : 0, valori);
 }
@@ -97,6 +89,10 @@ void TCondRipetizioni::CalcolaValoriEstrazione(int indice, TValoriColonna& valor
 TCondColonnaFiltro::TCondColonnaFiltro(TDatiSistema* proprietario)
     : TCondizione(proprietario, kColonnaFiltro, "Colonna Filtro"), Numeri(proprietario, 8, true) {
     RegistraCategoria("Numeri", &Numeri);
+    RegistraAttivato();
+    RegistraCampo("ColonnaFiltro", &ColonnaFiltro);
+    RegistraCampo("Confronto", &Confronto);
+    RegistraCampo("PilotiFiltro", &PilotiFiltro);
 }
 
 TCoincidenze TCondColonnaFiltro::Calcola(const TColonna& c) const {
@@ -136,18 +132,6 @@ bool TCondColonnaFiltro::Valuta(const TColonna& c) {
     const TCoincidenze v = Calcola(c);
     if (TraAttivo()) Tra(Numeri, v.Quante, v.Serie);
     return Numeri.Accetta(v.Quante, v.Serie);
-}
-
-bool TCondColonnaFiltro::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && Numeri.Salva(s) && s.ScriviBool(Attivato) &&
-           s.Scrivi(ColonnaFiltro.data(), ColonnaFiltro.size()) && s.ScriviI32(Confronto) &&
-           PilotiFiltro.Salva(s);
-}
-
-bool TCondColonnaFiltro::Carica(TLettore& l) {
-    return Numeri.Carica(l) && l.LeggiBool(Attivato) &&
-           l.Leggi(ColonnaFiltro.data(), ColonnaFiltro.size()) && l.LeggiI32(Confronto) &&
-           PilotiFiltro.Carica(l);
 }
 
 void TCondColonnaFiltro::AggiornaStato() {
@@ -216,7 +200,13 @@ void CostruisciSchemi(unsigned dispari, int lunghezza, int passoTrovata, int pas
 
 TCondSequela::TCondSequela(TDatiSistema* proprietario)
     : TCondizione(proprietario, kSequela, "Sequele"), Presenze(proprietario, 7, true) {
+    RegistraAttivato();
     RegistraCategoria("Presenze", &Presenze);
+    RegistraCampo("Sequela", &Sequela);
+    RegistraCampo("Lunghezza", &Lunghezza);
+    RegistraCampo("PassoTrovata", &PassoTrovata);
+    RegistraCampo("PassoNonTrovata", &PassoNonTrovata);
+    RegistraCampo("TipoSequela", &TipoSequela);
 }
 
 bool TCondSequela::Valutabile() const {
@@ -305,21 +295,6 @@ bool TCondSequela::Valuta(const TColonna& c) {
     const int secondario = TipoSequela == 5 ? 0 : v.Serie;
     if (TraAttivo()) Tra(Presenze, v.Quante, secondario);
     return Presenze.Accetta(v.Quante, secondario);
-}
-
-bool TCondSequela::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && Presenze.Salva(s) &&
-           s.Scrivi(Sequela.data(), Sequela.size()) && s.ScriviI32(Lunghezza) &&
-           s.ScriviI32(PassoTrovata) && s.ScriviI32(PassoNonTrovata) && s.ScriviI32(TipoSequela);
-}
-
-bool TCondSequela::Carica(TLettore& l) {
-    const bool ok = l.LeggiBool(Attivato) && Presenze.Carica(l) &&
-                    l.Leggi(Sequela.data(), Sequela.size()) && l.LeggiI32(Lunghezza) &&
-                    l.LeggiI32(PassoTrovata) && l.LeggiI32(PassoNonTrovata) &&
-                    l.LeggiI32(TipoSequela);
-    ImpostaSecondaria();
-    return ok;
 }
 
 void TCondSequela::CalcolaValori(const TColonna& c, TValoriColonna& valori) const {

@@ -9,8 +9,6 @@
 namespace sirvela {
 
 class TDatiSistema;
-class TLettore;
-class TScrittore;
 
 // Ripetizioni (9): agreement with the last two results of the archive list. A category whose
 // result does not exist gives kNessunValore, which no table accepts.
@@ -31,8 +29,6 @@ class TCondRipetizioni : public TCondizione {
     void CalcolaValoriFinoA(const TColonna& c, int fine, TValoriColonna& valori) const;
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
     // An archived contest is compared with the two contests before it in the list.
     void CalcolaValoriEstrazione(int indice, TValoriColonna& valori) const override;
@@ -57,8 +53,6 @@ class TCondColonnaFiltro : public TCondizione {
     TCoincidenze Calcola(const TColonna& c) const;
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
@@ -84,10 +78,9 @@ class TCondSequela : public TCondizione {
     TCoincidenze Calcola(const TColonna& c) const;
     // The dialog's "OK": no secondary value for mirror pairs.
     void ImpostaSecondaria() { Presenze.SecondariaAbilitata = TipoSequela != 5; }
+    void DopoLettura() override { ImpostaSecondaria(); }
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 

@@ -1,7 +1,6 @@
 #include "conditions/TCondGruppo.h"
 
 #include "conditions/Fabbrica.h"
-#include "core/FlussoBinario.h"
 #include "core/Testo.h"
 
 namespace sirvela {
@@ -38,29 +37,6 @@ void TCondContenitore::AzzeraStatistiche() {
     for (auto& m : Membri) m->AzzeraStatistiche();
 }
 
-bool TCondContenitore::SalvaMembri(TScrittore& s) const {
-    for (const auto& m : Membri)
-        if (!m->Salva(s)) return false;
-    return s.ScriviU8(kFineLista);
-}
-
-bool TCondContenitore::CaricaMembri(TLettore& l, const std::function<bool(int)>& ammesso,
-                                    int limite) {
-    Membri.clear();
-    // Every turn consumes at least one byte, so the end of the data ends a damaged list.
-    for (;;) {
-        std::uint8_t tipo = 0;
-        if (!l.LeggiU8(tipo)) return false;
-        if (tipo == kFineLista) return true;
-        if (!ammesso(tipo) || QuantiMembri() >= limite) return false;
-        auto membro = CreaCondizione(tipo, Proprietario);
-        if (!membro) return false;
-        const bool ok = membro->Carica(l);
-        Membri.push_back(std::move(membro));  // kept as far as it was read
-        if (!ok) return false;
-    }
-}
-
 bool TCondContenitore::AggiornaMembri() {
     bool qualcuno = false;
     for (auto& m : Membri) {
@@ -94,8 +70,17 @@ const char* NomeContenitore(int tipo) {
 }
 }  // namespace
 
+bool MembroAmmesso(std::uint8_t tipoMembri, int tipo) {
+    if (tipoMembri != 0) return tipo == tipoMembri;
+    return (tipo >= kSomme && tipo <= kPuntiTra) ||
+           (tipo >= kConsecutivitaDifferenziata && tipo <= kSequela);
+}
+
 TCondGruppo::TCondGruppo(TDatiSistema* proprietario, std::uint8_t tipo)
-    : TCondContenitore(proprietario, tipo, NomeContenitore(tipo)) {}
+    : TCondContenitore(proprietario, tipo, NomeContenitore(tipo)) {
+    RegistraAttivato();
+    RegistraMembri(TipoMembri(), INT32_MAX);
+}
 
 std::uint8_t TCondGruppo::TipoMembriDi(int tipoContenitore) {
     switch (tipoContenitore) {
@@ -137,18 +122,6 @@ bool TCondGruppo::Valuta(const TColonna& c) {
         AggiungiErrore(m.get(), 0);
     }
     return esito;
-}
-
-bool TCondGruppo::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviBool(Attivato) && SalvaMembri(s);
-}
-
-bool TCondGruppo::Carica(TLettore& l) {
-    Membri.clear();
-    if (!l.LeggiBool(Attivato)) return false;
-    const int tipoMembri = TipoMembri();
-    return CaricaMembri(
-        l, [tipoMembri](int tipo) { return tipo == tipoMembri; }, INT32_MAX);
 }
 
 void TCondGruppo::AggiornaStato() {

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,8 +9,6 @@
 namespace sirvela {
 
 class TDatiSistema;
-class TLettore;
-class TScrittore;
 
 // A condition that owns a list of member conditions, in the order the user made them: the
 // containers of one kind and the Quadro.
@@ -30,16 +27,24 @@ class TCondContenitore : public TCondizione {
     void RaccogliGruppoTra(int gruppo, TEsameTraLink& esame) override;
     void AzzeraStatistiche() override;
 
+    // Nesting a damaged file could ask for beyond any real use; deeper member lists fail to
+    // load.
+    static constexpr int kProfonditaMassima = 200;
+
   protected:
-    // Each member's record, then the end byte.
-    bool SalvaMembri(TScrittore& s) const;
-    // Empties the list, then reads members until the end byte. A code the container does not
-    // hold, or a member beyond `limite`, is a read failure; members read so far are kept.
-    bool CaricaMembri(TLettore& l, const std::function<bool(int)>& ammesso, int limite);
+    // The member list's place in the record: members of kind `tipo` (0 = any kind a Quadro
+    // may hold), at most `limite` of them.
+    void RegistraMembri(std::uint8_t tipo, int limite) {
+        RegistraCampo("Membri", TCampoMembri{&Membri, tipo, limite});
+    }
     // Recomputes the members with their switch ANDed with the container's; true when one of
     // them came out active.
     bool AggiornaMembri();
 };
+
+// Whether a member list holding kind `tipoMembri` (0 = any kind a Quadro may hold) takes a
+// member with this code: every code the factory makes may sit in a Quadro.
+bool MembroAmmesso(std::uint8_t tipoMembri, int tipo);
 
 // The containers of codes 11..15: any number of members of the one kind each holds.
 class TCondGruppo : public TCondContenitore {
@@ -56,8 +61,6 @@ class TCondGruppo : public TCondContenitore {
     bool EliminaMembro(int indice);
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void AggiornaStato() override;
 };
 

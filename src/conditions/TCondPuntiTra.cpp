@@ -4,7 +4,6 @@
 
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
-#include "core/FlussoBinario.h"
 #include "core/TDatiSistema.h"
 
 namespace sirvela {
@@ -21,14 +20,8 @@ TCondPuntiTra::TCondPuntiTra(TDatiSistema* proprietario)
     : TCondizione(proprietario, kPuntiTra, "Punti Tra") {
     PuntiAmmessi.reserve(kGruppi);  // never grows again: the categories point into it
     for (int g = 1; g <= kGruppi; ++g) PuntiAmmessi.emplace_back(proprietario);
-    for (int g = 1; g <= kGruppi; ++g)
-        RegistraCategoria("Gruppo Tra " + std::to_string(g), &Punti(g));
-}
-
-int TCondPuntiTra::UltimoGruppoConIntervalli() const {
-    for (int g = kGruppi; g >= 1; --g)
-        if (Punti(g).Conta() > 0) return g;
-    return 0;
+    RegistraAttivato();
+    RegistraGruppi("Gruppi", "Gruppo Tra ", &PuntiAmmessi, &QuantiGruppi);
 }
 
 void TCondPuntiTra::AggiornaStato() {
@@ -48,29 +41,6 @@ bool TCondPuntiTra::Valuta(const TColonna&) {
     return true;
 }
 
-// The lists are written up to the last one holding intervals, whatever the switch: a count
-// taken from the switch would drop every list of a Punti Tra that is off.
-bool TCondPuntiTra::Salva(TScrittore& s) const {
-    const int quanti = UltimoGruppoConIntervalli();
-    if (!s.ScriviU8(TipoCondizione) || !s.ScriviBool(Attivato) || !s.ScriviI32(quanti))
-        return false;
-    for (int g = 1; g <= quanti; ++g)
-        if (!Punti(g).Salva(s)) return false;
-    return true;
-}
-
-bool TCondPuntiTra::Carica(TLettore& l) {
-    for (auto& lista : PuntiAmmessi) lista.Azzera();
-    QuantiGruppi = 0;
-    std::int32_t quanti = 0;
-    if (!l.LeggiBool(Attivato) || !l.LeggiI32(quanti)) return false;
-    if (quanti < 0 || quanti > kGruppi) return false;  // damaged: there are only 30 lists
-    QuantiGruppi = quanti;
-    for (int g = 1; g <= quanti; ++g)
-        if (!Punti(g).Carica(l)) return false;
-    return true;
-}
-
 void TCondPuntiTra::AzzeraStatistiche() {
     StatArchivio.assign(1, T_FrequenzeRitardi{});
     StatColonne.assign(1, T_FrequenzeRitardi{});
@@ -81,6 +51,8 @@ void TCondPuntiTra::AzzeraStatistiche() {
 TEsameGruppoTra TCondPuntiTra::EsaminaGruppo(int gruppo) const {
     TEsameGruppoTra esito;
     if (gruppo < 1 || gruppo > kGruppi || !Proprietario || !Proprietario->Condizioni) return esito;
+    // The group's conditions are listed by their path.
+    Proprietario->Condizioni->ImpostaPercorsi();
     for (int slot = 1; slot <= 18; ++slot) {
         TCondizione* c = Proprietario->Condizioni->Condizione(slot);
         if (c && c->Attivato) c->RaccogliGruppoTra(gruppo, esito.Esame);

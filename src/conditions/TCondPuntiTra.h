@@ -10,8 +10,6 @@
 namespace sirvela {
 
 class TDatiSistema;
-class TLettore;
-class TScrittore;
 
 // What a Punti Tra group gathers: the tables assigned to it and the lowest and highest total
 // they can reach together.
@@ -43,8 +41,6 @@ class TCondPuntiTra : public TCondizione {
         return PuntiAmmessi[static_cast<unsigned>(gruppo - 1)];
     }
     void AzzeraTotali() { Totali.fill(0); }
-    // The highest group whose list holds intervals, whatever the switch.
-    int UltimoGruppoConIntervalli() const;
 
     // The tables in use assigned to a group (from the conditions switched on).
     TEsameGruppoTra EsaminaGruppo(int gruppo) const;
@@ -52,8 +48,6 @@ class TCondPuntiTra : public TCondizione {
     std::uint32_t TotaleGruppo(const TColonna& c, int gruppo);
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void AggiornaStato() override;
     void AzzeraStatistiche() override;
 };

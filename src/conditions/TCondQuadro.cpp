@@ -5,54 +5,12 @@
 #include "conditions/CondizioniRiferimento.h"
 #include "conditions/Fabbrica.h"
 #include "conditions/TInsiemeCondizioni.h"
-#include "core/Cp1252.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/TCombinazione.h"
 #include "core/TDatiSistema.h"
 
 namespace sirvela {
-namespace {
-
-// Nesting depth of the Quadro records being read on this thread.
-thread_local int profonditaLettura = 0;
-
-struct TLivelloLettura {
-    TLivelloLettura() { ++profonditaLettura; }
-    ~TLivelloLettura() { --profonditaLettura; }
-};
-
-// Every code the factory makes is a valid member of a Quadro.
-bool MembroDiQuadro(int tipo) {
-    return (tipo >= kSomme && tipo <= kPuntiTra) ||
-           (tipo >= kConsecutivitaDifferenziata && tipo <= kSequela);
-}
-
-bool SalvaCommento(TScrittore& s, const std::vector<std::string>& righe) {
-    for (const std::string& riga : righe) {
-        const std::string byte = ACp1252(riga);
-        if (!s.ScriviI32(static_cast<std::int32_t>(byte.size())) ||
-            (!byte.empty() && !s.Scrivi(byte.data(), byte.size())))
-            return false;
-    }
-    return s.ScriviI32(-1);
-}
-
-bool CaricaCommento(TLettore& l, std::vector<std::string>& righe) {
-    righe.clear();
-    for (;;) {
-        std::int32_t lunghezza = 0;
-        if (!l.LeggiI32(lunghezza)) return false;
-        if (lunghezza == -1) return true;
-        // A length the data cannot hold is damage, not a reason to allocate.
-        if (lunghezza < 0 || static_cast<std::uint64_t>(lunghezza) > l.Rimanenti()) return false;
-        std::string byte(static_cast<std::size_t>(lunghezza), '\0');
-        if (lunghezza > 0 && !l.Leggi(byte.data(), byte.size())) return false;
-        righe.push_back(DaCp1252(byte));
-    }
-}
-
-}  // namespace
 
 const char* TestoRelazione(int relazione) {
     switch (relazione) {
@@ -72,7 +30,13 @@ const char* TestoRelazione(int relazione) {
 TCondQuadro::TCondQuadro(TDatiSistema* proprietario, std::string nome)
     : TCondContenitore(proprietario, kQuadro, std::move(nome)),
       Accettate(proprietario, kMaxMembri, true) {
-    RegistraCategoria("Condizioni Soddisfatte", &Accettate);
+    RegistraCampo("Nome", &Nome);
+    RegistraAttivato();
+    RegistraCampo("Preset", &Preset);
+    RegistraCampo("Relazione", &Relazione);
+    RegistraCategoria("Condizioni Soddisfatte", &Accettate, "Accettate");
+    RegistraCampo("Commento", &Commento);
+    RegistraMembri(0, kMaxMembri);
 }
 
 void TCondQuadro::ApplicaPreset() {
@@ -187,21 +151,6 @@ bool TCondQuadro::Valuta(const TColonna& c) {
     return accetta;
 }
 
-bool TCondQuadro::Salva(TScrittore& s) const {
-    return s.ScriviU8(TipoCondizione) && s.ScriviStringaCorta(Nome) && s.ScriviBool(Attivato) &&
-           s.ScriviBool(Preset) && s.ScriviU8(Relazione) && Accettate.Salva(s) &&
-           SalvaCommento(s, Commento) && SalvaMembri(s);
-}
-
-bool TCondQuadro::Carica(TLettore& l) {
-    TLivelloLettura livello;
-    Membri.clear();
-    if (profonditaLettura > kProfonditaMassima) return false;
-    return l.LeggiStringaCorta(Nome) && l.LeggiBool(Attivato) && l.LeggiBool(Preset) &&
-           l.LeggiU8(Relazione) && Accettate.Carica(l) && CaricaCommento(l, Commento) &&
-           CaricaMembri(l, MembroDiQuadro, kMaxMembri);
-}
-
 void TCondQuadro::AggiornaStato() {
     Accettate.AggiornaStato(Attivato);
     const bool qualcuno = AggiornaMembri();
@@ -293,7 +242,7 @@ TEsito CaricaCondizioni(TCondQuadro& q, const std::filesystem::path& percorso, i
     while (!l.FineFile()) {
         std::uint8_t tipo = 0;
         if (!l.LeggiU8(tipo)) return TEsito::Fallito(kErroreCaricaCondizioni);
-        auto c = MembroDiQuadro(tipo) ? CreaCondizione(tipo, q.Proprietario) : nullptr;
+        auto c = MembroAmmesso(0, tipo) ? CreaCondizione(tipo, q.Proprietario) : nullptr;
         if (!c) return TEsito::Fallito(kErroreCaricaCondizioni);
         // No room: stop before reading (and holding) any more of the file.
         if (q.QuantiMembri() + static_cast<int>(letti.size()) >= TCondQuadro::kMaxMembri)

@@ -15,8 +15,6 @@ namespace sirvela {
 class TCombinazione;
 class TCondColonnaFiltro;
 class TDatiSistema;
-class TLettore;
-class TScrittore;
 
 inline constexpr const char* kNomeQuadro = "Quadro";
 inline constexpr const char* kNomeSubQuadro = "Sub Quadro";
@@ -46,8 +44,6 @@ struct TEsito {
 class TCondQuadro : public TCondContenitore {
   public:
     static constexpr int kMaxMembri = 999;
-    // Nesting a damaged file could ask for beyond any real use; deeper Quadri fail to load.
-    static constexpr int kProfonditaMassima = 200;
 
     explicit TCondQuadro(TDatiSistema* proprietario, std::string nome = kNomeQuadro);
 
@@ -71,8 +67,6 @@ class TCondQuadro : public TCondContenitore {
     void DeselezionaTutti();
 
     bool Valuta(const TColonna& c) override;
-    bool Salva(TScrittore& s) const override;
-    bool Carica(TLettore& l) override;
     void AggiornaStato() override;
 
     // Takes over another Quadro's settings and members (the other is left empty).

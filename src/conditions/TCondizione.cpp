@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "conditions/Fabbrica.h"
+#include "conditions/TCondGruppo.h"
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
+#include "core/Cp1252.h"
 #include "core/FlussoBinario.h"
 #include "core/TDatiSistema.h"
 
@@ -234,28 +236,167 @@ void TCondizione::AggiungiErrore(TCondizione* c, std::int32_t indice) const {
     Proprietario->Condizioni->ListaErrori.push_back(TErrore{c, indice, 2});
 }
 
-void TCondizione::RegistraCategoria(std::string nome, TValoriAmmessi* valori) {
+void TCondizione::RegistraCategoria(std::string nome, TValoriAmmessi* valori, std::string campo) {
+    campi_.push_back(
+        TCampoRecord{std::move(campo), TCampoCategoria{static_cast<int>(categorie_.size())}});
     categorie_.push_back(TCategoria{std::move(nome), valori, nullptr});
 }
 
 void TCondizione::RegistraCategoria(std::string nome, TIntervalliAmmessi* intervalli) {
+    campi_.push_back(TCampoRecord{{}, TCampoCategoria{static_cast<int>(categorie_.size())}});
     categorie_.push_back(TCategoria{std::move(nome), nullptr, intervalli});
 }
 
-bool TCondizione::SalvaCategorie(TScrittore& s) const {
-    for (const TCategoria& cat : categorie_) {
-        const bool ok = cat.Valori ? cat.Valori->Salva(s) : cat.Intervalli->Salva(s);
+void TCondizione::RegistraCampo(std::string nome, TDatoCampo dato, bool scrittoAZero) {
+    campi_.push_back(TCampoRecord{std::move(nome), dato, scrittoAZero});
+}
+
+void TCondizione::RegistraGruppi(std::string nome, const std::string& prefisso,
+                                 std::vector<TIntervalliAmmessi>* liste, std::int32_t* quante) {
+    for (std::size_t g = 0; g < liste->size(); ++g)
+        categorie_.push_back(TCategoria{prefisso + std::to_string(g + 1), nullptr, &(*liste)[g]});
+    campi_.push_back(TCampoRecord{std::move(nome), TCampoGruppi{liste, quante}});
+}
+
+// ---------------------------------------------------------------------------------------------
+// The record, field by field
+
+namespace {
+
+// Nesting depth of the member lists being read on this thread: only Quadri nest, and a damaged
+// file could ask for more levels than any real use.
+thread_local int profonditaMembri = 0;
+
+struct TLivelloMembri {
+    TLivelloMembri() { ++profonditaMembri; }
+    ~TLivelloMembri() { --profonditaMembri; }
+};
+
+int UltimaListaConIntervalli(const std::vector<TIntervalliAmmessi>& liste) {
+    for (int g = static_cast<int>(liste.size()); g >= 1; --g)
+        if (liste[static_cast<std::size_t>(g - 1)].Conta() > 0) return g;
+    return 0;
+}
+
+}  // namespace
+
+bool TCondizione::Salva(TScrittore& s) const {
+    if (!s.ScriviU8(TipoCondizione)) return false;
+    for (const TCampoRecord& campo : campi_) {
+        const bool ok = std::visit(
+            TVisitaCampo{
+                [&](bool* v) { return s.ScriviBool(*v); },
+                [&](std::uint8_t* v) { return s.ScriviU8(campo.ScrittoAZero ? 0 : *v); },
+                [&](std::int32_t* v) { return s.ScriviI32(*v); },
+                [&](TColonna* v) { return s.Scrivi(v->data(), v->size()); },
+                [&](TCombinazione* v) { return v->Salva(s); },
+                [&](std::string* v) { return s.ScriviStringaCorta(*v); },
+                [&](std::vector<std::string>* righe) {
+                    for (const std::string& riga : *righe) {
+                        const std::string byte = ACp1252(riga);
+                        if (!s.ScriviI32(static_cast<std::int32_t>(byte.size())) ||
+                            (!byte.empty() && !s.Scrivi(byte.data(), byte.size())))
+                            return false;
+                    }
+                    return s.ScriviI32(-1);
+                },
+                [&](TCampoCategoria c) {
+                    const TCategoria& cat = categorie_[static_cast<std::size_t>(c.Indice)];
+                    return cat.Valori ? cat.Valori->Salva(s) : cat.Intervalli->Salva(s);
+                },
+                [&](TCampoMembri m) {
+                    for (const auto& membro : *m.Lista)
+                        if (!membro->Salva(s)) return false;
+                    return s.ScriviU8(kFineLista);
+                },
+                // Written up to the last list holding intervals, whatever the switch says.
+                [&](TCampoGruppi g) {
+                    const int quante = UltimaListaConIntervalli(*g.Liste);
+                    if (!s.ScriviI32(quante)) return false;
+                    for (int i = 0; i < quante; ++i)
+                        if (!(*g.Liste)[static_cast<std::size_t>(i)].Salva(s)) return false;
+                    return true;
+                },
+            },
+            campo.Dato);
         if (!ok) return false;
     }
     return true;
 }
 
-bool TCondizione::CaricaCategorie(TLettore& l) {
-    for (const TCategoria& cat : categorie_) {
-        const bool ok = cat.Valori ? cat.Valori->Carica(l) : cat.Intervalli->Carica(l);
-        if (!ok) return false;
+bool TCondizione::Carica(TLettore& l) {
+    for (const TCampoRecord& campo : campi_) {
+        if (const auto* m = std::get_if<TCampoMembri>(&campo.Dato)) m->Lista->clear();
+        if (const auto* g = std::get_if<TCampoGruppi>(&campo.Dato)) {
+            for (auto& lista : *g->Liste) lista.Azzera();
+            *g->Quante = 0;
+        }
     }
-    return true;
+    bool ok = true;
+    for (const TCampoRecord& campo : campi_) {
+        ok = std::visit(
+            TVisitaCampo{
+                [&](bool* v) { return l.LeggiBool(*v); },
+                [&](std::uint8_t* v) { return l.LeggiU8(*v); },
+                [&](std::int32_t* v) { return l.LeggiI32(*v); },
+                [&](TColonna* v) { return l.Leggi(v->data(), v->size()); },
+                [&](TCombinazione* v) { return v->Carica(l); },
+                [&](std::string* v) { return l.LeggiStringaCorta(*v); },
+                [&](std::vector<std::string>* righe) {
+                    righe->clear();
+                    for (;;) {
+                        std::int32_t lunghezza = 0;
+                        if (!l.LeggiI32(lunghezza)) return false;
+                        if (lunghezza == -1) return true;
+                        // A length the data cannot hold is damage, not a reason to allocate.
+                        if (lunghezza < 0 || static_cast<std::uint64_t>(lunghezza) > l.Rimanenti())
+                            return false;
+                        std::string byte(static_cast<std::size_t>(lunghezza), '\0');
+                        if (lunghezza > 0 && !l.Leggi(byte.data(), byte.size())) return false;
+                        righe->push_back(DaCp1252(byte));
+                    }
+                },
+                [&](TCampoCategoria c) {
+                    const TCategoria& cat = categorie_[static_cast<std::size_t>(c.Indice)];
+                    return cat.Valori ? cat.Valori->Carica(l) : cat.Intervalli->Carica(l);
+                },
+                // Members are read until the end byte; a code the list does not hold, or a
+                // member past the limit, is a read failure. Members read so far are kept, the
+                // last one as far as it was read.
+                [&](TCampoMembri m) {
+                    TLivelloMembri livello;
+                    if (profonditaMembri > TCondContenitore::kProfonditaMassima) return false;
+                    for (;;) {
+                        std::uint8_t tipo = 0;
+                        if (!l.LeggiU8(tipo)) return false;
+                        if (tipo == kFineLista) return true;
+                        if (!MembroAmmesso(m.Tipo, tipo) ||
+                            static_cast<int>(m.Lista->size()) >= m.Limite)
+                            return false;
+                        auto membro = CreaCondizione(tipo, Proprietario);
+                        if (!membro) return false;
+                        const bool letto = membro->Carica(l);
+                        m.Lista->push_back(std::move(membro));
+                        if (!letto) return false;
+                    }
+                },
+                [&](TCampoGruppi g) {
+                    std::int32_t quante = 0;
+                    if (!l.LeggiI32(quante)) return false;
+                    // Damaged: there are no more lists than these.
+                    if (quante < 0 || quante > static_cast<std::int32_t>(g.Liste->size()))
+                        return false;
+                    *g.Quante = quante;
+                    for (int i = 0; i < quante; ++i)
+                        if (!(*g.Liste)[static_cast<std::size_t>(i)].Carica(l)) return false;
+                    return true;
+                },
+            },
+            campo.Dato);
+        if (!ok) break;
+    }
+    DopoLettura();
+    return ok;
 }
 
 }  // namespace sirvela

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "archive/T_FrequenzeRitardi.h"
 #include "conditions/TValoriAmmessi.h"
 #include "core/Colonna.h"
+#include "core/TCombinazione.h"
 
 namespace sirvela {
 
@@ -62,6 +64,43 @@ struct TCategoria {
     TIntervalliAmmessi* Intervalli = nullptr;
 };
 
+// What one field of a record holds.
+struct TCampoCategoria {
+    int Indice;  // into Categorie()
+};
+struct TCampoMembri {
+    std::vector<std::unique_ptr<TCondizione>>* Lista;
+    std::uint8_t Tipo;  // the one kind held; 0 = any kind a Quadro may hold
+    int Limite;         // most members a file may hold
+};
+struct TCampoGruppi {
+    std::vector<TIntervalliAmmessi>* Liste;
+    std::int32_t* Quante;  // how many lists the file held
+};
+using TDatoCampo =
+    std::variant<bool*, std::uint8_t*, std::int32_t*, TColonna*, TCombinazione*, std::string*,
+                 std::vector<std::string>*, TCampoCategoria, TCampoMembri, TCampoGruppi>;
+
+// The overload set std::visit takes over a field's data.
+template <class... F>
+struct TVisitaCampo : F... {
+    using F::operator()...;
+};
+
+// One field of a kind's record, in file order. The file, the JSON form and the dialogs all
+// read the record through these fields. How each is stored:
+// - bool: one byte; uint8: one byte; int32: four bytes; TColonna: eight bytes;
+// - TCombinazione: its 202 bytes; std::string: a short string (length byte, 255 bytes);
+// - lines of text: each line's length (int32) and its bytes, then the length -1;
+// - a category: its accepted values; members: each member's whole record, then the end byte;
+// - interval lists: how many are stored (int32, up to the last one holding intervals), then
+//   those lists.
+struct TCampoRecord {
+    std::string Nome;
+    TDatoCampo Dato;
+    bool ScrittoAZero = false;  // read and kept, but always written as 0
+};
+
 // The values a kind computes for a column, one pair per category, without testing anything.
 struct TValoriColonna {
     static constexpr int kMassimo = 30;
@@ -73,9 +112,10 @@ struct TValoriColonna {
     int Quante = 0;
 };
 
-// Base of every condition kind. Kinds register their categories at construction (pointers to
-// their own members), so the framework can walk them generically: state, link and Punti Tra
-// examinations, statistics, copies. Conditions are not copyable: Clona copies the settings.
+// Base of every condition kind. Kinds register their record at construction, field by field
+// (pointers to their own members, categories among them), so the framework can walk them
+// generically: the record itself, its JSON form, state, link and Punti Tra examinations,
+// statistics, copies. Conditions are not copyable: Clona copies the settings.
 class TCondizione {
   public:
     TCondizione(TDatiSistema* proprietario, std::uint8_t tipo, std::string nome);
@@ -97,10 +137,13 @@ class TCondizione {
     virtual void ImpostaPercorso(const std::string& prefisso);
     // The test: true when the column passes.
     virtual bool Valuta(const TColonna& c) = 0;
-    // The whole record, type byte first.
-    virtual bool Salva(TScrittore& s) const = 0;
-    // The record after its type byte.
-    virtual bool Carica(TLettore& l) = 0;
+    // The whole record, type byte first, field by field.
+    virtual bool Salva(TScrittore& s) const;
+    // The record after its type byte. Member lists and interval lists are emptied first; a
+    // short read stops at that field, the fields before it keep what was read.
+    virtual bool Carica(TLettore& l);
+    // Settings that follow from the record, worked out after every reading.
+    virtual void DopoLettura() {}
     virtual void AggiornaStato();
     // Reports every table or interval list in use with recovery entries on this letter.
     virtual void RaccogliLink(char lettera, TEsameTraLink& esame);
@@ -136,6 +179,7 @@ class TCondizione {
     bool CopiaImpostazioni(const TCondizione& altra);
 
     const std::vector<TCategoria>& Categorie() const { return categorie_; }
+    const std::vector<TCampoRecord>& Campi() const { return campi_; }
 
     // Shortcuts to the system the condition belongs to (null-safe).
     bool TraAttivo() const;
@@ -143,14 +187,19 @@ class TCondizione {
     void AggiungiErrore(TCondizione* c, std::int32_t indice) const;
 
   protected:
-    void RegistraCategoria(std::string nome, TValoriAmmessi* valori);
+    // The record is described in file order: each call appends one field. A category also
+    // joins Categorie(); one given a field name of its own is shown apart from the others.
+    void RegistraCategoria(std::string nome, TValoriAmmessi* valori, std::string campo = {});
     void RegistraCategoria(std::string nome, TIntervalliAmmessi* intervalli);
-    // Shared record pieces.
-    bool SalvaCategorie(TScrittore& s) const;  // every category record in order
-    bool CaricaCategorie(TLettore& l);
+    void RegistraCampo(std::string nome, TDatoCampo dato, bool scrittoAZero = false);
+    void RegistraAttivato() { RegistraCampo("Attivato", &Attivato); }
+    // Interval lists numbered from 1, each a category named `prefisso` and its number.
+    void RegistraGruppi(std::string nome, const std::string& prefisso,
+                        std::vector<TIntervalliAmmessi>* liste, std::int32_t* quante);
 
   private:
     std::vector<TCategoria> categorie_;
+    std::vector<TCampoRecord> campi_;
 };
 
 }  // namespace sirvela

@@ -102,7 +102,9 @@ void TGestoreLink::Esamina() {
     LettereInUso.clear();
     SommaLivelli = 0;
     quanteInUso_ = 0;
-    const TInsiemeCondizioni* insieme = Proprietario ? Proprietario->Condizioni.get() : nullptr;
+    TInsiemeCondizioni* insieme = Proprietario ? Proprietario->Condizioni.get() : nullptr;
+    // The entries are listed by their condition's path.
+    if (insieme) insieme->ImpostaPercorsi();
     for (int i = 0; i < kLettere; ++i) {
         TGruppoLink& g = *Gruppi[static_cast<unsigned>(i)];
         const char lettera = static_cast<char>('A' + i);

@@ -68,6 +68,13 @@ void TInsiemeCondizioni::ImpostaPercorsi() {
         if (c) c->ImpostaPercorso("");
 }
 
+void TInsiemeCondizioni::Prepara(bool raccogliErrori) {
+    ImpostaPercorsi();
+    AggiornaTutte();
+    CostruisciAttive();
+    RaccogliErrori = raccogliErrori;
+}
+
 bool TInsiemeCondizioni::Verifica(const TColonna& c) {
     const bool raccogli = RaccogliErrori;
     // The two cheapest conditions decide first with plain lookups.

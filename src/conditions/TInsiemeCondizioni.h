@@ -40,6 +40,9 @@ class TInsiemeCondizioni {
     void CostruisciAttive();
     void AzzeraTutteStatistiche();
     void ImpostaPercorsi();
+    // Before the set tests columns (a development, a check against a result): the paths
+    // that label conditions in lists and error records, the derived states, the list in play.
+    void Prepara(bool raccogliErrori);
     // The column test: pre-test, conditions in play in slot order with early exit (normal
     // mode), then the link check.
     bool Verifica(const TColonna& c);

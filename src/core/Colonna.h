@@ -62,11 +62,8 @@ struct TCoincidenze {
 
 bool ColonnaValida(const TColonna& c);    // all eight in 1..NumeroPiloti
 bool ColonnaDistinta(const TColonna& c);  // no byte occurs twice
-inline bool ColonneUguali(const TColonna& a, const TColonna& b) {
-    return a == b;
-}
-bool ColonnaVuota(const TColonna& c);  // every byte 0
-bool ColonnaPiena(const TColonna& c);  // no byte 0
+bool ColonnaVuota(const TColonna& c);     // every byte 0
+bool ColonnaPiena(const TColonna& c);     // no byte 0
 int LunghezzaColonna(const TColonna& c);
 int PostiVuoti(const TColonna& c);
 TCoincidenze CoincidenzePosizionali(const TColonna& a, const TColonna& b);

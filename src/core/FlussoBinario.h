@@ -89,7 +89,6 @@ class TScrittore {
     // Drops a file being written without touching the target.
     void Abbandona();
 
-    std::uint64_t Scritti() const { return scritti_; }
     const std::vector<std::uint8_t>& Dati() const { return dati_; }
     void ImpostaLimite(std::uint64_t limite) { limite_ = limite; }
 

@@ -7,6 +7,24 @@ std::filesystem::path CartellaProgramma = std::filesystem::current_path();
 std::string UltimoFileColonne = "DefaultComb.Scl";
 std::int32_t VersioneFormato = kVersioneFormatoProgramma;
 
+TStatoGlobali::TStatoGlobali()
+    : cartella_(CartellaProgramma),
+      piloti_(NumeroPiloti),
+      versione_(VersioneFormato),
+      ultimo_(UltimoFileColonne) {
+    std::error_code ec;
+    corrente_ = std::filesystem::current_path(ec);
+}
+
+TStatoGlobali::~TStatoGlobali() {
+    std::error_code ec;
+    if (!corrente_.empty()) std::filesystem::current_path(corrente_, ec);
+    CartellaProgramma = cartella_;
+    NumeroPiloti = piloti_;
+    VersioneFormato = versione_;
+    UltimoFileColonne = ultimo_;
+}
+
 std::filesystem::path CartellaSistemi() {
     return CartellaProgramma / "Sistemi";
 }

@@ -19,6 +19,23 @@ extern std::string UltimoFileColonne;
 extern std::int32_t VersioneFormato;
 constexpr std::int32_t kVersioneFormatoProgramma = 100;
 
+// The globals above and the current folder as they were at construction, put back at
+// destruction: a caller running several commands in one process sees each start afresh.
+class TStatoGlobali {
+  public:
+    TStatoGlobali();
+    ~TStatoGlobali();
+    TStatoGlobali(const TStatoGlobali&) = delete;
+    TStatoGlobali& operator=(const TStatoGlobali&) = delete;
+
+  private:
+    std::filesystem::path corrente_;
+    std::filesystem::path cartella_;
+    std::int32_t piloti_;
+    std::int32_t versione_;
+    std::string ultimo_;
+};
+
 // Sub-folders of the program folder.
 std::filesystem::path CartellaSistemi();
 std::filesystem::path CartellaColonne();

@@ -22,7 +22,7 @@ class IMessaggi {
 
 struct TRichiestaFile {
     std::string Titolo;
-    std::string Filtro;         // as the original: "Sistemi    *.Sst|*.Sst"
+    std::string Filtro;         // description, then the patterns: "Sistemi    *.Sst|*.Sst"
     std::string Estensione;     // default extension without the dot
     std::string Cartella;       // initial folder
     std::string Nome;           // initial file name

@@ -47,7 +47,7 @@ void TCombinazione::RimuoviGruppo(const TCombinazione& gruppo) {
 }
 
 void TCombinazione::Ordina() {
-    // Selection sort; among equal values the last one is taken, as the original did.
+    // Selection sort: among equal values the last one found is moved forward.
     const int n = Conta();
     for (int i = 0; i < n; ++i) {
         int minimo = i;

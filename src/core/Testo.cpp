@@ -91,7 +91,7 @@ TCombinazione TestoInLista(std::string_view testo) {
 }
 
 std::string Trim(std::string_view testo) {
-    // Blanks and control characters at both ends, as the original trim did.
+    // Every character up to the blank (controls included) goes from both ends.
     std::size_t a = 0, b = testo.size();
     while (a < b && static_cast<unsigned char>(testo[a]) <= ' ') ++a;
     while (b > a && static_cast<unsigned char>(testo[b - 1]) <= ' ') --b;

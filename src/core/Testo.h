@@ -23,9 +23,6 @@ std::string Trim(std::string_view testo);
 std::string Comprimi(std::string_view testo);  // every blank removed
 std::string ZeriIniziali(long long numero, int larghezza);
 std::string Spazi(int n);
-inline int Maggiore(int a, int b) {
-    return a > b ? a : b;
-}
 // Parses a whole number (optional sign, no blanks); false when the text is not one.
 bool InteroDaTesto(std::string_view testo, long long& valore);
 

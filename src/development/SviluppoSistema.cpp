@@ -101,9 +101,7 @@ void TTestCondizioni::Unisci(ITestColonne& copia) {
 
 void TTestCondizioni::Prepara() {
     condizioni_.AzzeraTutteStatistiche();
-    condizioni_.AggiornaTutte();
-    condizioni_.CostruisciAttive();
-    condizioni_.RaccogliErrori = false;
+    condizioni_.Prepara(false);
     recuperi_.Esamina();
     recuperi_.AzzeraStatistiche();
     recuperi_.AggiornaStato();

@@ -27,12 +27,10 @@ std::vector<TCondizioneSbagliata> CondizioniSbagliate(TDatiSistema& dati,
     } rimetti{copia, dati.Recuperi};
 
     // The same preparation as a development, so the conditions in play are the current ones.
-    insieme.AggiornaTutte();
-    insieme.CostruisciAttive();
+    insieme.Prepara(true);
     dati.Recuperi->Esamina();
     dati.Recuperi->AggiornaStato();
 
-    insieme.RaccogliErrori = true;
     insieme.ListaErrori.clear();
     if (FuoriPronostico(risultato, dati.Pronostico))
         insieme.ListaErrori.push_back(TErrore{nullptr, 0, 1});

@@ -149,6 +149,118 @@ std::string MessaggioRisultato(const char* prefisso, std::int64_t quante) {
     return prefisso + (quante > 0 ? std::to_string(quante) : std::string(kMsgNessunFile));
 }
 
+// The second file being read column by column, with the progress and the cancel request.
+struct TSecondo {
+    const std::string& Percorso;
+    IProgressoStrumenti* Progresso;
+    const TAnnullamento* Annulla;
+
+    template <typename F>
+    TEsitoLettura PerOgni(F&& fn) const {
+        return PerOgniColonna(Percorso, Progresso, Annulla, std::forward<F>(fn));
+    }
+};
+
+// OR: the first list, then every column of the second not met before, once.
+TEsitoLettura Unione(TListaColonne& primo, const TSecondo& secondo) {
+    TTabellaColonne<TVuoto> presenti(static_cast<std::size_t>(primo.Quante()));
+    bool nuova;
+    for (const TColonna& c : primo) presenti.Inserisci(ComeParola(c), {}, nuova);
+    return secondo.PerOgni([&](const TColonna& c) {
+        presenti.Inserisci(ComeParola(c), {}, nuova);
+        if (nuova) primo.Accoda(c);
+    });
+}
+
+// AND: the columns of the second file found in the first, in the second file's order.
+TEsitoLettura Intersezione(const TListaColonne& primo, const TSecondo& secondo,
+                           TListaColonne& risultato) {
+    TTabellaColonne<TVuoto> presenti(static_cast<std::size_t>(primo.Quante()));
+    bool nuova;
+    for (const TColonna& c : primo) presenti.Inserisci(ComeParola(c), {}, nuova);
+    return secondo.PerOgni([&](const TColonna& c) {
+        if (presenti.Trova(ComeParola(c))) risultato.Accoda(c);
+    });
+}
+
+// XOR: each column of the second file takes away the earliest equal column still in the
+// list, or joins the list when there is none. The list is rebuilt only after a whole read.
+TEsitoLettura DifferenzaSimmetrica(TListaColonne& primo, const TSecondo& secondo) {
+    // Every column of the growing list, whether it is still there, and for each value the
+    // chain of its occurrences in list order.
+    struct Catena {
+        std::int64_t testa = -1, coda = -1;
+    };
+    std::vector<TColonna> voci = primo.ComeVettore();
+    primo.Svuota();
+    std::vector<std::int64_t> prossima(voci.size(), -1);
+    std::vector<std::uint8_t> viva(voci.size(), 1);
+    TTabellaColonne<Catena> catene(voci.size());
+    bool nuova;
+    for (std::size_t i = 0; i < voci.size(); ++i) {
+        Catena& k = catene.Inserisci(ComeParola(voci[i]), {}, nuova);
+        if (k.testa < 0)
+            k.testa = static_cast<std::int64_t>(i);
+        else
+            prossima[static_cast<std::size_t>(k.coda)] = static_cast<std::int64_t>(i);
+        k.coda = static_cast<std::int64_t>(i);
+    }
+    const TEsitoLettura letto = secondo.PerOgni([&](const TColonna& c) {
+        Catena& k = catene.Inserisci(ComeParola(c), {}, nuova);
+        if (k.testa >= 0) {
+            const auto t = static_cast<std::size_t>(k.testa);
+            viva[t] = 0;
+            k.testa = prossima[t];
+        } else {
+            // No equal column is left, so the chain starts again here.
+            k.testa = k.coda = static_cast<std::int64_t>(voci.size());
+            voci.push_back(c);
+            prossima.push_back(-1);
+            viva.push_back(1);
+        }
+    });
+    if (letto == TEsitoLettura::Completa)
+        for (std::size_t i = 0; i < voci.size(); ++i)
+            if (viva[i]) primo.Accoda(voci[i]);
+    return letto;
+}
+
+// Coverage: the columns of the second file that no column of the first covers at the
+// guarantee score.
+TEsitoLettura Scoperte(TListaColonne& primo, int garanzia, const TSecondo& secondo,
+                       TListaColonne& risultato) {
+    TLettore dimensione(secondo.Percorso);
+    const auto q = static_cast<std::int64_t>(dimensione.Rimanenti() / 8);
+    const TIndiceCopertura indice(primo, garanzia, q);
+    primo.Svuota();
+    return secondo.PerOgni([&](const TColonna& c) {
+        if (!indice.Coperta(c)) risultato.Accoda(c);
+    });
+}
+
+// Reordering: column k (from 0) goes in at a place drawn in 0..k among those before it.
+void Disordina(TListaColonne& primo,
+               const std::function<std::uint64_t(std::uint64_t limite)>& casuale,
+               TListaColonne& risultato) {
+    std::vector<std::uint64_t> posizioni;
+    posizioni.reserve(static_cast<std::size_t>(primo.Quante()));
+    std::mt19937_64 generatore;
+    if (!casuale)
+        generatore.seed(static_cast<std::uint64_t>(
+            std::chrono::steady_clock::now().time_since_epoch().count()));
+    for (std::uint64_t k = 0; k < static_cast<std::uint64_t>(primo.Quante()); ++k) {
+        std::uint64_t p =
+            casuale ? casuale(k) : std::uniform_int_distribution<std::uint64_t>(0, k)(generatore);
+        posizioni.push_back(std::min(p, k));
+    }
+    const auto colonne = primo.ComeVettore();
+    primo.Svuota();
+    const auto finale = OrdineFinale(posizioni);
+    std::vector<TColonna> ordinate(colonne.size());
+    for (std::size_t i = 0; i < colonne.size(); ++i) ordinate[finale[i]] = colonne[i];
+    for (const TColonna& c : ordinate) risultato.Accoda(c);
+}
+
 }  // namespace
 
 TDidascalieOperazione DidascalieOperazione(TOperazione op) {
@@ -182,114 +294,40 @@ TEsitoOperazione TOperazioniFile::Esegui(IProgressoStrumenti* progresso,
         return esito;
     };
     try {
-        TListaColonne listaA, listaB;
-        if (!listaA.CaricaDaFile(PercorsoPrimo())) return errore();
+        TListaColonne primo, altra;
+        if (!primo.CaricaDaFile(PercorsoPrimo())) return errore();
 
         if (Operazione == TOperazione::Disordinatore) {
-            std::vector<std::uint64_t> posizioni;
-            posizioni.reserve(static_cast<std::size_t>(listaA.Quante()));
-            std::mt19937_64 generatore;
-            if (!Casuale)
-                generatore.seed(static_cast<std::uint64_t>(
-                    std::chrono::steady_clock::now().time_since_epoch().count()));
-            for (std::uint64_t k = 0; k < static_cast<std::uint64_t>(listaA.Quante()); ++k) {
-                std::uint64_t p =
-                    Casuale ? Casuale(k)
-                            : std::uniform_int_distribution<std::uint64_t>(0, k)(generatore);
-                posizioni.push_back(std::min(p, k));
-            }
-            const auto colonne = listaA.ComeVettore();
-            listaA.Svuota();
-            const auto finale = OrdineFinale(posizioni);
-            std::vector<TColonna> ordinate(colonne.size());
-            for (std::size_t i = 0; i < colonne.size(); ++i) ordinate[finale[i]] = colonne[i];
-            for (const TColonna& c : ordinate) listaB.Accoda(c);
-            if (!listaB.SalvaSuFile(PercorsoDestinazione())) return errore();
+            Disordina(primo, Casuale, altra);
+            if (!altra.SalvaSuFile(PercorsoDestinazione())) return errore();
             esito.Messaggio = kMsgElaborazioneTerminata;
-            esito.Colonne = listaB.Quante();
+            esito.Colonne = altra.Quante();
             esito.FileScritto = true;
             return esito;
         }
 
+        const std::string file = PercorsoSecondo();
+        const TSecondo secondo{file, progresso, annulla};
         TEsitoLettura letto = TEsitoLettura::Completa;
-        const TListaColonne* risultato = &listaA;
+        const TListaColonne* risultato = &primo;
         const char* prefisso = kMsgColonneOttenute;
-        const std::string secondo = PercorsoSecondo();
-        const auto previste = static_cast<std::size_t>(listaA.Quante());
-
         switch (Operazione) {
-            case TOperazione::Or: {
-                TTabellaColonne<TVuoto> presenti(previste);
-                bool nuova;
-                for (const TColonna& c : listaA) presenti.Inserisci(ComeParola(c), {}, nuova);
-                letto = PerOgniColonna(secondo, progresso, annulla, [&](const TColonna& c) {
-                    presenti.Inserisci(ComeParola(c), {}, nuova);
-                    if (nuova) listaA.Accoda(c);
-                });
+            case TOperazione::Or:
+                letto = Unione(primo, secondo);
                 break;
-            }
-            case TOperazione::And: {
-                TTabellaColonne<TVuoto> presenti(previste);
-                bool nuova;
-                for (const TColonna& c : listaA) presenti.Inserisci(ComeParola(c), {}, nuova);
-                letto = PerOgniColonna(secondo, progresso, annulla, [&](const TColonna& c) {
-                    if (presenti.Trova(ComeParola(c))) listaB.Accoda(c);
-                });
-                risultato = &listaB;
+            case TOperazione::And:
+                letto = Intersezione(primo, secondo, altra);
+                risultato = &altra;
                 break;
-            }
-            case TOperazione::Xor: {
-                // Every column of the growing list, whether it is still there, and for each
-                // value the chain of its occurrences in list order.
-                struct Catena {
-                    std::int64_t testa = -1, coda = -1;
-                };
-                std::vector<TColonna> voci = listaA.ComeVettore();
-                listaA.Svuota();
-                std::vector<std::int64_t> prossima(voci.size(), -1);
-                std::vector<std::uint8_t> viva(voci.size(), 1);
-                TTabellaColonne<Catena> catene(previste);
-                bool nuova;
-                for (std::size_t i = 0; i < voci.size(); ++i) {
-                    Catena& k = catene.Inserisci(ComeParola(voci[i]), {}, nuova);
-                    if (k.testa < 0)
-                        k.testa = static_cast<std::int64_t>(i);
-                    else
-                        prossima[static_cast<std::size_t>(k.coda)] = static_cast<std::int64_t>(i);
-                    k.coda = static_cast<std::int64_t>(i);
-                }
-                letto = PerOgniColonna(secondo, progresso, annulla, [&](const TColonna& c) {
-                    Catena& k = catene.Inserisci(ComeParola(c), {}, nuova);
-                    if (k.testa >= 0) {
-                        const auto t = static_cast<std::size_t>(k.testa);
-                        viva[t] = 0;
-                        k.testa = prossima[t];
-                    } else {
-                        // No equal column is left, so the chain starts again here.
-                        k.testa = k.coda = static_cast<std::int64_t>(voci.size());
-                        voci.push_back(c);
-                        prossima.push_back(-1);
-                        viva.push_back(1);
-                    }
-                });
-                if (letto == TEsitoLettura::Completa)
-                    for (std::size_t i = 0; i < voci.size(); ++i)
-                        if (viva[i]) listaA.Accoda(voci[i]);
+            case TOperazione::Xor:
+                letto = DifferenzaSimmetrica(primo, secondo);
                 break;
-            }
-            case TOperazione::Copertura: {
-                TLettore dimensione(secondo);
-                const auto q = static_cast<std::int64_t>(dimensione.Rimanenti() / 8);
-                const int garanzia = std::clamp(SpinPtMin, kGaranziaMinima, kGaranziaMassima);
-                const TIndiceCopertura indice(listaA, garanzia, q);
-                listaA.Svuota();
-                letto = PerOgniColonna(secondo, progresso, annulla, [&](const TColonna& c) {
-                    if (!indice.Coperta(c)) listaB.Accoda(c);
-                });
-                risultato = &listaB;
+            case TOperazione::Copertura:
+                letto = Scoperte(primo, std::clamp(SpinPtMin, kGaranziaMinima, kGaranziaMassima),
+                                 secondo, altra);
+                risultato = &altra;
                 prefisso = kMsgColonneScoperte;
                 break;
-            }
             case TOperazione::Disordinatore:
                 break;
         }

@@ -3,16 +3,14 @@
 #include "app/Avvio.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
 
 TEST(AvvioDocumento, SettingsGoIntoTheDocumentAndBackToTheFiles) {
-    test::CartellaTemporanea dir;
-    const auto vecchia = CartellaProgramma;
-    CartellaProgramma = dir.Percorso();
-    std::filesystem::create_directories(CartellaArchivi());
+    test::TCartellaDiProva dir;
     test::ScriviTesto(dir / "listapiloti.txt", "Aldo Ferri\r\n \r\nCarlo Neri\r\n");
 
     T_Sistema s;
@@ -36,7 +34,4 @@ TEST(AvvioDocumento, SettingsGoIntoTheDocumentAndBackToTheFiles) {
     EXPECT_EQ(r.Dati.NomiPiloti[2], "Bruno Galli");
     EXPECT_EQ(r.Dati.PilotaEscluso, 20);
     EXPECT_TRUE(messaggi.Errori.empty());
-
-    CartellaProgramma = vecchia;
-    NumeroPiloti = 23;
 }

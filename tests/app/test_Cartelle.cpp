@@ -5,6 +5,7 @@
 #include "app/Cartelle.h"
 #include "core/Errore.h"
 #include "core/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 
 namespace sirvela {
@@ -21,27 +22,27 @@ TAmbiente Ambiente(std::map<std::string, std::string> valori) {
 
 class Avvio : public ::testing::Test {
   protected:
-    void TearDown() override {
-        fs::current_path(corrente_);
-        CartellaProgramma = cartella_;
-    }
-    test::CartellaTemporanea dir_;
-    fs::path cartella_ = CartellaProgramma, corrente_ = fs::current_path();
+    test::TCartellaDiProva dir_;  // the tests move the program folder and the current one
 };
 
 TEST_F(Avvio, ChoiceOrder) {
-    const fs::path exe = dir_ / "bin", xdg = dir_ / "xdg" / "sirvela";
+    // A writable executable folder (a build folder) holds no data unless it is a portable
+    // install, marked by the settings file beside the executable.
+    const fs::path exe = dir_ / "bin", portatile = dir_ / "portatile";
+    const fs::path xdg = dir_ / "xdg" / "sirvela";
     fs::create_directory(exe);
+    fs::create_directory(portatile);
+    test::ScriviTesto(portatile / "Sirvela.cfg", "");
     std::map<std::string, std::string> env = {{"SIRVELA_HOME", (dir_ / "home").string()},
                                               {"XDG_DATA_HOME", (dir_ / "xdg").string()},
                                               {"HOME", (dir_ / "casa").string()}};
-    EXPECT_EQ(ScegliCartellaProgramma(dir_ / "opz", exe, Ambiente(env)), dir_ / "opz");
-    EXPECT_EQ(ScegliCartellaProgramma(std::nullopt, exe, Ambiente(env)), dir_ / "home");
+    EXPECT_EQ(ScegliCartellaProgramma(dir_ / "opz", portatile, Ambiente(env)), dir_ / "opz");
+    EXPECT_EQ(ScegliCartellaProgramma(std::nullopt, portatile, Ambiente(env)), dir_ / "home");
     env.erase("SIRVELA_HOME");
-    EXPECT_EQ(ScegliCartellaProgramma(std::nullopt, exe, Ambiente(env)), exe);
-    EXPECT_EQ(ScegliCartellaProgramma(std::nullopt, dir_ / "manca", Ambiente(env)), xdg);
+    EXPECT_EQ(ScegliCartellaProgramma(std::nullopt, portatile, Ambiente(env)), portatile);
+    EXPECT_EQ(ScegliCartellaProgramma(std::nullopt, exe, Ambiente(env)), xdg);
     env["XDG_DATA_HOME"] = "relativo";  // not a valid base folder
-    EXPECT_EQ(ScegliCartellaProgramma(std::nullopt, dir_ / "manca", Ambiente(env)),
+    EXPECT_EQ(ScegliCartellaProgramma(std::nullopt, exe, Ambiente(env)),
               dir_ / "casa" / ".local" / "share" / "sirvela");
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/ComandiColonne.h"
 #include "core/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
 #include "support/Supporto.h"
 
@@ -10,23 +11,15 @@ using namespace sirvela;
 namespace {
 
 struct ColonneSuDisco : ::testing::Test {
-    test::CartellaTemporanea cartella;
+    test::TCartellaDiProva cartella;
     test::TMessaggiFinti messaggi;
     test::TSceltaFileFinta scelta;
     TListaColonne colonne;
-    std::filesystem::path cartellaPrima = CartellaProgramma;
-    std::string ultimoPrima = UltimoFileColonne;
 
     ColonneSuDisco() {
-        CartellaProgramma = cartella.Percorso();
-        std::filesystem::create_directories(CartellaColonne());
         UltimoFileColonne = "DefaultComb.Scl";
         colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
         colonne.Accoda({8, 7, 6, 5, 4, 3, 2, 1});
-    }
-    ~ColonneSuDisco() override {
-        CartellaProgramma = cartellaPrima;
-        UltimoFileColonne = ultimoPrima;
     }
     std::string Percorso(const std::string& nome) { return (CartellaColonne() / nome).string(); }
 };

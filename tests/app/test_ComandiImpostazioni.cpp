@@ -3,6 +3,7 @@
 #include "app/Avvio.h"
 #include "app/ComandiImpostazioni.h"
 #include "core/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
 #include "support/Supporto.h"
 
@@ -11,19 +12,8 @@ using namespace sirvela;
 namespace {
 
 struct ListaPilotiConfermata : ::testing::Test {
-    test::CartellaTemporanea cartella;
-    std::filesystem::path cartellaPrima = CartellaProgramma;
-    int pilotiPrima = NumeroPiloti;
+    test::TCartellaDiProva cartella;
     test::TMessaggiFinti messaggi;
-    ListaPilotiConfermata() {
-        CartellaProgramma = cartella.Percorso();
-        for (const char* c : {"Sistemi", "Colonne", "Archivi", "Sfondi"})
-            std::filesystem::create_directories(cartella / c);
-    }
-    ~ListaPilotiConfermata() override {
-        CartellaProgramma = cartellaPrima;
-        NumeroPiloti = pilotiPrima;
-    }
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/Interfacce.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 
 namespace sirvela {
@@ -50,14 +51,7 @@ Byte FileCompleto() {
 
 class Configurazione : public ::testing::Test {
   protected:
-    void SetUp() override { CartellaProgramma = dir_.Percorso(); }
-    void TearDown() override {
-        CartellaProgramma = cartella_;
-        NumeroPiloti = numero_;
-    }
-    test::CartellaTemporanea dir_;
-    std::filesystem::path cartella_ = CartellaProgramma;
-    std::int32_t numero_ = NumeroPiloti;
+    test::TCartellaDiProva dir_;
 };
 
 TEST_F(Configurazione, FieldsAtTheirOffsetsAndByteIdenticalRewrite) {

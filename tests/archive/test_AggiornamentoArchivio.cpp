@@ -9,6 +9,7 @@
 #include "core/Globali.h"
 #include "core/Interfacce.h"
 #include "core/TListaColonne.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 
 namespace sirvela {
@@ -109,10 +110,7 @@ TEST(TEditorConcorso, DuplicatesRefusedOnlyWhenAdding) {
 }
 
 TEST(TAggiornamentoArchivio, OkSavesCancelReloadsFailuresReported) {
-    test::CartellaTemporanea dir;
-    const auto precedente = CartellaProgramma;
-    CartellaProgramma = dir.Percorso();
-    std::filesystem::create_directory(CartellaArchivi());
+    test::TCartellaDiProva dir;
     TArchivio a = DueAnni();
     ASSERT_TRUE(a.Salva());
     MessaggiFinti msg;
@@ -132,7 +130,6 @@ TEST(TAggiornamentoArchivio, OkSavesCancelReloadsFailuresReported) {
     m.Aggiungi(Concorso(2000, 23));
     EXPECT_FALSE(m.Annulla());
     EXPECT_EQ(msg.Testi, (std::vector<std::string>{kErroreSalvaArchivi, kErroreCaricaArchivi}));
-    CartellaProgramma = precedente;
 }
 
 TEST(TImpostazioniDiRicerca, ItemsClampingTextsAndBar) {

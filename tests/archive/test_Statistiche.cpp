@@ -4,6 +4,7 @@
 #include "archive/TGestore90Numeri.h"
 #include "archive/T_FrequenzeRitardi.h"
 #include "core/Globali.h"
+#include "support/CartellaDiProva.h"
 
 namespace sirvela {
 namespace {
@@ -45,7 +46,7 @@ TEST(T_FrequenzeRitardi, CopyTakesEveryElementEvenOfASingleValueTable) {
 }
 
 TEST(TGestore90Numeri, CountsOnlySelectedCompleteContestsPerPosition) {
-    const std::int32_t n = NumeroPiloti;
+    test::GlobaliSalvati globali;
     NumeroPiloti = 23;
     TArchivio a;
     for (TColonna v : {TColonna{1, 2, 3, 4, 5, 6, 7, 8}, TColonna{1, 2, 3, 4, 5, 6, 7, 24},
@@ -72,7 +73,6 @@ TEST(TGestore90Numeri, CountsOnlySelectedCompleteContestsPerPosition) {
     parte.Calcola();
     EXPECT_EQ(parte.Posizione(1).Estrazioni, 1);
     EXPECT_EQ(parte.Posizione(1).Evento(3).Frequenza, 1);
-    NumeroPiloti = n;
 
     TGestoreEventi g(3);
     const int fuori[] = {0, 4, 2};

@@ -3,6 +3,7 @@
 #include "archive/TArchivio.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 
 namespace sirvela {
@@ -26,13 +27,7 @@ TEstrazione Concorso(int anno, int numero, TColonna vincente = {1, 2, 3, 4, 5, 6
 
 class ArchivioSuDisco : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::filesystem::create_directory(dir_ / "Archivi");
-        CartellaProgramma = dir_.Percorso();
-    }
-    void TearDown() override { CartellaProgramma = precedente_; }
-    test::CartellaTemporanea dir_;
-    std::filesystem::path precedente_ = CartellaProgramma;
+    test::TCartellaDiProva dir_;
 };
 
 TEST_F(ArchivioSuDisco, RecordLayoutAndByteIdenticalRoundTrip) {
@@ -112,7 +107,7 @@ TEST(TArchivio, OrderedInsertionByYearTimes200PlusNumber) {
 }
 
 TEST(TClasseDiEstrazioni, OrdinalsCompletenessAndNineByteForm) {
-    const std::int32_t n = NumeroPiloti;
+    test::GlobaliSalvati globali;
     NumeroPiloti = 23;
     EXPECT_FALSE(Concorso(2000, 2, {1, 2, 3, 24, 5, 6, 7, 8}).Completa());
     EXPECT_FALSE(Concorso(2000, 3, {1, 2, 3, 4, 5, 6, 7, 0}).Completa());
@@ -124,7 +119,6 @@ TEST(TClasseDiEstrazioni, OrdinalsCompletenessAndNineByteForm) {
     for (int i = 0; i < 8; ++i)
         if (sel.Contiene(Concorso(2000, 1, {23, 2, 3, 4, 5, 6, 7, 8}), i)) presi.push_back(i);
     EXPECT_EQ(presi, (std::vector<int>{2, 3, 4}));
-    NumeroPiloti = n;
 
     sel.Al = -1;
     TScrittore s;

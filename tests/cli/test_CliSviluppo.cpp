@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <sstream>
 
 #include "cli/CliSupporto.h"
 #include "cli/ContestoCli.h"
@@ -320,6 +321,39 @@ void ScriviColonneDaRidurre(const std::filesystem::path& p, int quante) {
 }
 
 }  // namespace
+
+// The README's round, line by line as a user pastes it at the repository root.
+TEST(CliEseguibile, TheReadmeRoundRunsAsWritten) {
+    namespace fs = std::filesystem;
+    const fs::path sorgenti = SIRVELA_SORGENTI;
+    const auto readme = test::LeggiByte(sorgenti / "README.md");
+    std::istringstream testo(std::string(readme.begin(), readme.end()));
+    std::vector<std::string> righe;
+    for (std::string r; std::getline(testo, r);)
+        if (r.rfind("    build/sirvela-cli ", 0) == 0) righe.push_back(r.substr(4));
+    ASSERT_EQ(righe.size(), 5u);
+
+    // A root of its own with the example system and the built program where the lines look.
+    test::CartellaTemporanea radice;
+    fs::create_directory(radice / "docs");
+    fs::create_directory(radice / "build");
+    fs::copy_file(sorgenti / "docs" / "esempio.json", radice / "docs" / "esempio.json");
+    fs::create_symlink(SIRVELA_CLI_EXE, radice / "build" / "sirvela-cli");
+    const std::string prima = "cd '" + radice.Percorso().string() + "' && SIRVELA_HOME='" +
+                              (radice / "programma").string() + "' ";
+    for (const std::string& riga : righe)
+        ASSERT_EQ(std::system((prima + riga + " >>out.txt 2>&1").c_str()), 0)
+            << riga << "\n"
+            << Testo(radice / "out.txt");
+    EXPECT_EQ(test::LeggiColonne(radice / "esempio.Scl").size(), 6313u);
+    const auto ridotte = test::LeggiColonne(radice / "ridotto.Scl");
+    EXPECT_GT(ridotte.size(), 0u);
+    EXPECT_LT(ridotte.size(), 6313u);
+    EXPECT_NE(Testo(radice / "out.txt").find("Vincite Trovate"), std::string::npos);
+    const auto txt = test::LeggiByte(radice / "ridotto.Txt");
+    EXPECT_EQ(std::count(txt.begin(), txt.end(), '\n') + 1,
+              static_cast<std::ptrdiff_t>(ridotte.size()));
+}
 
 // Ctrl-C during a development that would run for hours ends it like "Annulla".
 TEST(CliEseguibile, CtrlCCancelsTheDevelopment) {

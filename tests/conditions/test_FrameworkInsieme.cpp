@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "conditions/Fabbrica.h"
+#include "development/SviluppoSistema.h"
 #include "test_FrameworkSupporto.h"
+#include "tools/CondizioniSbagliate.h"
 
 using namespace sirvela;
 using namespace sirvela::test;
@@ -171,6 +174,26 @@ TEST(FrameworkInsieme, PathsCarryTheContainerAndThePlace) {
     EXPECT_EQ(filtri.Percorso, "Gruppo Comb. Filtro\\");
     EXPECT_EQ(filtri.Membri[0]->Percorso, "Colonna Filtro\\Gruppo Comb. Filtro\\ 001");
     EXPECT_EQ(filtri.Membri[11]->Percorso, "Colonna Filtro\\Gruppo Comb. Filtro\\ 012");
+}
+
+TEST(FrameworkInsieme, PathsAreSetWheneverTheSetIsPreparedOrListed) {
+    const std::pair<const char*, std::function<void(TDatiSistema&)>> preparazioni[] = {
+        {"development",
+         [](TDatiSistema& d) { TTestCondizioni(*d.Condizioni, *d.Recuperi).Prepara(); }},
+        {"check",
+         [](TDatiSistema& d) {
+             CondizioniSbagliate(d, TColonna{1, 2, 3, 4, 5, 6, 7, 8});
+         }},
+        {"link list", [](TDatiSistema& d) { d.Recuperi->Esamina(); }},
+        {"Punti Tra list", [](TDatiSistema& d) { d.Condizioni->PuntiTra()->EsaminaGruppo(1); }},
+    };
+    for (const auto& [nome, prepara] : preparazioni) {
+        TDatiSistema dati;
+        auto& resti = Slot<TCondGruppo>(dati, kGruppoResti);
+        resti.AggiungiMembro();
+        prepara(dati);
+        EXPECT_EQ(resti.Membri[0]->Percorso, "Resti\\Gruppo Resti\\ 001") << nome;
+    }
 }
 
 TEST(FrameworkInsieme, ShortRecordStopsReadingAndKeepsWhatWasRead) {

@@ -162,10 +162,14 @@ TEST(Riferimento, SequeleExamples) {
         // 1,2,2,1,1,2,2,1 by threes: 122 221 211 112 122 221: first to two is 122
         {"generica scelta", 4, 3, 1, 1, {}, Col({2, 1, 3, 4, 6, 5, 7, 8}), {2, 1}},
         {"generica una", 4, 8, 1, 1, {}, Col({2, 1, 3, 4, 6, 5, 7, 8}), {1, 0}},
+        // step 3 on equal signs: windows at 1, 4, 7, never back to back
+        {"generica passo 3", 4, 2, 3, 1, {}, Col({2, 4, 6, 8, 10, 12, 14, 16}), {3, 1}},
         // 12 21 12 21 12 21 12: counts 4 and 3 give min(3, (4 + 1) div 2) = 2 pairs
         {"specchio", 5, 2, 1, 1, {}, Col({2, 1, 4, 3, 6, 5, 8, 7}), {2, 0}},
         // equal patterns never pair
         {"specchio uguali", 5, 2, 1, 1, {}, Col({2, 4, 6, 8, 10, 12, 14, 16}), {0, 0}},
+        // PDD DDP DPP PPD PDD DDP: PDD twice with DDP twice, DPP once with PPD once
+        {"specchio lunga 3", 5, 3, 1, 1, {}, Col({2, 1, 3, 4, 6, 5, 7, 8}), {2, 0}},
     };
     for (const auto& k : casi) {
         SCOPED_TRACE(k.Nome);

@@ -6,6 +6,7 @@
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/TCombinazione.h"
+#include "support/CartellaDiProva.h"
 
 using namespace sirvela;
 
@@ -46,6 +47,7 @@ TEST(Colonna, FastScoreEqualsThePositionByPositionSum) {
 }
 
 TEST(Colonna, ValidDistinctEmptyFilled) {
+    test::GlobaliSalvati globali;
     NumeroPiloti = 23;
     EXPECT_TRUE(ColonnaValida({1, 2, 3, 4, 5, 6, 7, 1}));
     EXPECT_FALSE(ColonnaDistinta({1, 2, 3, 4, 5, 6, 7, 1}));
@@ -81,7 +83,7 @@ TEST(Colonna, ListConversions) {
     EXPECT_EQ(l.Numeri[1], 5);
 }
 
-TEST(TCombinazione, AddRemoveSortAsTheOriginal) {
+TEST(TCombinazione, AddRemoveSort) {
     TCombinazione c;
     c.Aggiungi(5);
     c.Aggiungi(3);
@@ -104,6 +106,7 @@ TEST(TCombinazione, AddRemoveSortAsTheOriginal) {
 }
 
 TEST(TCombinazione, RandomFillNeverDrawsTheExcludedPilotNorLoopsForever) {
+    test::GlobaliSalvati globali;
     NumeroPiloti = 23;
     std::mt19937 caso(1);
     TCombinazione c;

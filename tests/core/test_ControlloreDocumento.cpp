@@ -2,6 +2,7 @@
 
 #include "core/ControlloreDocumento.h"
 #include "core/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
 #include "support/Supporto.h"
 
@@ -17,16 +18,9 @@ struct VistaContata : IVistaDocumento {
 
 class Controllore : public ::testing::Test {
   protected:
-    void SetUp() override {
-        vecchia_ = CartellaProgramma;
-        CartellaProgramma = dir.Percorso();
-        std::filesystem::create_directories(CartellaSistemi());
-    }
-    void TearDown() override { CartellaProgramma = vecchia_; }
     std::string Percorso(const std::string& nome) { return (CartellaSistemi() / nome).string(); }
 
-    test::CartellaTemporanea dir;
-    std::filesystem::path vecchia_;
+    test::TCartellaDiProva dir;
     T_Sistema sistema;
     test::TMessaggiFinti messaggi;
     test::TSceltaFileFinta file;
@@ -229,11 +223,9 @@ TEST_F(Controllore, PanelEditsModifyOnlyWhenTheyChangeSomething) {
 }
 
 TEST_F(Controllore, TheSelectorsOfferEveryPilotInPlayButTheExcludedOne) {
-    const auto prima = NumeroPiloti;
-    NumeroPiloti = 21;
+    NumeroPiloti = 21;  // the fixture puts it back
     sistema.Dati.PilotaEscluso = 4;
     const TCombinazione s = c.PilotiSelezionabili();
-    NumeroPiloti = prima;
     EXPECT_EQ(s.Conta(), 20);
     EXPECT_FALSE(s.Contiene(4));
     EXPECT_TRUE(s.Contiene(21));

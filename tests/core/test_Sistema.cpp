@@ -7,6 +7,7 @@
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
+#include "support/CartellaDiProva.h"
 #include "support/SistemaRicco.h"
 #include "support/Supporto.h"
 
@@ -27,17 +28,7 @@ bool FiniscePer(const std::vector<std::uint8_t>& dati, const std::vector<std::ui
 
 class Sistema : public ::testing::Test {
   protected:
-    void SetUp() override {
-        vecchia_ = CartellaProgramma;
-        CartellaProgramma = dir.Percorso();
-        std::filesystem::create_directories(CartellaSistemi());
-    }
-    void TearDown() override {
-        CartellaProgramma = vecchia_;
-        VersioneFormato = kVersioneFormatoProgramma;
-    }
-    test::CartellaTemporanea dir;
-    std::filesystem::path vecchia_;
+    test::TCartellaDiProva dir;
 };
 
 }  // namespace

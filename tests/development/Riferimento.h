@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../../bench/SviluppoLetterale.h"
+#include "SviluppoLetterale.h"
 #include "development/Sviluppo.h"
 
 namespace sirvela::test {

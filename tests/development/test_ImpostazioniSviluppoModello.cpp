@@ -3,23 +3,10 @@
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
 #include "development/ImpostazioniSviluppoModello.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
-
-namespace {
-
-struct CartellaProgrammaDiProva {
-    test::CartellaTemporanea cartella;
-    std::filesystem::path prima = CartellaProgramma;
-    CartellaProgrammaDiProva() {
-        CartellaProgramma = cartella.Percorso();
-        std::filesystem::create_directories(CartellaColonne());
-    }
-    ~CartellaProgrammaDiProva() { CartellaProgramma = prima; }
-};
-
-}  // namespace
 
 TEST(ImpostazioniSviluppoModello, EnablingFollowsTheChoices) {
     struct Caso {
@@ -73,7 +60,7 @@ TEST(ImpostazioniSviluppoModello, OpensOnTheDocumentWithValuesTheControlsCanHold
 }
 
 TEST(ImpostazioniSviluppoModello, TheSourceMustBeTheFileTheDevelopmentWillRead) {
-    CartellaProgrammaDiProva programma;
+    test::TCartellaDiProva programma;
     test::ScriviByte(CartellaColonne() / "Esiste.Scl", std::vector<std::uint8_t>(16, 1));
     std::filesystem::create_directories(CartellaColonne() / "Cartella.Scl");
     struct Caso {
@@ -89,7 +76,7 @@ TEST(ImpostazioniSviluppoModello, TheSourceMustBeTheFileTheDevelopmentWillRead) 
         {false, "Manca", false},
         {false, "", false},
         {false, "Cartella.Scl", false},
-        {false, (programma.cartella / "Esiste.Scl").string(), false},
+        {false, (programma / "Esiste.Scl").string(), false},
     };
     for (const Caso& c : casi) {
         TModelloImpSviluppo m;
@@ -141,7 +128,7 @@ TEST(ImpostazioniSviluppoModello, NamesAreCutToWhatTheSystemFileHolds) {
 }
 
 TEST(ImpostazioniSviluppoModello, FileDialogsOpenOnTheCurrentEntry) {
-    CartellaProgrammaDiProva programma;
+    test::TCartellaDiProva programma;
     const std::string colonne = CartellaColonne().string();
     struct Caso {
         std::string voce, cartella, nome;

@@ -5,6 +5,7 @@
 #include "Riferimento.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
@@ -35,21 +36,6 @@ std::vector<TColonna> ColonneDistinte(int n) {
         v.push_back(Col({1 + i % 20, 21, 22, 23, 24, 25, 26 + i / 20 % 200, 0}));
     return v;
 }
-
-// The program folder moved to a temporary one for a test.
-class CartellaProgrammaTemporanea {
-  public:
-    CartellaProgrammaTemporanea() : vecchia_(CartellaProgramma) {
-        CartellaProgramma = dir_.Percorso();
-        std::filesystem::create_directory(CartellaColonne());
-    }
-    ~CartellaProgrammaTemporanea() { CartellaProgramma = vecchia_; }
-    const CartellaTemporanea& Dir() const { return dir_; }
-
-  private:
-    CartellaTemporanea dir_;
-    std::filesystem::path vecchia_;
-};
 
 bool SoloStatoFinale(const TRisultato& r) {
     return !r.Eventi.empty() && r.Eventi.back().Quadro.Stato.rfind(
@@ -287,7 +273,7 @@ TEST(Sviluppo, AFailedDestinationWriteIsReported) {
 }
 
 TEST(Sviluppo, ReducedColumnsGoToTheNameAsStored) {
-    CartellaProgrammaTemporanea programma;
+    test::TCartellaDiProva programma;
     auto p = PronosticoDaListe({{1}, {2}, {3}, {4}, {5}, {6}, {7}, {8, 9}});
     for (bool riduzione : {false, true}) {
         TDatiSviluppo dati;

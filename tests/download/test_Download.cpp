@@ -14,6 +14,7 @@
 #include "core/T_Sistema.h"
 #include "download/Sostituzione.h"
 #include "download/TDownload.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
 #include "support/ServerFtp.h"
 #include "support/Supporto.h"
@@ -106,11 +107,10 @@ std::vector<std::uint8_t> Archivio(int concorsi) {
 
 // The archive and the pilot list on the server, the old ones in the program folder.
 struct Download : ::testing::Test {
+    test::GlobaliSalvati globali;
     test::CartellaTemporanea c;
     fs::path programma = c / "programma";
     fs::path radice = c / "server";
-    fs::path prima = CartellaProgramma;
-    int pilotiPrima = NumeroPiloti;
     test::TMessaggiFinti messaggi;
     TVistaFinta vista;
     TAnnullamento annulla;
@@ -141,11 +141,7 @@ struct Download : ::testing::Test {
             "mv \"$(dirname \"$0\")/argomenti.tmp\" \"$(dirname \"$0\")/argomenti\"\n");
         fs::permissions(installazione.Aggiornatore, fs::perms(0755));
     }
-    ~Download() override {
-        sistema.reset();
-        CartellaProgramma = prima;
-        NumeroPiloti = pilotiPrima;
-    }
+    ~Download() override { sistema.reset(); }
     void Avvia(const test::TServerFtp::Opzioni& o = {}) {
         server = std::make_unique<test::TServerFtp>(radice, o);
         ASSERT_GT(server->Porta(), 0);

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -8,27 +7,21 @@
 
 namespace sirvela::test {
 
-// A temporary program folder with its sub-folders; the program's globals are put back
-// afterwards. It comes first so that the document takes its file names from it.
-struct TCartellaDiProva {
-    CartellaTemporanea cartella;
-    std::filesystem::path cartellaPrima = CartellaProgramma;
-    std::int32_t pilotiPrima = NumeroPiloti;
-    std::string ultimoFilePrima = UltimoFileColonne;
-    std::int32_t versionePrima = VersioneFormato;
+// The program's globals (pilot count, program folder, last column file, format version) and
+// the current folder, put back when the object goes, also when a test fails half way.
+using GlobaliSalvati = TStatoGlobali;
 
-    TCartellaDiProva() {
-        CartellaProgramma = cartella.Percorso();
-        for (const char* c : {"Sistemi", "Colonne", "Sfondi", "Archivi", "Quadri", "Wav"})
-            std::filesystem::create_directories(cartella / c);
-        NumeroPiloti = 23;
-    }
-    ~TCartellaDiProva() {
-        CartellaProgramma = cartellaPrima;
-        NumeroPiloti = pilotiPrima;
-        UltimoFileColonne = ultimoFilePrima;
-        VersioneFormato = versionePrima;
-    }
+// A test's own program folder: the globals are saved, CartellaProgramma is a fresh temporary
+// folder with the program's sub-folders and 23 pilots are in play; everything is put back
+// and the folder removed at the end. It comes first so that a document takes its file names
+// from it.
+struct TCartellaDiProva {
+    CartellaTemporanea cartella;  // declared first: removed after the globals are back
+    GlobaliSalvati globali;
+
+    TCartellaDiProva();
+    const std::filesystem::path& Percorso() const { return cartella.Percorso(); }
+    std::filesystem::path operator/(const std::string& nome) const { return cartella / nome; }
 };
 
 }  // namespace sirvela::test

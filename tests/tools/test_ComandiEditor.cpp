@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Globali.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
 #include "support/Supporto.h"
 #include "tools/ComandiEditor.h"
@@ -13,19 +14,13 @@ const TColonna kA{1, 2, 3, 4, 5, 6, 7, 8}, kB{8, 7, 6, 5, 4, 3, 2, 1};
 const char* kDomanda = "Le colonne non sono state salvate. Vuoi salvarle ? ";
 
 struct ComandiEditor : ::testing::Test {
-    test::CartellaTemporanea dir;
-    std::filesystem::path prima = CartellaProgramma;
+    test::TCartellaDiProva dir;
     test::TMessaggiFinti messaggi;
     test::TSceltaFileFinta scelta;
     TEditorColonne e;
     TComandiEditor c{e, messaggi, scelta};
 
-    ComandiEditor() {
-        CartellaProgramma = dir.Percorso();
-        std::filesystem::create_directories(CartellaColonne());
-        e.Azzera();
-    }
-    ~ComandiEditor() override { CartellaProgramma = prima; }
+    ComandiEditor() { e.Azzera(); }
     std::string File(const char* nome) const { return (CartellaColonne() / nome).string(); }
     void Modifica(std::vector<TColonna> colonne) {
         e.ListaEditor.clear();

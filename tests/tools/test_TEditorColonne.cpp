@@ -5,6 +5,7 @@
 
 #include "core/Globali.h"
 #include "core/Interfacce.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 #include "tools/TEditorColonne.h"
 
@@ -125,13 +126,10 @@ TEST(TEditorColonne, SortingAndEditingCommands) {
 }
 
 TEST(TEditorColonne, FilesAndTitle) {
-    test::CartellaTemporanea dir;
-    const auto precedente = CartellaProgramma;
-    CartellaProgramma = dir.Percorso();
+    test::TCartellaDiProva dir;
     TEditorColonne e;
     EXPECT_EQ(e.Titolo(), "Editor Colonnare - Personali.Scl");
     EXPECT_EQ(e.NomeFile, (dir.Percorso() / "Colonne" / "Personali.Scl").string());
-    CartellaProgramma = precedente;
 
     const TColonna a{1, 2, 3, 4, 5, 6, 7, 8}, b{8, 7, 6, 5, 4, 3, 2, 1};
     e.ListaEditor = {TListCol{}, TListCol{}};

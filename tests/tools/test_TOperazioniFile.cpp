@@ -6,6 +6,7 @@
 #include "core/Globali.h"
 #include "core/Interfacce.h"
 #include "core/TListaColonne.h"
+#include "support/CartellaDiProva.h"
 #include "support/Supporto.h"
 #include "tools/TOperazioniFile.h"
 
@@ -61,13 +62,6 @@ struct Progresso : IProgressoStrumenti {
 
 class OperazioniFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        precedente_ = CartellaProgramma;
-        CartellaProgramma = dir_.Percorso();
-        std::filesystem::create_directory(CartellaColonne());
-    }
-    void TearDown() override { CartellaProgramma = precedente_; }
-
     void Scrivi(const std::string& nome, const Colonne& v) {
         TListaColonne l;
         for (const auto& c : v) l.Accoda(c);
@@ -90,8 +84,7 @@ class OperazioniFile : public ::testing::Test {
         return o;
     }
 
-    test::CartellaTemporanea dir_;
-    std::filesystem::path precedente_;
+    test::TCartellaDiProva dir_;
 };
 
 const TColonna A{1, 2, 3, 4, 5, 6, 7, 8}, B{2, 1, 3, 4, 5, 6, 7, 8}, C{3, 2, 1, 4, 5, 6, 7, 8},

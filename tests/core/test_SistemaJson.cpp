@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "cli/SistemaJson.h"
 #include "core/Errore.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
+#include "core/SistemaJson.h"
 #include "core/T_Sistema.h"
 #include "support/SistemaRicco.h"
 #include "support/Supporto.h"
