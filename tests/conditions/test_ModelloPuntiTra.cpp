@@ -105,6 +105,6 @@ TEST(ModelloPuntiTra, BoundsOutsideTheGroupRangeAreRefused) {
     EXPECT_EQ(m.Gruppo(), 2);
     m.Azzera();
     EXPECT_TRUE(m.Applica());
-    EXPECT_EQ(d.tra.UltimoGruppoConIntervalli(), 0);
+    for (int g = 1; g <= 30; ++g) EXPECT_EQ(d.tra.Punti(g).Conta(), 0) << g;
     EXPECT_TRUE(d.tra.Attivato);
 }
