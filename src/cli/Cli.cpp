@@ -72,9 +72,11 @@ std::string MessaggioItaliano(const CLI::ParseError& e) {
 
 }  // namespace
 
-int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err) {
+int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
+              TStampaPdf stampaPdf) {
     TStatoGlobale stato;
     TContestoCli ctx(out, err);
+    ctx.StampaPdf = std::move(stampaPdf);
 
     CLI::App app{"Sirvela " + TestoVersione(kVersioneFormatoProgramma) +
                      " - sviluppo e controllo dei sistemi dalla riga di comando",
@@ -104,6 +106,7 @@ int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std:
     RegistraSistema(app, ctx);
     RegistraStrumenti(app, ctx);
     RegistraArchivio(app, ctx);
+    RegistraStampa(app, ctx);
     // Sub-commands make their own help flag, outside the option group.
     std::function<void(CLI::App&)> Raggruppa = [&](CLI::App& a) {
         if (CLI::Option* aiuto = a.get_help_ptr()) aiuto->group("Opzioni");
