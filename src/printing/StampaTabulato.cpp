@@ -50,6 +50,11 @@ TCarattereStampa CarattereTabulato(const TImpTabulato& imp) {
             (imp.Carattere.Stile & 1) != 0, (imp.Carattere.Stile & 2) != 0};
 }
 
+const char* NomeStile(std::uint8_t stile) {
+    static const char* const nomi[] = {"Normale", "Grassetto", "Corsivo", "Grassetto corsivo"};
+    return nomi[stile & 3];
+}
+
 TCellaTabulato MisuraCella(const TmmPrinter& p) {
     const double w = p.LarghezzaTesto("32");
     const double h = p.AltezzaTesto();

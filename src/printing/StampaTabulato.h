@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "printing/Taratura.h"
@@ -13,6 +14,8 @@ inline constexpr const char* kTitoloTabulato = "Stampa delle Colonne del Sistema
 
 // The font of the list print as the printer asks for it.
 TCarattereStampa CarattereTabulato(const TImpTabulato& imp);
+// "Normale", "Grassetto", "Corsivo" or "Grassetto corsivo" for a stored style byte.
+const char* NomeStile(std::uint8_t stile);
 
 // Size of one ticket cell in the current font, each rounded to a tenth of a millimetre: the
 // width holds two columns of "32", the body eight rows of numbers, the header "Nº".
