@@ -148,9 +148,11 @@ class TStampaBlocco {
     }
 
   private:
+    // Names and headings stay on the page of the line that follows them.
     void Riga(const TCarattereStampa& f, double x, const std::string& testo) {
         p_.Carattere(f);
-        y_ = p_.Spazio(y_, p_.AltezzaTesto());
+        const bool titolo = f.Grassetto;
+        y_ = p_.Spazio(y_, (titolo ? 2 : 1) * p_.AltezzaTesto());
         p_.Scrivi(x, y_, testo);
         y_ += p_.AltezzaTesto();
     }
