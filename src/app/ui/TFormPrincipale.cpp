@@ -21,6 +21,7 @@
 #include "app/ui/MenuElaborazione.h"
 #include "app/ui/MenuImpostazioni.h"
 #include "app/ui/MenuSistemi.h"
+#include "app/ui/MenuStampe.h"
 #include "app/ui/TFormSelezionePiloti.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
@@ -216,6 +217,7 @@ void TFormPrincipale::CreaComandi() {
     menu_.push_back(new TMenuSistemi(*this));
     menu_.push_back(new TMenuElaborazione(*this));
     menu_.push_back(new TMenuColonne(*this));
+    menu_.push_back(new TMenuStampe(*this));
     menu_.push_back(new TMenuImpostazioni(*this));
     menu_.push_back(new TMenuAiuto(*this));
 
