@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/ui/TFormAiuto.h"
 #include "core/Globali.h"
 #include "printing/qt/SuperficieQt.h"
 #include "tools/Progresso.h"
@@ -154,6 +155,42 @@ TPulsantiStampa::TPulsantiStampa(QWidget* parent, const QString& testoStampa) : 
     connect(anteprima_, &QPushButton::clicked, this,
             [this] { emit Scelto(TModoStampa::Anteprima); });
     connect(pdf_, &QPushButton::clicked, this, [this] { emit Scelto(TModoStampa::SalvaPdf); });
+}
+
+QHBoxLayout* RigaStampa(QDialog& dialogo, TPulsantiStampa*& pulsanti,
+                        std::function<TEsitoStampa(TModoStampa)> stampa,
+                        const QString& argomentoAiuto) {
+    pulsanti = new TPulsantiStampa(&dialogo);
+    QObject::connect(
+        pulsanti, &TPulsantiStampa::Scelto, &dialogo,
+        [&dialogo, stampa = std::move(stampa)](TModoStampa modo) {
+            if (stampa(modo) == TEsitoStampa::Completata && modo != TModoStampa::Anteprima)
+                dialogo.accept();
+        });
+    auto* chiudi = new QDialogButtonBox(&dialogo);
+    chiudi->addButton("Annulla", QDialogButtonBox::RejectRole)->setObjectName("BtnAnnulla");
+    QPushButton* aiuto = chiudi->addButton("Aiuto", QDialogButtonBox::HelpRole);
+    QObject::connect(chiudi, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    QObject::connect(aiuto, &QPushButton::clicked, &dialogo,
+                     [&dialogo, argomentoAiuto] { MostraAiuto(&dialogo, argomentoAiuto); });
+    auto* riga = new QHBoxLayout;
+    riga->addWidget(pulsanti);
+    riga->addStretch();
+    riga->addWidget(chiudi);
+    return riga;
+}
+
+QGroupBox* GruppoOrientamento(QWidget* genitore, QRadioButton*& verticale,
+                              QRadioButton*& orizzontale) {
+    auto* g = new QGroupBox("Orientamento", genitore);
+    verticale = new QRadioButton("Verticale", g);
+    verticale->setObjectName("Verticale");
+    orizzontale = new QRadioButton("Orizzontale", g);
+    orizzontale->setObjectName("Orizzontale");
+    auto* l = new QHBoxLayout(g);
+    l->addWidget(verticale);
+    l->addWidget(orizzontale);
+    return g;
 }
 
 }  // namespace sirvela

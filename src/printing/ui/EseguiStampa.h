@@ -16,7 +16,11 @@
 //
 // EseguiStampa keeps the window painted and "Annulla" working while the layout runs, and
 // shows `Errore` when the printer or the file fails.
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -69,5 +73,15 @@ class TPulsantiStampa : public QWidget {
     QPushButton* anteprima_;
     QPushButton* pdf_;
 };
+
+// The bottom row of a print dialog: the three print buttons, "Annulla" and "Aiuto" (opening
+// the help topic). A print that completed on paper or into a PDF closes the dialog.
+QHBoxLayout* RigaStampa(QDialog& dialogo, TPulsantiStampa*& pulsanti,
+                        std::function<TEsitoStampa(TModoStampa)> stampa,
+                        const QString& argomentoAiuto);
+
+// "Orientamento": "Verticale" / "Orizzontale".
+QGroupBox* GruppoOrientamento(QWidget* genitore, QRadioButton*& verticale,
+                              QRadioButton*& orizzontale);
 
 }  // namespace sirvela

@@ -1,6 +1,5 @@
 #include "printing/ui/TFormStampaBollette.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "app/Avvio.h"
-#include "app/ui/TFormAiuto.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
 #include "printing/StampaSchedine.h"
@@ -53,14 +51,7 @@ TFormStampaBollette::TFormStampaBollette(T_Sistema& sistema, IMessaggi& messaggi
     cedolina_->setChecked(cedolinaScelta);
     connect(cedolina_, &QCheckBox::toggled, this, [](bool si) { cedolinaScelta = si; });
 
-    auto* orientamento = new QGroupBox("Orientamento", this);
-    verticale_ = new QRadioButton("Verticale", orientamento);
-    verticale_->setObjectName("Verticale");
-    orizzontale_ = new QRadioButton("Orizzontale", orientamento);
-    orizzontale_->setObjectName("Orizzontale");
-    auto* lo = new QHBoxLayout(orientamento);
-    lo->addWidget(verticale_);
-    lo->addWidget(orizzontale_);
+    auto* orientamento = GruppoOrientamento(this, verticale_, orizzontale_);
     (sistema.Dati.Taratura.Orizzontale ? orizzontale_ : verticale_)->setChecked(true);
 
     auto* quali = new QGroupBox("Seleziona le Schedine da Stampare", this);
@@ -88,16 +79,6 @@ TFormStampaBollette::TFormStampaBollette(T_Sistema& sistema, IMessaggi& messaggi
         a_->setEnabled(si);
     });
 
-    pulsanti_ = new TPulsantiStampa(this);
-    connect(pulsanti_, &TPulsantiStampa::Scelto, this, [this](TModoStampa modo) {
-        if (Stampa(modo) == TEsitoStampa::Completata && modo != TModoStampa::Anteprima) accept();
-    });
-    auto* chiudi = new QDialogButtonBox(this);
-    chiudi->addButton("Annulla", QDialogButtonBox::RejectRole)->setObjectName("BtnAnnulla");
-    QPushButton* aiuto = chiudi->addButton("Aiuto", QDialogButtonBox::HelpRole);
-    connect(chiudi, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(aiuto, &QPushButton::clicked, this, [this] { MostraAiuto(this, "stampa-schedine"); });
-
     auto* l = new QVBoxLayout(this);
     auto* sopra = new QHBoxLayout;
     sopra->addWidget(su);
@@ -106,11 +87,8 @@ TFormStampaBollette::TFormStampaBollette(T_Sistema& sistema, IMessaggi& messaggi
     l->addWidget(pausa_);
     l->addWidget(cedolina_);
     l->addWidget(quali);
-    auto* sotto = new QHBoxLayout;
-    sotto->addWidget(pulsanti_);
-    sotto->addStretch();
-    sotto->addWidget(chiudi);
-    l->addLayout(sotto);
+    l->addLayout(RigaStampa(
+        *this, pulsanti_, [this](TModoStampa m) { return Stampa(m); }, "stampa-schedine"));
     l->setSizeConstraint(QLayout::SetFixedSize);
 }
 

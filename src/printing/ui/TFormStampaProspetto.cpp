@@ -1,12 +1,10 @@
 #include "printing/ui/TFormStampaProspetto.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/ui/TFormAiuto.h"
 #include "core/T_Sistema.h"
 #include "core/Testo.h"
 #include "printing/ui/TFormImpostaTabulato.h"
@@ -63,24 +61,11 @@ TFormStampaProspetto::TFormStampaProspetto(T_Sistema& sistema, IMessaggi& messag
     lc->addWidget(perPartecipante_, 1, 0, 1, 2);
     connect(specificaCopie_, &QRadioButton::toggled, copie_, &QSpinBox::setEnabled);
 
-    pulsanti_ = new TPulsantiStampa(this);
-    connect(pulsanti_, &TPulsantiStampa::Scelto, this, [this](TModoStampa modo) {
-        if (Stampa(modo) == TEsitoStampa::Completata && modo != TModoStampa::Anteprima) accept();
-    });
-    auto* chiudi = new QDialogButtonBox(this);
-    chiudi->addButton("Annulla", QDialogButtonBox::RejectRole)->setObjectName("BtnAnnulla");
-    QPushButton* aiuto = chiudi->addButton("Aiuto", QDialogButtonBox::HelpRole);
-    connect(chiudi, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(aiuto, &QPushButton::clicked, this, [this] { MostraAiuto(this, "stampa-prospetto"); });
-
     auto* l = new QVBoxLayout(this);
     l->addWidget(elementi);
     l->addWidget(copie);
-    auto* sotto = new QHBoxLayout;
-    sotto->addWidget(pulsanti_);
-    sotto->addStretch();
-    sotto->addWidget(chiudi);
-    l->addLayout(sotto);
+    l->addLayout(RigaStampa(
+        *this, pulsanti_, [this](TModoStampa m) { return Stampa(m); }, "stampa-prospetto"));
     l->setSizeConstraint(QLayout::SetFixedSize);
     AggiornaCopie();
 }

@@ -124,14 +124,7 @@ TFrmTaratura::TFrmTaratura(const TTaratura& taratura, int numeroPiloti, int pilo
     setWindowTitle("Taratura per la Stampa delle Schedine");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto* orientamento = new QGroupBox("Orientamento", this);
-    verticale_ = new QRadioButton("Verticale", orientamento);
-    verticale_->setObjectName("Verticale");
-    orizzontale_ = new QRadioButton("Orizzontale", orientamento);
-    orizzontale_->setObjectName("Orizzontale");
-    auto* lo = new QHBoxLayout(orientamento);
-    lo->addWidget(verticale_);
-    lo->addWidget(orizzontale_);
+    auto* orientamento = GruppoOrientamento(this, verticale_, orizzontale_);
 
     const char* nomi[] = {"XPrimaCol",      "YPrimaCol",   "DistanzaSegniOriz", "DistanzaSegniVert",
                           "ScrittaX",       "ScrittaY",    "DistanzaColOriz",   "DistanzaColVert",
