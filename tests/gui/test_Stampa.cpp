@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTest>
@@ -61,6 +62,16 @@ TEST_F(Stampe, MenuAndToolBar) {
     });
     ConDialogo<TFormStampaProspetto>("BarraStampaProspetto",
                                      [](TFormStampaProspetto& d) { d.reject(); });
+    ConDialogo<QPrintDialog>("ImpostaStampante", [](QPrintDialog& d) { d.reject(); });
+    // A confirmed calibration is kept and written to the settings.
+    ConDialogo<TFrmTaratura>("Taratura", [](TFrmTaratura& d) {
+        d.Valore(TModelloTaratura::kXPrimaCol)->setValue(123);
+        d.findChild<QPushButton*>("BtnOk")->click();
+    });
+    EXPECT_DOUBLE_EQ(sistema.Dati.Taratura.Valori[0].XPrimaCol, 12.3);
+    TImpostazioniProgramma letta;
+    LeggiConfigurazione(FileConfigurazione(), letta);
+    EXPECT_DOUBLE_EQ(letta.Taratura.Valori[0].XPrimaCol, 12.3);
 }
 
 TEST_F(Stampe, TicketsToPdfKeepTheOrientation) {
