@@ -48,11 +48,11 @@ QFont CarattereQt(const TCarattereStampa& c) {
 
 TSuperficieQt::TSuperficieQt(QPagedPaintDevice& dispositivo, bool unicoDocumento)
     : d_(dispositivo),
+      carattere_(CarattereQt({})),
+      metriche_(carattere_, &dispositivo),
       unico_(unicoDocumento),
       fx_(kPolliciPerMm * dispositivo.logicalDpiX()),
-      fy_(kPolliciPerMm * dispositivo.logicalDpiY()) {
-    carattere_ = CarattereQt({});
-}
+      fy_(kPolliciPerMm * dispositivo.logicalDpiY()) {}
 
 TSuperficieQt::~TSuperficieQt() {
     if (p_.isActive()) p_.end();
@@ -112,30 +112,29 @@ double TSuperficieQt::AltezzaPagina() const {
 
 void TSuperficieQt::ImpostaCarattere(const TCarattereStampa& c) {
     carattere_ = CarattereQt(c);
+    metriche_ = QFontMetricsF(carattere_, &d_);
     if (p_.isActive()) p_.setFont(carattere_);
 }
 
 double TSuperficieQt::LarghezzaTesto(const std::string& testo) const {
-    return QFontMetricsF(carattere_, &d_).horizontalAdvance(Q(testo)) / fx_;
+    return metriche_.horizontalAdvance(Q(testo)) / fx_;
 }
 
 double TSuperficieQt::AltezzaTesto() const {
-    return QFontMetricsF(carattere_, &d_).height() / fy_;
+    return metriche_.height() / fy_;
 }
 
 void TSuperficieQt::Testo(double x, double y, const std::string& testo) {
     Attivo();
-    const double ascesa = QFontMetricsF(carattere_, &d_).ascent();
-    p_.drawText(QPointF(X(x), Y(y) + ascesa), Q(testo));
+    p_.drawText(QPointF(X(x), Y(y) + metriche_.ascent()), Q(testo));
 }
 
 void TSuperficieQt::TestoRuotato(double x, double y, double gradi, const std::string& testo) {
     Attivo();
-    const double ascesa = QFontMetricsF(carattere_, &d_).ascent();
     p_.save();
     p_.translate(X(x), Y(y));
     p_.rotate(-gradi);  // the painter turns clockwise
-    p_.drawText(QPointF(0, ascesa), Q(testo));
+    p_.drawText(QPointF(0, metriche_.ascent()), Q(testo));
     p_.restore();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <filesystem>
 #include <functional>
@@ -60,6 +61,7 @@ class TSuperficieQt : public ISuperficieStampa {
     QPagedPaintDevice& d_;
     QPainter p_;
     QFont carattere_;
+    QFontMetricsF metriche_;  // of carattere_ on the device
     bool unico_;
     bool iniziata_ = false;  // a single document was begun
     bool pagineNelDocumento_ = false;
