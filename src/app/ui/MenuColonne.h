@@ -1,4 +1,5 @@
 #pragma once
+#include "app/ui/ColonneStrumento.h"
 #include "app/ui/TMenuComandi.h"
 
 namespace sirvela {
@@ -11,9 +12,12 @@ class TMenuColonne : public TMenuComandi {
     void AggiornaStato(const TStatoComandi& s) override;
 
     void ComandoSalva();
+    // "Dettatura a Voce": the tickets of the columns read aloud.
+    void ComandoDettatura(TOrigineColonne origine);
 
   private:
     QAction* salva_;
+    QAction* dettaturaDaMemoria_;
 };
 
 }  // namespace sirvela
