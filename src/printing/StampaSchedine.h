@@ -9,12 +9,12 @@
 #include "core/Testo.h"
 #include "printing/Taratura.h"
 #include "printing/TmmPrinter.h"
+#include "tools/TSchedinaVin.h"  // kColonnePerSchedina
 
 namespace sirvela {
 
 class TListaColonne;
 
-inline constexpr int kColonnePerSchedina = 2;
 inline constexpr int kCasellePerRiga = 6;
 inline constexpr const char* kErroreStampaSchedine = "Impossibile Stampare le schedine.";
 inline constexpr const char* kErroreNumeroSchedine =

@@ -19,6 +19,9 @@
 #include "printing/ui/TFormStampaBollette.h"
 #include "printing/ui/TFormStampaProspetto.h"
 #include "printing/ui/TFrmTaratura.h"
+#include "shop/GeneraSchedine.h"
+#include "shop/ui/TFormGeneraSchedine.h"
+#include "shop/ui/TFormStampaAutomatiche.h"
 
 using namespace sirvela;
 
@@ -215,6 +218,34 @@ TEST_F(Stampe, ListSettings) {
     EXPECT_EQ(d.Risultato().Carattere, imp.Carattere);
 }
 
+TEST_F(Stampe, GeneratedTicketsArePrintedInTheChosenOrientation) {
+    std::mt19937 caso(7);
+    TFormGeneraSchedine g(sistema.Dati, caso, messaggi, scelta);
+    g.NumeriFissi()->setValue(6);
+    g.Schedine()->setValue(3);
+    const auto pdf = cartella / "automatiche.pdf";
+    test::QuandoModale<TFormStampaAutomatiche>([&](TFormStampaAutomatiche& d) {
+        EXPECT_TRUE(d.Verticale()->isChecked());
+        d.Orizzontale()->setChecked(true);
+        scelta.Risposte.push_back(pdf.string());
+        d.Pulsanti()->Pdf()->click();
+        EXPECT_FALSE(d.isVisible());
+    });
+    g.GeneraEStampa()->click();
+    EXPECT_EQ(PaginePdf(pdf), 3);  // one system ticket a page
+    EXPECT_TRUE(sistema.Dati.Taratura.Orizzontale);
+    TImpostazioniProgramma letta;
+    LeggiConfigurazione(FileConfigurazione(), letta);
+    EXPECT_TRUE(letta.Taratura.Orizzontale);
+
+    // A random-cost range no ticket reaches: told, and nothing asked or printed.
+    g.CostoCasuale()->click();
+    for (int i = 0; i < 4; ++i) g.MassimoMeno()->click();  // 2..6
+    g.GeneraEStampa()->click();
+    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreCostoImpossibile});
+    EXPECT_EQ(scelta.Richieste.size(), 1u);
+}
+
 // The printing dialogs.
 TEST(Schermate, Stampa) {
     SALTA_SENZA_SCHERMATE();
@@ -242,5 +273,9 @@ TEST(Schermate, Stampa) {
     {
         TFormStampaProspetto d(sistema, messaggi, scelta);
         test::SalvaSchermata(d, "stampa-prospetto");
+    }
+    {
+        TFormStampaAutomatiche d(sistema.Dati, TSchedineDaStampare{}, messaggi, scelta);
+        test::SalvaSchermata(d, "stampa-automatiche");
     }
 }
