@@ -21,6 +21,7 @@
 #include "app/ui/MenuCondizioni.h"
 #include "app/ui/MenuElaborazione.h"
 #include "app/ui/MenuImpostazioni.h"
+#include "app/ui/MenuInternet.h"
 #include "app/ui/MenuRicevitoria.h"
 #include "app/ui/MenuSistemi.h"
 #include "app/ui/MenuStampe.h"
@@ -223,6 +224,7 @@ void TFormPrincipale::CreaComandi() {
     menu_.push_back(new TMenuCondizioni(*this));
     menu_.push_back(new TMenuElaborazione(*this));
     menu_.push_back(new TMenuColonne(*this));
+    menu_.push_back(new TMenuInternet(*this));
     menu_.push_back(new TMenuStampe(*this));
     menu_.push_back(new TMenuRicevitoria(*this));
     menu_.push_back(new TMenuImpostazioni(*this));
