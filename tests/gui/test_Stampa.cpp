@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 
 #include "FinestraDiProva.h"
@@ -22,6 +24,7 @@
 #include "shop/GeneraSchedine.h"
 #include "shop/ui/TFormGeneraSchedine.h"
 #include "shop/ui/TFormStampaAutomatiche.h"
+#include "tools/ui/TFormEditorColonne.h"
 
 using namespace sirvela;
 
@@ -244,6 +247,44 @@ TEST_F(Stampe, GeneratedTicketsArePrintedInTheChosenOrientation) {
     g.GeneraEStampa()->click();
     EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreCostoImpossibile});
     EXPECT_EQ(scelta.Richieste.size(), 1u);
+}
+
+TEST_F(Stampe, EditorColumnsGoOnTicketsOnceTheyAreGood) {
+    Apri();
+    ConDialogo<TFormEditorColonne>("EditorColonne", [&](TFormEditorColonne& d) {
+        TEditorColonne& e = d.Editor();
+        for (int i = 1; i <= 3; ++i)
+            e.ListaEditor.push_back(
+                TListCol{TColonna{static_cast<std::uint8_t>(i), 9, 10, 11, 12, 13, 14, 15}});
+        e.ListaEditor.push_back(TListCol{TColonna{1, 1, 2, 3, 4, 5, 6, 7}});
+        d.Ridisegna();
+        // A pilot twice in a column: told, and no print dialog (closed with a failure if it
+        // came up).
+        QTimer guardia;
+        guardia.setSingleShot(true);
+        QObject::connect(&guardia, &QTimer::timeout, [] {
+            if (auto* b = qobject_cast<TFormStampaBollette*>(QApplication::activeModalWidget())) {
+                ADD_FAILURE() << "print dialog opened on faulty columns";
+                b->reject();
+            }
+        });
+        guardia.start(1000);
+        d.Comando("StampaSuSchedine")->trigger();
+        guardia.stop();
+        EXPECT_EQ(messaggi.Errori.size(), 1u);
+
+        e.ListaEditor[3].Colonna = {};
+        d.Ridisegna();
+        const auto pdf = cartella / "editor.pdf";
+        test::QuandoModale<TFormStampaBollette>([&](TFormStampaBollette& b) {
+            EXPECT_EQ(b.Colonne.Quante(), 3);
+            scelta.Risposte.push_back(pdf.string());
+            b.Pulsanti()->Pdf()->click();
+        });
+        d.Comando("StampaSuSchedine")->trigger();
+        EXPECT_EQ(PaginePdf(pdf), 2);
+        e.Modificato = false;
+    });
 }
 
 // The printing dialogs.
