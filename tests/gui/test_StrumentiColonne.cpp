@@ -582,7 +582,7 @@ TEST(Schermate, ColonneStrumenti) {
         test::SalvaSchermata(c, "conversione");
     }
     {
-        TFormEditorColonne e(messaggi, scelta);
+        TFormEditorColonne e(messaggi, scelta, nullptr, [](TListaColonne) {});
         for (int i = 0; i < 12; ++i) e.Editor().ListaEditor.push_back(TListCol{colonne[i]});
         e.Editor().Corrente = {3, 2};
         e.Ridisegna();

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/Avvio.h"
-#include "app/ui/TFormAiuto.h"
+#include "app/ui/PulsantiDialogo.h"
 #include "core/TListaColonne.h"
 #include "core/T_Sistema.h"
 #include "core/Testo.h"
@@ -74,17 +74,9 @@ TFormImpostaTabulato::TFormImpostaTabulato(const TImpTabulato& imp, const TLista
     anteprima_->setObjectName("BtnAnteprima");
     connect(anteprima_, &QPushButton::clicked, this, &TFormImpostaTabulato::BtnAnteprimaClick);
 
-    auto* pulsanti = new QDialogButtonBox(this);
+    auto* pulsanti = PulsantiOkAnnullaAiuto(*this, "impostazioni-tabulato");
     pulsanti->addButton(anteprima_, QDialogButtonBox::ActionRole);
-    QPushButton* ok = pulsanti->addButton("OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("BtnOk");
-    ok->setDefault(true);
-    pulsanti->addButton("Annulla", QDialogButtonBox::RejectRole);
-    QPushButton* aiuto = pulsanti->addButton("Aiuto", QDialogButtonBox::HelpRole);
     connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(aiuto, &QPushButton::clicked, this,
-            [this] { MostraAiuto(this, "impostazioni-tabulato"); });
 
     auto* l = new QVBoxLayout(this);
     l->addWidget(spaziatura);

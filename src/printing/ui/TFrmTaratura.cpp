@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/ui/TFormAiuto.h"
+#include "app/ui/PulsantiDialogo.h"
 #include "core/TListaColonne.h"
 #include "printing/SuperficieRegistrata.h"
 #include "printing/qt/SuperficieQt.h"
@@ -192,15 +192,8 @@ TFrmTaratura::TFrmTaratura(const TTaratura& taratura, int numeroPiloti, int pilo
         EseguiStampa(this, modo, c, messaggi_, scelta_);
     });
 
-    auto* pulsanti = new QDialogButtonBox(this);
-    QPushButton* ok = pulsanti->addButton("OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("BtnOk");
-    ok->setDefault(true);
-    pulsanti->addButton("Annulla", QDialogButtonBox::RejectRole)->setObjectName("BtnAnnulla");
-    QPushButton* aiuto = pulsanti->addButton("Aiuto", QDialogButtonBox::HelpRole);
+    auto* pulsanti = PulsantiOkAnnullaAiuto(*this, "taratura");
     connect(pulsanti, &QDialogButtonBox::accepted, this, &TFrmTaratura::BtnOkClick);
-    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(aiuto, &QPushButton::clicked, this, [this] { MostraAiuto(this, "taratura"); });
 
     auto* destra = new QVBoxLayout;
     destra->addWidget(orientamento);
