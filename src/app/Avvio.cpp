@@ -5,8 +5,9 @@
 
 namespace sirvela {
 
-TImpostazioniProgramma ImpostazioniDi(const T_Sistema& sistema) {
-    const TDatiSistema& d = sistema.Dati;
+namespace {
+
+TImpostazioniProgramma ImpostazioniDiDati(const TDatiSistema& d) {
     TImpostazioniProgramma imp;
     imp.Sfondo = d.Sfondo;
     imp.PrezzoLire = d.Prezzi.PrezzoLire;
@@ -21,11 +22,21 @@ TImpostazioniProgramma ImpostazioniDi(const T_Sistema& sistema) {
     return imp;
 }
 
-TPiloti PilotiDi(const T_Sistema& sistema) {
+TPiloti PilotiDiDati(const TDatiSistema& d) {
     TPiloti p;
-    p.Nomi = sistema.Dati.NomiPiloti;
-    p.PilotaEscluso = sistema.Dati.PilotaEscluso;
+    p.Nomi = d.NomiPiloti;
+    p.PilotaEscluso = d.PilotaEscluso;
     return p;
+}
+
+}  // namespace
+
+TImpostazioniProgramma ImpostazioniDi(const T_Sistema& sistema) {
+    return ImpostazioniDiDati(sistema.Dati);
+}
+
+TPiloti PilotiDi(const T_Sistema& sistema) {
+    return PilotiDiDati(sistema.Dati);
 }
 
 void ApplicaImpostazioni(T_Sistema& sistema, const TImpostazioniProgramma& imp,
@@ -56,7 +67,11 @@ TAvvioDocumento CaricaDatiAvvio(T_Sistema& sistema) {
 }
 
 bool SalvaImpostazioniDi(const T_Sistema& sistema, IMessaggi* messaggi) {
-    return SalvaImpostazioni(PilotiDi(sistema), ImpostazioniDi(sistema), messaggi);
+    return SalvaImpostazioniDi(sistema.Dati, messaggi);
+}
+
+bool SalvaImpostazioniDi(const TDatiSistema& dati, IMessaggi* messaggi) {
+    return SalvaImpostazioni(PilotiDiDati(dati), ImpostazioniDiDati(dati), messaggi);
 }
 
 }  // namespace sirvela

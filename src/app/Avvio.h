@@ -6,6 +6,7 @@ namespace sirvela {
 
 class IMessaggi;
 class T_Sistema;
+class TDatiSistema;
 
 // The document's side of the program settings: the start-up reads the archive, the pilot list
 // and "Sirvela.cfg" into it; every confirmed settings dialog writes them back.
@@ -24,5 +25,6 @@ void ApplicaImpostazioni(T_Sistema& sistema, const TImpostazioniProgramma& imp,
 // Rewrites "Sirvela.cfg" and "listapiloti.txt" from the document; reports a failure through
 // the message box ("Impossibile Salvare la Configurazione") and keeps the settings in memory.
 bool SalvaImpostazioniDi(const T_Sistema& sistema, IMessaggi* messaggi);
+bool SalvaImpostazioniDi(const TDatiSistema& dati, IMessaggi* messaggi);
 
 }  // namespace sirvela

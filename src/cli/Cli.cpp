@@ -87,10 +87,12 @@ int EseguiAzione(const TContestoCli& ctx, std::ostream& err) {
 
 }  // namespace
 
-int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err) {
+int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
+              TStampaPdf stampaPdf) {
     // What a command leaves in the globals is put back.
     TStatoGlobali stato;
     TContestoCli ctx(out, err);
+    ctx.StampaPdf = std::move(stampaPdf);
 
     CLI::App app{"Sirvela " + TestoVersione(kVersioneFormatoProgramma) +
                      " - sviluppo e controllo dei sistemi dalla riga di comando",
@@ -108,6 +110,7 @@ int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std:
     RegistraSistema(app, ctx);
     RegistraStrumenti(app, ctx);
     RegistraArchivio(app, ctx);
+    RegistraStampa(app, ctx);
     RegistraDownload(app, ctx);
     Raggruppa(app);
 

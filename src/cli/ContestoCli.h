@@ -11,6 +11,7 @@
 #include "app/Avvio.h"
 #include "core/Errore.h"
 #include "core/Interfacce.h"
+#include "printing/StampaPdf.h"
 
 namespace sirvela {
 
@@ -46,6 +47,8 @@ class TContestoCli {
     std::string Cartella;  // --cartella; empty: the usual choice of the program folder
     // Runs after a successful parse: the chosen command.
     std::function<int()> Azione;
+    // Draws the "stampa" commands into their PDF.
+    TStampaPdf StampaPdf;
 
     // A path typed on the command line is relative to the folder the user started from, not
     // to the program folder the start-up moves into.
@@ -112,6 +115,7 @@ void RegistraSpoglio(CLI::App& app, TContestoCli& ctx);
 void RegistraStrumenti(CLI::App& app, TContestoCli& ctx);
 void RegistraArchivio(CLI::App& app, TContestoCli& ctx);
 void RegistraSviluppo(CLI::App& app, TContestoCli& ctx);
+void RegistraStampa(CLI::App& app, TContestoCli& ctx);
 void RegistraDownload(CLI::App& app, TContestoCli& ctx);
 
 }  // namespace sirvela

@@ -18,6 +18,7 @@ class TEsameTraLink;
 class TLettore;
 class TScrittore;
 class TCondizione;
+class TmmPrinter;
 
 // Type codes of the condition kinds.
 enum TipoCondizione : std::uint8_t {
@@ -171,6 +172,11 @@ class TCondizione {
     virtual bool ContaEstrazioniSenzaValore() const { return true; }
     // Every column of the system's column list.
     virtual void AnalisiColonne();
+
+    // Prints the settings block from (x, y) down: the name, the kind's parameters, each table
+    // or interval list in use with its accepted and recovery values, the members in play.
+    // y comes back below the block.
+    void Stampa(TmmPrinter& p, double& y, double x = 10) const;
 
     // A new condition of the same kind with the same settings (through its record).
     std::unique_ptr<TCondizione> Clona() const;

@@ -202,6 +202,12 @@ std::string NomeSenzaCartella(const std::string& percorso) {
     return p == std::string::npos ? percorso : percorso.substr(p + 1);
 }
 
+std::string NomeSenzaEstensione(const std::string& percorso) {
+    std::string nome = NomeSenzaCartella(percorso);
+    if (auto punto = nome.rfind('.'); punto != std::string::npos && punto > 0) nome.resize(punto);
+    return nome;
+}
+
 std::string TitoloProgramma(std::int32_t versione, const std::string& nomeFile) {
     return "Sirvela " + TestoVersione(versione) + " - " + NomeSenzaCartella(nomeFile);
 }

@@ -61,5 +61,7 @@ std::string TitoloProgramma(std::int32_t versione, const std::string& nomeFile);
 std::string TagliaStringaCorta(const std::string& utf8, std::size_t caratteri = 255);
 // File name without its folder; both '/' and '\' count as separators.
 std::string NomeSenzaCartella(const std::string& percorso);
+// File name without its folder and its extension.
+std::string NomeSenzaEstensione(const std::string& percorso);
 
 }  // namespace sirvela

@@ -5,12 +5,10 @@
 namespace sirvela {
 namespace {
 
-template <typename Valori, typename Fn>
-bool PerOgniValore(Valori& v, Fn&& fn) {
+template <typename Fn>
+bool PerOgniValore(std::array<TValoriTaratura, 2>& v, Fn&& fn) {
     for (auto& set : v)
-        for (auto* d : {&set.XPrimaCol, &set.YPrimaCol, &set.DistanzaSegniOriz,
-                        &set.DistanzaSegniVert, &set.ScrittaX, &set.ScrittaY, &set.DistanzaColOriz,
-                        &set.DistanzaColVert, &set.LarghezzaOvale, &set.AltezzaOvale})
+        for (double* d : set.Campi())
             if (!fn(*d)) return false;
     return true;
 }
@@ -30,7 +28,8 @@ bool Intero(T& campo, Leggi&& leggi) {
 bool TTaratura::Salva(TScrittore& s) const {
     if (!(s.ScriviBool(StampaScritta) && s.ScriviBool(Orizzontale) && s.ScriviBool(Ulteriore)))
         return false;
-    return PerOgniValore(Valori, [&](const double& d) { return s.ScriviDouble(d); });
+    auto valori = Valori;
+    return PerOgniValore(valori, [&](const double& d) { return s.ScriviDouble(d); });
 }
 
 bool TTaratura::Carica(TLettore& l) {

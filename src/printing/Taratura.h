@@ -20,6 +20,13 @@ struct TValoriTaratura {
     double DistanzaColVert = 18.0;
     double LarghezzaOvale = 3.0;
     double AltezzaOvale = 2.2;
+
+    // The ten values in the record's order.
+    std::array<double*, 10> Campi() {
+        return {&XPrimaCol,      &YPrimaCol,   &DistanzaSegniOriz, &DistanzaSegniVert,
+                &ScrittaX,       &ScrittaY,    &DistanzaColOriz,   &DistanzaColVert,
+                &LarghezzaOvale, &AltezzaOvale};
+    }
     bool operator==(const TValoriTaratura&) const = default;
 };
 

@@ -75,6 +75,10 @@ bool TComandiEditor::Ordina() {
     return Esito(editor_.Ordina());
 }
 
+bool TComandiEditor::VerificaDati() {
+    return Esito(editor_.VerificaDati());
+}
+
 bool TComandiEditor::Uscita() {
     return ConfermaSalvataggio();
 }

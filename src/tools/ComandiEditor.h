@@ -21,6 +21,8 @@ class TComandiEditor {
     bool Salva();
     bool SalvaConNome();
     bool Ordina();
+    // Every non-empty entry is a good column; otherwise the first faulty cell is told.
+    bool VerificaDati();
     // Leaving the editor: the save question, which may keep it open.
     bool Uscita();
 

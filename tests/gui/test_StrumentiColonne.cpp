@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -208,7 +209,7 @@ TEST_F(StrumentiColonne, TheResultIsCheckedAndRememberedBetweenOpenings) {
         EXPECT_EQ(d.TestiSbagliate(), std::vector<std::string>{"Pronostico"});
 
         // The slips holding a 92: slip 1 (columns 1, 2) and slip 2 (column 3).
-        test::QuandoModale<TFormSchedineVincenti>([](TFormSchedineVincenti& s) {
+        test::QuandoModale<TFormSchedineVincenti>([&](TFormSchedineVincenti& s) {
             EXPECT_EQ(s.Punti()->count(), 2);
             EXPECT_EQ(s.Punti()->currentText(), "92");
             EXPECT_EQ(s.Modello().Numeri(), (std::vector<std::int32_t>{1, 2}));
@@ -218,6 +219,14 @@ TEST_F(StrumentiColonne, TheResultIsCheckedAndRememberedBetweenOpenings) {
             s.Punti()->setCurrentIndex(1);
             EXPECT_EQ(s.Modello().Numeri(), (std::vector<std::int32_t>{1}));
             EXPECT_FALSE(s.Pannelli()->Pannello(1)->isVisible());
+            // "&Stampa" puts the numbers of the slips shown on paper, in a preview or a PDF.
+            const auto pdf = cartella / "vincenti.pdf";
+            scelta.Risposte.push_back(pdf.string());
+            s.PulsantiStampa()->Pdf()->click();
+            std::ifstream letto(pdf, std::ios::binary);
+            std::string inizio(5, ' ');
+            letto.read(inizio.data(), 5);
+            EXPECT_EQ(inizio, "%PDF-");
         });
         d.PulsanteSchedine()->click();
 
@@ -416,11 +425,12 @@ TEST_F(StrumentiColonne, EditorToolBarCommands) {
         QStringList suggerimenti;
         for (QAction* a : d.Barra()->actions())
             if (!a->isSeparator()) suggerimenti << a->toolTip();
-        EXPECT_EQ(suggerimenti,
-                  (QStringList{"Azzera", "Carica Colonne", "Inserisci il File Colonnare",
-                               "Salva Colonne", "Salva Colonne con Nome", "Salta alla Colonna",
-                               "Cancella Colonna", "Inserisce Colonna", "Ordina",
-                               "Salta alla Prima", "Salta all'ultima", "Help", "Uscita"}));
+        EXPECT_EQ(
+            suggerimenti,
+            (QStringList{"Azzera", "Carica Colonne", "Inserisci il File Colonnare", "Salva Colonne",
+                         "Salva Colonne con Nome", "Salta alla Colonna", "Cancella Colonna",
+                         "Inserisce Colonna", "Ordina", "Salta alla Prima", "Salta all'ultima",
+                         "Stampa su Schedine", "Help", "Uscita"}));
         TEditorColonne& e = d.Editor();
         TGrigliaEditor* g = d.Griglia();
         auto digita = [&](int colonna, const char* testo) {
@@ -541,13 +551,13 @@ TEST(Schermate, ColonneStrumenti) {
     test::ScriviTesto(CartellaColonne() / "Monza.Txt", " 1  2  3  4  5  6  7  8");
 
     {
-        TFormSpoglio d(sistema.Dati, messaggi);
+        TFormSpoglio d(sistema.Dati, messaggi, scelta);
         for (const auto& c : colonne) d.Colonne().Accoda(c);
         d.show();
         ScriviRisultato(d, {"1", "4", "7", "10", "13", "6", "19", "*"});
         d.PulsanteSpoglio()->click();
         test::SalvaSchermata(d, "spoglio");
-        TFormSchedineVincenti s(d.Spoglio());
+        TFormSchedineVincenti s(d.Spoglio(), messaggi, scelta);
         s.Punti()->setCurrentIndex(s.Punti()->count() - 1);
         test::SalvaSchermata(s, "schedine-vincenti");
     }
@@ -572,7 +582,7 @@ TEST(Schermate, ColonneStrumenti) {
         test::SalvaSchermata(c, "conversione");
     }
     {
-        TFormEditorColonne e(messaggi, scelta);
+        TFormEditorColonne e(messaggi, scelta, nullptr, [](TListaColonne) {});
         for (int i = 0; i < 12; ++i) e.Editor().ListaEditor.push_back(TListCol{colonne[i]});
         e.Editor().Corrente = {3, 2};
         e.Ridisegna();

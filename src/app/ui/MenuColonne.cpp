@@ -7,6 +7,7 @@
 #include "core/T_Sistema.h"
 #include "dictation/ui/TFrmDettSche.h"
 #include "dictation/ui/TVoceQt.h"
+#include "printing/ui/TFormStampaBollette.h"
 #include "tools/ui/TFormConversione.h"
 #include "tools/ui/TFormEditorColonne.h"
 #include "tools/ui/TFormOperazioni.h"
@@ -59,7 +60,7 @@ void TMenuColonne::ComandoVisualizzazione(TOrigineColonne origine) {
 
 void TMenuColonne::ComandoSpoglio(TOrigineColonne origine) {
     TFormPrincipale& f = Finestra();
-    TFormSpoglio d(f.Sistema().Dati, f.Messaggi(), &f);
+    TFormSpoglio d(f.Sistema().Dati, f.Messaggi(), f.SceltaFile(), &f);
     d.ImpostaApriCondizione([&f](TCondizione& c, QWidget* genitore) {
         if (Modifica(c, f.Messaggi(), genitore)) f.Sistema().Modificato = true;
     });
@@ -111,7 +112,11 @@ void TMenuColonne::ComandoOperazioni() {
 
 void TMenuColonne::ComandoEditor() {
     TFormPrincipale& f = Finestra();
-    TFormEditorColonne d(f.Messaggi(), f.SceltaFile(), &f);
+    TFormEditorColonne d(f.Messaggi(), f.SceltaFile(), &f, [&f](TListaColonne colonne) {
+        TFormStampaBollette s(f.Sistema(), f.Messaggi(), f.SceltaFile(), &f);
+        s.Colonne = std::move(colonne);
+        s.exec();
+    });
     d.exec();
 }
 

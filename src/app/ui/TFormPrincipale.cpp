@@ -25,6 +25,7 @@
 #include "app/ui/MenuInternet.h"
 #include "app/ui/MenuRicevitoria.h"
 #include "app/ui/MenuSistemi.h"
+#include "app/ui/MenuStampe.h"
 #include "app/ui/Risorse.h"
 #include "app/ui/TFormSelezionePiloti.h"
 #include "core/Globali.h"
@@ -227,6 +228,7 @@ void TFormPrincipale::CreaComandi() {
     menu_.push_back(new TMenuColonne(*this));
     menu_.push_back(new TMenuArchivio(*this));
     menu_.push_back(new TMenuInternet(*this));
+    menu_.push_back(new TMenuStampe(*this));
     menu_.push_back(new TMenuRicevitoria(*this));
     menu_.push_back(new TMenuImpostazioni(*this));
     menu_.push_back(new TMenuAiuto(*this));

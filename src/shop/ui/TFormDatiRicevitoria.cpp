@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/TFormAiuto.h"
+#include "app/ui/PulsantiDialogo.h"
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
@@ -28,15 +28,8 @@ TFormDatiRicevitoria::TFormDatiRicevitoria(QWidget* parent) : QDialog(parent) {
         campi_[i] = c;
     }
 
-    auto* pulsanti = new QDialogButtonBox(this);
-    QPushButton* ok = pulsanti->addButton("OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("BtnOk");
-    ok->setDefault(true);
-    pulsanti->addButton("Annulla", QDialogButtonBox::RejectRole);
-    QPushButton* aiuto = pulsanti->addButton("Aiuto", QDialogButtonBox::HelpRole);
+    auto* pulsanti = PulsantiOkAnnullaAiuto(*this, "dati-ricevitoria");
     connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(aiuto, &QPushButton::clicked, this, [this] { MostraAiuto(this, "dati-ricevitoria"); });
 
     auto* l = new QVBoxLayout(this);
     l->addLayout(campi);

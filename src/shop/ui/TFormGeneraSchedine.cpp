@@ -9,6 +9,7 @@
 #include "app/ui/TFormAiuto.h"
 #include "core/Globali.h"
 #include "core/TDatiSistema.h"
+#include "shop/ui/TFormStampaAutomatiche.h"
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
@@ -105,11 +106,14 @@ TFormGeneraSchedine::TFormGeneraSchedine(TDatiSistema& dati, std::mt19937& caso,
     inMemoria_->setObjectName("GeneraInMemoria");
     suFile_ = new QPushButton("Genera su File", this);
     suFile_->setObjectName("GeneraSuFile");
+    eStampa_ = new QPushButton("Genera e Stampa", this);
+    eStampa_->setObjectName("GeneraEStampa");
     auto* chiudi = new QPushButton("Chiudi", this);
     auto* aiuto = new QPushButton("Aiuto", this);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(inMemoria_);
     pulsanti->addWidget(suFile_);
+    pulsanti->addWidget(eStampa_);
     pulsanti->addStretch();
     pulsanti->addWidget(chiudi);
     pulsanti->addWidget(aiuto);
@@ -140,6 +144,7 @@ TFormGeneraSchedine::TFormGeneraSchedine(TDatiSistema& dati, std::mt19937& caso,
             [this] { Cambia([](auto& m) { m.DiminuisciMassimo(); }); });
     connect(inMemoria_, &QPushButton::clicked, this, &TFormGeneraSchedine::BtnGeneraInMemoriaClick);
     connect(suFile_, &QPushButton::clicked, this, &TFormGeneraSchedine::BtnGeneraSuFileClick);
+    connect(eStampa_, &QPushButton::clicked, this, &TFormGeneraSchedine::BtnGeneraEStampaClick);
     connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
     connect(aiuto, &QPushButton::clicked, this,
             [this] { MostraAiuto(this, "generazione-schedine"); });
@@ -192,6 +197,16 @@ void TFormGeneraSchedine::BtnGeneraInMemoriaClick() {
 
 void TFormGeneraSchedine::BtnGeneraSuFileClick() {
     sirvela::GeneraSuFile(modello_, dati_.PilotaEscluso, caso_, messaggi_, scelta_);
+}
+
+void TFormGeneraSchedine::BtnGeneraEStampaClick() {
+    auto schedine = SchedineDaStampare(modello_, dati_.PilotaEscluso, caso_);
+    if (!schedine) {
+        messaggi_.Errore(kErroreCostoImpossibile);
+        return;
+    }
+    TFormStampaAutomatiche d(dati_, std::move(*schedine), messaggi_, scelta_, this);
+    d.exec();
 }
 
 }  // namespace sirvela

@@ -42,6 +42,7 @@ class TFormGeneraSchedine : public QDialog {
     QToolButton* MassimoMeno() const { return massimoMeno_; }
     QPushButton* GeneraInMemoria() const { return inMemoria_; }
     QPushButton* GeneraSuFile() const { return suFile_; }
+    QPushButton* GeneraEStampa() const { return eStampa_; }
 
   private:
     // Every control from the model: values, costs and which controls work.
@@ -54,6 +55,8 @@ class TFormGeneraSchedine : public QDialog {
     }
     void BtnGeneraInMemoriaClick();
     void BtnGeneraSuFileClick();
+    // Draws the tickets, asks the orientation and prints them.
+    void BtnGeneraEStampaClick();
 
     TDatiSistema& dati_;
     std::mt19937& caso_;
@@ -77,6 +80,7 @@ class TFormGeneraSchedine : public QDialog {
     QToolButton* massimoMeno_;
     QPushButton* inMemoria_;
     QPushButton* suFile_;
+    QPushButton* eStampa_;
 };
 
 }  // namespace sirvela

@@ -111,7 +111,8 @@ TFormSalta::TFormSalta(std::int64_t massimo, QWidget* parent) : QDialog(parent) 
 
 // ---------------------------------------------------------------------------------------------
 
-TFormEditorColonne::TFormEditorColonne(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent)
+TFormEditorColonne::TFormEditorColonne(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent,
+                                       std::function<void(TListaColonne)> stampaSuSchedine)
     : QDialog(parent), comandi_(editor_, messaggi, scelta) {
     setObjectName("FormEditorColonne");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -135,6 +136,11 @@ TFormEditorColonne::TFormEditorColonne(IMessaggi& messaggi, ISceltaFile& scelta,
     Pulsante("Ordina", "ordina", "Ordina", [this] { comandi_.Ordina(); });
     Pulsante("SaltaAllaPrima", "prima", "Salta alla Prima", [this] { editor_.SaltaAllaPrima(); });
     Pulsante("SaltaAllUltima", "ultima", "Salta all'ultima", [this] { editor_.SaltaAllUltima(); });
+    if (stampaSuSchedine)
+        Pulsante("StampaSuSchedine", "stampa", "Stampa su Schedine",
+                 [this, stampa = std::move(stampaSuSchedine)] {
+                     if (comandi_.VerificaDati()) stampa(editor_.ColonneNonVuote());
+                 });
     barra_->addSeparator();
     auto* aiuto = new QAction(QIcon(":/immagini/help.png"), "Help", this);
     aiuto->setObjectName("Help");

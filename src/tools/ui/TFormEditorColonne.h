@@ -74,7 +74,10 @@ class TFormSalta : public QDialog {
 class TFormEditorColonne : public QDialog {
     Q_OBJECT
   public:
-    TFormEditorColonne(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent = nullptr);
+    // "Stampa su Schedine" is offered when `stampaSuSchedine` is given: it receives the
+    // non-empty columns once they are all good.
+    TFormEditorColonne(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent = nullptr,
+                       std::function<void(TListaColonne)> stampaSuSchedine = {});
 
     TEditorColonne& Editor() { return editor_; }
     // Takes the grid into the list / shows the list in the grid.

@@ -2,6 +2,8 @@
 #include <QComboBox>
 #include <QDialog>
 
+#include "core/Interfacce.h"
+#include "printing/ui/EseguiStampa.h"
 #include "tools/TSpoglio.h"
 
 namespace sirvela {
@@ -12,11 +14,16 @@ class TPannelliSchedine;
 class TFormSchedineVincenti : public QDialog {
     Q_OBJECT
   public:
-    explicit TFormSchedineVincenti(const TSpoglio& spoglio, QWidget* parent = nullptr);
+    TFormSchedineVincenti(const TSpoglio& spoglio, IMessaggi& messaggi, ISceltaFile& scelta,
+                          QWidget* parent = nullptr);
+
+    // "&Stampa": the numbers of the slips shown for the chosen score.
+    TEsitoStampa Stampa(TModoStampa modo);
 
     const TSchedineVincenti& Modello() const { return modello_; }
     QComboBox* Punti() const { return punti_; }
     TPannelliSchedine* Pannelli() const { return pannelli_; }
+    TPulsantiStampa* PulsantiStampa() const { return stampa_; }
 
   private:
     void PuntiCambiati(int indice);
@@ -24,8 +31,11 @@ class TFormSchedineVincenti : public QDialog {
 
     TSchedineVincenti modello_;
     TColonna risultato_;
+    IMessaggi& messaggi_;
+    ISceltaFile& scelta_;
     QComboBox* punti_;
     TPannelliSchedine* pannelli_;
+    TPulsantiStampa* stampa_;
 };
 
 }  // namespace sirvela

@@ -24,8 +24,9 @@ constexpr int kLarghezzaCella = 34;
 constexpr int kDistanzaCelle = 6;
 }  // namespace
 
-TFormSpoglio::TFormSpoglio(TDatiSistema& dati, IMessaggi& messaggi, QWidget* parent)
-    : QDialog(parent), dati_(dati), messaggi_(messaggi) {
+TFormSpoglio::TFormSpoglio(TDatiSistema& dati, IMessaggi& messaggi, ISceltaFile& scelta,
+                           QWidget* parent)
+    : QDialog(parent), dati_(dati), messaggi_(messaggi), scelta_(scelta) {
     setObjectName("FormSpoglio");
     setWindowTitle("Spoglio");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -155,7 +156,7 @@ void TFormSpoglio::BtnSpoglioClick() {
 
 void TFormSpoglio::BtnSchedineClick() {
     if (!spoglio_.SpoglioFatto) return;
-    TFormSchedineVincenti d(spoglio_, this);
+    TFormSchedineVincenti d(spoglio_, messaggi_, scelta_, this);
     d.exec();
 }
 

@@ -13,6 +13,7 @@
 namespace sirvela {
 
 class IMessaggi;
+class ISceltaFile;
 class TDatiSistema;
 class TLCasSelector;
 
@@ -21,7 +22,8 @@ class TLCasSelector;
 class TFormSpoglio : public QDialog {
     Q_OBJECT
   public:
-    TFormSpoglio(TDatiSistema& dati, IMessaggi& messaggi, QWidget* parent = nullptr);
+    TFormSpoglio(TDatiSistema& dati, IMessaggi& messaggi, ISceltaFile& scelta,
+                 QWidget* parent = nullptr);
 
     // Opens a condition's dialog over this window; a double click on a line naming a
     // condition calls it.
@@ -56,6 +58,7 @@ class TFormSpoglio : public QDialog {
 
     TDatiSistema& dati_;
     IMessaggi& messaggi_;
+    ISceltaFile& scelta_;
     TSpoglio spoglio_;
     std::vector<TCondizioneSbagliata> righe_;
     TApriCondizione apri_;

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <regex>
+
+#include "app/Configurazione.h"
+#include "cli/CliSupporto.h"
+#include "core/FlussoBinario.h"
+#include "core/T_Sistema.h"
+#include "printing/StampaSchedine.h"
+#include "printing/SuperficieRegistrata.h"
+
+using namespace sirvela;
+
+namespace {
+
+// The PDF printer of the tests: it records what would go into the file.
+struct TPdfRegistrato {
+    TSuperficieRegistrata s;
+    std::filesystem::path Percorso;
+    TStampaPdf Funzione() {
+        return [this](const std::filesystem::path& p, const std::string&,
+                      const TDisegnoStampa& disegno) {
+            Percorso = p;
+            TmmPrinter stampante(s);
+            return disegno(stampante);
+        };
+    }
+};
+
+struct CliStampa : ::testing::Test {
+    test::CartellaTemporanea dir;
+    TPdfRegistrato pdf;
+
+    CliStampa() {
+        std::filesystem::create_directories(dir / "programma");
+        std::vector<TColonna> colonne;
+        for (int i = 1; i <= 5; ++i)
+            colonne.push_back({static_cast<std::uint8_t>(i), 9, 10, 11, 12, 13, 14, 15});
+        test::ScriviColonne(dir / "c.Scl", colonne);
+    }
+    test::TEsitoCli Esegui(std::vector<std::string> argomenti) {
+        argomenti.push_back("--cartella");
+        argomenti.push_back((dir / "programma").string());
+        std::ostringstream out, err;
+        test::TEsitoCli e;
+        e.Codice = EseguiCli(argomenti, out, err, pdf.Funzione());
+        e.Out = out.str();
+        e.Err = err.str();
+        return e;
+    }
+    std::string Pdf() const { return (dir / "out.pdf").string(); }
+};
+
+}  // namespace
+
+TEST_F(CliStampa, TicketsWithTheProgramCalibration) {
+    TImpostazioniProgramma imp;
+    imp.Taratura.Valori[0].XPrimaCol = 20;
+    imp.PrezzoLire = 1500;
+    ASSERT_TRUE(ScriviConfigurazione(dir / "programma" / "Sirvela.cfg", imp));
+
+    auto e = Esegui({"stampa", "schedine", (dir / "c.Scl").string(), "--pdf", Pdf(), "--sistema",
+                     "Sistemi/Monza.Sst"});
+    ASSERT_EQ(e.Codice, 0) << e.Err;
+    EXPECT_EQ(pdf.Percorso, dir / "out.pdf");
+    EXPECT_EQ(pdf.s.Pagine(), 3);
+    EXPECT_EQ(pdf.s.Scritte()[0], "Monza.Sst Sc. Nº 1 L. 3.000");
+    EXPECT_EQ(pdf.s.DiTipo(TSegnoRegistrato::Rettangolo)[0].X, 20);
+}
+
+TEST_F(CliStampa, RangeListAndRefusals) {
+    const std::string c = (dir / "c.Scl").string();
+    auto e = Esegui({"stampa", "schedine", c, "--pdf", Pdf(), "--da", "2", "--a", "2"});
+    ASSERT_EQ(e.Codice, 0) << e.Err;
+    EXPECT_EQ(pdf.s.Scritte(), std::vector<std::string>{"c.Scl Sc. Nº 2 L. 2.000"});
+
+    pdf.s = TSuperficieRegistrata{};
+    e = Esegui({"stampa", "schedine", c, "--pdf", Pdf(), "--tabulato"});
+    ASSERT_EQ(e.Codice, 0) << e.Err;
+    EXPECT_EQ(pdf.s.Documenti, std::vector<std::string>{"Stampa delle Colonne del Sistema c"});
+    EXPECT_EQ(pdf.s.DiTipo(TSegnoRegistrato::Riquadro).size(), 3u);
+
+    pdf.s = TSuperficieRegistrata{};
+    struct Caso {
+        std::vector<std::string> argomenti;
+        int codice;
+        std::string messaggio;
+    } casi[] = {
+        {{"stampa", "schedine", c, "--pdf", (dir / "manca" / "x.pdf").string()},
+         1,
+         "La cartella " + (dir / "manca").string() + " non esiste.\n"},
+        {{"stampa", "schedine", c, "--pdf", Pdf(), "--da", "3", "--a", "2"},
+         2,
+         std::string(kErroreNumeroSchedine) + "\n"},
+        {{"stampa", "schedine", (dir / "manca.Scl").string(), "--pdf", Pdf()},
+         1,
+         std::string(kErroreLetturaColonne) + "\n"},
+        {{"stampa", "prospetto", (dir / "c.Scl").string(), "--pdf", Pdf()},
+         1,
+         std::string(kErroreCaricaSistema) + "\n"},
+    };
+    for (const auto& k : casi) {
+        e = Esegui(k.argomenti);
+        EXPECT_EQ(e.Codice, k.codice) << k.messaggio;
+        EXPECT_EQ(e.Err, k.messaggio);
+    }
+    EXPECT_TRUE(pdf.s.Documenti.empty());
+}
+
+TEST_F(CliStampa, SummarySheetCopies) {
+    T_Sistema s;
+    s.NomeFile = (dir / "monza.Sst").string();
+    s.NumPartecipanti = 3;
+    s.Partecipanti = {"Anna", "Bruno", "Carla"};
+    s.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
+    ASSERT_TRUE(s.SalvaSistema());
+
+    auto e = Esegui(
+        {"stampa", "prospetto", s.NomeFile, "--pdf", Pdf(), "--per-partecipante", "--tabulato"});
+    ASSERT_EQ(e.Codice, 0) << e.Err;
+    // Each copy is followed by its list of columns.
+    EXPECT_EQ(pdf.s.Documenti.size(), 6u);
+    pdf.s = TSuperficieRegistrata{};
+    e = Esegui({"stampa", "prospetto", s.NomeFile, "--pdf", Pdf(), "--copie", "2"});
+    ASSERT_EQ(e.Codice, 0) << e.Err;
+    EXPECT_EQ(pdf.s.Documenti.size(), 2u);
+
+    s.NumPartecipanti = 1;
+    ASSERT_TRUE(s.SalvaSistema());
+    e = Esegui({"stampa", "prospetto", s.NomeFile, "--pdf", Pdf(), "--per-partecipante"});
+    EXPECT_EQ(e.Codice, 2);
+}
+
+// The real program: tickets drawn into a PDF file by the command line.
+TEST_F(CliStampa, PdfFileFromTheProgram) {
+    const std::string comando = "cd '" + dir.Percorso().string() + "' && '" + SIRVELA_CLI_EXE +
+                                "' stampa schedine c.Scl --pdf out.pdf --cartella programma 2>&1";
+    FILE* p = popen(comando.c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    std::string out;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, n);
+    const int stato = pclose(p);
+    ASSERT_TRUE(WIFEXITED(stato));
+    ASSERT_EQ(WEXITSTATUS(stato), 0) << out;
+    const auto byte = test::LeggiByte(dir / "out.pdf");
+    const std::string file(byte.begin(), byte.end());
+    ASSERT_EQ(file.rfind("%PDF-", 0), 0u);
+    const std::regex pagina("/Type\\s*/Page\\b");
+    const auto pagine = std::distance(std::sregex_iterator(file.begin(), file.end(), pagina),
+                                      std::sregex_iterator());
+    EXPECT_EQ(pagine, 3);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.pdf.tmp"));
+}

@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+
+#include "FinestraDiProva.h"
+#include "app/Configurazione.h"
+#include "gui/Schermate.h"
+#include "printing/StampaProspetto.h"
+#include "printing/StampaSchedine.h"
+#include "printing/StampaTabulato.h"
+#include "printing/ui/EseguiStampa.h"
+#include "printing/ui/ImmagineSchedina.h"
+#include "printing/ui/TFormImpostaTabulato.h"
+#include "printing/ui/TFormStampaBollette.h"
+#include "printing/ui/TFormStampaProspetto.h"
+#include "printing/ui/TFrmTaratura.h"
+#include "shop/GeneraSchedine.h"
+#include "shop/ui/TFormGeneraSchedine.h"
+#include "shop/ui/TFormStampaAutomatiche.h"
+#include "tools/ui/TFormEditorColonne.h"
+
+using namespace sirvela;
+
+namespace {
+
+using Stampe = test::TFinestraDiProva;
+
+int PaginePdf(const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    const std::string s((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    if (s.rfind("%PDF-", 0) != 0) return -1;
+    int n = 0;
+    for (std::size_t i = s.find("/Type /Page"); i != std::string::npos;
+         i = s.find("/Type /Page", i + 1))
+        if (s.compare(i, 12, "/Type /Pages") != 0) ++n;
+    return n;
+}
+
+void Colonne(TListaColonne& l, int n) {
+    for (int i = 1; i <= n; ++i)
+        l.Accoda(TColonna{static_cast<std::uint8_t>(i), 9, 10, 11, 12, 13, 14, 15});
+}
+
+}  // namespace
+
+TEST_F(Stampe, MenuAndToolBar) {
+    Apri();
+    QStringList voci;
+    for (QAction* a : f->menuBar()->findChild<QMenu*>("MenuStampe")->actions()) voci << a->text();
+    EXPECT_EQ(voci, (QStringList{"Taratura", "Schedine", "Prospetto", "Imposta Stampante"}));
+    ASSERT_NE(f->Azione("SchedineDaFile"), nullptr);
+    EXPECT_FALSE(f->Azione("SchedineDaMemoria")->isEnabled());
+    EXPECT_FALSE(f->Azione("BarraStampaSchedine")->isEnabled());
+    EXPECT_TRUE(f->Azione("BarraStampaProspetto")->isEnabled());
+    sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
+    f->AggiornaStatoMenu();
+    EXPECT_TRUE(f->Azione("BarraStampaSchedine")->isEnabled());
+    ConDialogo<TFormStampaBollette>("BarraStampaSchedine", [](TFormStampaBollette& d) {
+        EXPECT_EQ(d.Colonne.Quante(), 1);
+        d.reject();
+    });
+    ConDialogo<TFormStampaProspetto>("BarraStampaProspetto",
+                                     [](TFormStampaProspetto& d) { d.reject(); });
+    ConDialogo<QPrintDialog>("ImpostaStampante", [](QPrintDialog& d) { d.reject(); });
+    // A confirmed calibration is kept and written to the settings.
+    ConDialogo<TFrmTaratura>("Taratura", [](TFrmTaratura& d) {
+        d.Valore(TModelloTaratura::kXPrimaCol)->setValue(123);
+        d.findChild<QPushButton*>("BtnOk")->click();
+    });
+    EXPECT_DOUBLE_EQ(sistema.Dati.Taratura.Valori[0].XPrimaCol, 12.3);
+    TImpostazioniProgramma letta;
+    LeggiConfigurazione(FileConfigurazione(), letta);
+    EXPECT_DOUBLE_EQ(letta.Taratura.Valori[0].XPrimaCol, 12.3);
+}
+
+TEST_F(Stampe, TicketsToPdfKeepTheOrientation) {
+    Apri();
+    TFormStampaBollette d(sistema, messaggi, scelta, f.get());
+    Colonne(d.Colonne, 5);
+    // A wrong range is told and nothing is printed.
+    d.Intervallo()->setChecked(true);
+    d.Da()->setValue(3);
+    d.A()->setValue(2);
+    EXPECT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Annullata);
+    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreNumeroSchedine});
+    EXPECT_TRUE(scelta.Richieste.empty());
+
+    d.Tutte()->setChecked(true);
+    d.Orizzontale()->setChecked(true);
+    const auto pdf = cartella / "schedine.pdf";
+    scelta.Risposte.push_back(pdf.string());
+    ASSERT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Completata);
+    EXPECT_EQ(PaginePdf(pdf), 3);
+    EXPECT_TRUE(sistema.Dati.Taratura.Orizzontale);
+    TImpostazioniProgramma letta;
+    LeggiConfigurazione(FileConfigurazione(), letta);
+    EXPECT_TRUE(letta.Taratura.Orizzontale);
+
+    // The list of the same columns: all on one page.
+    d.SuTabulato()->setChecked(true);
+    scelta.Risposte.push_back(pdf.string());
+    messaggi.Risposte.push_back(PulsanteSi);  // overwrite
+    ASSERT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Completata);
+    EXPECT_EQ(messaggi.Domande.back().Testo,
+              "Il file è già Presente su Disco. Vuoi Sovrascriverlo ? ");
+    EXPECT_EQ(PaginePdf(pdf), 1);
+}
+
+TEST_F(Stampe, PreviewOpensAndFailingPrinterIsTold) {
+    Apri();
+    TFormStampaBollette d(sistema, messaggi, scelta, f.get());
+    Colonne(d.Colonne, 3);
+    bool vista = false;
+    test::QuandoModale<QPrintPreviewDialog>([&](QPrintPreviewDialog& p) {
+        vista = true;
+        p.reject();
+    });
+    EXPECT_EQ(d.Stampa(TModoStampa::Anteprima), TEsitoStampa::Completata);
+    EXPECT_TRUE(vista);
+
+    // A printer that cannot start a job: the message, and the settings as they were.
+    StampanteProgramma().setPrinterName("stampante-che-non-esiste");
+    StampanteProgramma().setOutputFileName((cartella / "manca" / "x.pdf").string().c_str());
+    d.Orizzontale()->setChecked(true);
+    EXPECT_EQ(d.Stampa(TModoStampa::Stampa), TEsitoStampa::Fallita);
+    StampanteProgramma().setOutputFileName({});
+    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreStampaSchedine});
+    EXPECT_FALSE(sistema.Dati.Taratura.Orizzontale);
+}
+
+TEST_F(Stampe, CalibrationDialog) {
+    TTaratura t;
+    t.Valori[0].XPrimaCol = 0.1;
+    TFrmTaratura d(t, 23, 100, messaggi, scelta);
+    d.show();
+    using I = TModelloTaratura;
+    EXPECT_TRUE(d.Verticale()->isChecked());
+    EXPECT_EQ(d.Valore(I::kXPrimaCol)->value(), 1);
+    EXPECT_EQ(d.Valore(I::kScrittaY)->value(), 1062);
+    // Left twice: one tenth, then never below 0; the writing goes down by one tenth.
+    QTest::mouseClick(static_cast<QAbstractButton*>(d.Freccia(false, 0)), Qt::LeftButton);
+    QTest::mouseClick(static_cast<QAbstractButton*>(d.Freccia(false, 0)), Qt::LeftButton);
+    QTest::mouseClick(static_cast<QAbstractButton*>(d.Freccia(true, 3)), Qt::LeftButton);
+    EXPECT_EQ(d.Valore(I::kXPrimaCol)->value(), 0);
+    EXPECT_EQ(d.Valore(I::kScrittaY)->value(), 1063);
+
+    // The test print takes the values on screen and leaves the calibration alone.
+    const auto pdf = cartella / "prova.pdf";
+    scelta.Risposte.push_back(pdf.string());
+    d.Test()->Pdf()->click();
+    EXPECT_EQ(PaginePdf(pdf), 1);
+
+    d.Orizzontale()->setChecked(true);
+    EXPECT_EQ(d.Valore(I::kXPrimaCol)->value(), 150);
+    d.Valore(I::kXPrimaCol)->setValue(160);
+    messaggi.Risposte.push_back(PulsanteSi);
+    d.findChild<QPushButton*>("BtnOk")->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(messaggi.Domande.back().Testo, kDomandaOrientamentoPredefinito);
+    const TTaratura r = d.Risultato();
+    EXPECT_TRUE(r.Orizzontale);
+    EXPECT_DOUBLE_EQ(r.Valori[1].XPrimaCol, 16.0);
+    EXPECT_DOUBLE_EQ(r.Valori[0].XPrimaCol, 0.0);
+    EXPECT_DOUBLE_EQ(r.Valori[0].ScrittaY, 106.3);
+}
+
+TEST_F(Stampe, TicketPictureIsInstalledWhenMissing) {
+    const auto file = CartellaProgramma / "sched.bmp";
+    ASSERT_FALSE(std::filesystem::exists(file));
+    const QImage img = ImmagineSchedina();
+    EXPECT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(img.width(), static_cast<int>(kLarghezzaSchedinaMm * kPixelPerMm));
+    // The box of pilot 1 of the first column sits where the default calibration marks it.
+    auto pixel = [&](double x, double y) {
+        return img.pixelColor(static_cast<int>(x * kPixelPerMm), static_cast<int>(y * kPixelPerMm));
+    };
+    EXPECT_EQ(pixel(15.5, 30.5), QColor(Qt::white));
+    EXPECT_NE(pixel(14.2, 30.5), QColor(Qt::white));
+}
+
+TEST_F(Stampe, SummarySheetChoices) {
+    Apri();
+    {
+        TFormStampaProspetto d(sistema, messaggi, scelta, f.get());
+        d.show();
+        EXPECT_FALSE(d.PerPartecipante()->isEnabled());
+        EXPECT_TRUE(d.SpecificaCopie()->isChecked());
+        EXPECT_FALSE(d.Scelta().PerPartecipante);
+    }
+    sistema.NumPartecipanti = 3;
+    sistema.Partecipanti = {"Anna", "Bruno", "Carla"};
+    TFormStampaProspetto d(sistema, messaggi, scelta, f.get());
+    d.show();
+    EXPECT_TRUE(d.PerPartecipante()->isChecked());
+    EXPECT_FALSE(d.Copie()->isEnabled());
+    const auto pdf = cartella / "prospetto.pdf";
+    scelta.Risposte.push_back(pdf.string());
+    ASSERT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Completata);
+    EXPECT_EQ(PaginePdf(pdf), 3);
+}
+
+TEST_F(Stampe, ListSettings) {
+    TListaColonne colonne;
+    TImpTabulato imp;
+    imp.Carattere.Stile = 3;
+    TFormImpostaTabulato d(imp, colonne, "Prova.Sst", messaggi, scelta);
+    d.show();
+    EXPECT_EQ(d.Stile()->text(), "Grassetto corsivo");
+    EXPECT_EQ(d.Dimensione()->text(), "8");
+    d.Orizzontale()->setValue(25);
+    d.Verticale()->setValue(7);
+    EXPECT_EQ(d.Risultato().SpaziaturaOrizzontale, 20);
+    EXPECT_EQ(d.Risultato().SpaziaturaVerticale, 7);
+    EXPECT_EQ(d.Risultato().Carattere, imp.Carattere);
+}
+
+TEST_F(Stampe, GeneratedTicketsArePrintedInTheChosenOrientation) {
+    std::mt19937 caso(7);
+    TFormGeneraSchedine g(sistema.Dati, caso, messaggi, scelta);
+    g.NumeriFissi()->setValue(6);
+    g.Schedine()->setValue(3);
+    const auto pdf = cartella / "automatiche.pdf";
+    test::QuandoModale<TFormStampaAutomatiche>([&](TFormStampaAutomatiche& d) {
+        EXPECT_TRUE(d.Verticale()->isChecked());
+        d.Orizzontale()->setChecked(true);
+        scelta.Risposte.push_back(pdf.string());
+        d.Pulsanti()->Pdf()->click();
+        EXPECT_FALSE(d.isVisible());
+    });
+    g.GeneraEStampa()->click();
+    EXPECT_EQ(PaginePdf(pdf), 3);  // one system ticket a page
+    EXPECT_TRUE(sistema.Dati.Taratura.Orizzontale);
+    TImpostazioniProgramma letta;
+    LeggiConfigurazione(FileConfigurazione(), letta);
+    EXPECT_TRUE(letta.Taratura.Orizzontale);
+
+    // A random-cost range no ticket reaches: told, and nothing asked or printed.
+    g.CostoCasuale()->click();
+    for (int i = 0; i < 4; ++i) g.MassimoMeno()->click();  // 2..6
+    g.GeneraEStampa()->click();
+    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreCostoImpossibile});
+    EXPECT_EQ(scelta.Richieste.size(), 1u);
+}
+
+TEST_F(Stampe, EditorColumnsGoOnTicketsOnceTheyAreGood) {
+    Apri();
+    ConDialogo<TFormEditorColonne>("EditorColonne", [&](TFormEditorColonne& d) {
+        TEditorColonne& e = d.Editor();
+        for (int i = 1; i <= 3; ++i)
+            e.ListaEditor.push_back(
+                TListCol{TColonna{static_cast<std::uint8_t>(i), 9, 10, 11, 12, 13, 14, 15}});
+        e.ListaEditor.push_back(TListCol{TColonna{1, 1, 2, 3, 4, 5, 6, 7}});
+        d.Ridisegna();
+        // A pilot twice in a column: told, and no print dialog (closed with a failure if it
+        // came up).
+        QTimer guardia;
+        guardia.setSingleShot(true);
+        QObject::connect(&guardia, &QTimer::timeout, [] {
+            if (auto* b = qobject_cast<TFormStampaBollette*>(QApplication::activeModalWidget())) {
+                ADD_FAILURE() << "print dialog opened on faulty columns";
+                b->reject();
+            }
+        });
+        guardia.start(1000);
+        d.Comando("StampaSuSchedine")->trigger();
+        guardia.stop();
+        EXPECT_EQ(messaggi.Errori.size(), 1u);
+
+        e.ListaEditor[3].Colonna = {};
+        d.Ridisegna();
+        const auto pdf = cartella / "editor.pdf";
+        test::QuandoModale<TFormStampaBollette>([&](TFormStampaBollette& b) {
+            EXPECT_EQ(b.Colonne.Quante(), 3);
+            scelta.Risposte.push_back(pdf.string());
+            b.Pulsanti()->Pdf()->click();
+        });
+        d.Comando("StampaSuSchedine")->trigger();
+        EXPECT_EQ(PaginePdf(pdf), 2);
+        e.Modificato = false;
+    });
+}
+
+// The printing dialogs.
+TEST(Schermate, Stampa) {
+    SALTA_SENZA_SCHERMATE();
+    test::TCartellaDiProva programma;
+    test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta scelta;
+    T_Sistema sistema;
+    sistema.NumPartecipanti = 3;
+    sistema.Partecipanti = {"Anna", "Bruno", "Carla"};
+    {
+        TFrmTaratura d(sistema.Dati.Taratura, 23, 100, messaggi, scelta);
+        test::SalvaSchermata(d, "taratura");
+        d.Orizzontale()->setChecked(true);
+        test::SalvaSchermata(d, "taratura-orizzontale");
+    }
+    {
+        TFormStampaBollette d(sistema, messaggi, scelta);
+        test::SalvaSchermata(d, "stampa-schedine");
+    }
+    {
+        TFormImpostaTabulato d(sistema.Dati.Tabulato, sistema.Dati.Colonne, "Prova.Sst", messaggi,
+                               scelta);
+        test::SalvaSchermata(d, "impostazioni-tabulato");
+    }
+    {
+        TFormStampaProspetto d(sistema, messaggi, scelta);
+        test::SalvaSchermata(d, "stampa-prospetto");
+    }
+    {
+        TFormStampaAutomatiche d(sistema.Dati, TSchedineDaStampare{}, messaggi, scelta);
+        test::SalvaSchermata(d, "stampa-automatiche");
+    }
+}
