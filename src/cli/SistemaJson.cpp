@@ -596,6 +596,7 @@ ojson EsportaSistema(const T_Sistema& s, bool conColonne) {
                         {"Autoriduzione", imp.Autoriduzione},
                         {"InMemoria", imp.InMemoria},
                         {"Ottimizzata", imp.Ottimizzata},
+                        {"Migliorata", imp.Migliorata},
                         {"Garanzia", imp.Garanzia},
                         {"VinciteMultiple", imp.VinciteMultiple},
                         {"FileDestinazione", imp.FileDestinazione}};
@@ -679,6 +680,8 @@ void ImportaSistema(const json& j, T_Sistema& s, bool& conColonne) {
            [&](const json& x, const std::string& n) { imp.InMemoria = Booleano(x, n); });
         Se(v, "Ottimizzata", c,
            [&](const json& x, const std::string& n) { imp.Ottimizzata = Booleano(x, n); });
+        Se(v, "Migliorata", c,
+           [&](const json& x, const std::string& n) { imp.Migliorata = Booleano(x, n); });
         Se(v, "Garanzia", c, [&](const json& x, const std::string& n) {
             imp.Garanzia = static_cast<std::uint8_t>(Intero(x, n, 0, 255));
         });

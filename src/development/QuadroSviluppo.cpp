@@ -2,6 +2,9 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "development/ImpostazioniSviluppo.h"
 
 namespace sirvela {
@@ -21,6 +24,12 @@ std::string TestoTempo(double secondi) {
     auto s = static_cast<std::int64_t>(secondi < 0 ? 0 : secondi);
     s %= 24 * 3600;  // a time of day
     return fmt::format("{}:{:02}:{:02}", s / 3600, s / 60 % 60, s % 60);
+}
+
+std::string TestoMigliorata(std::int64_t colonne, std::int64_t limite) {
+    std::string t = "Colonne: " + std::to_string(colonne);
+    if (limite > 0) t += " (minimo teorico ≥ " + std::to_string(limite) + ")";
+    return t;
 }
 
 TVistaSviluppo::TVistaSviluppo(ISviluppoOsservatore* osservatore, const TPrezzi& prezzi,
@@ -101,6 +110,37 @@ void TVistaSviluppo::AggiornaRidOtt(std::int64_t iniziali, std::int64_t ridotte,
     }
     if (completo) {
         const auto fetta = static_cast<int>(Percentuale(ridotte, iniziali));
+        quadro_.TortaRiduzione[0] = fetta;
+        quadro_.TortaRiduzione[1] = 100 - fetta;
+        parti |= ParteTortaRiduzione;
+    }
+    if (parti) Notifica(parti);
+}
+
+void TVistaSviluppo::AggiornaMigliorata(std::int64_t iniziali, std::int64_t migliore,
+                                        std::int64_t limite, int percento, double rimanenti,
+                                        bool completo) {
+    unsigned parti = 0;
+    const int gauge = std::clamp(percento, 0, 100);
+    if (gauge != quadro_.Indicatore) {
+        quadro_.Indicatore = gauge;
+        parti |= ParteIndicatore;
+    }
+    std::string testo = TestoMigliorata(migliore, limite);
+    if (testo != quadro_.Migliorata || completo) {
+        quadro_.Migliorata = std::move(testo);
+        quadro_.RidFinali = Costo(migliore);
+        quadro_.FattoreRiduzione = migliore < 1 ? std::string() : TestoFattore(iniziali, migliore);
+        parti |= ParteMigliorata | ParteRidFinali | ParteFattore;
+    }
+    std::string stato = "Riduzione Migliorata in Corso...";
+    if (rimanenti >= 0) stato += "   Tempo Rimanente : " + TestoTempo(std::ceil(rimanenti));
+    if (stato != quadro_.Stato) {
+        quadro_.Stato = std::move(stato);
+        parti |= ParteStato;
+    }
+    if (completo) {
+        const auto fetta = static_cast<int>(Percentuale(migliore, iniziali));
         quadro_.TortaRiduzione[0] = fetta;
         quadro_.TortaRiduzione[1] = 100 - fetta;
         parti |= ParteTortaRiduzione;

@@ -12,6 +12,7 @@
 #include "core/Testo.h"
 #include "development/ImpostazioniSviluppo.h"
 #include "development/QuadroSviluppo.h"
+#include "development/RiduzioneMigliorata.h"
 
 namespace sirvela {
 
@@ -53,6 +54,8 @@ struct TServiziSviluppo {
     std::function<double()> Orologio;  // seconds; a steady clock when empty
     // Opens the writer of a destination file; tests use it to make writes fail.
     std::function<std::unique_ptr<TScrittore>(const std::filesystem::path&)> ApriScrittura;
+    // How long and how the improved reduction searches.
+    TParametriMigliorata Migliorata;
 };
 
 // What a run leaves behind for the document and the caller, filled as the run goes, so it
@@ -62,6 +65,9 @@ struct TEsitoSviluppo {
     bool Interrotto = false;  // cancelled or out of memory during the development
     bool MemoriaEsaurita = false;
     bool RiduzioneAnnullata = false;
+    // The improved reduction was stopped by a cancel; the columns are the best cover found.
+    bool RiduzioneInterrotta = false;
+    std::int64_t LimiteInferiore = 0;  // of the improved reduction; 0 = not known
     std::int64_t ContaTotali = 0;
     std::int64_t ContaAmmesse = 0;
     std::int64_t ContaEsaminate = 0;
