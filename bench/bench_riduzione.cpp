@@ -4,7 +4,7 @@
 // its lower bound, time, search steps and steps per second, and whether every column is
 // covered.
 // Usage: bench_riduzione [FILE.Scl] [--garanzia G]... [--secondi S] [--iterazioni N]
-//                        [--seme N] [--vincite K]
+//                        [--seme N] [--vincite K] [--catene N]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -85,6 +85,9 @@ int main(int argc, char** argv) {
             ++i;
         } else if (a == "--seme") {
             parametri.Seme = std::strtoull(v, nullptr, 10);
+            ++i;
+        } else if (a == "--catene") {
+            parametri.Catene = std::atoi(v);
             ++i;
         } else if (a == "--vincite") {
             vincite = std::atoi(v);

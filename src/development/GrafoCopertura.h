@@ -28,6 +28,8 @@ class TGrafoCopertura {
         return {vicini_.data() + inizio_[v], vicini_.data() + inizio_[v + 1]};
     }
     std::uint32_t Grado(std::uint32_t v) const { return inizio_[v + 1] - inizio_[v]; }
+    // Where vertex v's neighbours start among all the lists: arrays shaped like them use it.
+    std::uint32_t Inizio(std::uint32_t v) const { return inizio_[v]; }
     std::uint64_t Archi() const { return vicini_.size(); }
     // The vertex of a column, or -1 when it is not in the graph.
     std::int64_t Vertice(std::uint64_t parola) const {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <random>
+#include <span>
 #include <thread>
 
 #include "core/Parallelo.h"
@@ -58,13 +59,18 @@ class TCatena {
           caso_(seme),
           conta_(n_, 0),
           xor_(n_, 0),
-          punti_(n_, 0),
+          guadagno_(n_),
+          critico_(n_, 0),
           peso_(n_, 1),
+          corto_(n_, 0),
           eta_(n_, 0),
           libera_(n_, 1),
           scelta_(n_, 0),
           posto_(n_, 0),
-          postoScoperta_(n_, 0) {}
+          postoScoperta_(n_, 0) {
+        multipla_ = std::any_of(requisiti.begin(), requisiti.end(), [](auto r) { return r > 1; });
+        if (multipla_) coprenti_.resize(g.Archi());
+    }
 
     std::atomic<std::int64_t> Dimensione{0};
     std::atomic<std::int64_t> PassiFatti{0};
@@ -73,23 +79,30 @@ class TCatena {
     void Parti(const std::vector<std::uint32_t>& copertura) {
         for (std::uint32_t v : copertura) {
             if (scelta_[v]) continue;
-            scelta_[v] = 1;
-            posto_[v] = static_cast<std::uint32_t>(scelte_.size());
-            scelte_.push_back(v);
+            Sceglie(v);
             for (std::uint32_t e : g_.Vicini(v)) {
+                if (multipla_) coprenti_[g_.Inizio(e) + conta_[e]] = v;
                 ++conta_[e];
                 xor_[e] ^= v;
             }
         }
         for (std::uint32_t e = 0; e < n_; ++e)
             if (conta_[e] < req_[e]) Scopri(e);
-        for (std::uint32_t s = 0; s < n_; ++s) Ricalcola(s);
+        for (std::uint32_t s = 0; s < n_; ++s) {
+            for (std::uint32_t e : g_.Vicini(s)) {
+                if (conta_[e] < req_[e]) {
+                    guadagno_[s].base += peso_[e] - corto_[e];
+                    ++guadagno_[s].corte;
+                }
+                if (scelta_[s] && conta_[e] == req_[e]) critico_[s] += peso_[e];
+            }
+        }
         while (!scoperte_.empty()) {
             // The neighbour covering most of what is short, the first of equals.
             const std::uint32_t e = scoperte_.front();
             std::uint32_t a = n_;
             for (std::uint32_t s : g_.Vicini(e))
-                if (!scelta_[s] && (a == n_ || punti_[s] > punti_[a])) a = s;
+                if (!scelta_[s] && (a == n_ || Guadagno(s) > Guadagno(a))) a = s;
             Aggiungi(a);
         }
         migliore_ = scelte_;
@@ -103,16 +116,14 @@ class TCatena {
         for (; passi == 0 || fatti < passi; ++fatti) {
             if ((fatti & 255) == 0) PassiFatti.store(fatti, std::memory_order_relaxed);
             if (fermo.load(std::memory_order_relaxed)) break;
-            if (scoperte_.empty()) {
-                if (!Coperta(limite)) break;
-            }
+            if (scoperte_.empty() && !Coperta(limite)) break;
             const std::uint32_t d = PiuLeggera(ultima);
             if (d != n_) Togli(d);
             const std::uint32_t e = scoperte_[caso_() % scoperte_.size()];
             const std::uint32_t a = PiuPesante(e);
             Aggiungi(a);
             ultima = a;
-            Pesa();
+            // Every column still short of cover weighs one more from now on.
             ++passo_;
         }
         if (scoperte_.empty() && scelte_.size() < migliore_.size()) Registra();
@@ -122,6 +133,21 @@ class TCatena {
     const std::vector<std::uint32_t>& Migliore() const { return migliore_; }
 
   private:
+    // The weight of a column short of cover grows by one a step, so it is not stored but
+    // worked out: its weight when it fell short plus the steps since (corto_ holds the step
+    // it fell short at). The gain of a column, the weight of its neighbours short of cover,
+    // is then their stored part plus the steps times how many they are.
+    struct TGuadagno {
+        std::int64_t base = 0;   // sum of (weight - step fallen short) of those neighbours
+        std::int64_t corte = 0;  // how many they are
+    };
+    std::int64_t Guadagno(std::uint32_t s) const {
+        return guadagno_[s].base + guadagno_[s].corte * static_cast<std::int64_t>(passo_);
+    }
+    // A chosen column's loss: the weight of its neighbours short of cover, and of those it
+    // keeps exactly at their requirement, which dropping it would leave short.
+    std::int64_t Perdita(std::uint32_t s) const { return Guadagno(s) + critico_[s]; }
+
     // The choice covers everything: records it and drops what costs nothing, then the column
     // weighing least. False when the search is over (the best reached the bound, or nothing
     // is left to drop).
@@ -140,56 +166,53 @@ class TCatena {
         Dimensione.store(static_cast<std::int64_t>(migliore_.size()), std::memory_order_relaxed);
     }
 
+    void Sceglie(std::uint32_t u) {
+        scelta_[u] = 1;
+        posto_[u] = static_cast<std::uint32_t>(scelte_.size());
+        scelte_.push_back(u);
+    }
     void Scopri(std::uint32_t e) {
         postoScoperta_[e] = static_cast<std::uint32_t>(scoperte_.size());
         scoperte_.push_back(e);
+        corto_[e] = static_cast<std::int64_t>(passo_);
     }
     void Copri(std::uint32_t e) {
         const std::uint32_t p = postoScoperta_[e];
         scoperte_[p] = scoperte_.back();
         postoScoperta_[scoperte_[p]] = p;
         scoperte_.pop_back();
-    }
-
-    // A chosen column's score is minus the weight of the columns it alone keeps at their
-    // requirement; another's, the weight of the columns short of cover it would serve.
-    void Ricalcola(std::uint32_t s) {
-        std::int64_t p = 0;
-        if (scelta_[s]) {
-            for (std::uint32_t e : g_.Vicini(s))
-                if (conta_[e] <= req_[e]) p -= peso_[e];
-        } else {
-            for (std::uint32_t e : g_.Vicini(s))
-                if (conta_[e] < req_[e]) p += peso_[e];
-        }
-        punti_[s] = p;
+        peso_[e] += static_cast<std::int64_t>(passo_) - corto_[e];
     }
 
     void Aggiungi(std::uint32_t u) {
-        scelta_[u] = 1;
-        posto_[u] = static_cast<std::uint32_t>(scelte_.size());
-        scelte_.push_back(u);
+        Sceglie(u);
+        std::int64_t critico = 0;
         for (std::uint32_t e : g_.Vicini(u)) {
             const std::uint32_t prima = conta_[e]++;
             const std::uint32_t r = req_[e];
             if (prima + 1 == r) {
-                // Just covered: no other column gains by taking it any more.
+                // Back at its requirement: no longer short, kept there by its chosen columns.
+                const std::int64_t parte = peso_[e] - corto_[e];
                 Copri(e);
-                for (std::uint32_t s : g_.Vicini(e))
-                    if (!scelta_[s]) punti_[s] -= peso_[e];
+                for (std::uint32_t s : g_.Vicini(e)) {
+                    guadagno_[s].base -= parte;
+                    --guadagno_[s].corte;
+                }
+                critico += peso_[e];
+                for (std::uint32_t s : Coprenti(e, prima)) critico_[s] += peso_[e];
             } else if (prima == r) {
                 // Its other chosen columns no longer keep it at its requirement alone.
                 if (r == 1) {
-                    punti_[xor_[e]] += peso_[e];
+                    critico_[xor_[e]] -= peso_[e];
                 } else {
-                    for (std::uint32_t s : g_.Vicini(e))
-                        if (scelta_[s] && s != u) punti_[s] += peso_[e];
+                    for (std::uint32_t s : Coprenti(e, prima)) critico_[s] -= peso_[e];
                 }
             }
+            if (multipla_) coprenti_[g_.Inizio(e) + prima] = u;
             xor_[e] ^= u;
             libera_[e] = 1;
         }
-        Ricalcola(u);
+        critico_[u] = critico;
         eta_[u] = passo_;
     }
 
@@ -200,45 +223,55 @@ class TCatena {
         posto_[scelte_[p]] = p;
         scelte_.pop_back();
         for (std::uint32_t e : g_.Vicini(u)) {
-            const std::uint32_t prima = conta_[e]--;
+            const std::uint32_t dopo = --conta_[e];
+            if (multipla_) {
+                // u leaves e's chosen columns; the last one takes its place.
+                std::uint32_t* c = coprenti_.data() + g_.Inizio(e);
+                *std::find(c, c + dopo, u) = c[dopo];
+            }
             xor_[e] ^= u;
             const std::uint32_t r = req_[e];
-            if (prima == r) {
+            if (dopo + 1 == r) {
+                // Falls short: its weight now counts as gain, for the chosen columns as loss.
                 Scopri(e);
-                for (std::uint32_t s : g_.Vicini(e))
-                    if (!scelta_[s] && s != u) punti_[s] += peso_[e];
-            } else if (prima == r + 1) {
+                const std::int64_t parte = peso_[e] - corto_[e];
+                for (std::uint32_t s : g_.Vicini(e)) {
+                    guadagno_[s].base += parte;
+                    ++guadagno_[s].corte;
+                }
+                for (std::uint32_t s : Coprenti(e, dopo)) critico_[s] -= peso_[e];
+            } else if (dopo == r) {
                 if (r == 1) {
-                    punti_[xor_[e]] -= peso_[e];
+                    critico_[xor_[e]] += peso_[e];
                 } else {
-                    for (std::uint32_t s : g_.Vicini(e))
-                        if (scelta_[s]) punti_[s] -= peso_[e];
+                    for (std::uint32_t s : Coprenti(e, dopo)) critico_[s] += peso_[e];
                 }
             }
             libera_[e] = 1;
         }
-        Ricalcola(u);
         libera_[u] = 0;
         eta_[u] = passo_;
     }
 
-    // Every column short of cover weighs one more.
-    void Pesa() {
-        for (std::uint32_t e : scoperte_) {
-            ++peso_[e];
-            for (std::uint32_t s : g_.Vicini(e)) punti_[s] += scelta_[s] ? -1 : 1;
-        }
-    }
-
-    bool Prima(std::uint32_t a, std::uint32_t b) const {
-        return punti_[a] > punti_[b] || (punti_[a] == punti_[b] && eta_[a] < eta_[b]);
+    // The first `quante` chosen columns covering e (all of them, where it matters); none are
+    // kept with a requirement of one everywhere, where they are never needed.
+    std::span<const std::uint32_t> Coprenti(std::uint32_t e, std::uint32_t quante) const {
+        if (!multipla_) return {};
+        return {coprenti_.data() + g_.Inizio(e), quante};
     }
 
     // The chosen column, other than `tranne`, whose loss weighs least; n_ when none.
     std::uint32_t PiuLeggera(std::uint32_t tranne) const {
         std::uint32_t d = n_;
-        for (std::uint32_t s : scelte_)
-            if (s != tranne && (d == n_ || Prima(s, d))) d = s;
+        std::int64_t minima = 0;
+        for (std::uint32_t s : scelte_) {
+            if (s == tranne) continue;
+            const std::int64_t p = Perdita(s);
+            if (d == n_ || p < minima || (p == minima && eta_[s] < eta_[d])) {
+                d = s;
+                minima = p;
+            }
+        }
         return d;
     }
 
@@ -246,11 +279,17 @@ class TCatena {
     // one not chosen.
     std::uint32_t PiuPesante(std::uint32_t e) {
         std::uint32_t a = n_;
+        std::int64_t massimo = 0;
         std::uint32_t liberi = 0;
         for (std::uint32_t s : g_.Vicini(e)) {
             if (scelta_[s]) continue;
             ++liberi;
-            if (libera_[s] && (a == n_ || Prima(s, a))) a = s;
+            if (!libera_[s]) continue;
+            const std::int64_t q = Guadagno(s);
+            if (a == n_ || q > massimo || (q == massimo && eta_[s] < eta_[a])) {
+                a = s;
+                massimo = q;
+            }
         }
         if (a != n_) return a;
         std::uint64_t k = caso_() % liberi;
@@ -263,10 +302,12 @@ class TCatena {
     const std::uint8_t* req_;
     const std::uint32_t n_;
     std::mt19937_64 caso_;
-    std::vector<std::uint32_t> conta_;     // chosen columns covering each column
-    std::vector<std::uint32_t> xor_;       // their numbers xor-ed: the only one, when one
-    std::vector<std::int64_t> punti_;      // score of taking or dropping each column
-    std::vector<std::int64_t> peso_;       // weight of each column's lack of cover
+    std::vector<std::uint32_t> conta_;  // chosen columns covering each column
+    std::vector<std::uint32_t> xor_;    // their numbers xor-ed: the only one, when one
+    std::vector<TGuadagno> guadagno_;
+    std::vector<std::int64_t> critico_;    // weight a chosen column keeps at requirement
+    std::vector<std::int64_t> peso_;       // weight when last counted (see corto_)
+    std::vector<std::int64_t> corto_;      // step a column short of cover fell short at
     std::vector<std::uint64_t> eta_;       // step each column was last taken or dropped
     std::vector<std::uint8_t> libera_;     // may be taken
     std::vector<std::uint8_t> scelta_;     // is chosen
@@ -276,6 +317,10 @@ class TCatena {
     std::vector<std::uint32_t> postoScoperta_;
     std::vector<std::uint32_t> migliore_;
     std::uint64_t passo_ = 1;
+    // With a requirement above one somewhere, the chosen columns covering each column, in a
+    // slice shaped like its neighbour list (its first conta_ entries).
+    bool multipla_ = false;
+    std::vector<std::uint32_t> coprenti_;
 };
 
 // For k = 1 the optimised cover needs nothing more. Otherwise, without the graph: each
