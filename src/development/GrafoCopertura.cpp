@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <limits>
 
 #include "core/Parallelo.h"
 #include "development/IndiceVicini.h"
@@ -12,14 +11,17 @@ namespace sirvela {
 void TGrafoCopertura::Svuota() {
     parole_ = {};
     numeri_ = {};
+    fette_ = {};
+    dove_ = {};
+    grado_ = {};
     inizio_ = {};
-    vicini_ = {};
+    archi_ = 0;
 }
 
 TGrafoCopertura::TEsito TGrafoCopertura::Costruisci(const std::vector<std::uint64_t>& parole,
                                                     int garanzia, int fili,
                                                     std::uint64_t massimoVicini,
-                                                    const TAnnullamento* annullamento) {
+                                                    const std::function<bool()>& basta) {
     Svuota();
     numeri_.reserve(parole.size());
     for (std::uint64_t w : parole)
@@ -30,60 +32,46 @@ TGrafoCopertura::TEsito TGrafoCopertura::Costruisci(const std::vector<std::uint6
     indice.Riserva(n);
     for (std::uint64_t w : parole_) indice.Aggiungi(w);
 
-    // Counted first, then filled in place: the lists are never held twice.
-    massimoVicini =
-        std::min<std::uint64_t>(massimoVicini, std::numeric_limits<std::uint32_t>::max());
-    std::vector<std::uint32_t> grado(n);
+    constexpr std::size_t kFetta = 1024;
+    fette_.resize((n + kFetta - 1) / kFetta);
+    grado_.resize(n);
     std::atomic<std::uint64_t> totale{0};
-    std::atomic<bool> fermo{false};
-    constexpr std::size_t kFetta = 512;
+    std::atomic<bool> troppi{false}, fermato{false};
     InParallelo(n, kFetta, fili, [&](std::size_t da, std::size_t a) {
-        if (fermo.load(std::memory_order_relaxed)) return;
-        if (annullamento && annullamento->Richiesto()) {
-            fermo = true;
+        if (troppi.load(std::memory_order_relaxed) || fermato.load(std::memory_order_relaxed))
+            return;
+        if (basta && basta()) {
+            fermato = true;
             return;
         }
-        std::uint64_t somma = 0;
+        // Gathered in a scratch list, then kept in a list of the exact size.
+        std::vector<std::uint32_t> tutti;
         for (std::size_t v = da; v < a; ++v) {
-            std::uint32_t g = 0;
-            indice.PerOgniVicino(parole_[v], [&](std::uint32_t, int) {
-                ++g;
-                return true;
-            });
-            grado[v] = g;
-            somma += g;
-        }
-        if (totale.fetch_add(somma) + somma > massimoVicini) fermo = true;
-    });
-    if (fermo) {
-        const bool annullato = annullamento && annullamento->Richiesto();
-        Svuota();
-        return annullato ? TEsito::Annullato : TEsito::TroppoGrande;
-    }
-    inizio_.resize(n + 1);
-    inizio_[0] = 0;
-    for (std::size_t v = 0; v < n; ++v) inizio_[v + 1] = inizio_[v] + grado[v];
-    grado = {};
-    vicini_.resize(inizio_[n]);
-    InParallelo(n, kFetta, fili, [&](std::size_t da, std::size_t a) {
-        if (fermo.load(std::memory_order_relaxed)) return;
-        if (annullamento && annullamento->Richiesto()) {
-            fermo = true;
-            return;
-        }
-        for (std::size_t v = da; v < a; ++v) {
-            std::uint32_t* p = vicini_.data() + inizio_[v];
-            std::uint32_t* q = p;
+            const std::size_t prima = tutti.size();
             indice.PerOgniVicino(parole_[v], [&](std::uint32_t j, int) {
-                *q++ = j;
+                tutti.push_back(j);
                 return true;
             });
-            std::sort(p, q);
+            std::sort(tutti.begin() + static_cast<std::ptrdiff_t>(prima), tutti.end());
+            grado_[v] = static_cast<std::uint32_t>(tutti.size() - prima);
         }
+        if (totale.fetch_add(tutti.size()) + tutti.size() > massimoVicini) {
+            troppi = true;
+            return;
+        }
+        fette_[da / kFetta] = std::vector<std::uint32_t>(tutti.begin(), tutti.end());
     });
-    if (fermo) {
+    if (troppi || fermato) {
         Svuota();
-        return TEsito::Annullato;
+        return troppi ? TEsito::TroppoGrande : TEsito::Fermato;
+    }
+    dove_.resize(n);
+    inizio_.resize(n);
+    for (std::size_t v = 0; v < n; ++v) {
+        const auto& fetta = fette_[v / kFetta];
+        dove_[v] = v % kFetta == 0 ? fetta.data() : dove_[v - 1] + grado_[v - 1];
+        inizio_[v] = archi_;
+        archi_ += grado_[v];
     }
     return TEsito::Costruito;
 }

@@ -1,10 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <unordered_map>
 #include <vector>
-
-#include "core/Interfacce.h"
 
 namespace sirvela {
 
@@ -14,23 +13,22 @@ namespace sirvela {
 // neighbours of a vertex are listed in increasing number.
 class TGrafoCopertura {
   public:
-    enum class TEsito { Costruito, TroppoGrande, Annullato };
+    enum class TEsito { Costruito, TroppoGrande, Fermato };
 
     // Builds the graph of `parole` on up to `fili` threads. Gives up, leaving the graph empty,
-    // when the neighbour lists would hold more than `massimoVicini` entries in all or a cancel
-    // is seen.
+    // when the neighbour lists would hold more than `massimoVicini` entries in all, or when
+    // `basta` says so (it is asked now and then, from any of the threads).
     TEsito Costruisci(const std::vector<std::uint64_t>& parole, int garanzia, int fili,
-                      std::uint64_t massimoVicini, const TAnnullamento* annullamento);
+                      std::uint64_t massimoVicini, const std::function<bool()>& basta);
 
     std::uint32_t Vertici() const { return static_cast<std::uint32_t>(parole_.size()); }
     std::uint64_t Parola(std::uint32_t v) const { return parole_[v]; }
-    std::span<const std::uint32_t> Vicini(std::uint32_t v) const {
-        return {vicini_.data() + inizio_[v], vicini_.data() + inizio_[v + 1]};
-    }
-    std::uint32_t Grado(std::uint32_t v) const { return inizio_[v + 1] - inizio_[v]; }
-    // Where vertex v's neighbours start among all the lists: arrays shaped like them use it.
-    std::uint32_t Inizio(std::uint32_t v) const { return inizio_[v]; }
-    std::uint64_t Archi() const { return vicini_.size(); }
+    std::span<const std::uint32_t> Vicini(std::uint32_t v) const { return {dove_[v], grado_[v]}; }
+    std::uint32_t Grado(std::uint32_t v) const { return grado_[v]; }
+    std::uint64_t Archi() const { return archi_; }
+    // Where vertex v's neighbours would start if all lists stood in a row: arrays shaped like
+    // them use it.
+    std::uint64_t Inizio(std::uint32_t v) const { return inizio_[v]; }
     // The vertex of a column, or -1 when it is not in the graph.
     std::int64_t Vertice(std::uint64_t parola) const {
         const auto it = numeri_.find(parola);
@@ -42,8 +40,13 @@ class TGrafoCopertura {
 
     std::vector<std::uint64_t> parole_;
     std::unordered_map<std::uint64_t, std::uint32_t> numeri_;
-    std::vector<std::uint32_t> inizio_;  // vertex v's neighbours start at inizio_[v]
-    std::vector<std::uint32_t> vicini_;
+    // The lists are made slice by slice of vertices on several threads and stay in those
+    // slices; each vertex points at its own.
+    std::vector<std::vector<std::uint32_t>> fette_;
+    std::vector<const std::uint32_t*> dove_;
+    std::vector<std::uint32_t> grado_;
+    std::vector<std::uint64_t> inizio_;
+    std::uint64_t archi_ = 0;
 };
 
 }  // namespace sirvela

@@ -46,9 +46,8 @@ TColonna Colonna(std::uint64_t w) {
 // drops the chosen column whose loss weighs least and takes, for a column short of cover
 // picked at random, the neighbour whose gain weighs most. Whenever the choice covers every
 // column it is the best so far, and the column weighing least is dropped to look for a
-// smaller one. A dropped column is not taken back before one of its neighbours changes, the
-// column just taken is not dropped at the next step, and ties go to the column left alone
-// longest, so the search does not go round in circles.
+// smaller one. The column just taken is not dropped at the next step, and ties go to the
+// column left alone longest, so the search does not go round in circles.
 class TCatena {
   public:
     TCatena(const TGrafoCopertura& g, const std::vector<std::uint8_t>& requisiti,
@@ -64,10 +63,10 @@ class TCatena {
           peso_(n_, 1),
           corto_(n_, 0),
           eta_(n_, 0),
-          libera_(n_, 1),
           scelta_(n_, 0),
           posto_(n_, 0),
-          postoScoperta_(n_, 0) {
+          postoScoperta_(n_, 0),
+          segno_(n_, 0) {
         multipla_ = std::any_of(requisiti.begin(), requisiti.end(), [](auto r) { return r > 1; });
         if (multipla_) coprenti_.resize(g.Archi());
     }
@@ -106,7 +105,9 @@ class TCatena {
             Aggiungi(a);
         }
         migliore_ = scelte_;
-        Dimensione = static_cast<std::int64_t>(migliore_.size());
+        dimensioneMigliore_ = migliore_.size();
+        base_ = scelte_;
+        Dimensione = static_cast<std::int64_t>(dimensioneMigliore_);
     }
 
     // Up to `passi` steps (0 = no limit) until `fermo` is set or the best reaches `limite`.
@@ -117,16 +118,19 @@ class TCatena {
             if ((fatti & 255) == 0) PassiFatti.store(fatti, std::memory_order_relaxed);
             if (fermo.load(std::memory_order_relaxed)) break;
             if (scoperte_.empty() && !Coperta(limite)) break;
-            const std::uint32_t d = PiuLeggera(ultima);
-            if (d != n_) Togli(d);
+            const std::uint32_t d =
+                scelte_.size() > kTuttiFinoA ? Campione(ultima) : PiuLeggera(ultima);
+            if (d != n_) Cambia(d);
             const std::uint32_t e = scoperte_[caso_() % scoperte_.size()];
             const std::uint32_t a = PiuPesante(e);
-            Aggiungi(a);
+            Cambia(a);
             ultima = a;
             // Every column still short of cover weighs one more from now on.
             ++passo_;
+            if (diario_.size() > std::max<std::size_t>(4096, 4 * scelte_.size())) Ribasa();
         }
-        if (scoperte_.empty() && scelte_.size() < migliore_.size()) Registra();
+        if (scoperte_.empty() && scelte_.size() < dimensioneMigliore_) Registra();
+        Ribasa();
         PassiFatti.store(fatti, std::memory_order_relaxed);
     }
 
@@ -153,17 +157,49 @@ class TCatena {
     // is left to drop).
     bool Coperta(std::int64_t limite) {
         while (scoperte_.empty()) {
-            if (scelte_.size() < migliore_.size()) Registra();
-            if (static_cast<std::int64_t>(migliore_.size()) <= limite || scelte_.empty())
+            if (scelte_.size() < dimensioneMigliore_) Registra();
+            if (static_cast<std::int64_t>(dimensioneMigliore_) <= limite || scelte_.empty())
                 return false;
-            Togli(PiuLeggera(n_));
+            Cambia(PiuLeggera(n_));
         }
         return true;
     }
 
+    // The best choice is not copied at every improvement, which may come at every step: the
+    // steps are noted in a journal since a copy of the choice (base_), and the best is
+    // written out from them only when the journal grows long or the search ends.
     void Registra() {
-        migliore_ = scelte_;
-        Dimensione.store(static_cast<std::int64_t>(migliore_.size()), std::memory_order_relaxed);
+        dimensioneMigliore_ = scelte_.size();
+        miglioreNelDiario_ = diario_.size();
+        Dimensione.store(static_cast<std::int64_t>(dimensioneMigliore_), std::memory_order_relaxed);
+    }
+    void Cambia(std::uint32_t v) {
+        if (scelta_[v])
+            Togli(v);
+        else
+            Aggiungi(v);
+        diario_.push_back(v);
+    }
+    void Ribasa() {
+        if (miglioreNelDiario_ != kNessuno) {
+            // Each entry of the journal takes or drops its column.
+            for (std::uint32_t v : base_) segno_[v] = 1;
+            for (std::size_t i = 0; i < miglioreNelDiario_; ++i) segno_[diario_[i]] ^= 1;
+            migliore_.clear();
+            for (std::uint32_t v : base_)
+                if (segno_[v]) {
+                    migliore_.push_back(v);
+                    segno_[v] = 0;
+                }
+            for (std::size_t i = 0; i < miglioreNelDiario_; ++i)
+                if (segno_[diario_[i]]) {
+                    migliore_.push_back(diario_[i]);
+                    segno_[diario_[i]] = 0;
+                }
+            miglioreNelDiario_ = kNessuno;
+        }
+        base_ = scelte_;
+        diario_.clear();
     }
 
     void Sceglie(std::uint32_t u) {
@@ -210,7 +246,6 @@ class TCatena {
             }
             if (multipla_) coprenti_[g_.Inizio(e) + prima] = u;
             xor_[e] ^= u;
-            libera_[e] = 1;
         }
         critico_[u] = critico;
         eta_[u] = passo_;
@@ -247,9 +282,7 @@ class TCatena {
                     for (std::uint32_t s : Coprenti(e, dopo)) critico_[s] += peso_[e];
                 }
             }
-            libera_[e] = 1;
         }
-        libera_[u] = 0;
         eta_[u] = passo_;
     }
 
@@ -258,6 +291,23 @@ class TCatena {
     std::span<const std::uint32_t> Coprenti(std::uint32_t e, std::uint32_t quante) const {
         if (!multipla_) return {};
         return {coprenti_.data() + g_.Inizio(e), quante};
+    }
+
+    // Among many chosen columns, the one weighing least of a few drawn at random, other than
+    // `tranne`; n_ when none.
+    std::uint32_t Campione(std::uint32_t tranne) {
+        std::uint32_t d = n_;
+        std::int64_t minima = 0;
+        for (int k = 0; k < kCampione; ++k) {
+            const std::uint32_t s = scelte_[caso_() % scelte_.size()];
+            if (s == tranne) continue;
+            const std::int64_t p = Perdita(s);
+            if (d == n_ || p < minima || (p == minima && eta_[s] < eta_[d])) {
+                d = s;
+                minima = p;
+            }
+        }
+        return d;
     }
 
     // The chosen column, other than `tranne`, whose loss weighs least; n_ when none.
@@ -275,27 +325,20 @@ class TCatena {
         return d;
     }
 
-    // The neighbour of e worth taking: free to come back and with the heaviest gain, else any
-    // one not chosen.
-    std::uint32_t PiuPesante(std::uint32_t e) {
+    // The neighbour of e not chosen whose gain weighs most. There is one: e is short of
+    // cover and its requirement does not exceed its neighbours.
+    std::uint32_t PiuPesante(std::uint32_t e) const {
         std::uint32_t a = n_;
         std::int64_t massimo = 0;
-        std::uint32_t liberi = 0;
         for (std::uint32_t s : g_.Vicini(e)) {
             if (scelta_[s]) continue;
-            ++liberi;
-            if (!libera_[s]) continue;
             const std::int64_t q = Guadagno(s);
             if (a == n_ || q > massimo || (q == massimo && eta_[s] < eta_[a])) {
                 a = s;
                 massimo = q;
             }
         }
-        if (a != n_) return a;
-        std::uint64_t k = caso_() % liberi;
-        for (std::uint32_t s : g_.Vicini(e))
-            if (!scelta_[s] && k-- == 0) return s;
-        return n_;
+        return a;
     }
 
     const TGrafoCopertura& g_;
@@ -309,13 +352,22 @@ class TCatena {
     std::vector<std::int64_t> peso_;       // weight when last counted (see corto_)
     std::vector<std::int64_t> corto_;      // step a column short of cover fell short at
     std::vector<std::uint64_t> eta_;       // step each column was last taken or dropped
-    std::vector<std::uint8_t> libera_;     // may be taken
     std::vector<std::uint8_t> scelta_;     // is chosen
     std::vector<std::uint32_t> scelte_;    // the chosen columns
     std::vector<std::uint32_t> posto_;     // a chosen column's place in scelte_
     std::vector<std::uint32_t> scoperte_;  // columns short of cover
     std::vector<std::uint32_t> postoScoperta_;
     std::vector<std::uint32_t> migliore_;
+    std::size_t dimensioneMigliore_ = 0;
+    static constexpr std::size_t kNessuno = ~std::size_t{0};
+    std::vector<std::uint32_t> base_;           // the choice when the journal started
+    std::vector<std::uint32_t> diario_;         // columns taken or dropped since
+    std::size_t miglioreNelDiario_ = kNessuno;  // journal length at a best not written out
+    std::vector<std::uint8_t> segno_;
+    // Up to this many chosen columns each step looks at all of them to drop one; beyond,
+    // at a sample.
+    static constexpr std::size_t kTuttiFinoA = 1024;
+    static constexpr int kCampione = 64;
     std::uint64_t passo_ = 1;
     // With a requirement above one somewhere, the chosen columns covering each column, in a
     // slice shaped like its neighbour list (its first conta_ entries).
@@ -468,13 +520,25 @@ void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
                          const TAnnullamento* annullamento, const std::function<double()>& orologio,
                          TEsitoMigliorata& esito) {
     esito = TEsitoMigliorata{};
+    // The clock is read from the building threads too.
+    std::mutex mutexOrologio;
     const auto adesso = [&] {
-        if (orologio) return orologio();
-        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-            .count();
+        if (!orologio)
+            return std::chrono::duration<double>(
+                       std::chrono::steady_clock::now().time_since_epoch())
+                .count();
+        std::lock_guard chiave(mutexOrologio);
+        return orologio();
     };
     const auto annullato = [&] { return annullamento && annullamento->Richiesto(); };
     const double inizio = adesso();
+    const std::int64_t iterazioni = std::max<std::int64_t>(parametri.Iterazioni, 0);
+    double secondi = parametri.Secondi;
+    if (secondi <= 0 && iterazioni == 0) secondi = TParametriMigliorata::kSecondiPredefiniti;
+    const bool aTempo = secondi > 0;
+    const double scadenza = inizio + secondi;
+    const auto scaduto = [&] { return aTempo && adesso() >= scadenza; };
+    const auto basta = [&] { return annullato() || scaduto(); };
     const std::vector<std::uint64_t> parole = Parole(colonne);
     if (parole.empty()) return;
     const auto iniziali = static_cast<std::int64_t>(parole.size());
@@ -492,9 +556,10 @@ void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
 
     const int fili = FiliDisponibili();
     TGrafoCopertura g;
-    const auto costruito = g.Costruisci(parole, garanzia, fili, kMassimoVicini, annullamento);
-    if (costruito != TGrafoCopertura::TEsito::Costruito) {
-        esito.Interrotta = costruito == TGrafoCopertura::TEsito::Annullato;
+    // Out of time here, the search does not start: the optimised cover is the result.
+    if (g.Costruisci(parole, garanzia, fili, kMassimoVicini, basta) !=
+        TGrafoCopertura::TEsito::Costruito) {
+        esito.Interrotta = annullato();
         // For several wins the optimised cover is completed without the graph; once
         // cancelled, only the list itself is a cover for them.
         if (vincite > 1 && (esito.Interrotta || !CompletaSenzaGrafo(parole, garanzia, vincite,
@@ -512,17 +577,9 @@ void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
     copertura.reserve(partenza.size());
     for (std::uint64_t w : partenza) copertura.push_back(static_cast<std::uint32_t>(g.Vertice(w)));
 
-    std::int64_t iterazioni = std::max<std::int64_t>(parametri.Iterazioni, 0);
-    double secondi = parametri.Secondi;
-    if (secondi <= 0 && iterazioni == 0) secondi = TParametriMigliorata::kSecondiPredefiniti;
-    const bool aTempo = secondi > 0;
-    const double scadenza = inizio + secondi;
-    const auto scaduto = [&] { return aTempo && adesso() >= scadenza; };
-
     const int passiLimite = static_cast<int>(std::clamp(
-        kLavoroLimite / static_cast<double>(std::max<std::uint64_t>(g.Archi(), 1)), 20.0, 300.0));
-    esito.LimiteInferiore = LimiteInferiore(g, requisiti, esito.Partenza, passiLimite, fili,
-                                            [&] { return annullato() || scaduto(); });
+        kLavoroLimite / static_cast<double>(std::max<std::uint64_t>(g.Archi(), 1)), 5.0, 300.0));
+    esito.LimiteInferiore = LimiteInferiore(g, requisiti, esito.Partenza, passiLimite, fili, basta);
     vista.AggiornaMigliorata(iniziali, esito.Partenza, esito.LimiteInferiore, 0, -1, false);
 
     int catene = parametri.Catene;
@@ -538,7 +595,7 @@ void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
     std::condition_variable finita;
     int attive = catene;
     std::vector<std::uint8_t> riuscita(static_cast<std::size_t>(catene), 0);
-    std::vector<std::thread> fili_;
+    std::vector<std::thread> lavoratori;
     const auto lavora = [&](int c) {
         try {
             lavori[c]->Parti(copertura);
@@ -552,11 +609,11 @@ void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
         finita.notify_all();
     };
     try {
-        for (int c = 0; c < catene; ++c) fili_.emplace_back(lavora, c);
+        for (int c = 0; c < catene; ++c) lavoratori.emplace_back(lavora, c);
     } catch (...) {
         // Not even one more thread: the chains started are enough.
         std::lock_guard chiave(mutex);
-        attive -= catene - static_cast<int>(fili_.size());
+        attive -= catene - static_cast<int>(lavoratori.size());
     }
     esito.Ricerca = true;
 
@@ -595,7 +652,7 @@ void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
             chiave.lock();
         }
     }
-    for (auto& t : fili_) t.join();
+    for (auto& t : lavoratori) t.join();
     for (const auto& l : lavori) esito.Passi += l->PassiFatti.load();
 
     // The smallest cover, the first chain's among equals; checked before it replaces the list.
