@@ -9,6 +9,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <random>
 #include <span>
 #include <thread>
@@ -25,6 +26,8 @@ namespace {
 // Neighbour lists beyond this many entries in all (4 bytes each) are not built; the columns
 // then keep the optimised cover.
 constexpr std::uint64_t kMassimoVicini = std::uint64_t{1} << 28;
+// Memory the search chains may take together, when their number is free.
+constexpr double kMemoriaCatene = 2e9;
 // Neighbour visits the lower bound may spend, so it costs a small share of the search.
 constexpr double kLavoroLimite = 4e8;
 
@@ -556,9 +559,15 @@ void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
 
     const int fili = FiliDisponibili();
     TGrafoCopertura g;
-    // Out of time here, the search does not start: the optimised cover is the result.
-    if (g.Costruisci(parole, garanzia, fili, kMassimoVicini, basta) !=
-        TGrafoCopertura::TEsito::Costruito) {
+    // Out of time or memory here, the search does not start: the optimised cover is the
+    // result.
+    auto costruito = TGrafoCopertura::TEsito::TroppoGrande;
+    try {
+        costruito = g.Costruisci(parole, garanzia, fili, kMassimoVicini, basta);
+    } catch (const std::bad_alloc&) {
+        g = TGrafoCopertura{};
+    }
+    if (costruito != TGrafoCopertura::TEsito::Costruito) {
         esito.Interrotta = annullato();
         // For several wins the optimised cover is completed without the graph; once
         // cancelled, only the list itself is a cover for them.
@@ -583,8 +592,13 @@ void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
     vista.AggiornaMigliorata(iniziali, esito.Partenza, esito.LimiteInferiore, 0, -1, false);
 
     int catene = parametri.Catene;
-    if (catene <= 0)
-        catene = iterazioni > 0 ? TParametriMigliorata::kCateneRiproducibili : std::min(fili, 16);
+    if (catene <= 0 && iterazioni > 0) catene = TParametriMigliorata::kCateneRiproducibili;
+    if (catene <= 0) {
+        // One per core, as many as fit in the memory set aside for them.
+        const double perCatena = 80.0 * g.Vertici() + (vincite > 1 ? 4.0 * g.Archi() : 0.0);
+        catene = static_cast<int>(std::clamp(kMemoriaCatene / perCatena, 1.0, 16.0));
+        catene = std::min(catene, fili);
+    }
     std::vector<std::unique_ptr<TCatena>> lavori;
     for (int c = 0; c < catene; ++c)
         lavori.push_back(std::make_unique<TCatena>(
