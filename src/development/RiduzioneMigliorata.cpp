@@ -301,15 +301,8 @@ class TCatena {
     std::uint32_t Campione(std::uint32_t tranne) {
         std::uint32_t d = n_;
         std::int64_t minima = 0;
-        for (int k = 0; k < kCampione; ++k) {
-            const std::uint32_t s = scelte_[caso_() % scelte_.size()];
-            if (s == tranne) continue;
-            const std::int64_t p = Perdita(s);
-            if (d == n_ || p < minima || (p == minima && eta_[s] < eta_[d])) {
-                d = s;
-                minima = p;
-            }
-        }
+        for (int k = 0; k < kCampione; ++k)
+            Leggera(scelte_[caso_() % scelte_.size()], tranne, d, minima);
         return d;
     }
 
@@ -317,15 +310,20 @@ class TCatena {
     std::uint32_t PiuLeggera(std::uint32_t tranne) const {
         std::uint32_t d = n_;
         std::int64_t minima = 0;
-        for (std::uint32_t s : scelte_) {
-            if (s == tranne) continue;
-            const std::int64_t p = Perdita(s);
-            if (d == n_ || p < minima || (p == minima && eta_[s] < eta_[d])) {
-                d = s;
-                minima = p;
-            }
-        }
+        for (std::uint32_t s : scelte_) Leggera(s, tranne, d, minima);
         return d;
+    }
+
+    // s replaces d, the lightest so far with loss `minima`, when lighter (or as light and
+    // left alone longer).
+    void Leggera(std::uint32_t s, std::uint32_t tranne, std::uint32_t& d,
+                 std::int64_t& minima) const {
+        if (s == tranne) return;
+        const std::int64_t p = Perdita(s);
+        if (d == n_ || p < minima || (p == minima && eta_[s] < eta_[d])) {
+            d = s;
+            minima = p;
+        }
     }
 
     // The neighbour of e not chosen whose gain weighs most. There is one: e is short of
@@ -439,16 +437,6 @@ void Sostituisci(TListaColonne& colonne, const std::vector<std::uint64_t>& parol
     for (std::uint64_t w : parole) colonne.Accoda(Colonna(w));
 }
 
-std::vector<std::uint64_t> Parole(const TListaColonne& colonne) {
-    std::vector<std::uint64_t> v;
-    v.reserve(static_cast<std::size_t>(colonne.Quante()));
-    colonne.PerOgniBlocco([&](const TColonna* p, std::size_t k) {
-        for (std::size_t i = 0; i < k; ++i) v.push_back(ComeParola(p[i]));
-        return true;
-    });
-    return v;
-}
-
 }  // namespace
 
 std::vector<std::uint8_t> Requisiti(const TGrafoCopertura& g, int vincite) {
@@ -542,7 +530,7 @@ void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
     const double scadenza = inizio + secondi;
     const auto scaduto = [&] { return aTempo && adesso() >= scadenza; };
     const auto basta = [&] { return annullato() || scaduto(); };
-    const std::vector<std::uint64_t> parole = Parole(colonne);
+    const std::vector<std::uint64_t> parole = ParoleDelleColonne(colonne);
     if (parole.empty()) return;
     const auto iniziali = static_cast<std::int64_t>(parole.size());
     vincite = std::max(vincite, 1);
@@ -553,7 +541,7 @@ void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
         esito.Interrotta = true;
         return;
     }
-    std::vector<std::uint64_t> partenza = Parole(colonne);
+    std::vector<std::uint64_t> partenza = ParoleDelleColonne(colonne);
     esito.Partenza = static_cast<std::int64_t>(partenza.size());
     vista.AggiornaMigliorata(iniziali, esito.Partenza, 0, 0, -1, false);
 

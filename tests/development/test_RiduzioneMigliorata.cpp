@@ -19,6 +19,14 @@ namespace {
 constexpr std::int64_t kPassi = 3000;
 constexpr std::int64_t kTetto = 2'000'000;
 
+// A search of n steps per chain, with no time limit.
+TParametriMigliorata Passi(std::int64_t n) {
+    TParametriMigliorata p;
+    p.Iterazioni = n;
+    p.Secondi = 0;
+    return p;
+}
+
 struct TUscita {
     std::vector<TColonna> Colonne;
     TEsitoMigliorata Esito;
@@ -28,10 +36,8 @@ struct TUscita {
 TUscita Riduci(const std::vector<TColonna>& colonne, int garanzia, int vincite,
                TParametriMigliorata p = {}, ISviluppoOsservatore* oss = nullptr,
                const TAnnullamento* annulla = nullptr, std::function<double()> orologio = {}) {
-    if (p.Iterazioni == 0 && p.Secondi == TParametriMigliorata::kSecondiPredefiniti) {
-        p.Iterazioni = kPassi;
-        p.Secondi = 0;
-    }
+    if (p.Iterazioni == 0 && p.Secondi == TParametriMigliorata::kSecondiPredefiniti)
+        p = Passi(kPassi);
     TListaColonne l;
     for (const auto& c : colonne) l.Accoda(c);
     TVistaSviluppo vista(oss, {}, 1);
@@ -133,10 +139,7 @@ TEST(RiduzioneMigliorata, CoversEveryColumnAndNeverKeepsMoreThanTheOptimised) {
 TEST(RiduzioneMigliorata, FindsFewerColumnsThanTheOptimisedOnADevelopedSet) {
     std::mt19937 r(5);
     const auto v = Sviluppate(r, {3, 3, 4, 4, 4, 4, 4, 4}, 12);
-    TParametriMigliorata p;
-    p.Iterazioni = 20000;
-    p.Secondi = 0;
-    const auto u = Riduci(v, 70, 1, p);
+    const auto u = Riduci(v, 70, 1, Passi(20000));
     EXPECT_LT(u.Colonne.size(), Ottimizzata(v, 70));
     EXPECT_EQ(u.Esito.Partenza, static_cast<std::int64_t>(Ottimizzata(v, 70)));
 }
@@ -144,9 +147,7 @@ TEST(RiduzioneMigliorata, FindsFewerColumnsThanTheOptimisedOnADevelopedSet) {
 TEST(RiduzioneMigliorata, TheSameSeedAndIterationsGiveTheSameColumns) {
     std::mt19937 r(11);
     const auto v = Sviluppate(r, {4, 4, 4, 3, 3, 3, 3, 3}, 11);
-    TParametriMigliorata p;
-    p.Iterazioni = 5000;
-    p.Secondi = 0;
+    TParametriMigliorata p = Passi(5000);
     p.Seme = 42;
     const auto a = Riduci(v, 70, 1, p);
     const auto b = Riduci(v, 70, 1, p);
@@ -240,8 +241,7 @@ TEST(RiduzioneMigliorata, DevelopsOncePerRunAndCoversEachColumnAsOftenAsTheWins)
     dati.Impostazioni.Garanzia = 75;
     dati.Impostazioni.VinciteMultiple = 2;
     TServiziSviluppo base;
-    base.Migliorata.Iterazioni = kPassi;
-    base.Migliorata.Secondi = 0;
+    base.Migliorata = Passi(kPassi);
     const auto r = Esegui(false, dati, nullptr, -1, base);
     EXPECT_EQ(r.Esito.Passo, 1);
     EXPECT_EQ(r.Esito.ColonneSviluppate, static_cast<std::int64_t>(tutte.size()));

@@ -101,10 +101,7 @@ TEST(Schermate, Finestre) {
         // The improved reduction as it ends, from a short search of the engine.
         sistema.Dati.ImpSviluppo.Ottimizzata = false;
         sistema.Dati.ImpSviluppo.Migliorata = true;
-        struct TUltimo : ISviluppoOsservatore {
-            TQuadroSviluppo q;
-            void Aggiorna(const TQuadroSviluppo& x, unsigned) override { q = x; }
-        } ultimo;
+        test::TUltimoQuadro ultimo;
         TServiziSviluppo servizi;
         servizi.Osservatore = &ultimo;
         servizi.Migliorata.Iterazioni = 3000;

@@ -248,10 +248,7 @@ TEST(EsecuzioneSviluppo, TheWorkerThreadGivesTheSameResultAsTheEngine) {
             s->Dati.ImpSviluppo.VinciteMultiple = static_cast<std::uint8_t>(c.vincite);
             s->Dati.ImpSviluppo.Garanzia = 84;
         }
-        struct TUltimo : ISviluppoOsservatore {
-            TQuadroSviluppo q;
-            void Aggiorna(const TQuadroSviluppo& x, unsigned) override { q = x; }
-        } ultimo;
+        test::TUltimoQuadro ultimo;
         TServiziSviluppo servizi;
         servizi.Osservatore = &ultimo;
         TEsitoSviluppo esito;
