@@ -15,7 +15,8 @@
 static QString cartella;
 
 static void Salva(const QImage& img, const QString& nome, const char* formato = "PNG") {
-    if (!img.save(cartella + "/" + nome, formato)) std::printf("cannot save %s\n", qPrintable(nome));
+    if (!img.save(cartella + "/" + nome, formato))
+        std::printf("cannot save %s\n", qPrintable(nome));
 }
 
 static void Bandiera(QPainter& p, QRectF r, int colonne, int righe, qreal onda) {
@@ -249,8 +250,8 @@ static void Icone() {
         p.drawRect(QRectF(2.5, 6.5, 17, 14));
         p.drawRect(QRectF(2.5, 4.5, 7, 3));
         p.setBrush(QColor(250, 225, 130));
-        p.drawPolygon(QPolygonF({QPointF(5.5, 11.5), QPointF(22.5, 11.5), QPointF(19.5, 20.5),
-                                 QPointF(2.5, 20.5)}));
+        p.drawPolygon(QPolygonF(
+            {QPointF(5.5, 11.5), QPointF(22.5, 11.5), QPointF(19.5, 20.5), QPointF(2.5, 20.5)}));
         p.end();
         Salva(img, "carica.png");
     }
@@ -304,8 +305,8 @@ static void Icone() {
         p.setBrush(QColor(160, 110, 60));
         p.drawRect(QRectF(4.5, 2.5, 11, 19));
         p.setBrush(QColor(40, 40, 40));
-        p.drawPolygon(QPolygonF({QPointF(4.5, 2.5), QPointF(11.5, 5.5), QPointF(11.5, 23.5),
-                                 QPointF(4.5, 21.5)}));
+        p.drawPolygon(QPolygonF(
+            {QPointF(4.5, 2.5), QPointF(11.5, 5.5), QPointF(11.5, 23.5), QPointF(4.5, 21.5)}));
         p.setPen(QPen(QColor(200, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(QPointF(13, 12), QPointF(22, 12));
         p.drawLine(QPointF(19, 9), QPointF(22, 12));
@@ -328,6 +329,105 @@ static void Icone() {
         p.drawPolygon(QPolygonF({QPointF(13.5, 12.5), QPointF(22.5, 17.5), QPointF(13.5, 22.5)}));
         p.end();
         Salva(img, "sviluppo.png");
+    }
+    {
+        // "Quadri": nested frames of conditions.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(30, 70, 40), 1));
+        p.setBrush(QColor(120, 190, 110));
+        p.drawRect(QRectF(2.5, 2.5, 19, 19));
+        p.setBrush(QColor(240, 240, 200));
+        p.drawRect(QRectF(5.5, 5.5, 6, 6));
+        p.drawRect(QRectF(12.5, 5.5, 6, 6));
+        p.drawRect(QRectF(5.5, 12.5, 13, 6));
+        p.end();
+        Salva(img, "quadri.png");
+    }
+    {
+        // "Visualizza colonne": a slip under a magnifying glass.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        Foglio(p);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 90, 160));
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c) p.drawRect(QRectF(7 + c * 3, 5 + r * 3, 2, 2));
+        p.setPen(QPen(QColor(60, 40, 20), 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(17, 17), QPointF(22, 22));
+        p.setPen(QPen(QColor(40, 40, 40), 1.4));
+        p.setBrush(QColor(200, 230, 255, 200));
+        p.drawEllipse(QRectF(9, 9, 9, 9));
+        p.end();
+        Salva(img, "visualizza.png");
+    }
+    {
+        // "Spoglio": a slip with a check mark.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        Foglio(p);
+        p.setPen(QPen(QColor(60, 90, 160), 1));
+        for (int y = 7; y <= 13; y += 3) p.drawLine(QPointF(8, y), QPointF(16, y));
+        p.setPen(QPen(QColor(30, 150, 40), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF({QPointF(9, 17), QPointF(12, 20), QPointF(21, 11)}));
+        p.end();
+        Salva(img, "spoglio.png");
+    }
+    {
+        // "Stampa Schedine": a printer with a slip coming out.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 2.5, 11, 8));
+        p.setBrush(QColor(150, 150, 160));
+        p.drawRoundedRect(QRectF(2.5, 9.5, 19, 8), 2, 2);
+        p.setBrush(QColor(250, 240, 200));
+        p.drawRect(QRectF(6.5, 14.5, 11, 8));
+        p.setPen(QPen(QColor(200, 40, 30), 1));
+        for (int x = 8; x <= 15; x += 3) p.drawLine(QPointF(x, 17), QPointF(x + 1.5, 17));
+        p.end();
+        Salva(img, "stampa.png");
+    }
+    {
+        // "Stampa Prospetto": a printed sheet with a table.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        Foglio(p);
+        p.setPen(QPen(QColor(120, 120, 120), 0.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(7.5, 9.5, 9, 10));
+        p.drawLine(QPointF(7.5, 12.8), QPointF(16.5, 12.8));
+        p.drawLine(QPointF(7.5, 16.2), QPointF(16.5, 16.2));
+        p.drawLine(QPointF(12, 9.5), QPointF(12, 19.5));
+        p.setPen(QPen(QColor(200, 40, 30), 1.4));
+        p.drawLine(QPointF(7.5, 6), QPointF(13, 6));
+        p.end();
+        Salva(img, "prospetto.png");
+    }
+    {
+        // "Aggiornamento Archivi": a globe with a down arrow.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(20, 60, 120), 1));
+        p.setBrush(QColor(90, 160, 230));
+        p.drawEllipse(QRectF(1.5, 1.5, 16, 16));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(5.5, 1.5, 8, 16));
+        p.drawLine(QPointF(1.5, 9.5), QPointF(17.5, 9.5));
+        p.setPen(QPen(QColor(20, 110, 30), 1));
+        p.setBrush(QColor(60, 190, 60));
+        p.drawPolygon(QPolygonF({QPointF(15.5, 10.5), QPointF(20.5, 10.5), QPointF(20.5, 16.5),
+                                 QPointF(23, 16.5), QPointF(18, 22.5), QPointF(13, 16.5),
+                                 QPointF(15.5, 16.5)}));
+        p.end();
+        Salva(img, "aggiornamento.png");
     }
 }
 

@@ -1,6 +1,9 @@
 #include "core/ControlloreDocumento.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <filesystem>
 
 #include "core/FlussoBinario.h"
@@ -143,8 +146,45 @@ void TControlloreDocumento::Cancella() {
     if (!std::filesystem::remove(*scelto, ec) || ec) messaggi_.Errore(kErroreCancellaSistema);
 }
 
+bool TControlloreDocumento::ImpostaPosizione(int posizione, const TCombinazione& piloti) {
+    if (posizione < 1 || posizione > 8) return false;
+    TCombinazione& p = sistema_.Dati.Pronostico.Posizione[posizione - 1];
+    if (p == piloti) return false;
+    p = piloti;
+    if (!inCaricamento_) sistema_.Dati.Colonne.Svuota();
+    sistema_.Modificato = true;
+    if (vista_) vista_->AggiornaStato();
+    return true;
+}
+
+void TControlloreDocumento::AzzeraPronostico() {
+    for (int p = 1; p <= 8; ++p) ImpostaPosizione(p, TCombinazione{});
+    Ridisegna();
+}
+
+void TControlloreDocumento::ImpostaConcorso(const std::string& testo) {
+    if (testo.empty()) return;
+    char* fine = nullptr;
+    errno = 0;
+    const long v = std::strtol(testo.c_str(), &fine, 10);
+    if (*fine != '\0' || errno == ERANGE || v < INT32_MIN || v > INT32_MAX) return;
+    if (sistema_.Dati.Concorso == v) return;
+    sistema_.Dati.Concorso = static_cast<std::int32_t>(v);
+    sistema_.Modificato = true;
+}
+
 void TControlloreDocumento::ImpostaCommento(const std::vector<std::string>& righe) {
+    if (righe == sistema_.Commento) return;
     sistema_.Commento = righe;
+    sistema_.Modificato = true;
+}
+
+TCombinazione TControlloreDocumento::PilotiSelezionabili() const {
+    TCombinazione s;
+    const int n = std::clamp<int>(NumeroPiloti, 0, kMaxPiloti);
+    for (int v = 1; v <= n; ++v)
+        if (v != sistema_.Dati.PilotaEscluso) s.Aggiungi(v);
+    return s;
 }
 
 std::string TControlloreDocumento::ImpostaPartecipanti(int numero, bool specificaNomi,
@@ -154,8 +194,12 @@ std::string TControlloreDocumento::ImpostaPartecipanti(int numero, bool specific
                 righe.end());
     if (specificaNomi && numero != 1 && static_cast<int>(righe.size()) != numero)
         return kErrorePartecipanti;
-    sistema_.Partecipanti.clear();
-    if (specificaNomi) sistema_.Partecipanti = righe;
+    std::vector<std::string> nomi;
+    if (specificaNomi) nomi = righe;
+    if (nomi != sistema_.Partecipanti || numero != sistema_.NumPartecipanti ||
+        specificaNomi != sistema_.SpecificaNomi)
+        sistema_.Modificato = true;
+    sistema_.Partecipanti = std::move(nomi);
     sistema_.NumPartecipanti = numero;
     sistema_.SpecificaNomi = specificaNomi;
     if (vista_) vista_->AggiornaStato();

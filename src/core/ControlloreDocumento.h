@@ -17,7 +17,7 @@ class IVistaDocumento {
     virtual void AggiornaStato() = 0;
 };
 
-// The commands of the menu "Sistemi", shared by the desktop program and the command line.
+// The open document's commands and rules: the menu "Sistemi" and the edits of the main panel.
 class TControlloreDocumento {
   public:
     TControlloreDocumento(T_Sistema& sistema, IMessaggi& messaggi, ISceltaFile& file,
@@ -36,12 +36,25 @@ class TControlloreDocumento {
     void SalvaCome();
     void Cancella();
 
+    // The document's own edits. Each marks the document modified only when something really
+    // changed, so redrawing the window with the document's own values changes nothing.
+
+    // A position selector changed: the position takes the new set; a real change empties the
+    // columns in memory (not while a system is being loaded). True when the set changed.
+    bool ImpostaPosizione(int posizione, const TCombinazione& piloti);
+    // "Azzera": all eight positions empty, then the window is redrawn.
+    void AzzeraPronostico();
+    // The contest box: its text becomes the contest number whenever it is a number.
+    void ImpostaConcorso(const std::string& testo);
     // "Commento": the dialog's lines replace the comment on "Ok".
     void ImpostaCommento(const std::vector<std::string>& righe);
     // "Partecipanti" on "OK": empty lines are dropped from `righe`; returns the message to show
     // (the dialog then stays open) or an empty text when the values were taken.
     std::string ImpostaPartecipanti(int numero, bool specificaNomi,
                                     std::vector<std::string>& righe);
+
+    // The pilots the position selectors offer: 1..NumeroPiloti without the excluded one.
+    TCombinazione PilotiSelezionabili() const;
 
   private:
     bool SalvaConNome(const std::string& cartella, const std::string& nome,

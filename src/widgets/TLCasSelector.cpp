@@ -3,10 +3,10 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "app/ui/Conversioni.h"
-#include "app/ui/TFormMessage.h"
 #include "core/Globali.h"
+#include "core/Interfacce.h"
 #include "core/Testo.h"
+#include "widgets/Conversioni.h"
 
 namespace sirvela {
 
@@ -51,7 +51,8 @@ void TCellaCas::keyPressEvent(QKeyEvent* e) {
     QLineEdit::keyPressEvent(e);
 }
 
-TLCasSelector::TLCasSelector(QWidget* parent) : QWidget(parent) {
+TLCasSelector::TLCasSelector(IMessaggi& messaggi, QWidget* parent)
+    : QWidget(parent), messaggi_(messaggi) {
     fontNormale_ = QFont("Sans Serif");
     fontNormale_.setPointSize(10);
     fontFisse_ = fontNormale_;
@@ -180,8 +181,7 @@ bool TLCasSelector::Acquisisci(TCombinazione& destinazione, bool silenzioso) {
     if (totale_ < 1) return true;
     auto rifiuta = [&](int i, const char* messaggio) {
         if (!silenzioso) {
-            IMessaggi& m = messaggi_ ? *messaggi_ : MessaggiProgramma();
-            m.Errore(messaggio);
+            messaggi_.Errore(messaggio);
             FuocoACella(i);
         }
         return false;

@@ -33,7 +33,8 @@ class TLCasSelector : public QWidget {
   public:
     static constexpr int kMaxCelle = TCombinazione::kCapacita;
 
-    explicit TLCasSelector(QWidget* parent = nullptr);
+    // `messaggi` tells the user why a cell was refused.
+    explicit TLCasSelector(IMessaggi& messaggi, QWidget* parent = nullptr);
 
     void ImpostaTotaleNumeri(int n);
     void ImpostaNumFisse(int n);
@@ -44,8 +45,6 @@ class TLCasSelector : public QWidget {
     void ImpostaFontFisse(const QFont& f);
     void ImpostaTestoFisse(const QString& t);
     void ImpostaReadOnly(bool r);
-    // Where the messages of Acquisisci go; the program's message box when not set.
-    void ImpostaMessaggi(IMessaggi* m) { messaggi_ = m; }
 
     // Cell i shows slot i: a number, "*" for 90, nothing for 0.
     void ImpostaValori(const TCombinazione& valori);
@@ -87,7 +86,7 @@ class TLCasSelector : public QWidget {
     QString testoFisse_ = "Fisse";
     bool readOnly_ = false;
     bool ricostruendo_ = false;
-    IMessaggi* messaggi_ = nullptr;
+    IMessaggi& messaggi_;
 };
 
 }  // namespace sirvela

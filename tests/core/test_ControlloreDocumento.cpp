@@ -145,3 +145,97 @@ TEST_F(Controllore, ParticipantsMustMatchTheirNumber) {
     EXPECT_TRUE(sistema.Partecipanti.empty());
     EXPECT_FALSE(sistema.SpecificaNomi);
 }
+
+TEST_F(Controllore, OnlyARealChangeOfAPositionEmptiesTheColumnsAndModifies) {
+    TCombinazione due;
+    due.Aggiungi(4);
+    due.Aggiungi(9);
+    sistema.Dati.Pronostico.Posizione[2] = due;
+    sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
+    // The window redrawn with the document's own sets: nothing happens.
+    EXPECT_FALSE(c.ImpostaPosizione(3, due));
+    EXPECT_EQ(sistema.Dati.Colonne.Quante(), 1);
+    EXPECT_FALSE(sistema.Modificato);
+    EXPECT_EQ(vista.stati, 0);
+
+    TCombinazione tre = due;
+    tre.Aggiungi(11);
+    EXPECT_TRUE(c.ImpostaPosizione(3, tre));
+    EXPECT_EQ(sistema.Dati.Pronostico.Posizione[2], tre);
+    EXPECT_TRUE(sistema.Dati.Colonne.Vuota());
+    EXPECT_TRUE(sistema.Modificato);
+    EXPECT_EQ(vista.stati, 1);
+    EXPECT_FALSE(c.ImpostaPosizione(9, tre));  // no such position
+
+    sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
+    c.AzzeraPronostico();
+    for (const auto& p : sistema.Dati.Pronostico.Posizione) EXPECT_EQ(p.Conta(), 0);
+    EXPECT_TRUE(sistema.Dati.Colonne.Vuota());
+    EXPECT_EQ(vista.ridisegni, 1);
+}
+
+TEST_F(Controllore, SavingKeepsTheColumnsInMemory) {
+    // The view refills its selectors from the document after a save, as the window does.
+    struct VistaCheRiempie : IVistaDocumento {
+        TControlloreDocumento* c = nullptr;
+        T_Sistema* s = nullptr;
+        void RidisegnaTutto() override {
+            for (int p = 1; p <= 8; ++p)
+                c->ImpostaPosizione(p, s->Dati.Pronostico.Posizione[p - 1]);
+        }
+        void AggiornaStato() override {}
+    } v;
+    TControlloreDocumento cc{sistema, messaggi, file, &v};
+    v.c = &cc;
+    v.s = &sistema;
+    for (int p = 0; p < 8; ++p) sistema.Dati.Pronostico.Posizione[p].Aggiungi(p + 1);
+    for (int i = 0; i < 3; ++i) sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
+    file.Risposte = {Percorso("Uno.Sst"), Percorso("Due.Sst")};
+    cc.Salva();
+    cc.SalvaCome();
+    EXPECT_EQ(sistema.NomeFile, Percorso("Due.Sst"));
+    EXPECT_EQ(sistema.Dati.Colonne.Quante(), 3);
+    EXPECT_FALSE(sistema.Modificato);
+}
+
+TEST_F(Controllore, PanelEditsModifyOnlyWhenTheyChangeSomething) {
+    struct Caso {
+        const char* testo;
+        std::int32_t concorso;
+        bool modificato;
+    };
+    for (const Caso& k :
+         {Caso{"1", 1, false}, Caso{"", 1, false}, Caso{"12", 12, true}, Caso{"-3", -3, true},
+          Caso{"abc", 1, false}, Caso{"99999999999", 1, false}}) {
+        sistema.Dati.Concorso = 1;
+        sistema.Modificato = false;
+        c.ImpostaConcorso(k.testo);
+        EXPECT_EQ(sistema.Dati.Concorso, k.concorso) << k.testo;
+        EXPECT_EQ(sistema.Modificato, k.modificato) << k.testo;
+    }
+
+    sistema.Modificato = false;
+    c.ImpostaCommento({});
+    EXPECT_FALSE(sistema.Modificato);
+    c.ImpostaCommento({"riga"});
+    EXPECT_TRUE(sistema.Modificato);
+
+    sistema.Modificato = false;
+    std::vector<std::string> righe;
+    EXPECT_EQ(c.ImpostaPartecipanti(1, true, righe), "");  // the defaults again
+    EXPECT_FALSE(sistema.Modificato);
+    EXPECT_EQ(c.ImpostaPartecipanti(3, false, righe), "");
+    EXPECT_TRUE(sistema.Modificato);
+}
+
+TEST_F(Controllore, TheSelectorsOfferEveryPilotInPlayButTheExcludedOne) {
+    const auto prima = NumeroPiloti;
+    NumeroPiloti = 21;
+    sistema.Dati.PilotaEscluso = 4;
+    const TCombinazione s = c.PilotiSelezionabili();
+    NumeroPiloti = prima;
+    EXPECT_EQ(s.Conta(), 20);
+    EXPECT_FALSE(s.Contiene(4));
+    EXPECT_TRUE(s.Contiene(21));
+    EXPECT_FALSE(s.Contiene(22));
+}

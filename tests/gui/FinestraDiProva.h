@@ -1,6 +1,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -8,45 +10,78 @@
 #include "app/ui/TFormPrincipale.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
+#include "gui/Modale.h"
 #include "support/Finti.h"
 #include "support/Supporto.h"
+#include "widgets/TGraphNumSelector.h"
 
 namespace sirvela::test {
 
-// The main window over a document in a temporary program folder, with 25 named pilots, the
-// default background and a scripted message box and file chooser; the globals it changes are
-// put back afterwards.
-struct TFinestraDiProva : ::testing::Test {
+// A temporary program folder with its sub-folders; the program's globals are put back
+// afterwards. It comes first so that the document takes its file names from it.
+struct TCartellaDiProva {
     CartellaTemporanea cartella;
     std::filesystem::path cartellaPrima = CartellaProgramma;
-    int pilotiPrima = NumeroPiloti;
+    std::int32_t pilotiPrima = NumeroPiloti;
+    std::string ultimoFilePrima = UltimoFileColonne;
+    std::int32_t versionePrima = VersioneFormato;
+
+    TCartellaDiProva() {
+        CartellaProgramma = cartella.Percorso();
+        for (const char* c : {"Sistemi", "Colonne", "Sfondi", "Archivi", "Quadri", "Wav"})
+            std::filesystem::create_directories(cartella / c);
+        NumeroPiloti = 23;
+    }
+    ~TCartellaDiProva() {
+        CartellaProgramma = cartellaPrima;
+        NumeroPiloti = pilotiPrima;
+        UltimoFileColonne = ultimoFilePrima;
+        VersioneFormato = versionePrima;
+    }
+};
+
+// The main window over a document in a temporary program folder, with 25 named pilots, the
+// default background and a scripted message box and file chooser.
+struct TFinestraDiProva : ::testing::Test, TCartellaDiProva {
     TMessaggiFinti messaggi;
     TSceltaFileFinta scelta;
-    std::unique_ptr<T_Sistema> sistema;
+    T_Sistema sistema;
     std::unique_ptr<TFormPrincipale> f;
 
     TFinestraDiProva() {
-        CartellaProgramma = cartella.Percorso();
-        for (const char* c : {"Sistemi", "Colonne", "Sfondi"})
-            std::filesystem::create_directories(cartella / c);
-        NumeroPiloti = 23;
-        // The document takes its default file names from the program folder.
-        sistema = std::make_unique<T_Sistema>();
-        for (int i = 1; i <= 25; ++i) sistema->Dati.NomiPiloti[i] = "Pilota " + std::to_string(i);
-        sistema->Dati.PilotaEscluso = 100;
-        sistema->Dati.Sfondo = (CartellaSfondi() / "Deep_sea.Bmp").string();
+        for (int i = 1; i <= 25; ++i) sistema.Dati.NomiPiloti[i] = "Pilota " + std::to_string(i);
+        sistema.Dati.PilotaEscluso = 100;
+        sistema.Dati.Sfondo = (CartellaSfondi() / "Deep_sea.Bmp").string();
     }
-    ~TFinestraDiProva() override {
-        f.reset();
-        sistema.reset();
-        CartellaProgramma = cartellaPrima;
-        NumeroPiloti = pilotiPrima;
-    }
-    void Apri() {
-        f = std::make_unique<TFormPrincipale>(*sistema, messaggi, scelta);
+    ~TFinestraDiProva() override { f.reset(); }
+
+    void Apri(const QStringList& argomenti = {}) {
+        f = std::make_unique<TFormPrincipale>(sistema, messaggi, scelta);
         f->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(f.get()));
-        f->Avvia({});
+        QApplication::setActiveWindow(f.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        f->Avvia(argomenti);
+    }
+    // A click on a pilot's cell of a position selector.
+    void Clicca(int posizione, int pilota) {
+        TGraphNumSelector* s = f->Selettore(posizione);
+        const QPoint c = s->RettangoloCella(pilota).center();
+        QTest::mousePress(s, Qt::LeftButton, {}, c);
+        QTest::mouseRelease(s, Qt::LeftButton, {}, c);
+    }
+    static std::string Testo(const QLabel* l) { return l->text().toStdString(); }
+    // Runs `azione` on the dialog of type D that the command opens; fails when none opens.
+    template <class D>
+    void ConDialogo(const char* comando, std::function<void(D&)> azione) {
+        bool visto = false;
+        QuandoModale<D>([&](D& d) {
+            visto = true;
+            azione(d);
+        });
+        QAction* a = f->Azione(comando);
+        ASSERT_NE(a, nullptr) << comando;
+        a->trigger();
+        EXPECT_TRUE(visto) << comando;
     }
 };
 

@@ -20,22 +20,7 @@ using namespace sirvela;
 
 namespace {
 
-struct Impostazioni : test::TFinestraDiProva {
-    // Runs `azione` on the modal dialog the command opens.
-    template <class D>
-    void ConDialogo(const char* comando, std::function<void(D&)> azione) {
-        bool visto = false;
-        QTimer::singleShot(0, [&] {
-            auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
-            ASSERT_NE(d, nullptr);
-            visto = true;
-            azione(*d);
-            if (d->isVisible()) d->reject();
-        });
-        f->Azione(comando)->trigger();
-        EXPECT_TRUE(visto);
-    }
-};
+using Impostazioni = test::TFinestraDiProva;
 
 }  // namespace
 
@@ -43,8 +28,8 @@ TEST_F(Impostazioni, MenusOfferTheNewCommands) {
     Apri();
     QStringList menu;
     for (QAction* a : f->menuBar()->actions()) menu << a->text();
-    EXPECT_EQ(menu,
-              (QStringList{"&Sistemi", "&Elaborazione", "C&olonne", "Im&postazioni", "&Help"}));
+    EXPECT_EQ(menu, (QStringList{"&Sistemi", "&Condizioni", "&Elaborazione", "C&olonne",
+                                 "Im&postazioni", "&Help"}));
     auto voci = [&](const char* nome) {
         QStringList r;
         for (QAction* a : f->menuBar()->findChild<QMenu*>(nome)->actions())
@@ -56,7 +41,7 @@ TEST_F(Impostazioni, MenusOfferTheNewCommands) {
     EXPECT_EQ(f->Azione("CalcoloColonne")->shortcut(), QKeySequence(Qt::Key_F5));
     // Nothing to develop yet, unless the columns come from a file.
     EXPECT_FALSE(f->Azione("CalcoloColonne")->isEnabled());
-    sistema->Dati.Sorgente.DaPronostico = false;
+    sistema.Dati.Sorgente.DaPronostico = false;
     f->AggiornaStatoMenu();
     EXPECT_TRUE(f->Azione("CalcoloColonne")->isEnabled());
     EXPECT_TRUE(f->Azione("BarraSviluppo")->isEnabled());
@@ -129,10 +114,10 @@ TEST(FrmImpSv, EnablingFollowsTheClicks) {
 }
 
 TEST_F(Impostazioni, OkRefusesAMissingSourceAndStoresTheRest) {
-    for (int p = 0; p < 8; ++p) sistema->Dati.Pronostico.Posizione[p].Aggiungi(p + 1);
-    sistema->Dati.Sviluppato = true;
+    for (int p = 0; p < 8; ++p) sistema.Dati.Pronostico.Posizione[p].Aggiungi(p + 1);
+    sistema.Dati.Sviluppato = true;
     Apri();
-    for (int i = 0; i < 4; ++i) sistema->Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
+    for (int i = 0; i < 4; ++i) sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
     f->AggiornaStato();
     ASSERT_TRUE(f->Azione("SalvaColonne")->isEnabled());
     test::ScriviByte(CartellaColonne() / "Vere.Scl", std::vector<std::uint8_t>(8, 3));
@@ -152,7 +137,7 @@ TEST_F(Impostazioni, OkRefusesAMissingSourceAndStoresTheRest) {
     });
     ASSERT_EQ(messaggi.Domande.size(), 1u);
     EXPECT_EQ(messaggi.Domande[0].Testo, "Il File Sorgente non Esiste.");
-    const TDatiSistema& dati = sistema->Dati;
+    const TDatiSistema& dati = sistema.Dati;
     EXPECT_FALSE(dati.Sorgente.DaPronostico);
     EXPECT_EQ(dati.Sorgente.FileSorgente, "Vere");
     EXPECT_TRUE(dati.ImpSviluppo.Autoriduzione);
@@ -160,24 +145,24 @@ TEST_F(Impostazioni, OkRefusesAMissingSourceAndStoresTheRest) {
     // Changed: the old development is gone, and the document must be saved.
     EXPECT_FALSE(dati.Sviluppato);
     EXPECT_TRUE(dati.Colonne.Vuota());
-    EXPECT_TRUE(sistema->Modificato);
+    EXPECT_TRUE(sistema.Modificato);
     EXPECT_FALSE(f->Azione("SalvaColonne")->isEnabled());
     EXPECT_EQ(f->PannelloFinali()->text(), " Colonne Finali : ");
 
     // "Annulla" stores nothing.
-    sistema->Modificato = false;
+    sistema.Modificato = false;
     ConDialogo<TFrmImpSv>("ImpostazioniSviluppo", [&](TFrmImpSv& d) {
         d.UsaCondizioni()->click();
         d.reject();
     });
-    EXPECT_TRUE(sistema->Dati.ImpSviluppo.UsaCondizioni);
-    EXPECT_FALSE(sistema->Modificato);
+    EXPECT_TRUE(sistema.Dati.ImpSviluppo.UsaCondizioni);
+    EXPECT_FALSE(sistema.Modificato);
 }
 
 TEST_F(Impostazioni, VarieStoresPricesAndBackgroundAndWritesTheSettings) {
-    sistema->Dati.Prezzi.PrezzoEuro = 0.5164568990894864;
+    sistema.Dati.Prezzi.PrezzoEuro = 0.5164568990894864;
     Apri();
-    for (int i = 0; i < 10; ++i) sistema->Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
+    for (int i = 0; i < 10; ++i) sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
     f->AggiornaStato();
     const QString altro = QString::fromStdString((cartella / "Altro.bmp").string());
     QImage(8, 8, QImage::Format_RGB32).save(altro, "BMP");
@@ -195,7 +180,7 @@ TEST_F(Impostazioni, VarieStoresPricesAndBackgroundAndWritesTheSettings) {
         // A file that is no picture is refused; a picture is taken.
         scelta.Risposte = {(cartella / "Rotto.bmp").string(), altro.toStdString()};
         d.CercaSfondo()->click();
-        EXPECT_EQ(d.Sfondo()->text().toStdString(), sistema->Dati.Sfondo);
+        EXPECT_EQ(d.Sfondo()->text().toStdString(), sistema.Dati.Sfondo);
         d.CercaSfondo()->click();
         EXPECT_EQ(d.Sfondo()->text(), altro);
         EXPECT_FALSE(d.Anteprima()->pixmap().isNull());
@@ -208,7 +193,7 @@ TEST_F(Impostazioni, VarieStoresPricesAndBackgroundAndWritesTheSettings) {
     ASSERT_EQ(scelta.Richieste.size(), 2u);
     EXPECT_EQ(scelta.Richieste[0].Titolo, "Seleziona il File Bit Mapped");
     EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"Sfondo non Valido"});
-    const TDatiSistema& d = sistema->Dati;
+    const TDatiSistema& d = sistema.Dati;
     EXPECT_TRUE(d.Prezzi.Euro);
     EXPECT_DOUBLE_EQ(d.Prezzi.PrezzoEuro, 1.25);
     EXPECT_FALSE(d.SalvaColonne);
@@ -233,5 +218,5 @@ TEST_F(Impostazioni, VarieReportsSettingsThatCannotBeWritten) {
         d.accept();
     });
     EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"Impossibile Salvare la Configurazione"});
-    EXPECT_EQ(sistema->Dati.Prezzi.PrezzoLire, 1500.0);  // kept in memory
+    EXPECT_EQ(sistema.Dati.Prezzi.PrezzoLire, 1500.0);  // kept in memory
 }

@@ -7,7 +7,6 @@
 #include <QTimer>
 
 #include "app/ListaPiloti.h"
-#include "app/ui/Conversioni.h"
 #include "app/ui/TFormAiuto.h"
 #include "app/ui/TFormListaPiloti.h"
 #include "app/ui/TFormMessage.h"
@@ -21,21 +20,18 @@
 #include "development/ui/EsecuzioneSviluppo.h"
 #include "development/ui/TFrmImpSv.h"
 #include "development/ui/TFrmSviluppo.h"
+#include "gui/Schermate.h"
 #include "support/Finti.h"
+#include "widgets/Conversioni.h"
 #include "widgets/TGraphNumSelector.h"
 
 using namespace sirvela;
 
-// Pictures of the windows for a person to look at, written only when SIRVELA_SCHERMATE names
-// a folder (run under Xvfb for the real look).
+// The shell and the development windows.
 TEST(Schermate, Finestre) {
-    const QString cartella = qEnvironmentVariable("SIRVELA_SCHERMATE");
-    if (cartella.isEmpty()) GTEST_SKIP();
-    QDir().mkpath(cartella);
-    auto salva = [&](QWidget& w, const char* nome) {
-        QTest::qWait(200);
-        w.grab().save(cartella + "/" + nome + ".png");
-    };
+    SALTA_SENZA_SCHERMATE();
+    const QString cartella = test::CartellaSchermate();
+    auto salva = [](QWidget& w, const char* nome) { test::SalvaSchermata(w, nome); };
     {
         TFormTitolo t("");
         t.show();

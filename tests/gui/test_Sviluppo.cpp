@@ -29,8 +29,8 @@ namespace {
 struct FinestraSviluppo : test::TFinestraDiProva {
     void Posizioni(const std::vector<std::vector<int>>& liste) {
         for (int p = 0; p < 8; ++p) {
-            sistema->Dati.Pronostico.Posizione[p] = TCombinazione{};
-            for (int v : liste[p]) sistema->Dati.Pronostico.Posizione[p].Aggiungi(v);
+            sistema.Dati.Pronostico.Posizione[p] = TCombinazione{};
+            for (int v : liste[p]) sistema.Dati.Pronostico.Posizione[p].Aggiungi(v);
         }
     }
     void TutteDodici() {
@@ -88,9 +88,9 @@ TEST_F(FinestraSviluppo, F5DevelopsASmallSystemAndShowsTheFinalCounters) {
     EXPECT_TRUE(T(d.Stato()).starts_with("Elaborazione Terminata.   Tempo Impiegato : 0:00:0"));
     EXPECT_TRUE(d.PulsanteChiudi()->isEnabled());
 
-    EXPECT_EQ(sistema->Dati.Colonne.Quante(), 9);
-    EXPECT_EQ(sistema->Dati.ColonneSviluppate, 9);
-    EXPECT_TRUE(sistema->Dati.Sviluppato);
+    EXPECT_EQ(sistema.Dati.Colonne.Quante(), 9);
+    EXPECT_EQ(sistema.Dati.ColonneSviluppate, 9);
+    EXPECT_TRUE(sistema.Dati.Sviluppato);
     EXPECT_EQ(T(f->PannelloFinali()), " Colonne Finali : 9 (£ 9.000)");
     EXPECT_TRUE(f->Azione("SalvaColonne")->isEnabled());
     EXPECT_FALSE(f->ComandiSospesi());
@@ -103,7 +103,7 @@ TEST_F(FinestraSviluppo, F5DevelopsASmallSystemAndShowsTheFinalCounters) {
     EXPECT_FALSE(d.isVisible());
     EXPECT_FALSE(f->AzzeraColonne());
     f->AzzeraCondizionato();
-    EXPECT_EQ(sistema->Dati.Colonne.Quante(), 9);
+    EXPECT_EQ(sistema.Dati.Colonne.Quante(), 9);
 
     // "Colonne" > "Salva" writes the result.
     const auto file = CartellaColonne() / "Risultato.Scl";
@@ -112,15 +112,41 @@ TEST_F(FinestraSviluppo, F5DevelopsASmallSystemAndShowsTheFinalCounters) {
     EXPECT_EQ(test::LeggiByte(file).size(), 9u * 8);
 }
 
+TEST_F(FinestraSviluppo, SavingTheSystemKeepsTheDevelopedColumns) {
+    Posizioni({{1, 2}, {2, 3}, {4}, {5}, {6}, {7}, {8}, {9, 10, 11}});
+    sistema.Dati.SalvaColonne = false;  // the columns live only in memory
+    Apri();
+    QTest::keyClick(f.get(), Qt::Key_F5);
+    D().PulsanteChiudi()->click();
+    ASSERT_EQ(sistema.Dati.Colonne.Quante(), 9);
+    const std::string pannello = T(f->PannelloFinali());
+
+    // The first "Salva" of a new system asks for its name.
+    scelta.Risposte.push_back((CartellaSistemi() / "Primo.Sst").string());
+    f->Azione("Salva")->trigger();
+    EXPECT_TRUE(std::filesystem::exists(CartellaSistemi() / "Primo.Sst"));
+    EXPECT_EQ(sistema.Dati.Colonne.Quante(), 9);
+    EXPECT_EQ(T(f->PannelloFinali()), pannello);
+
+    scelta.Risposte.push_back((CartellaSistemi() / "Secondo.Sst").string());
+    f->Azione("SalvaCome")->trigger();
+    EXPECT_TRUE(std::filesystem::exists(CartellaSistemi() / "Secondo.Sst"));
+    EXPECT_EQ(f->windowTitle(), "Sirvela 1.0 - Secondo.Sst");
+    EXPECT_EQ(sistema.Dati.Colonne.Quante(), 9);
+    EXPECT_EQ(T(f->PannelloFinali()), pannello);
+    EXPECT_TRUE(f->Azione("SalvaColonne")->isEnabled());
+    EXPECT_FALSE(sistema.Modificato);
+}
+
 TEST_F(FinestraSviluppo, ReductionWithAGuaranteeFillsTheSecondBox) {
     Posizioni({{1, 2, 3}, {4, 5, 6}, {7, 8}, {9, 10}, {11}, {12}, {13}, {14, 15}});
-    sistema->Dati.ImpSviluppo.Autoriduzione = true;
-    sistema->Dati.ImpSviluppo.Garanzia = 75;
-    sistema->NumPartecipanti = 2;
+    sistema.Dati.ImpSviluppo.Autoriduzione = true;
+    sistema.Dati.ImpSviluppo.Garanzia = 75;
+    sistema.NumPartecipanti = 2;
     Apri();
     f->Azione("BarraSviluppo")->trigger();
     TFrmSviluppo& d = D();
-    const std::int64_t ridotte = sistema->Dati.Colonne.Quante();
+    const std::int64_t ridotte = sistema.Dati.Colonne.Quante();
     ASSERT_GT(ridotte, 0);
     ASSERT_LT(ridotte, 72);
     const TPrezzi lire;
@@ -151,15 +177,15 @@ TEST_F(FinestraSviluppo, ReductionWithAGuaranteeFillsTheSecondBox) {
 TEST_F(FinestraSviluppo, CancellingAMemoryDevelopmentLeavesNoColumns) {
     TutteDodici();
     // The reduction makes the run long enough for the window to see it under way.
-    sistema->Dati.ImpSviluppo.Autoriduzione = true;
+    sistema.Dati.ImpSviluppo.Autoriduzione = true;
     Apri();
     AnnullaAl(5);
     QTest::keyClick(f.get(), Qt::Key_F5);
     EXPECT_TRUE(D().Annullamento().Richiesto());
     EXPECT_FALSE(D().isVisible());
-    EXPECT_TRUE(sistema->Dati.Colonne.Vuota());
-    EXPECT_EQ(sistema->Dati.ColonneSviluppate, 0);
-    EXPECT_TRUE(sistema->Dati.Sviluppato);
+    EXPECT_TRUE(sistema.Dati.Colonne.Vuota());
+    EXPECT_EQ(sistema.Dati.ColonneSviluppate, 0);
+    EXPECT_TRUE(sistema.Dati.Sviluppato);
     EXPECT_EQ(T(f->PannelloFinali()), " Colonne Finali : ");
     EXPECT_FALSE(f->Azione("SalvaColonne")->isEnabled());
     EXPECT_FALSE(f->ComandiSospesi());
@@ -171,14 +197,14 @@ TEST_F(FinestraSviluppo, CancellingAMemoryDevelopmentLeavesNoColumns) {
 TEST_F(FinestraSviluppo, CancellingAFileDevelopmentKeepsWhatWasWritten) {
     TutteDodici();
     const auto file = cartella / "Grande.Scl";
-    sistema->Dati.ImpSviluppo.InMemoria = false;
-    sistema->Dati.ImpSviluppo.FileDestinazione = file.string();
-    sistema->Dati.ImpSviluppo.VinciteMultiple = 3;  // a longer run, as a stored system allows
+    sistema.Dati.ImpSviluppo.InMemoria = false;
+    sistema.Dati.ImpSviluppo.FileDestinazione = file.string();
+    sistema.Dati.ImpSviluppo.VinciteMultiple = 3;  // a longer run, as a stored system allows
     Apri();
     AnnullaAl(3);
     f->Azione("CalcoloColonne")->trigger();
     EXPECT_FALSE(D().isVisible());
-    EXPECT_TRUE(sistema->Dati.Colonne.Vuota());
+    EXPECT_TRUE(sistema.Dati.Colonne.Vuota());
     // The buffer was flushed and the file closed: whole columns, in development order.
     const auto byte = test::LeggiByte(file);
     ASSERT_GT(byte.size(), 0u);
@@ -199,16 +225,16 @@ TEST_F(FinestraSviluppo, EngineErrorsGoToTheErrorBox) {
     Posizioni({{1}, {2}, {3}, {4}, {5}, {6}, {7}, {8, 9}});
     Apri();
     const auto manca = cartella / "NonCe" / "d.Scl";
-    sistema->Dati.ImpSviluppo.InMemoria = false;
-    sistema->Dati.ImpSviluppo.FileDestinazione = manca.string();
+    sistema.Dati.ImpSviluppo.InMemoria = false;
+    sistema.Dati.ImpSviluppo.FileDestinazione = manca.string();
     f->Azione("CalcoloColonne")->trigger();
     ASSERT_EQ(messaggi.Errori.size(), 1u);
     EXPECT_EQ(messaggi.Errori[0], "Impossibile Creare il File Colonnare " + manca.string());
     EXPECT_FALSE(D().isVisible());
 
-    sistema->Dati.ImpSviluppo.InMemoria = true;
-    sistema->Dati.Sorgente.DaPronostico = false;
-    sistema->Dati.Sorgente.FileSorgente = (cartella / "Manca.Scl").string();
+    sistema.Dati.ImpSviluppo.InMemoria = true;
+    sistema.Dati.Sorgente.DaPronostico = false;
+    sistema.Dati.Sorgente.FileSorgente = (cartella / "Manca.Scl").string();
     f->Azione("CalcoloColonne")->trigger();
     ASSERT_EQ(messaggi.Errori.size(), 2u);
     EXPECT_EQ(messaggi.Errori[1], "Impossibile Caricare il File Colonnare");

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "FinestraDiProva.h"
 #include "app/ui/TFormCommento.h"
 #include "app/ui/TFormListaPiloti.h"
 #include "app/ui/TFormPrincipale.h"
@@ -24,50 +25,11 @@ std::vector<int> Lista(const TCombinazione& c) {
     return std::vector<int>(c.Numeri.begin(), c.Numeri.begin() + c.Conta());
 }
 
-// The program folder must be in place before the document takes its file name from it.
-struct CartellaDiProva {
-    test::CartellaTemporanea cartella;
-    std::filesystem::path cartellaPrima = CartellaProgramma;
-    int pilotiPrima = NumeroPiloti;
-    CartellaDiProva() {
-        CartellaProgramma = cartella.Percorso();
-        for (const char* c : {"Sistemi", "Colonne", "Sfondi"})
-            std::filesystem::create_directories(cartella / c);
-        NumeroPiloti = 23;
-    }
-    ~CartellaDiProva() {
-        CartellaProgramma = cartellaPrima;
-        NumeroPiloti = pilotiPrima;
-    }
-};
-
-struct FinestraPrincipale : ::testing::Test, CartellaDiProva {
-    test::TMessaggiFinti messaggi;
-    test::TSceltaFileFinta scelta;
-    T_Sistema sistema;
-    std::unique_ptr<TFormPrincipale> f;
-
+struct FinestraPrincipale : test::TFinestraDiProva {
     FinestraPrincipale() {
-        for (int i = 1; i <= 25; ++i) sistema.Dati.NomiPiloti[i] = "Pilota " + std::to_string(i);
         sistema.Dati.NomiPiloti[9] = "";
         sistema.Dati.PilotaEscluso = 9;
-        sistema.Dati.Sfondo = (CartellaSfondi() / "Deep_sea.Bmp").string();
     }
-    ~FinestraPrincipale() override { f.reset(); }
-    void Apri(const QStringList& argomenti = {}) {
-        f = std::make_unique<TFormPrincipale>(sistema, messaggi, scelta);
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(f.get()));
-        f->Avvia(argomenti);
-    }
-    void Clicca(int posizione, int pilota) {
-        TGraphNumSelector* s = f->Selettore(posizione);
-        const QPoint c = s->RettangoloCella(pilota).center();
-        QTest::mousePress(s, Qt::LeftButton, {}, c);
-        QTest::mouseRelease(s, Qt::LeftButton, {}, c);
-    }
-    std::string Testo(QLabel* l) { return l->text().toStdString(); }
 };
 
 }  // namespace
@@ -150,9 +112,8 @@ TEST_F(FinestraPrincipale, ThePilotDialogChangesItsPosition) {
     sistema.Dati.Pronostico.Posizione[3].Aggiungi(7);
     Apri();
     EXPECT_EQ(Lista(f->Selettore(4)->Selezionati()), std::vector<int>{7});
-    QTimer::singleShot(0, [] {
-        auto* d = qobject_cast<TFormSelezionePiloti*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
+    test::QuandoModale<TFormSelezionePiloti>([](TFormSelezionePiloti& dialogo) {
+        auto* d = &dialogo;
         EXPECT_EQ(d->windowTitle(), "Seleziona i piloti nella 4º posizione");
         d->CliccaCella(2);   // pilot 3 on
         d->CliccaCella(6);   // pilot 7 off
@@ -183,7 +144,7 @@ TEST_F(FinestraPrincipale, OnlyCommandsThatExistAreOffered) {
     for (QAction* a : f->menuBar()->actions()) menu << a->text();
     EXPECT_TRUE(menu.contains("&Sistemi"));
     EXPECT_TRUE(menu.contains("&Help"));
-    EXPECT_FALSE(menu.contains("&Condizioni"));  // nothing in it yet
+    EXPECT_TRUE(menu.contains("&Condizioni"));
     QStringList sistemi;
     for (QAction* a : f->menuBar()->findChild<QMenu*>("MenuSistemi")->actions())
         if (!a->isSeparator()) sistemi << a->text();
@@ -329,9 +290,8 @@ TEST_F(FinestraPrincipale, OneArgumentOpensThatSystem) {
 TEST_F(FinestraPrincipale, ThePilotListChangesTheSelectorsAndTheSettingsFiles) {
     for (int v : {3, 22, 23}) sistema.Dati.Pronostico.Posizione[0].Aggiungi(v);
     Apri();
-    QTimer::singleShot(0, [] {
-        auto* d = qobject_cast<TFormListaPiloti*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
+    test::QuandoModale<TFormListaPiloti>([](TFormListaPiloti& dialogo) {
+        auto* d = &dialogo;
         d->CampoNumero()->setValue(21);
         d->Tabella()->item(2, 1)->setText("  ");  // pilot 3 loses his name
         d->Tabella()->item(8, 1)->setText("Nono");
@@ -356,9 +316,8 @@ TEST_F(FinestraPrincipale, ThePilotListChangesTheSelectorsAndTheSettingsFiles) {
 
 TEST_F(FinestraPrincipale, CommentAndParticipantsGoIntoTheDocument) {
     Apri();
-    QTimer::singleShot(0, [] {
-        auto* d = qobject_cast<TFormCommento*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
+    test::QuandoModale<TFormCommento>([](TFormCommento& dialogo) {
+        auto* d = &dialogo;
         d->Testo()->setPlainText("Sistema per il GP\nseconda riga");
         d->accept();
     });
@@ -369,9 +328,8 @@ TEST_F(FinestraPrincipale, CommentAndParticipantsGoIntoTheDocument) {
     for (int i = 0; i < 1234; ++i) sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
     f->AggiornaStato();
     messaggi.Risposte = {PulsanteOk};
-    QTimer::singleShot(0, [] {
-        auto* d = qobject_cast<TFormPartecipanti*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
+    test::QuandoModale<TFormPartecipanti>([](TFormPartecipanti& dialogo) {
+        auto* d = &dialogo;
         d->CampoNumero()->setValue(4);
         d->CampoSpecifica()->setChecked(true);
         d->CampoNomi()->setPlainText("Anna\nBruno");

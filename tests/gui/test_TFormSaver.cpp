@@ -14,12 +14,15 @@
 #include "widgets/TGraphNumSelector.h"
 #include "widgets/TLCasSelector.h"
 
+#include "support/Finti.h"
+
 using namespace sirvela;
 
 namespace {
 
 // A dialog with one named control of every remembered kind.
 struct Dialogo : QDialog {
+    test::TMessaggiFinti messaggi;
     QComboBox* combo = Aggiungi<QComboBox>("Combo");
     QCheckBox* check = Aggiungi<QCheckBox>("Check");
     QRadioButton* radio = Aggiungi<QRadioButton>("Radio");
@@ -28,7 +31,7 @@ struct Dialogo : QDialog {
     QLabel* panel = Aggiungi<QLabel>("Panel");
     QSpinBox* spin = Aggiungi<QSpinBox>("Spin");
     TGraphNumSelector* griglia = Aggiungi<TGraphNumSelector>("Griglia");
-    TLCasSelector* caselle = Aggiungi<TLCasSelector>("Caselle");
+    TLCasSelector* caselle = Nomina(new TLCasSelector(messaggi, this), "Caselle");
     QLineEdit* anonimo = Aggiungi<QLineEdit>("");
 
     explicit Dialogo(const QString& nome) {
@@ -42,7 +45,10 @@ struct Dialogo : QDialog {
     }
     template <typename T>
     T* Aggiungi(const QString& nome) {
-        auto* w = new T(this);
+        return Nomina(new T(this), nome);
+    }
+    template <typename T>
+    static T* Nomina(T* w, const QString& nome) {
         w->setObjectName(nome);
         return w;
     }

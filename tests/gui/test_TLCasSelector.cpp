@@ -18,14 +18,13 @@ std::vector<int> Lista(const TCombinazione& c) {
 }
 
 struct Casella : ::testing::Test {
-    QWidget finestra;
-    TLCasSelector* s = new TLCasSelector(&finestra);
     test::TMessaggiFinti messaggi;
+    QWidget finestra;
+    TLCasSelector* s = new TLCasSelector(messaggi, &finestra);
     int pilotiPrima = NumeroPiloti;
 
     Casella() {
         NumeroPiloti = 23;
-        s->ImpostaMessaggi(&messaggi);
         finestra.resize(400, 200);
         finestra.show();
         QApplication::setActiveWindow(&finestra);
@@ -165,7 +164,8 @@ TEST(CasSelectorLayout, CellsAndPanelFollowTheArithmetic) {
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.totale * 100 + c.fisse * 10 + c.perRiga);
-        TLCasSelector s;
+        test::TMessaggiFinti messaggi;
+        TLCasSelector s(messaggi);
         s.ImpostaTotaleNumeri(c.totale);
         s.ImpostaNumFisse(c.fisse);
         s.ImpostaNumeriPerRiga(c.perRiga);

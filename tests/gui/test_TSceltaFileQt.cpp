@@ -7,17 +7,15 @@
 #include "app/ui/TSceltaFileQt.h"
 #include "support/Supporto.h"
 
+#include "gui/Modale.h"
+
 using namespace sirvela;
 
 namespace {
 
 // Runs `fai` on the file dialog once it is up.
 void QuandoAperto(std::function<void(QFileDialog&)> fai) {
-    QTimer::singleShot(50, [fai] {
-        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
-        fai(*d);
-    });
+    test::QuandoModale<QFileDialog>(fai);
 }
 
 }  // namespace

@@ -32,12 +32,18 @@ TEST(VisColonne, MarksOnlyMatchingPositionsWhileChecking) {
     EXPECT_FALSE(v.Segnata(2, 2));  // only one column shown
 }
 
-TEST(Aiuto, OpensTheContentsAndTheTopics) {
+TEST(Aiuto, TheContentsListEveryTopicAndEachOpens) {
+    const auto argomenti = TFormAiuto::Argomenti();
+    ASSERT_GE(argomenti.size(), 7u);
     TFormAiuto f;
+    EXPECT_TRUE(f.Testo()->toPlainText().startsWith("Sirvela - Guida"));
+    for (const auto& [nome, titolo] : argomenti) {
+        EXPECT_FALSE(titolo.isEmpty() || titolo == nome) << nome.toStdString();
+        EXPECT_TRUE(f.Testo()->toPlainText().contains(titolo)) << nome.toStdString();
+    }
     f.MostraArgomento("finestra-principale");
-    EXPECT_TRUE(f.Testo()->toPlainText().contains("La finestra principale"));
-    EXPECT_EQ(f.Testo()->source().fragment(), "finestra-principale");
-    f.MostraArgomento("");
+    EXPECT_TRUE(f.Testo()->toPlainText().startsWith("La finestra principale"));
+    f.MostraArgomento("argomento-che-non-esiste");
     EXPECT_TRUE(f.Testo()->toPlainText().startsWith("Sirvela - Guida"));
 }
 

@@ -1,15 +1,3 @@
 #pragma once
-#include <QString>
-#include <string>
-
-namespace sirvela {
-
-// The engine keeps UTF-8 std::string, the widgets QString.
-inline QString QS(const std::string& s) {
-    return QString::fromStdString(s);
-}
-inline std::string SS(const QString& s) {
-    return s.toStdString();
-}
-
-}  // namespace sirvela
+// The text conversions moved beside the widgets, which use them too.
+#include "widgets/Conversioni.h"

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 
-#include "app/ui/Conversioni.h"
+#include "widgets/Conversioni.h"
 
 namespace sirvela {
 
@@ -118,19 +118,6 @@ void TMessaggiQt::Errore(const std::string& testo) {
     TFormMessage f("Errore", QS(testo), PulsanteOk, QStyle::SP_MessageBoxCritical,
                    genitore_ ? genitore_ : QApplication::activeWindow());
     f.Esegui();
-}
-
-namespace {
-TMessaggiQt gMessaggiQt;
-IMessaggi* gMessaggi = nullptr;
-}  // namespace
-
-IMessaggi& MessaggiProgramma() {
-    return gMessaggi ? *gMessaggi : gMessaggiQt;
-}
-
-void ImpostaMessaggiProgramma(IMessaggi* m) {
-    gMessaggi = m;
 }
 
 }  // namespace sirvela

@@ -68,8 +68,4 @@ class TMessaggiQt : public IMessaggi {
     QWidget* genitore_;
 };
 
-// The message box the widgets and dialogs use when they are not handed one; tests replace it.
-IMessaggi& MessaggiProgramma();
-void ImpostaMessaggiProgramma(IMessaggi* m);  // nullptr restores the real box
-
 }  // namespace sirvela

@@ -14,24 +14,20 @@
 #include <filesystem>
 #include <tuple>
 
-#include "app/Avvio.h"
-#include "app/ComandiColonne.h"
-#include "app/ComandiImpostazioni.h"
 #include "app/Configurazione.h"
-#include "app/ImpostazioniVarie.h"
-#include "app/ui/Conversioni.h"
-#include "app/ui/TFormAiuto.h"
-#include "app/ui/TFormCommento.h"
-#include "app/ui/TFormListaPiloti.h"
+#include "app/ui/BarraStrumenti.h"
+#include "app/ui/MenuAiuto.h"
+#include "app/ui/MenuColonne.h"
+#include "app/ui/MenuCondizioni.h"
+#include "app/ui/MenuElaborazione.h"
+#include "app/ui/MenuImpostazioni.h"
+#include "app/ui/MenuSistemi.h"
 #include "app/ui/TFormSelezionePiloti.h"
-#include "app/ui/TFrmImpostazioni.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
 #include "core/Testo.h"
-#include "development/ImpostazioniSviluppoModello.h"
-#include "development/ui/EsecuzioneSviluppo.h"
-#include "development/ui/TFrmImpSv.h"
 #include "development/ui/TFrmSviluppo.h"
+#include "widgets/Conversioni.h"
 #include "widgets/TGraphNumSelector.h"
 
 namespace sirvela {
@@ -78,14 +74,6 @@ void TAnimazione::Ferma() {
 }
 
 // ---------------------------------------------------------------------------------------------
-
-namespace {
-
-QIcon Icona(const char* nome) {
-    return QIcon(QString(":/immagini/%1.png").arg(nome));
-}
-
-}  // namespace
 
 TFormPrincipale::TFormPrincipale(T_Sistema& sistema, IMessaggi& messaggi, ISceltaFile& scelta,
                                  QWidget* parent)
@@ -148,13 +136,8 @@ void TFormPrincipale::CreaPannello() {
     concorso_->setObjectName("Concorso");
     concorso_->setFixedWidth(70);
     concorso_->setValidator(new QIntValidator(0, 2147483647, concorso_));
-    connect(concorso_, &QLineEdit::textChanged, this, [this](const QString& t) {
-        bool ok = false;
-        const int v = t.toInt(&ok);
-        if (!t.isEmpty() && ok) sistema_.Dati.Concorso = v;
-    });
-    // Typing a contest number changes the document as much as a pilot does.
-    connect(concorso_, &QLineEdit::textEdited, this, [this] { sistema_.Modificato = true; });
+    connect(concorso_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { controllore_.ImpostaConcorso(SS(t)); });
 
     azzera_ = new QPushButton("Azzera", pannello_);
     azzera_->setObjectName("Azzera");
@@ -220,13 +203,8 @@ void TFormPrincipale::CreaBarraStato() {
     statusBar()->setSizeGripEnabled(true);
 }
 
-QAction* TFormPrincipale::NuovaAzione(const QString& nome, const QString& testo,
-                                      const QKeySequence& tasto) {
-    auto* a = new QAction(testo, this);
-    a->setObjectName(nome);
-    if (!tasto.isEmpty()) a->setShortcut(tasto);
-    azioni_[nome] = a;
-    return a;
+void TFormPrincipale::RegistraAzione(QAction* a) {
+    azioni_[a->objectName()] = a;
 }
 
 QAction* TFormPrincipale::Azione(const QString& nome) const {
@@ -235,87 +213,19 @@ QAction* TFormPrincipale::Azione(const QString& nome) const {
 }
 
 void TFormPrincipale::CreaComandi() {
-    QAction* nuovo = NuovaAzione("Nuovo", "Nuovo");
-    connect(nuovo, &QAction::triggered, this, [this] { controllore_.Nuovo(); });
-    QAction* carica = NuovaAzione("Carica", "Carica", Qt::Key_F3);
-    connect(carica, &QAction::triggered, this, [this] { controllore_.Carica(); });
-    QAction* salva = NuovaAzione("Salva", "Salva", Qt::Key_F2);
-    connect(salva, &QAction::triggered, this, [this] { controllore_.Salva(); });
-    QAction* salvaCome = NuovaAzione("SalvaCome", "Salva Come");
-    connect(salvaCome, &QAction::triggered, this, [this] { controllore_.SalvaCome(); });
-    QAction* cancella = NuovaAzione("Cancella", "Cancella");
-    connect(cancella, &QAction::triggered, this, [this] { controllore_.Cancella(); });
-    QAction* commento = NuovaAzione("Commento", "Commento");
-    connect(commento, &QAction::triggered, this, &TFormPrincipale::ComandoCommento);
-    QAction* partecipanti = NuovaAzione("Partecipanti", "Partecipanti");
-    connect(partecipanti, &QAction::triggered, this, &TFormPrincipale::ComandoPartecipanti);
-    QAction* uscita = NuovaAzione("Uscita", "Uscita");
-    connect(uscita, &QAction::triggered, this, &QWidget::close);
+    // The menu bar in its order; each menu builds its own items.
+    menu_.push_back(new TMenuSistemi(*this));
+    menu_.push_back(new TMenuCondizioni(*this));
+    menu_.push_back(new TMenuElaborazione(*this));
+    menu_.push_back(new TMenuColonne(*this));
+    menu_.push_back(new TMenuImpostazioni(*this));
+    menu_.push_back(new TMenuAiuto(*this));
 
-    QMenu* sistemi = menuBar()->addMenu("&Sistemi");
-    sistemi->setObjectName("MenuSistemi");
-    sistemi->addActions({nuovo, carica, salva, salvaCome, cancella});
-    sistemi->addSeparator();
-    sistemi->addActions({commento, partecipanti});
-    sistemi->addSeparator();
-    sistemi->addAction(uscita);
-
-    QMenu* elaborazione = menuBar()->addMenu("&Elaborazione");
-    elaborazione->setObjectName("MenuElaborazione");
-    QAction* impSviluppo = NuovaAzione("ImpostazioniSviluppo", "Impostazioni");
-    connect(impSviluppo, &QAction::triggered, this, &TFormPrincipale::ComandoImpostazioniSviluppo);
-    QAction* calcolo = NuovaAzione("CalcoloColonne", "Calcolo Colonne", Qt::Key_F5);
-    connect(calcolo, &QAction::triggered, this, &TFormPrincipale::ComandoCalcoloColonne);
-    elaborazione->addActions({impSviluppo, calcolo});
-
-    QMenu* colonne = menuBar()->addMenu("C&olonne");
-    colonne->setObjectName("MenuColonne");
-    QAction* salvaColonne = NuovaAzione("SalvaColonne", "Salva");
-    connect(salvaColonne, &QAction::triggered, this, &TFormPrincipale::ComandoSalvaColonne);
-    colonne->addAction(salvaColonne);
-
-    QMenu* impostazioni = menuBar()->addMenu("Im&postazioni");
-    impostazioni->setObjectName("MenuImpostazioni");
-    QAction* listaPiloti = NuovaAzione("ListaPiloti", "Lista Piloti");
-    connect(listaPiloti, &QAction::triggered, this, &TFormPrincipale::ComandoListaPiloti);
-    QAction* varie = NuovaAzione("Varie", "Varie");
-    connect(varie, &QAction::triggered, this, &TFormPrincipale::ComandoImpostazioniVarie);
-    impostazioni->addActions({listaPiloti, varie});
-
-    QMenu* aiuto = menuBar()->addMenu("&Help");
-    aiuto->setObjectName("MenuHelp");
-    QAction* sommario = NuovaAzione("Sommario", "Sommario");
-    connect(sommario, &QAction::triggered, this, &TFormPrincipale::ComandoSommario);
-    QAction* about = NuovaAzione("About", "About");
-    connect(about, &QAction::triggered, this, &TFormPrincipale::ComandoInformazioni);
-    aiuto->addActions({sommario, about});
-
-    // The tool bar repeats the menu commands under their own hints.
-    QToolBar* barra = barra_ = addToolBar("Strumenti");
-    barra->setObjectName("BarraStrumenti");
-    barra->setMovable(false);
-    barra->setIconSize(QSize(24, 24));
-    auto pulsante = [&](const char* nome, const char* icona, const char* suggerimento,
-                        QAction* comando) {
-        QAction* a = NuovaAzione(nome, suggerimento);
-        a->setIcon(Icona(icona));
-        a->setToolTip(suggerimento);
-        connect(a, &QAction::triggered, comando, &QAction::trigger);
-        barra->addAction(a);
-        return a;
-    };
-    pulsante("BarraNuovo", "nuovo", "Nuovo Sistema", nuovo);
-    pulsante("BarraCarica", "carica", "Carica Sistema", carica);
-    pulsante("BarraSalva", "salva", "Salva Sistema", salva);
-    pulsante("BarraCommento", "commento", "Commento", commento);
-    pulsante("BarraSviluppo", "sviluppo", "Sviluppo", calcolo);
-    barra->addSeparator();
-    QAction* help = NuovaAzione("BarraHelp", "Help");
-    help->setIcon(Icona("help"));
-    help->setToolTip("Help");
-    connect(help, &QAction::triggered, this, &TFormPrincipale::ComandoAiutoFinestra);
-    barra->addAction(help);
-    pulsante("BarraUscita", "uscita", "Uscita", uscita);
+    barra_ = addToolBar("Strumenti");
+    barra_->setObjectName("BarraStrumenti");
+    barra_->setMovable(false);
+    barra_->setIconSize(QSize(24, 24));
+    CreaBarraStrumenti(*this, *barra_);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -326,17 +236,9 @@ std::vector<std::string> TFormPrincipale::NomiPiloti() const {
     return nomi;
 }
 
-TCombinazione TFormPrincipale::PilotiSelezionabili() const {
-    TCombinazione s;
-    const int n = std::clamp<int>(NumeroPiloti, 0, kMaxPiloti);
-    for (int v = 1; v <= n; ++v)
-        if (v != sistema_.Dati.PilotaEscluso) s.Aggiungi(v);
-    return s;
-}
-
 void TFormPrincipale::RidisegnaSelettori() {
     const int n = std::clamp<int>(NumeroPiloti, 1, kMaxPiloti);
-    const TCombinazione selezionabili = PilotiSelezionabili();
+    const TCombinazione selezionabili = controllore_.PilotiSelezionabili();
     // Each selector notifies as it is set and copies itself into its position, so the sets
     // are taken before any selector changes.
     const TPronostico sets = sistema_.Dati.Pronostico;
@@ -351,11 +253,7 @@ void TFormPrincipale::RidisegnaSelettori() {
 }
 
 void TFormPrincipale::SelettoreCambiato(int posizione) {
-    sistema_.Dati.Pronostico.Posizione[posizione - 1] = selettori_[posizione - 1]->Selezionati();
-    if (!controllore_.InCaricamento() && !mantieniColonne_) sistema_.Dati.Colonne.Svuota();
-    AggiornaConteggi();
-    AggiornaStatoMenu();
-    sistema_.Modificato = true;
+    controllore_.ImpostaPosizione(posizione, selettori_[posizione - 1]->Selezionati());
 }
 
 void TFormPrincipale::AggiornaConteggi() {
@@ -376,9 +274,7 @@ void TFormPrincipale::AggiornaStatoMenu() {
     dati.UsaCondizioni = d.ImpSviluppo.UsaCondizioni;
     dati.ColonneInMemoria = d.Colonne.Quante();
     stato_ = CalcolaStatoComandi(dati);
-    if (QAction* a = Azione("SalvaColonne")) a->setEnabled(stato_.ColonneInMemoria);
-    for (const char* nome : {"CalcoloColonne", "BarraSviluppo"})
-        if (QAction* a = Azione(nome)) a->setEnabled(stato_.CalcoloColonne);
+    for (TMenuComandi* m : menu_) m->AggiornaStato(stato_);
 }
 
 void TFormPrincipale::AggiornaTitolo() {
@@ -430,25 +326,16 @@ bool TFormPrincipale::CaricaSfondo() {
     return false;
 }
 
-void TFormPrincipale::RidisegnaMantenendoColonne() {
-    // Refilling the selectors with the document's own sets changes nothing worth the columns.
-    const bool prima = mantieniColonne_;
-    mantieniColonne_ = true;
-    RidisegnaTutto();
-    mantieniColonne_ = prima;
-}
-
 void TFormPrincipale::AzzeraCondizionato() {
     if (azzeraColonne_) sistema_.Dati.Colonne.Svuota();
-    RidisegnaMantenendoColonne();
+    RidisegnaTutto();
 }
 
 // ---------------------------------------------------------------------------------------------
 
 void TFormPrincipale::Avvia(const QStringList& argomenti) {
     if (argomenti.size() == 1) controllore_.CaricaFile(SS(argomenti.front()));
-    // The columns of a system opened here stay with it.
-    RidisegnaMantenendoColonne();
+    RidisegnaTutto();
     sistema_.Modificato = false;
     animazione_->Avvia();
 }
@@ -465,36 +352,8 @@ void TFormPrincipale::closeEvent(QCloseEvent* e) {
         e->ignore();
 }
 
-void TFormPrincipale::ComandoCommento() {
-    TFormCommento f(sistema_.Commento, this);
-    if (f.exec() != QDialog::Accepted) return;
-    const auto righe = f.Righe();
-    // A changed comment is a change to save like any other.
-    if (righe != sistema_.Commento) sistema_.Modificato = true;
-    controllore_.ImpostaCommento(righe);
-}
-
-void TFormPrincipale::ComandoPartecipanti() {
-    const auto prima =
-        std::tuple(sistema_.NumPartecipanti, sistema_.SpecificaNomi, sistema_.Partecipanti);
-    TFormPartecipanti f(
-        sistema_.NumPartecipanti, sistema_.SpecificaNomi, sistema_.Partecipanti,
-        [this](int numero, bool specifica, std::vector<std::string>& nomi) {
-            const std::string errore = controllore_.ImpostaPartecipanti(numero, specifica, nomi);
-            if (errore.empty()) return true;
-            messaggi_.Mostra("Informazione", errore, PulsanteOk);
-            return false;
-        },
-        this);
-    f.exec();
-    if (prima !=
-        std::tuple(sistema_.NumPartecipanti, sistema_.SpecificaNomi, sistema_.Partecipanti))
-        sistema_.Modificato = true;
-}
-
 void TFormPrincipale::ComandoAzzera() {
-    sistema_.Dati.Pronostico.Azzera();
-    RidisegnaTutto();
+    controllore_.AzzeraPronostico();
 }
 
 void TFormPrincipale::ComandoPiloti(int posizione) {
@@ -505,12 +364,6 @@ void TFormPrincipale::ComandoPiloti(int posizione) {
                 selettori_[posizione - 1]->ImpostaSelezionati(scelti);
             });
     f.exec();
-}
-
-void TFormPrincipale::ComandoSalvaColonne() {
-    animazione_->Ferma();
-    SalvaColonneInMemoria(sistema_.Dati.Colonne, messaggi_, scelta_);
-    animazione_->Avvia();
 }
 
 void TFormPrincipale::SospendiComandi(bool si) {
@@ -528,67 +381,6 @@ void TFormPrincipale::SospendiComandi(bool si) {
     barra_->setEnabled(!si);
     pannello_->setEnabled(!si);
     comandiSospesi_ = si;
-}
-
-void TFormPrincipale::ComandoImpostazioniSviluppo() {
-    TFrmImpSv f(messaggi_, scelta_, this);
-    f.ImpostaOggetto(TModelloImpSviluppo::Da(sistema_));
-    if (f.exec() != QDialog::Accepted) return;
-    f.Modello().Applica(sistema_);
-    AggiornaStato();
-}
-
-void TFormPrincipale::ComandoCalcoloColonne() {
-    if (comandiSospesi_) return;
-    AggiornaStatoMenu();
-    if (!stato_.CalcoloColonne) return;
-    sviluppo_->Prepara(sistema_.Dati.ImpSviluppo);
-    sviluppo_->show();
-    sviluppo_->raise();
-    sviluppo_->activateWindow();
-    animazione_->Ferma();
-    SospendiComandi(true);
-    const TEsecuzioneSviluppo r = EseguiSviluppo(sistema_, *sviluppo_, messaggi_);
-    SospendiComandi(false);
-    // Refused before it started (a file that cannot be opened): nothing to show.
-    if (!r.Esito.Avviato) sviluppo_->hide();
-    if (!r.Errore.empty()) messaggi_.Errore(r.Errore);
-    AggiornaStato();
-    animazione_->Avvia();
-}
-
-void TFormPrincipale::ComandoImpostazioniVarie() {
-    TFrmImpostazioni f(messaggi_, scelta_, this);
-    f.ImpostaOggetto(TModelloImpostazioni::Da(sistema_.Dati));
-    if (f.exec() != QDialog::Accepted) return;
-    f.Modello().Applica(sistema_.Dati);
-    CaricaSfondo();
-    AggiornaStato();  // the costs follow the price and the currency
-    SalvaImpostazioniDi(sistema_, &messaggi_);
-}
-
-void TFormPrincipale::ComandoListaPiloti() {
-    TFormListaPiloti f(NumeroPiloti, NomiPiloti(), this);
-    if (f.exec() != QDialog::Accepted) return;
-    ApplicaListaPiloti(sistema_, f.Numero(), f.Nomi(), &messaggi_);
-    RidisegnaTutto();
-}
-
-void TFormPrincipale::ComandoSommario() {
-    TFormAiuto f(this);
-    f.MostraArgomento("");
-    f.exec();
-}
-
-void TFormPrincipale::ComandoAiutoFinestra() {
-    TFormAiuto f(this);
-    f.MostraArgomento("finestra-principale");
-    f.exec();
-}
-
-void TFormPrincipale::ComandoInformazioni() {
-    TFormInformazioni f(this);
-    f.exec();
 }
 
 }  // namespace sirvela

@@ -21,6 +21,7 @@ namespace sirvela {
 class T_Sistema;
 class TFrmSviluppo;
 class TGraphNumSelector;
+class TMenuComandi;
 
 // The background of the main window: a picture repeated over the whole area.
 class TSfondoFinestra : public QWidget {
@@ -59,7 +60,8 @@ class TAnimazione : public QLabel {
 };
 
 // The main window: eight position selectors with their pilot dialogs, the contest box, the
-// counts and the cost, the menu and the tool bar. It works on the one open document.
+// counts and the cost, the menus and the tool bar. It assembles the menu classes and forwards
+// the panel's edits to the document's controller, which holds their rules.
 class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     Q_OBJECT
   public:
@@ -109,19 +111,14 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     // A menu or tool-bar command by its object name; nullptr when it does not exist.
     QAction* Azione(const QString& nome) const;
 
-    // The commands.
-    void ComandoCommento();
-    void ComandoPartecipanti();
+    // The panel's own commands.
     void ComandoAzzera();
     void ComandoPiloti(int posizione);
-    void ComandoSalvaColonne();
-    void ComandoImpostazioniSviluppo();
-    void ComandoCalcoloColonne();
-    void ComandoImpostazioniVarie();
-    void ComandoListaPiloti();
-    void ComandoSommario();
-    void ComandoAiutoFinestra();
-    void ComandoInformazioni();
+
+    // What the menus need of the window.
+    void RegistraAzione(QAction* a);
+    void SospendiComandi(bool si);
+    std::vector<std::string> NomiPiloti() const;
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -131,12 +128,7 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     void CreaPannello();
     void CreaBarraStato();
     void CreaComandi();
-    QAction* NuovaAzione(const QString& nome, const QString& testo, const QKeySequence& tasto = {});
     void SelettoreCambiato(int posizione);
-    void SospendiComandi(bool si);
-    void RidisegnaMantenendoColonne();
-    std::vector<std::string> NomiPiloti() const;
-    TCombinazione PilotiSelezionabili() const;
 
     T_Sistema& sistema_;
     IMessaggi& messaggi_;
@@ -146,7 +138,6 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     TStatoComandi stato_;
     bool azzeraColonne_ = true;
     bool comandiSospesi_ = false;
-    bool mantieniColonne_ = false;  // selector changes keep the columns
     std::map<QAction*, bool> statiPrimaDellaSospensione_;
 
     TSfondoFinestra* sfondo_ = nullptr;
@@ -162,6 +153,7 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     QLabel* iniziali_ = nullptr;
     QLabel* finali_ = nullptr;
     std::map<QString, QAction*> azioni_;
+    std::vector<TMenuComandi*> menu_;  // in the order of the menu bar
 };
 
 }  // namespace sirvela

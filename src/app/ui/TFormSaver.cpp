@@ -10,9 +10,9 @@
 #include <QSpinBox>
 #include <QToolButton>
 
-#include "app/ui/Conversioni.h"
 #include "core/Errore.h"
 #include "core/Testo.h"
+#include "widgets/Conversioni.h"
 #include "widgets/TGraphNumSelector.h"
 #include "widgets/TLCasSelector.h"
 

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/Conversioni.h"
 #include "core/Globali.h"
 #include "core/Testo.h"
+#include "widgets/Conversioni.h"
 
 namespace sirvela {
 

@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/ui/Conversioni.h"
+#include "widgets/Conversioni.h"
 
 namespace sirvela {
 

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "app/ui/Conversioni.h"
+#include "widgets/Conversioni.h"
 
 namespace sirvela {
 

@@ -6,7 +6,6 @@
 
 #include "app/Avvio.h"
 #include "app/Cartelle.h"
-#include "app/ui/Conversioni.h"
 #include "app/ui/Risorse.h"
 #include "app/ui/TFormMessage.h"
 #include "app/ui/TFormPrincipale.h"
@@ -15,6 +14,7 @@
 #include "core/Errore.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
+#include "widgets/Conversioni.h"
 
 using namespace sirvela;
 

@@ -6,8 +6,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/ui/Conversioni.h"
 #include "app/ui/TFormAiuto.h"
+#include "widgets/Conversioni.h"
 
 namespace sirvela {
 
@@ -184,9 +184,7 @@ void TFrmImpSv::BtnCercaDestinazioneClick() {
 }
 
 void TFrmImpSv::BtnAiutoClick() {
-    TFormAiuto f(this);
-    f.MostraArgomento("impostazioni-sviluppo");
-    f.exec();
+    MostraAiuto(this, "impostazioni-sviluppo");
 }
 
 void TFrmImpSv::accept() {

@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/ui/Conversioni.h"
 #include "app/ui/TFormAiuto.h"
 #include "development/ImpostazioniSviluppo.h"
+#include "widgets/Conversioni.h"
 #include "widgets/TChartfx.h"
 
 namespace sirvela {
@@ -237,9 +237,7 @@ void TFrmSviluppo::BtnAnnullaClick() {
 }
 
 void TFrmSviluppo::BtnAiutoClick() {
-    TFormAiuto f(this);
-    f.MostraArgomento("sviluppo");
-    f.exec();
+    MostraAiuto(this, "sviluppo");
 }
 
 void TFrmSviluppo::reject() {

@@ -1,0 +1,207 @@
+#include "conditions/ModelloDialogo.h"
+
+#include <algorithm>
+
+#include "conditions/CondizioniAritmetiche.h"
+#include "conditions/Fabbrica.h"
+#include "conditions/TCondGruppo.h"
+#include "conditions/TCondizione.h"
+
+namespace sirvela {
+
+void TModelloCondizione::Collega(int categoria, TModelloGraphpt* editor) {
+    legami_.push_back({categoria, editor, nullptr});
+}
+
+void TModelloCondizione::Collega(int categoria, TModelloIntervalli* griglia) {
+    legami_.push_back({categoria, nullptr, griglia});
+}
+
+void TModelloCondizione::AggiornaForm() {
+    clic_ = false;
+    if (!oggetto_) return;
+    attivato_ = oggetto_->Attivato;
+    const auto& categorie = oggetto_->Categorie();
+    for (const TLegame& l : legami_) {
+        if (l.Categoria < 0 || l.Categoria >= static_cast<int>(categorie.size())) continue;
+        const TCategoria& c = categorie[static_cast<std::size_t>(l.Categoria)];
+        if (l.Editor && c.Valori) l.Editor->Carica(*c.Valori);
+        if (l.Griglia && c.Intervalli) l.Griglia->Carica(*c.Intervalli);
+    }
+}
+
+void TModelloCondizione::Azzera() {
+    for (const TLegame& l : legami_) {
+        if (l.Editor) l.Editor->Azzera();
+        if (l.Griglia) l.Griglia->Azzera();
+    }
+    attivato_ = true;
+    clic_ = true;
+}
+
+void TModelloCondizione::ClicAttivato(bool attivato) {
+    attivato_ = attivato;
+    clic_ = true;
+}
+
+bool TModelloCondizione::Cambiato() const {
+    if (clic_) return true;
+    for (const TLegame& l : legami_)
+        if ((l.Editor && l.Editor->Modificato) || (l.Griglia && l.Griglia->Modificato)) return true;
+    return false;
+}
+
+TErroreGriglia TModelloCondizione::Verifica() const {
+    if (!oggetto_) return {};
+    const auto& categorie = oggetto_->Categorie();
+    for (const TLegame& l : legami_) {
+        if (!l.Griglia || !l.Griglia->Modificato) continue;
+        if (l.Categoria < 0 || l.Categoria >= static_cast<int>(categorie.size())) continue;
+        const TCategoria& c = categorie[static_cast<std::size_t>(l.Categoria)];
+        if (!c.Intervalli) continue;
+        // A trial copy: the check must not touch the object.
+        TIntervalliAmmessi prova(*c.Intervalli);
+        TErroreGriglia e = l.Griglia->Acquisisci(prova);
+        if (!e.Ok()) {
+            e.Categoria = l.Categoria;
+            return e;
+        }
+    }
+    return {};
+}
+
+bool TModelloCondizione::AcquisisceForm(TErroreGriglia* errore) {
+    const TErroreGriglia e = Verifica();
+    if (errore) *errore = e;
+    if (!e.Ok() || !oggetto_) return false;
+    const bool cambiato = Cambiato();
+    const auto& categorie = oggetto_->Categorie();
+    for (const TLegame& l : legami_) {
+        if (l.Categoria < 0 || l.Categoria >= static_cast<int>(categorie.size())) continue;
+        const TCategoria& c = categorie[static_cast<std::size_t>(l.Categoria)];
+        if (l.Editor && l.Editor->Modificato && c.Valori) l.Editor->Salva(*c.Valori);
+        if (l.Griglia && l.Griglia->Modificato && c.Intervalli)
+            l.Griglia->Acquisisci(*c.Intervalli);
+    }
+    oggetto_->Attivato = attivato_;
+    oggetto_->AggiornaStato();
+    return cambiato;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TModelloGruppo::TModelloGruppo() = default;
+TModelloGruppo::~TModelloGruppo() = default;
+
+void TModelloGruppo::ImpostaOggetto(TCondGruppo* gruppo) {
+    gruppo_ = gruppo;
+    copie_.clear();
+    cambiato_ = false;
+    attivato_ = gruppo ? gruppo->Attivato : true;
+    if (gruppo)
+        for (const auto& m : gruppo->Membri)
+            if (auto copia = m->Clona()) copie_.push_back(std::move(copia));
+    Mostra(copie_.empty() ? -1 : 0);
+}
+
+TCondizione* TModelloGruppo::Mostrato() const {
+    return indice_ >= 0 ? copie_[static_cast<std::size_t>(indice_)].get() : nullptr;
+}
+
+void TModelloGruppo::ClicAttivato(bool attivato) {
+    attivato_ = attivato;
+    cambiato_ = true;
+}
+
+void TModelloGruppo::Mostra(int indice) {
+    indice_ = indice;
+    Membro.ImpostaOggetto(Mostrato());
+    // Without a member the editors show nothing rather than the last member shown.
+    if (!Mostrato()) Membro.Azzera();
+    Membro.AggiornaForm();
+}
+
+TErroreGriglia TModelloGruppo::Vai(int indice) {
+    if (indice < 0 || indice >= Quanti() || indice == indice_) return {};
+    TErroreGriglia e;
+    if (Mostrato()) {
+        cambiato_ = Membro.AcquisisceForm(&e) || cambiato_;
+        if (!e.Ok()) return e;
+    }
+    Mostra(indice);
+    return {};
+}
+
+TErroreGriglia TModelloGruppo::Aggiungi() {
+    TErroreGriglia e;
+    if (Mostrato()) {
+        cambiato_ = Membro.AcquisisceForm(&e) || cambiato_;
+        if (!e.Ok()) return e;
+    }
+    auto nuovo = CreaMembro();
+    if (!nuovo) return {};
+    copie_.push_back(std::move(nuovo));
+    cambiato_ = true;
+    Mostra(Quanti() - 1);
+    return {};
+}
+
+void TModelloGruppo::Elimina() {
+    if (!Mostrato()) return;
+    copie_.erase(copie_.begin() + indice_);
+    cambiato_ = true;
+    Mostra(copie_.empty() ? -1 : std::min(indice_, Quanti() - 1));
+}
+
+void TModelloGruppo::Azzera() {
+    Membro.Azzera();
+    attivato_ = true;
+    cambiato_ = true;
+}
+
+bool TModelloGruppo::Applica(TErroreGriglia* errore) {
+    TErroreGriglia e;
+    if (Mostrato()) cambiato_ = Membro.AcquisisceForm(&e) || cambiato_;
+    if (errore) *errore = e;
+    if (!e.Ok() || !cambiato_ || !gruppo_) return false;
+    gruppo_->Membri = std::move(copie_);
+    copie_.clear();
+    gruppo_->Attivato = attivato_;
+    gruppo_->AggiornaStato();
+    indice_ = -1;
+    Membro.ImpostaOggetto(nullptr);
+    return true;
+}
+
+std::unique_ptr<TCondizione> TModelloGruppo::CreaMembro() const {
+    if (!gruppo_) return nullptr;
+    return CreaCondizione(gruppo_->TipoMembri(), gruppo_->Proprietario);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void ImpostaDivisore(TCondResti& r, int divisore) {
+    r.Divisore = std::clamp(divisore, 2, 99);
+}
+
+namespace {
+// A pair read from a damaged file is put back in order before a rule applies.
+void Ordina(TCondDistanzeSpecifiche& d) {
+    d.Posizione1 = std::clamp<std::int32_t>(d.Posizione1, 1, 7);
+    if (d.Posizione2 <= d.Posizione1 || d.Posizione2 > 8) d.Posizione2 = d.Posizione1 + 1;
+}
+}  // namespace
+
+void ImpostaPrimaPosizione(TCondDistanzeSpecifiche& d, int posizione) {
+    Ordina(d);
+    posizione = std::clamp(posizione, 1, 8);
+    d.Posizione1 = posizione < d.Posizione2 ? posizione : d.Posizione2 - 1;
+}
+
+void ImpostaSecondaPosizione(TCondDistanzeSpecifiche& d, int posizione) {
+    Ordina(d);
+    posizione = std::clamp(posizione, 1, 8);
+    d.Posizione2 = posizione > d.Posizione1 ? posizione : d.Posizione1 + 1;
+}
+
+}  // namespace sirvela

@@ -1,0 +1,123 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "conditions/EditoriValori.h"
+
+namespace sirvela {
+
+class TCondizione;
+class TCondGruppo;
+class TCondDistanzeSpecifiche;
+class TCondResti;
+
+// What every condition dialog does with its object, without the controls.
+//
+// The dialog links one editor to each category of the condition, by the category's place in
+// TCondizione::Categorie(): a value-table editor for a TValoriAmmessi, an interval grid for a
+// TIntervalliAmmessi. AggiornaForm copies the object into the editors and the "Stato :"
+// switch; AcquisisceForm copies back only the editors that were changed, takes Attivato from
+// the switch and recomputes Attivo.
+class TModelloCondizione {
+  public:
+    void ImpostaOggetto(TCondizione* c) { oggetto_ = c; }
+    TCondizione* Oggetto() const { return oggetto_; }
+    void Collega(int categoria, TModelloGraphpt* editor);
+    void Collega(int categoria, TModelloIntervalli* griglia);
+
+    // Object into the editors and the switch; nothing counts as changed afterwards.
+    void AggiornaForm();
+    // "Azzera ": every editor emptied and the switch on; the object changes only on "OK".
+    void Azzera();
+    bool Attivato() const { return attivato_; }
+    // A click on "Attivato"/"Disattivato" marks the dialog changed, even on the option shown.
+    void ClicAttivato(bool attivato);
+    // The switch was clicked or an editor changed.
+    bool Cambiato() const;
+
+    // The check of the changed interval grids, in category order.
+    TErroreGriglia Verifica() const;
+    // After a passing check: the changed editors and the switch into the object, Attivo
+    // recomputed. Returns whether anything changed; on a failing check copies nothing.
+    bool AcquisisceForm(TErroreGriglia* errore = nullptr);
+
+  private:
+    struct TLegame {
+        int Categoria = 0;
+        TModelloGraphpt* Editor = nullptr;
+        TModelloIntervalli* Griglia = nullptr;
+    };
+    TCondizione* oggetto_ = nullptr;
+    std::vector<TLegame> legami_;
+    bool attivato_ = true;
+    bool clic_ = false;
+};
+
+// The dialog of a container of one member kind ("Gruppo Resti", "Gr. Dist. Specifiche", ...):
+// one member shown at a time with the navigation first/previous/next/last, "AggiungiBtn",
+// "EliminaBtn", the member's own "Stato " switch beside the container's "Stato generale :".
+// It works on copies of the members; "OK" puts them into the container, "Annulla" leaves the
+// container as it was.
+class TModelloGruppo {
+  public:
+    TModelloGruppo();
+    ~TModelloGruppo();
+    // Takes copies of the container's members and shows the first one.
+    void ImpostaOggetto(TCondGruppo* gruppo);
+    TCondGruppo* Oggetto() const { return gruppo_; }
+
+    // The editors and the "Stato " switch of the member shown (linked by the dialog).
+    TModelloCondizione Membro;
+
+    int Quanti() const { return static_cast<int>(copie_.size()); }
+    int Indice() const { return indice_; }  // 0-based, -1 when there is no member
+    TCondizione* Mostrato() const;          // the copy shown, null when none
+
+    // "Stato generale :" of the container.
+    bool Attivato() const { return attivato_; }
+    void ClicAttivato(bool attivato);
+
+    bool PuoIndietro() const { return indice_ > 0; }
+    bool PuoAvanti() const { return indice_ + 1 < Quanti(); }
+    bool PuoEliminare() const { return indice_ >= 0; }
+
+    // Leaving a member takes its editors into its copy first; a failing check stays.
+    TErroreGriglia Vai(int indice);
+    TErroreGriglia Primo() { return Vai(0); }
+    TErroreGriglia Precedente() { return Vai(indice_ - 1); }
+    TErroreGriglia Successivo() { return Vai(indice_ + 1); }
+    TErroreGriglia Ultimo() { return Vai(Quanti() - 1); }
+    // A new member with its kind's defaults after the last one, then shown.
+    TErroreGriglia Aggiungi();
+    // Deletes the member shown; the one after it (or the new last) is shown.
+    void Elimina();
+    // A field of the member shown beyond its categories was edited.
+    void ParametroCambiato() { cambiato_ = true; }
+
+    // "Azzera ": the member's editors emptied, both switches on.
+    void Azzera();
+    bool Cambiato() const { return cambiato_ || (Mostrato() && Membro.Cambiato()); }
+    // "OK": the member shown is taken in, then, when anything changed, the copies become the
+    // container's members and its switch and state are set. Returns whether it changed.
+    bool Applica(TErroreGriglia* errore = nullptr);
+
+  private:
+    void Mostra(int indice);
+    std::unique_ptr<TCondizione> CreaMembro() const;
+
+    TCondGruppo* gruppo_ = nullptr;
+    std::vector<std::unique_ptr<TCondizione>> copie_;
+    int indice_ = -1;
+    bool attivato_ = true;
+    bool cambiato_ = false;
+};
+
+// "Divisione per " of a Resti member, kept within 2..99.
+void ImpostaDivisore(TCondResti& r, int divisore);
+// The two positions of a Distanze Specifiche member stay in 1..8 with the second above the
+// first: a second not above the first becomes the first + 1; a first not below the second
+// becomes the second - 1.
+void ImpostaPrimaPosizione(TCondDistanzeSpecifiche& d, int posizione);
+void ImpostaSecondaPosizione(TCondDistanzeSpecifiche& d, int posizione);
+
+}  // namespace sirvela

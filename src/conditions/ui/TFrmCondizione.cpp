@@ -1,0 +1,286 @@
+#include "conditions/ui/TFrmCondizione.h"
+
+#include <QHBoxLayout>
+#include <QStyle>
+
+#include "app/ui/TFormAiuto.h"
+#include "conditions/TCondGruppo.h"
+#include "conditions/TCondizione.h"
+#include "widgets/TGrigliaIntervalli.h"
+#include "widgets/TLGraphpt.h"
+
+namespace sirvela {
+
+namespace {
+
+QGroupBox* NuovoBoxStato(const QString& titolo, QRadioButton*& attivato, QRadioButton*& disattivato,
+                         const char* suffisso, QWidget* parent) {
+    auto* box = new QGroupBox(titolo, parent);
+    attivato = new QRadioButton("Attivato", box);
+    attivato->setObjectName(QString("Attivato") + suffisso);
+    disattivato = new QRadioButton("Disattivato", box);
+    disattivato->setObjectName(QString("Disattivato") + suffisso);
+    auto* l = new QHBoxLayout(box);
+    l->addWidget(attivato);
+    l->addWidget(disattivato);
+    return box;
+}
+
+// Every widget of a layout and of its nested layouts.
+void Abilita(QLayout* l, bool si) {
+    for (int k = 0; k < l->count(); ++k) {
+        QLayoutItem* i = l->itemAt(k);
+        if (QWidget* w = i->widget()) w->setEnabled(si);
+        if (QLayout* sotto = i->layout()) Abilita(sotto, si);
+    }
+}
+
+}  // namespace
+
+TFrmCondizione::TFrmCondizione(IMessaggi& messaggi, const QString& titolo,
+                               const QString& argomentoAiuto, QWidget* parent)
+    : QDialog(parent), messaggi_(messaggi), aiuto_(argomentoAiuto) {
+    setWindowTitle(titolo);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    corpo_ = new QVBoxLayout;
+    boxStato_ = NuovoBoxStato("Stato :", attivato_, disattivato_, "", this);
+    // Clicks, not state changes: a click on the option shown marks the dialog changed too.
+    connect(attivato_, &QRadioButton::clicked, this, [this] { ClicStato(true); });
+    connect(disattivato_, &QRadioButton::clicked, this, [this] { ClicStato(false); });
+
+    ok_ = new QPushButton("OK", this);
+    ok_->setObjectName("BtnOk");
+    annulla_ = new QPushButton("Annulla", this);
+    annulla_->setObjectName("BtnAnnulla");
+    azzera_ = new QPushButton("Azzera ", this);
+    azzera_->setObjectName("BtnAzzera");
+    aiutoBtn_ = new QPushButton("Aiuto", this);
+    aiutoBtn_->setObjectName("BtnAiuto");
+    for (QPushButton* b : {ok_, annulla_, azzera_, aiutoBtn_}) b->setAutoDefault(false);
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &TFrmCondizione::accept);
+    connect(annulla_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(azzera_, &QPushButton::clicked, this, [this] {
+        Azzera();
+        AggiornaEditori();
+        MostraStato(true);
+    });
+    connect(aiutoBtn_, &QPushButton::clicked, this, &TFrmCondizione::BtnAiutoClick);
+
+    riga_ = new QHBoxLayout;
+    riga_->addWidget(boxStato_);
+    riga_->addStretch();
+    for (QPushButton* b : {ok_, annulla_, azzera_, aiutoBtn_})
+        riga_->addWidget(b, 0, Qt::AlignBottom);
+
+    auto* l = new QVBoxLayout(this);
+    l->addLayout(corpo_);
+    l->addLayout(riga_);
+    l->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TFrmCondizione::~TFrmCondizione() = default;
+
+TLGraphpt* TFrmCondizione::NuovoEditore(int categoria, const QString& titolo, QBoxLayout* dove) {
+    auto* box = new QGroupBox(titolo, this);
+    auto* e = new TLGraphpt(box);
+    e->setObjectName(QString("Editore%1").arg(categoria));
+    auto* l = new QVBoxLayout(box);
+    l->setContentsMargins(6, 4, 6, 6);
+    l->addWidget(e, 0, Qt::AlignLeft);
+    (dove ? dove : corpo_)->addWidget(box);
+    ModelloEditori().Collega(categoria, &e->Modello());
+    editori_.push_back(e);
+    return e;
+}
+
+TGrigliaIntervalli* TFrmCondizione::NuovaGriglia(int categoria, const QString& titolo,
+                                                 QBoxLayout* dove) {
+    auto* box = new QGroupBox(titolo, this);
+    auto* g = new TGrigliaIntervalli(box);
+    g->setObjectName(QString("Griglia%1").arg(categoria));
+    auto* l = new QVBoxLayout(box);
+    l->setContentsMargins(6, 4, 6, 6);
+    l->addWidget(g);
+    (dove ? dove : corpo_)->addWidget(box);
+    ModelloEditori().Collega(categoria, &g->Modello());
+    griglie_.push_back(g);
+    categorieGriglie_.push_back(categoria);
+    return g;
+}
+
+void TFrmCondizione::ImpostaOggetto(TCondizione& c) {
+    modello_.ImpostaOggetto(&c);
+    AggiornaForm();
+}
+
+void TFrmCondizione::AggiornaForm() {
+    modello_.AggiornaForm();
+    parametri_ = false;
+    AggiornaEditori();
+    MostraStato(modello_.Attivato());
+    AggiornaParametri();
+}
+
+void TFrmCondizione::AggiornaEditori() {
+    for (TLGraphpt* e : editori_) e->Aggiorna();
+    for (TGrigliaIntervalli* g : griglie_) g->Aggiorna();
+}
+
+void TFrmCondizione::MostraStato(bool attivato) {
+    (attivato ? attivato_ : disattivato_)->setChecked(true);
+}
+
+void TFrmCondizione::Azzera() {
+    modello_.Azzera();
+}
+
+void TFrmCondizione::MostraErrore(const TErroreGriglia& e) {
+    messaggi_.Mostra("Informazione", e.Messaggio, PulsanteOk);
+    for (std::size_t i = 0; i < griglie_.size(); ++i)
+        if (categorieGriglie_[i] == e.Categoria) griglie_[i]->MostraErrore(e);
+}
+
+bool TFrmCondizione::AcquisisceForm() {
+    TErroreGriglia e;
+    const bool cambiato = modello_.AcquisisceForm(&e);
+    if (!e.Ok()) {
+        MostraErrore(e);
+        return false;
+    }
+    if (parametri_) {
+        AcquisisceParametri();
+        if (modello_.Oggetto()) modello_.Oggetto()->AggiornaStato();
+    }
+    cambiato_ = cambiato || parametri_;
+    return true;
+}
+
+void TFrmCondizione::accept() {
+    if (AcquisisceForm()) QDialog::accept();
+}
+
+void TFrmCondizione::BtnAiutoClick() {
+    MostraAiuto(this, aiuto_);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TFrmCondGruppo::TFrmCondGruppo(IMessaggi& messaggi, const QString& titolo,
+                               const QString& argomentoAiuto, const QString& etichetta,
+                               QWidget* parent)
+    : TFrmCondizione(messaggi, titolo, argomentoAiuto, parent), etichetta_(etichetta) {
+    BoxStato()->setTitle("Stato generale :");
+
+    boxMembro_ = new QGroupBox(this);
+    boxMembro_->setObjectName("BoxMembro");
+    numero_ = new QLabel(boxMembro_);
+    numero_->setObjectName("NumeroMembro");
+    QFont grassetto = numero_->font();
+    grassetto.setBold(true);
+    numero_->setFont(grassetto);
+    auto freccia = [this](const char* nome, QStyle::StandardPixmap icona,
+                          const char* suggerimento) {
+        auto* b = new QToolButton(boxMembro_);
+        b->setObjectName(nome);
+        b->setIcon(style()->standardIcon(icona));
+        b->setToolTip(suggerimento);
+        return b;
+    };
+    primo_ = freccia("PrimoBtn", QStyle::SP_MediaSkipBackward, "Primo");
+    precedente_ = freccia("PrecedenteBtn", QStyle::SP_MediaSeekBackward, "Precedente");
+    successivo_ = freccia("SuccessivoBtn", QStyle::SP_MediaSeekForward, "Successivo");
+    ultimo_ = freccia("UltimoBtn", QStyle::SP_MediaSkipForward, "Ultimo");
+    aggiungi_ = new QPushButton("Aggiungi", boxMembro_);
+    aggiungi_->setObjectName("AggiungiBtn");
+    elimina_ = new QPushButton("Elimina", boxMembro_);
+    elimina_->setObjectName("EliminaBtn");
+    for (QPushButton* b : {aggiungi_, elimina_}) b->setAutoDefault(false);
+    boxStatoMembro_ = NuovoBoxStato("Stato ", attivatoS_, disattivatoS_, "S", boxMembro_);
+
+    connect(primo_, &QToolButton::clicked, this, [this] { Naviga(gruppo_.Primo()); });
+    connect(precedente_, &QToolButton::clicked, this, [this] { Naviga(gruppo_.Precedente()); });
+    connect(successivo_, &QToolButton::clicked, this, [this] { Naviga(gruppo_.Successivo()); });
+    connect(ultimo_, &QToolButton::clicked, this, [this] { Naviga(gruppo_.Ultimo()); });
+    connect(aggiungi_, &QPushButton::clicked, this, [this] { Naviga(gruppo_.Aggiungi()); });
+    connect(elimina_, &QPushButton::clicked, this, [this] {
+        gruppo_.Elimina();
+        MostraMembro();
+    });
+    connect(attivatoS_, &QRadioButton::clicked, this,
+            [this] { gruppo_.Membro.ClicAttivato(true); });
+    connect(disattivatoS_, &QRadioButton::clicked, this,
+            [this] { gruppo_.Membro.ClicAttivato(false); });
+
+    auto* testa = new QHBoxLayout;
+    testa->addWidget(numero_);
+    testa->addStretch();
+    for (QWidget* w : std::initializer_list<QWidget*>{primo_, precedente_, successivo_, ultimo_})
+        testa->addWidget(w);
+    testa->addSpacing(12);
+    testa->addWidget(aggiungi_);
+    testa->addWidget(elimina_);
+    auto* membro = new QVBoxLayout;
+    auto* piede = new QHBoxLayout;
+    piede->addWidget(boxStatoMembro_);
+    piede->addStretch();
+    auto* l = new QVBoxLayout(boxMembro_);
+    l->addLayout(testa);
+    l->addLayout(membro);
+    l->addLayout(piede);
+    corpo_->addWidget(boxMembro_);
+    // The dialog's own controls go in the member's frame.
+    corpo_ = membro;
+}
+
+void TFrmCondGruppo::ImpostaOggetto(TCondizione& c) {
+    gruppo_.ImpostaOggetto(dynamic_cast<TCondGruppo*>(&c));
+    AggiornaForm();
+}
+
+void TFrmCondGruppo::AggiornaForm() {
+    MostraStato(gruppo_.Attivato());
+    MostraMembro();
+}
+
+void TFrmCondGruppo::MostraMembro() {
+    const int n = gruppo_.Quanti();
+    const int i = gruppo_.Indice();
+    numero_->setText(i < 0 ? QString("Nessun %1").arg(etichetta_)
+                           : QString("%1 Nº %2 di %3").arg(etichetta_).arg(i + 1).arg(n));
+    primo_->setEnabled(gruppo_.PuoIndietro());
+    precedente_->setEnabled(gruppo_.PuoIndietro());
+    successivo_->setEnabled(gruppo_.PuoAvanti());
+    ultimo_->setEnabled(gruppo_.PuoAvanti());
+    elimina_->setEnabled(gruppo_.PuoEliminare());
+    // Without a member there is nothing to edit but the container's switch.
+    const bool membro = Membro() != nullptr;
+    Abilita(corpo_, membro);
+    boxStatoMembro_->setEnabled(membro);
+    AggiornaEditori();
+    (gruppo_.Membro.Attivato() || !membro ? attivatoS_ : disattivatoS_)->setChecked(true);
+    if (membro) AggiornaMembro(*Membro());
+}
+
+void TFrmCondGruppo::Naviga(const TErroreGriglia& esito) {
+    if (!esito.Ok()) MostraErrore(esito);
+    MostraMembro();
+}
+
+void TFrmCondGruppo::Azzera() {
+    gruppo_.Azzera();
+    attivatoS_->setChecked(true);
+}
+
+bool TFrmCondGruppo::AcquisisceForm() {
+    TErroreGriglia e;
+    cambiato_ = gruppo_.Applica(&e);
+    if (!e.Ok()) {
+        MostraErrore(e);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace sirvela

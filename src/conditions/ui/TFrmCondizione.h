@@ -1,0 +1,172 @@
+#pragma once
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "conditions/ModelloDialogo.h"
+#include "core/Interfacce.h"
+
+namespace sirvela {
+
+class TCondizione;
+class TGrigliaIntervalli;
+class TLGraphpt;
+
+// Base of the condition dialogs.
+//
+// A dialog for one condition object derives from TFrmCondizione (or from TFrmValori when every
+// category is a value table: it only lists the editors' shapes); a dialog for a container of
+// members ("Gruppo Resti" and the like) derives from TFrmCondGruppo. In its constructor it
+//   - creates one editor per category with NuovoEditore(categoria, titolo) (a value table,
+//     shaped with FormaEditore or the TLGraphpt setters) or NuovaGriglia(categoria, titolo) (an
+//     interval list), `categoria` being the category's place in TCondizione::Categorie();
+//   - puts any further control in Corpo() and reports its edits with ParametroCambiato();
+//     the values go in and out through AggiornaParametri/AcquisisceParametri (one object)
+//     or AggiornaMembro (members, edited directly on the member's copy);
+//   - is opened with ImpostaOggetto(condition) and exec(); Cambiato() then says whether "OK"
+//     changed the object (the caller marks the system modified).
+// The kind goes in the table of Modifica.cpp, so the "Condizioni" menu opens it, and its help
+// page in resources/aiuto/<argomento>.html.
+// The base supplies the "Stato :" switch, "OK" (grids checked, changed editors copied back,
+// Attivo recomputed), "Annulla", "Azzera " and "Aiuto" (the topic given to the constructor).
+class TFrmCondizione : public QDialog {
+    Q_OBJECT
+  public:
+    TFrmCondizione(IMessaggi& messaggi, const QString& titolo, const QString& argomentoAiuto,
+                   QWidget* parent = nullptr);
+    ~TFrmCondizione() override;
+
+    // Hands the object over and shows it.
+    virtual void ImpostaOggetto(TCondizione& c);
+    // After the dialog closed: "OK" changed the object.
+    bool Cambiato() const { return cambiato_; }
+    const QString& ArgomentoAiuto() const { return aiuto_; }
+
+    const std::vector<TLGraphpt*>& Editori() const { return editori_; }
+    const std::vector<TGrigliaIntervalli*>& Griglie() const { return griglie_; }
+    QGroupBox* BoxStato() const { return boxStato_; }
+    QRadioButton* Attivato() const { return attivato_; }
+    QRadioButton* Disattivato() const { return disattivato_; }
+    QPushButton* BtnOk() const { return ok_; }
+    QPushButton* BtnAnnulla() const { return annulla_; }
+    QPushButton* BtnAzzera() const { return azzera_; }
+    QPushButton* BtnAiuto() const { return aiutoBtn_; }
+
+  public slots:
+    void accept() override;
+
+  protected:
+    // Where the dialog puts its editors and controls, above the switch and the buttons.
+    QVBoxLayout* Corpo() const { return corpo_; }
+    // A new editor for a category in a frame titled `titolo`, added to Corpo() unless a
+    // layout is given.
+    TLGraphpt* NuovoEditore(int categoria, const QString& titolo, QBoxLayout* dove = nullptr);
+    TGrigliaIntervalli* NuovaGriglia(int categoria, const QString& titolo,
+                                     QBoxLayout* dove = nullptr);
+    // A control beyond the categories was edited.
+    virtual void ParametroCambiato() { parametri_ = true; }
+
+    // The model the editors belong to: the object's own, or the member's in a container.
+    virtual TModelloCondizione& ModelloEditori() { return modello_; }
+    // The object and the switch into the controls.
+    virtual void AggiornaForm();
+    // "OK": false keeps the dialog open (after showing what is wrong).
+    virtual bool AcquisisceForm();
+    virtual void Azzera();
+    virtual void ClicStato(bool attivato) { modello_.ClicAttivato(attivato); }
+    // Fields of the object beyond its categories.
+    virtual void AggiornaParametri() {}
+    virtual void AcquisisceParametri() {}
+
+    // The editors show their models again.
+    void AggiornaEditori();
+    void MostraStato(bool attivato);
+    // Shows the grid fault in the message box and brings its page to the front.
+    void MostraErrore(const TErroreGriglia& e);
+
+    IMessaggi& messaggi_;
+    TModelloCondizione modello_;
+    QVBoxLayout* corpo_;
+    bool parametri_ = false;  // a control beyond the categories was edited
+    bool cambiato_ = false;
+
+  private:
+    void BtnAiutoClick();
+
+    QString aiuto_;
+    QGroupBox* boxStato_;
+    QRadioButton* attivato_;
+    QRadioButton* disattivato_;
+    QPushButton* ok_;
+    QPushButton* annulla_;
+    QPushButton* azzera_;
+    QPushButton* aiutoBtn_;
+    QHBoxLayout* riga_;  // the switch and the buttons
+    std::vector<TLGraphpt*> editori_;
+    std::vector<TGrigliaIntervalli*> griglie_;
+    std::vector<int> categorieGriglie_;
+};
+
+// Base of the dialogs of a container: one member shown at a time, "Nº" of the member, the
+// navigation first/previous/next/last, "Aggiungi"/"Elimina" and the member's "Stato " switch,
+// beside the container's "Stato generale :". Corpo() is the member's frame; the editors belong
+// to the member shown; the dialog fills its further controls from the member's copy in
+// AggiornaMembro and writes their edits straight into Membro(), calling ParametroCambiato().
+class TFrmCondGruppo : public TFrmCondizione {
+    Q_OBJECT
+  public:
+    // `etichetta` names one member: "Resto" gives "Resto Nº 2 di 3".
+    TFrmCondGruppo(IMessaggi& messaggi, const QString& titolo, const QString& argomentoAiuto,
+                   const QString& etichetta, QWidget* parent = nullptr);
+
+    void ImpostaOggetto(TCondizione& c) override;
+    const TModelloGruppo& Gruppo() const { return gruppo_; }
+
+    QLabel* Numero() const { return numero_; }
+    QToolButton* BtnPrimo() const { return primo_; }
+    QToolButton* BtnPrecedente() const { return precedente_; }
+    QToolButton* BtnSuccessivo() const { return successivo_; }
+    QToolButton* BtnUltimo() const { return ultimo_; }
+    QPushButton* AggiungiBtn() const { return aggiungi_; }
+    QPushButton* EliminaBtn() const { return elimina_; }
+    QRadioButton* AttivatoS() const { return attivatoS_; }
+    QRadioButton* DisattivatoS() const { return disattivatoS_; }
+
+  protected:
+    // The copy of the member shown; null when the container is empty.
+    TCondizione* Membro() const { return gruppo_.Mostrato(); }
+    // The member's further fields into the controls (not called without a member).
+    virtual void AggiornaMembro(TCondizione& membro) = 0;
+
+    TModelloCondizione& ModelloEditori() override { return gruppo_.Membro; }
+    void AggiornaForm() override;
+    bool AcquisisceForm() override;
+    void Azzera() override;
+    void ClicStato(bool attivato) override { gruppo_.ClicAttivato(attivato); }
+    void ParametroCambiato() override { gruppo_.ParametroCambiato(); }
+
+  private:
+    void Naviga(const TErroreGriglia& esito);
+    void MostraMembro();
+
+    TModelloGruppo gruppo_;
+    QString etichetta_;
+    QGroupBox* boxMembro_;
+    QLabel* numero_;
+    QToolButton* primo_;
+    QToolButton* precedente_;
+    QToolButton* successivo_;
+    QToolButton* ultimo_;
+    QPushButton* aggiungi_;
+    QPushButton* elimina_;
+    QGroupBox* boxStatoMembro_;
+    QRadioButton* attivatoS_;
+    QRadioButton* disattivatoS_;
+};
+
+}  // namespace sirvela

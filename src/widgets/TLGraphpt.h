@@ -1,0 +1,99 @@
+#pragma once
+#include <QColor>
+#include <QComboBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+#include <QWidget>
+#include <array>
+
+#include "conditions/EditoriValori.h"
+
+namespace sirvela {
+
+// The value-table editor of the condition dialogs: a strip of value boxes clicked through the
+// grades not accepted, accepted (azure) and accepted in recovery (light blue) with the level of
+// each recovery value under its box, scroll arrows that repeat while held, and under the strip
+// the mode buttons "Punti"/"Cons."/"Campo", the link letter and the Punti Tra group of the
+// table shown and, in "Campo" mode, the two positions of the range. The rules live in the
+// model; the dialog loads and stores it through TModelloCondizione.
+class TLGraphpt : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kRipetizioneMs = 500;
+    static inline const QColor kColoreAccettato{0, 128, 255};
+    static inline const QColor kColoreRecupero{164, 200, 240};
+
+    explicit TLGraphpt(QWidget* parent = nullptr);
+
+    TModelloGraphpt& Modello() { return modello_; }
+    const TModelloGraphpt& Modello() const { return modello_; }
+    // Shows the model again after it was loaded or emptied from outside.
+    void Aggiorna();
+
+    // Properties set by each dialog.
+    void ImpostaTitolo(const QString& titolo);  // written in the caption column with Testo
+    void ImpostaTesto(bool testo);              // a 30-pixel caption column at the left
+    void ImpostaBordo(bool bordo);              // sunken frame
+    void ImpostaBox(int larghezza, int altezza, int altezzaLivello);  // LBoxPt, ABoxPt, ARec
+    void ImpostaPunti(int ptTotali, int ptVisibili, int ptIniziale = 0);
+    void ImpostaRecVisibili(bool rec);
+    void ImpostaLinkTra(bool linkTra);
+    void ImpostaTipi(bool punti, bool cons, bool campo);
+    void ImpostaNumEvents(int n);
+
+    // Geometry of the strip, for drawing and the tests.
+    QRect RettangoloBox(int box) const;
+    QRect RettangoloLivello(int box) const;
+    QRect FrecciaSinistra() const;
+    QRect FrecciaDestra() const;
+    QToolButton* PulsanteModo(int modo) const { return modi_[static_cast<std::size_t>(modo)]; }
+    QComboBox* Lettera() const { return lettera_; }
+    QSpinBox* GruppoTra() const { return gruppo_; }
+    QSpinBox* CampoDa() const { return campoDa_; }
+    QSpinBox* CampoA() const { return campoA_; }
+    bool Ripete() const { return ripetizione_.isActive(); }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  signals:
+    // After every edit (OnModificato).
+    void Modificato();
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+  private:
+    int InizioStriscia() const { return testo_ ? 35 : 5; }
+    int YBox() const { return 4; }
+    int YLivello() const { return YBox() + aBox_ + 2; }
+    int YControlli() const;
+    void Disponi();
+    void AggiornaControlli();
+    void Passo();
+    void Modifica();
+
+    TModelloGraphpt modello_;
+    QString titolo_;
+    bool testo_ = false;
+    bool bordo_ = true;
+    bool linkTra_ = true;
+    int lBox_ = 26, aBox_ = 22, aRec_ = 16;
+    QSize dimensione_;
+    int direzione_ = 0;  // the held arrow: -1 left, +1 right
+    QTimer ripetizione_;
+    std::array<QToolButton*, 3> modi_{};
+    QLabel* etichettaLink_;
+    QComboBox* lettera_;
+    QLabel* etichettaTra_;
+    QSpinBox* gruppo_;
+    QLabel* etichettaCampo_;
+    QSpinBox* campoDa_;
+    QSpinBox* campoA_;
+};
+
+}  // namespace sirvela
