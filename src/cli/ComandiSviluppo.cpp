@@ -133,6 +133,9 @@ int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
         ScriviRiga(out, "Colonne Finali   :", q.RidFinali);
         ScriviRiga(out, "Fattore di Riduzione :", q.FattoreRiduzione);
         if (!q.Migliorata.empty()) out << q.Migliorata << "\n";
+        // Ctrl-C during the improved reduction's search keeps the best cover found.
+        if (esito.RiduzioneInterrotta)
+            out << "Ricerca interrotta: tenuta la migliore riduzione trovata.\n";
     }
     if (!output.empty())
         out << "Colonne scritte in " << output.string() << " : " << colonne << "\n";

@@ -23,9 +23,6 @@
 namespace sirvela {
 namespace {
 
-// Neighbour lists beyond this many entries in all (4 bytes each) are not built; the columns
-// then keep the optimised cover.
-constexpr std::uint64_t kMassimoVicini = std::uint64_t{1} << 28;
 // Memory the search chains may take together, when their number is free.
 constexpr double kMemoriaCatene = 2e9;
 // Neighbour visits the lower bound may spend, so it costs a small share of the search.
@@ -551,7 +548,7 @@ void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
     // result.
     auto costruito = TGrafoCopertura::TEsito::TroppoGrande;
     try {
-        costruito = g.Costruisci(parole, garanzia, fili, kMassimoVicini, basta);
+        costruito = g.Costruisci(parole, garanzia, fili, parametri.MassimoVicini, basta);
     } catch (const std::bad_alloc&) {
         g = TGrafoCopertura{};
     }

@@ -23,6 +23,9 @@ struct TParametriMigliorata {
     std::int64_t Iterazioni = 0;           // steps of each chain; 0 = until the time is up
     std::uint64_t Seme = 1;
     int Catene = 0;  // 0: kCateneRiproducibili with an iteration budget, else one per core
+    // Neighbour lists beyond this many entries in all (4 bytes each, 1 GiB) are not built;
+    // the columns then keep the optimised cover.
+    std::uint64_t MassimoVicini = std::uint64_t{1} << 28;
 };
 
 struct TEsitoMigliorata {

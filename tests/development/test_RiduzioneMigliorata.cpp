@@ -184,6 +184,21 @@ TEST(RiduzioneMigliorata, ShowsTheBestCountWithItsBound) {
     EXPECT_EQ(TestoMigliorata(143, 0), "Colonne: 143");
 }
 
+TEST(RiduzioneMigliorata, WithoutRoomForTheNeighboursTheOptimisedCoverIsCompleted) {
+    std::mt19937 r(21);
+    const auto v = Sviluppate(r, {4, 4, 4, 4, 3, 3, 3, 3}, 10);
+    TParametriMigliorata p = Passi(kPassi);
+    p.MassimoVicini = 100;
+    for (int vincite : {1, 3}) {
+        const auto u = Riduci(v, 70, vincite, p);
+        EXPECT_FALSE(u.Esito.Ricerca);
+        EXPECT_TRUE(Copre(v, u.Colonne, 70, vincite)) << vincite;
+        if (vincite == 1) {
+            EXPECT_EQ(u.Colonne.size(), Ottimizzata(v, 70));
+        }
+    }
+}
+
 TEST(RiduzioneMigliorata, CancelLeavesACompleteCover) {
     std::mt19937 r(3);
     const auto v = Sviluppate(r, {4, 4, 4, 4, 3, 3, 3, 3}, 10);
