@@ -435,7 +435,10 @@ class TSviluppoLetterale {
                 if (!AlVolo_)
                     vista_.AggiornaCond(ContaTotali, ContaAmmesse, Colonne.Quante, ContaEsaminate,
                                         false);
-                if (Annullato()) return false;
+                if (Annullato()) {
+                    esito_->Interrotto = true;
+                    return false;
+                }
             }
             if (ultimo) break;
         }

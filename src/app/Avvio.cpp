@@ -14,6 +14,7 @@ TImpostazioniProgramma ImpostazioniDi(const T_Sistema& sistema) {
     imp.Euro = d.Prezzi.Euro;
     imp.NumeroPiloti = NumeroPiloti;
     imp.SalvaColonne = d.SalvaColonne;
+    imp.Fili = d.Fili;
     imp.DatiRicevitoria = d.DatiRicevitoria;
     imp.Taratura = d.Taratura;
     imp.Tabulato = d.Tabulato;
@@ -33,6 +34,7 @@ void ApplicaImpostazioni(T_Sistema& sistema, const TImpostazioniProgramma& imp,
     d.Sfondo = imp.Sfondo;
     d.Prezzi = imp.Prezzi();
     d.SalvaColonne = imp.SalvaColonne;
+    d.Fili = imp.Fili;
     d.DatiRicevitoria = imp.DatiRicevitoria;
     d.Taratura = imp.Taratura;
     d.Tabulato = imp.Tabulato;

@@ -7,23 +7,32 @@
 
 namespace sirvela {
 
-bool SalvaColonneInMemoria(const TListaColonne& colonne, IMessaggi& messaggi, ISceltaFile& scelta) {
+std::optional<std::string> ScriviColonneSuFileScelto(const TListaColonne& colonne,
+                                                     const std::string& nome, const char* domanda,
+                                                     IMessaggi& messaggi, ISceltaFile& scelta) {
     TRichiestaFile r;
     r.Titolo = "Salva le Colonne";
     r.Filtro = "Scl file|*.Scl";
     r.Estensione = "Scl";
     r.Cartella = CartellaColonne().string();
-    r.Nome = NomeSenzaCartella(UltimoFileColonne);
+    r.Nome = nome;
     const auto percorso = scelta.Salva(r);
-    if (!percorso) return false;
+    if (!percorso) return std::nullopt;
     std::error_code ec;
     if (std::filesystem::exists(*percorso, ec) &&
-        messaggi.Mostra("Informazione", kSovrascriviColonne, PulsanteSi | PulsanteNo) != PulsanteSi)
-        return false;
+        messaggi.Mostra("Informazione", domanda, PulsanteSi | PulsanteNo) != PulsanteSi)
+        return std::nullopt;
     if (!colonne.SalvaSuFile(*percorso)) {
         messaggi.Errore(kErroreScritturaColonne);
-        return false;
+        return std::nullopt;
     }
+    return percorso;
+}
+
+bool SalvaColonneInMemoria(const TListaColonne& colonne, IMessaggi& messaggi, ISceltaFile& scelta) {
+    const auto percorso = ScriviColonneSuFileScelto(colonne, NomeSenzaCartella(UltimoFileColonne),
+                                                    kSovrascriviColonne, messaggi, scelta);
+    if (!percorso) return false;
     UltimoFileColonne = *percorso;
     return true;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "core/Interfacce.h"
@@ -14,6 +15,13 @@ inline constexpr const char* kErroreScritturaColonne = "Errore Durante la Scritt
 // asks before overwriting, writes the list. The list itself never changes. Returns whether
 // the file was written; `UltimoFileColonne` then names it.
 bool SalvaColonneInMemoria(const TListaColonne& colonne, IMessaggi& messaggi, ISceltaFile& scelta);
+
+// Asks for a column file in the column folder (offering `nome`), asks `domanda` before
+// replacing an existing file, writes the list and reports a failed write. Returns the path
+// written; nullopt when the user stopped or the write failed.
+std::optional<std::string> ScriviColonneSuFileScelto(const TListaColonne& colonne,
+                                                     const std::string& nome, const char* domanda,
+                                                     IMessaggi& messaggi, ISceltaFile& scelta);
 
 // The request of the "Da File" choice of the tool windows.
 TRichiestaFile RichiestaFileColonnare();

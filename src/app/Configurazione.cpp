@@ -1,5 +1,7 @@
 #include "app/Configurazione.h"
 
+#include <fstream>
+
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/Interfacce.h"
@@ -24,6 +26,32 @@ std::string SfondoPredefinito() {
 
 std::filesystem::path FileConfigurazione() {
     return CartellaProgramma / "Sirvela.cfg";
+}
+
+std::filesystem::path FileImpostazioniAggiunte(const std::filesystem::path& configurazione) {
+    return configurazione.parent_path() / "Sirvela.ini";
+}
+
+void LeggiImpostazioniAggiunte(const std::filesystem::path& percorso, TImpostazioniProgramma& imp) {
+    imp.Fili = 0;
+    std::ifstream f(percorso);
+    std::string riga;
+    while (std::getline(f, riga)) {
+        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+        const auto uguale = riga.find('=');
+        if (uguale == std::string::npos || Trim(riga.substr(0, uguale)) != "Fili") continue;
+        long long v = 0;
+        if (InteroDaTesto(Trim(riga.substr(uguale + 1)), v) && v >= 0 && v <= kFiliMassimi)
+            imp.Fili = static_cast<std::int32_t>(v);
+    }
+}
+
+bool ScriviImpostazioniAggiunte(const std::filesystem::path& percorso,
+                                const TImpostazioniProgramma& imp) {
+    TScrittore s(percorso);
+    const std::string testo = "Fili=" + std::to_string(imp.Fili) + "\r\n";
+    s.Scrivi(testo.data(), testo.size());
+    return s.Chiudi();
 }
 
 TLetturaConfigurazione LeggiConfigurazione(TLettore& l, TImpostazioniProgramma& imp) {
@@ -83,6 +111,7 @@ TLetturaImpostazioni CaricaImpostazioniDa(const std::filesystem::path& lista,
     esito.Piloti = LeggiListaPiloti(lista, piloti);
     imp.NumeroPiloti = esito.Piloti.NumeroPiloti;
     esito.Configurazione = LeggiConfigurazione(configurazione, imp);
+    LeggiImpostazioniAggiunte(FileImpostazioniAggiunte(configurazione), imp);
     const std::int32_t limitato = LimitaNumeroPiloti(imp.NumeroPiloti);
     esito.NumeroPilotiCorretto =
         esito.Configurazione.NumeroPilotiCorretto || limitato != imp.NumeroPiloti;
@@ -99,7 +128,8 @@ TLetturaImpostazioni CaricaImpostazioni(TPiloti& piloti, TImpostazioniProgramma&
 bool SalvaImpostazioniSu(const std::filesystem::path& lista,
                          const std::filesystem::path& configurazione, const TPiloti& piloti,
                          const TImpostazioniProgramma& imp, IMessaggi* messaggi) {
-    const bool cfg = ScriviConfigurazione(configurazione, imp);
+    const bool cfg = ScriviConfigurazione(configurazione, imp) &&
+                     ScriviImpostazioniAggiunte(FileImpostazioniAggiunte(configurazione), imp);
     const bool nomi = ScriviListaPiloti(lista, piloti, imp.NumeroPiloti);
     if (cfg && nomi) return true;
     if (messaggi) messaggi->Errore(kErroreSalvaConfigurazione);

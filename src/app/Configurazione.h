@@ -33,14 +33,25 @@ struct TImpostazioniProgramma {
     std::array<std::string, 4> DatiRicevitoria{};
     TTaratura Taratura;
     TImpTabulato Tabulato;
+    // Kept in "Sirvela.ini", not in "Sirvela.cfg" (whose layout is fixed).
+    std::int32_t Fili = 0;  // threads of a development, 1..kFiliMassimi; 0 = every core
 
     TPrezzi Prezzi() const { return {PrezzoLire, PrezzoEuro, Euro}; }
     bool operator==(const TImpostazioniProgramma&) const = default;
 };
 
+inline constexpr std::int32_t kFiliMassimi = 256;
+
 // "Sfondi/Deep_sea.Bmp" under the program folder.
 std::string SfondoPredefinito();
 std::filesystem::path FileConfigurazione();  // <program folder>/Sirvela.cfg
+// The settings this program adds to the fixed layout of "Sirvela.cfg" live beside it, one
+// "Nome=valore" line each, so that file stays readable by anything that reads that layout.
+std::filesystem::path FileImpostazioniAggiunte(const std::filesystem::path& configurazione);
+// Missing file, unknown lines and values out of range keep the defaults.
+void LeggiImpostazioniAggiunte(const std::filesystem::path& percorso, TImpostazioniProgramma& imp);
+bool ScriviImpostazioniAggiunte(const std::filesystem::path& percorso,
+                                const TImpostazioniProgramma& imp);
 
 // Pilot counts outside 20..25 would index past the pilot tables.
 inline std::int32_t LimitaNumeroPiloti(std::int32_t n) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/Configurazione.h"
 #include "core/Globali.h"
 #include "core/TDatiSistema.h"
 #include "core/Testo.h"
@@ -31,6 +32,7 @@ TModelloImpostazioni TModelloImpostazioni::Da(const TDatiSistema& dati) {
         std::isfinite(euro) ? Intero(std::round((euro - interi) * 100.0), 0, kCentesimiMassimi) : 0;
     m.SalvaColonne = dati.SalvaColonne;
     m.Sfondo = dati.Sfondo;
+    m.Fili = std::clamp<int>(dati.Fili, 0, kFiliMassimi);
     return m;
 }
 
@@ -41,6 +43,7 @@ void TModelloImpostazioni::Applica(TDatiSistema& dati) const {
                              std::clamp(Centesimi, 0, kCentesimiMassimi) / 100.0;
     dati.SalvaColonne = SalvaColonne;
     dati.Sfondo = TagliaStringaCorta(Sfondo);
+    dati.Fili = std::clamp(Fili, 0, kFiliMassimi);
 }
 
 TRichiestaFile RichiestaFileSfondo(const std::string& voce) {

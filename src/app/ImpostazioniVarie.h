@@ -10,7 +10,8 @@ class TDatiSistema;
 inline constexpr const char* kErroreSfondo = "Sfondo non Valido";
 
 // What the "Impostazioni" dialog edits: the price of one column in either currency, whether
-// the columns travel with the system, and the background picture.
+// the columns travel with the system, the background picture and how many processors a
+// development uses.
 struct TModelloImpostazioni {
     static constexpr int kLireMinime = 600;
     static constexpr int kLireMassime = 10000;
@@ -24,12 +25,14 @@ struct TModelloImpostazioni {
     int Centesimi = 52;
     bool SalvaColonne = true;
     std::string Sfondo;
+    int Fili = 0;  // processors used by a development; 0 = all of them
 
     // The document's values as the controls show them: whole lire, the euro price split
     // into whole euro and rounded cents, each within its control's range.
     static TModelloImpostazioni Da(const TDatiSistema& dati);
     double PrezzoEuro() const { return EuroInteri + Centesimi / 100.0; }
-    // OK: prices, currency, the columns flag and the picture (cut to 255 characters).
+    // OK: prices, currency, the columns flag, the picture (cut to 255 characters) and the
+    // processors of a development.
     void Applica(TDatiSistema& dati) const;
 };
 

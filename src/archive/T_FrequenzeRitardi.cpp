@@ -39,6 +39,19 @@ void T_FrequenzeRitardi::Aggiungi(int primario, int secondario, bool aggiornaRit
     avanza(Secondaria, secondario);
 }
 
+void T_FrequenzeRitardi::Somma(const T_FrequenzeRitardi& altra) {
+    Estrazioni += altra.Estrazioni;
+    if (altra.MaxValore > MaxValore) {
+        Primaria.resize(static_cast<std::size_t>(altra.MaxValore) + 1);
+        Secondaria.resize(static_cast<std::size_t>(altra.MaxValore) + 1);
+        MaxValore = altra.MaxValore;
+    }
+    for (std::size_t i = 0; i < altra.Primaria.size(); ++i)
+        Primaria[i].Frequenza += altra.Primaria[i].Frequenza;
+    for (std::size_t i = 0; i < altra.Secondaria.size(); ++i)
+        Secondaria[i].Frequenza += altra.Secondaria[i].Frequenza;
+}
+
 const TElemRFRM* T_FrequenzeRitardi::Elemento(int v) const {
     const auto& lista = LeggiPrimaria ? Primaria : Secondaria;
     if (v < 0 || v >= static_cast<int>(lista.size())) return nullptr;

@@ -29,6 +29,9 @@ class T_FrequenzeRitardi {
     // and are not counted.
     void Aggiungi(int primario, int secondario, bool aggiornaRitardi);
 
+    // Adds the frequencies and the count of another table (delays are left alone).
+    void Somma(const T_FrequenzeRitardi& altra);
+
     // From the list chosen by LeggiPrimaria; 0 for a value beyond the lists.
     std::int32_t Frequenza(int v) const;
     std::int32_t Ritardo(int v) const;

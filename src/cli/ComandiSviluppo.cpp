@@ -43,6 +43,7 @@ struct TOpzioniSviluppo {
     std::string Output;
     std::string Garanzia;
     std::string Vincite;
+    std::string Fili;
     bool Ottimizzata = false;
     bool Migliorata = false;
     std::string Tempo;
@@ -91,6 +92,8 @@ int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
     servizi.Osservatore = &osservatore;
     servizi.Annullamento = &annulla;
     servizi.Messaggi = &messaggi;
+    servizi.Fili =
+        o.Fili.empty() ? 0 : static_cast<int>(InteroOpzione(o.Fili, 1, 256, "Il numero di fili"));
     servizi.Migliorata = ParametriMigliorata(o);
 
     TEsitoSviluppo esito;
@@ -109,16 +112,53 @@ int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
         for (const auto& t : messaggi.Testi) testo += (testo.empty() ? "" : "\n") + t;
         throw TErroreCli(testo.empty() ? std::string(kErroreMemoriaSviluppo) : testo);
     }
-    if (esito.Interrotto || esito.RiduzioneAnnullata)
-        throw TErroreCli(kMsgAnnullata, kUscitaAnnullata);
+    auto json = [&](std::int64_t colonne) {
+        nlohmann::ordered_json j;
+        j["ContaTotali"] = esito.ContaTotali;
+        j["ContaAmmesse"] = esito.ContaAmmesse;
+        // Columns that passed the conditions, before any reduction.
+        j["ContaFinali"] = imp.RiduzioneDopo() ? esito.ColonneSviluppate
+                           : riduzione         ? esito.ContaFinali
+                                               : colonne;
+        j["Colonne"] = colonne;
+        if (riduzione) j["Ridotte"] = colonne;
+        if (imp.RiduzioneDopo() && imp.Migliorata) j["LimiteInferiore"] = esito.LimiteInferiore;
+        j["Secondi"] = std::round(secondi * 1000) / 1000;
+        return j;
+    };
+    auto colonneNelFile = [](const fs::path& f) {
+        std::error_code ec;
+        const auto dimensione = fs::file_size(f, ec);
+        return ec ? std::int64_t{0} : static_cast<std::int64_t>(dimensione / 8);
+    };
+
+    // A Ctrl-C seen anywhere, even by a step that carries on after it, leaves the result
+    // incomplete: never reported as a success, and --output is not written. The improved
+    // reduction's search is the exception: stopped, it keeps a complete cover.
+    if (esito.Interrotto || esito.RiduzioneAnnullata ||
+        (annulla.Richiesto() && !esito.RiduzioneInterrotta)) {
+        ctx.Err << kMsgAnnullata << "\n";
+        std::int64_t nelFile = 0;
+        if (!output.empty()) {
+            ctx.Err << "Nessuna colonna scritta in " << output.string() << ".\n";
+        } else if (!esito.FileScritto.empty()) {
+            nelFile = colonneNelFile(esito.FileScritto);
+            ctx.Err << "Colonne rimaste in " << esito.FileScritto.string() << " : " << nelFile
+                    << " (elaborazione incompleta).\n";
+        }
+        if (o.Json) {
+            auto j = json(nelFile);
+            j["Interrotto"] = true;
+            ctx.ScriviJson(j);
+        }
+        return kUscitaAnnullata;
+    }
 
     std::int64_t colonne = sistema.Dati.Colonne.Quante();
     if (!output.empty()) {
         if (!sistema.Dati.Colonne.SalvaSuFile(output)) throw TErroreCli(kErroreSalvaColonne);
     } else if (!esito.FileScritto.empty()) {
-        std::error_code ec;
-        const auto dimensione = fs::file_size(esito.FileScritto, ec);
-        colonne = ec ? 0 : static_cast<std::int64_t>(dimensione / 8);
+        colonne = colonneNelFile(esito.FileScritto);
     }
 
     const TQuadroSviluppo& q = osservatore.Quadro;
@@ -143,20 +183,7 @@ int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
         out << "Colonne scritte in " << esito.FileScritto.string() << " : " << colonne << "\n";
     out << q.Stato << "\n";
 
-    if (o.Json) {
-        nlohmann::ordered_json j;
-        j["ContaTotali"] = esito.ContaTotali;
-        j["ContaAmmesse"] = esito.ContaAmmesse;
-        // Columns that passed the conditions, before any reduction.
-        j["ContaFinali"] = imp.RiduzioneDopo() ? esito.ColonneSviluppate
-                           : riduzione         ? esito.ContaFinali
-                                               : colonne;
-        j["Colonne"] = colonne;
-        if (riduzione) j["Ridotte"] = colonne;
-        if (imp.RiduzioneDopo() && imp.Migliorata) j["LimiteInferiore"] = esito.LimiteInferiore;
-        j["Secondi"] = std::round(secondi * 1000) / 1000;
-        ctx.ScriviJson(j);
-    }
+    if (o.Json) ctx.ScriviJson(json(colonne));
     return kUscitaOk;
 }
 
@@ -223,6 +250,10 @@ void RegistraSviluppo(CLI::App& app, TContestoCli& ctx) {
         ->type_name("FILE");
     c->add_flag("--json", o->Json, "Scrive il riepilogo in JSON sull'ultima riga");
     c->add_flag("--progresso", o->Progresso, "Mostra l'avanzamento su stderr");
+    c->add_option("--fili", o->Fili,
+                  "Fili di calcolo usati dallo sviluppo, 1..256 (predefinito: l'impostazione del "
+                  "programma, di solito tutti i processori); il risultato non cambia")
+        ->type_name("N");
     ctx.OpzioneCartella(*c);
     c->callback([&ctx, o] { ctx.Azione = [&ctx, o] { return EseguiSviluppa(ctx, *o); }; });
 

@@ -112,5 +112,6 @@ void RegistraSpoglio(CLI::App& app, TContestoCli& ctx);
 void RegistraStrumenti(CLI::App& app, TContestoCli& ctx);
 void RegistraArchivio(CLI::App& app, TContestoCli& ctx);
 void RegistraSviluppo(CLI::App& app, TContestoCli& ctx);
+void RegistraDownload(CLI::App& app, TContestoCli& ctx);
 
 }  // namespace sirvela

@@ -408,22 +408,35 @@ TCondNumeroSequenze::TCondNumeroSequenze(TDatiSistema* proprietario)
     RegistraCategoria("Lunghezza 4", &Lunghezza4);
 }
 
-std::array<int, 4> TCondNumeroSequenze::Calcola(const TColonna& c) {
-    std::array<int, 4> conta{};
-    // Index 0 unused; lengths 5..8 fall into the spare slots and are dropped.
-    std::array<int, 9> perLunghezza{};
-    int lunghezza = 1;
-    for (int i = 1; i < 8; ++i) {
-        if (c[i] == c[i - 1] + 1) {
-            ++lunghezza;
-        } else {
-            ++perLunghezza[static_cast<std::size_t>(lunghezza)];
-            lunghezza = 1;
+namespace {
+
+// Runs of length 1..4 for each pattern of the seven joints of a column (bit i - 1: position
+// i + 1 holds the number after position i's); longer runs are dropped.
+struct TabellaSequenze {
+    std::array<std::array<std::uint8_t, 4>, 128> v{};
+    constexpr TabellaSequenze() {
+        for (int m = 0; m < 128; ++m) {
+            int lunghezza = 1;
+            for (int i = 1; i <= 8; ++i) {
+                if (i < 8 && (m >> (i - 1)) & 1) {
+                    ++lunghezza;
+                    continue;
+                }
+                if (lunghezza <= 4) ++v[m][lunghezza - 1];
+                lunghezza = 1;
+            }
         }
     }
-    ++perLunghezza[static_cast<std::size_t>(lunghezza)];
-    for (std::size_t k = 0; k < 4; ++k) conta[k] = perLunghezza[k + 1];
-    return conta;
+};
+constexpr TabellaSequenze kSequenze{};
+
+}  // namespace
+
+std::array<int, 4> TCondNumeroSequenze::Calcola(const TColonna& c) {
+    unsigned giunti = 0;
+    for (int i = 1; i < 8; ++i) giunti |= static_cast<unsigned>(c[i] == c[i - 1] + 1) << (i - 1);
+    const auto& t = kSequenze.v[giunti];
+    return {t[0], t[1], t[2], t[3]};
 }
 
 bool TCondNumeroSequenze::Valuta(const TColonna& c) {

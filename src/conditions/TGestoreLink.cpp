@@ -154,6 +154,17 @@ void TGestoreLink::AzzeraStatistiche() {
     Cambiato = false;
 }
 
+void TGestoreLink::SommaStatistiche(const TGestoreLink& altro) {
+    for (int i = 0; i < kLettere; ++i) {
+        TGruppoLink& g = *Gruppi[static_cast<unsigned>(i)];
+        const TGruppoLink& a = *altro.Gruppi[static_cast<unsigned>(i)];
+        g.StatLivelli.Somma(a.StatLivelli);
+        g.StatErrori.Somma(a.StatErrori);
+        g.Registrazioni += a.Registrazioni;
+    }
+    Stat.Somma(altro.Stat);
+}
+
 bool TGestoreLink::Verifica() {
     ErroriTotali = 0;
     bool ok = true;

@@ -87,6 +87,8 @@ class TGestoreLink {
     void AggiornaStato();
     void Azzera();
     void AzzeraStatistiche();
+    // Adds the statistics of another manager's development (a copy on another thread).
+    void SommaStatistiche(const TGestoreLink& altro);
     bool Verifica();
     // 27 records of 424 bytes: the 26 ErroriAmmessi, then ErroriAmmessiTotali.
     bool Salva(TScrittore& s) const;

@@ -76,7 +76,11 @@ bool TInsiemeCondizioni::Verifica(const TColonna& c) {
             return false;
         if (somme_ && somme_->VerificaRapida && !somme_->VerificaVeloce(c)) return false;
     }
+    return VerificaDopoPreTest(c);
+}
 
+bool TInsiemeCondizioni::VerificaDopoPreTest(const TColonna& c) {
+    const bool raccogli = RaccogliErrori;
     TGestoreLink* link = Proprietario ? Proprietario->Recuperi.get() : nullptr;
     if (link) link->Azzera();
     if (puntiTra_ && puntiTra_->Attivo) puntiTra_->AzzeraTotali();

@@ -43,6 +43,8 @@ class TInsiemeCondizioni {
     // The column test: pre-test, conditions in play in slot order with early exit (normal
     // mode), then the link check.
     bool Verifica(const TColonna& c);
+    // The same test for a column known to pass the pre-test (in normal mode): the rest only.
+    bool VerificaDopoPreTest(const TColonna& c);
     bool Salva(TScrittore& s) const;
     bool Carica(TLettore& l);
 

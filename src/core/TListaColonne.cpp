@@ -7,12 +7,64 @@
 namespace sirvela {
 
 TListaColonne::Blocco TListaColonne::NuovoBlocco() {
+    constexpr auto byte = static_cast<std::int64_t>(kBlocco * sizeof(TColonna));
+    if (tetto_ && !tetto_->Prendi(byte)) throw std::bad_alloc();
     Blocco b;
-    b.dati.reset(new TColonna[kBlocco]);
+    try {
+        b.dati.reset(new TColonna[kBlocco]);
+    } catch (...) {
+        if (tetto_) tetto_->Rendi(byte);
+        throw;
+    }
     return b;
 }
 
+void TListaColonne::ImpostaTetto(TTettoMemoria* tetto) {
+    if (tetto == tetto_) return;
+    if (tetto_) tetto_->Rendi(ByteBlocchi());
+    tetto_ = tetto;
+    if (tetto_) tetto_->Aggiungi(ByteBlocchi());
+}
+
+void TListaColonne::Prendi(TListaColonne& altra) noexcept {
+    testa_ = std::move(altra.testa_);
+    coda_ = std::move(altra.coda_);
+    quante_ = altra.quante_;
+    altra.testa_.clear();
+    altra.coda_.clear();
+    altra.quante_ = 0;
+    // The blocks keep counting against the ceiling they were taken under.
+    if (tetto_ != altra.tetto_) {
+        if (altra.tetto_) altra.tetto_->Rendi(ByteBlocchi());
+        if (tetto_) tetto_->Aggiungi(ByteBlocchi());
+    }
+}
+
+void TListaColonne::AccodaLista(TListaColonne&& altra) {
+    if (this == &altra || altra.quante_ == 0) return;
+    const std::int64_t byte = altra.ByteBlocchi();
+    coda_.reserve(coda_.size() + altra.testa_.size() + altra.coda_.size());
+    // Front blocks become back blocks, which are read from 0 to `fine`.
+    for (auto it = altra.testa_.rbegin(); it != altra.testa_.rend(); ++it) {
+        const std::size_t n = kBlocco - it->inizio;
+        std::memmove(it->dati.get(), it->dati.get() + it->inizio, n * sizeof(TColonna));
+        it->inizio = 0;
+        it->fine = n;
+        coda_.push_back(std::move(*it));
+    }
+    for (auto& b : altra.coda_) coda_.push_back(std::move(b));
+    quante_ += altra.quante_;
+    altra.testa_.clear();
+    altra.coda_.clear();
+    altra.quante_ = 0;
+    if (altra.tetto_ != tetto_) {
+        if (altra.tetto_) altra.tetto_->Rendi(byte);
+        if (tetto_) tetto_->Aggiungi(byte);
+    }
+}
+
 void TListaColonne::Svuota() {
+    if (tetto_) tetto_->Rendi(ByteBlocchi());
     testa_.clear();
     coda_.clear();
     testa_.shrink_to_fit();

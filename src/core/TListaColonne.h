@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -17,6 +18,28 @@ inline constexpr const char* kErroreLetturaColonne =
 inline constexpr const char* kErroreMemoriaEsaurita =
     "Memoria Esaurita. Impossibile Completare lo Sviluppo";
 
+// A ceiling on the memory that the column lists of one run may take, shared by the lists of
+// every thread of the run. Reaching it fails the growing list as exhausted memory would, while
+// the machine still has room: a system too large for memory ends with a message, never with
+// the process killed by the system.
+class TTettoMemoria {
+  public:
+    explicit TTettoMemoria(std::int64_t byte) : limite_(byte) {}
+    bool Prendi(std::int64_t n) {
+        if (usati_.fetch_add(n, std::memory_order_relaxed) + n <= limite_) return true;
+        usati_.fetch_sub(n, std::memory_order_relaxed);
+        return false;
+    }
+    // Counts memory already taken, even beyond the ceiling.
+    void Aggiungi(std::int64_t n) { usati_.fetch_add(n, std::memory_order_relaxed); }
+    void Rendi(std::int64_t n) { usati_.fetch_sub(n, std::memory_order_relaxed); }
+    std::int64_t Limite() const { return limite_; }
+
+  private:
+    const std::int64_t limite_;
+    std::atomic<std::int64_t> usati_{0};
+};
+
 // The column list, in insertion order, duplicates allowed. Columns are stored contiguously
 // in large blocks (8 bytes each) rather than one heap node per column, so tens of millions
 // fit and walk fast. Columns inserted at the front live in their own blocks, filled from the
@@ -32,8 +55,20 @@ class TListaColonne {
         if (this != &altra) Copia(altra);
         return *this;
     }
-    TListaColonne(TListaColonne&&) noexcept = default;
-    TListaColonne& operator=(TListaColonne&&) noexcept = default;
+    TListaColonne(TListaColonne&& altra) noexcept { Prendi(altra); }
+    TListaColonne& operator=(TListaColonne&& altra) noexcept {
+        if (this != &altra) {
+            Svuota();
+            Prendi(altra);
+        }
+        return *this;
+    }
+    ~TListaColonne() { Svuota(); }
+
+    // While a ceiling is set, every storage block the list takes counts against it, and a
+    // block beyond it throws std::bad_alloc like exhausted memory. Setting another ceiling (or
+    // none) hands the blocks held so far over to it.
+    void ImpostaTetto(TTettoMemoria* tetto);
 
     void Inizializza() { Svuota(); }
     void Svuota();
@@ -41,6 +76,9 @@ class TListaColonne {
     void Accoda(const TColonna& c);
     void InserisciInTesta(const TColonna& c);
     void Copia(const TListaColonne& sorgente);
+    // Moves every column of `altra` to the end of this list, in order, without copying them;
+    // `altra` is left empty.
+    void AccodaLista(TListaColonne&& altra);
     std::int64_t Quante() const { return quante_; }
     bool Vuota() const { return quante_ == 0; }
 
@@ -103,11 +141,17 @@ class TListaColonne {
         std::size_t inizio = 0;  // first used slot (front blocks fill downwards)
         std::size_t fine = 0;    // slots used (back blocks fill upwards)
     };
-    static Blocco NuovoBlocco();
+    Blocco NuovoBlocco();
+    std::int64_t ByteBlocchi() const {
+        return static_cast<std::int64_t>((testa_.size() + coda_.size()) * kBlocco *
+                                         sizeof(TColonna));
+    }
+    void Prendi(TListaColonne& altra) noexcept;
 
     std::vector<Blocco> testa_;  // front blocks; the last one holds the list's first columns
     std::vector<Blocco> coda_;
     std::int64_t quante_ = 0;
+    TTettoMemoria* tetto_ = nullptr;
 };
 
 // One column on the heap, zero when created: what the editor and the file operations hang

@@ -1,10 +1,12 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
 
 #include "core/Colonna.h"
 #include "core/TCombinazione.h"
+#include "development/Sviluppo.h"
 
 namespace sirvela {
 
@@ -15,6 +17,8 @@ namespace sirvela {
 //
 // The handler G offers:
 //   void Candidato(const TColonna&)              eight different pilots
+//   void Scartato()                              eight different pilots that the pre-filter
+//                                                rejects (only with a pre-filter)
 //   void Salta(std::int64_t n)                   n candidates with a repeated pilot, all
 //                                                within one combination of positions 1..5
 //   bool SaltaConControlli(std::int64_t n, std::int64_t blocco, std::int64_t controlli)
@@ -27,7 +31,8 @@ namespace sirvela {
 template <typename G>
 class TEnumeratore {
   public:
-    TEnumeratore(const TPronostico& p, G& gestore) : g_(gestore) {
+    TEnumeratore(const TPronostico& p, G& gestore, const TPreFiltro* filtro = nullptr)
+        : g_(gestore), filtro_(filtro) {
         for (int i = 0; i < 8; ++i) {
             const TCombinazione& pos = p.Posizione[i];
             n_[i] = pos.Conta();
@@ -61,7 +66,36 @@ class TEnumeratore {
         // The last position is put in with one 8-byte store: a byte store followed by the
         // tests' word reads of the column would stall store forwarding on every candidate.
         [[maybe_unused]] std::uint64_t base = 0;
-        if constexpr (L == 7) base = ComeParola(c) & 0x00FFFFFFFFFFFFFFULL;
+        // What the pre-filter asks of the last pilot, worked out once for the first seven:
+        // for an odd and for an even one, whether it can pass and the range it must lie in.
+        [[maybe_unused]] bool passaDispari = true, passaPari = true;
+        [[maybe_unused]] int daDispari = 0, aDispari = 255, daPari = 0, aPari = 255;
+        if constexpr (L == 7) {
+            base = ComeParola(c) & 0x00FFFFFFFFFFFFFFULL;
+            if (filtro_) {
+                int dispari = 0, sommaPari = 0, sommaDispari = 0;
+                for (int i = 0; i < 7; ++i) {
+                    const int p = c[i];
+                    if (p & 1) {
+                        ++dispari;
+                        sommaDispari += p;
+                    } else {
+                        sommaPari += p;
+                    }
+                }
+                const TPreFiltro& f = *filtro_;
+                const int somma = sommaPari + sommaDispari;
+                auto dentro = [](const int* b, int v) { return b[0] <= v && v <= b[1]; };
+                passaDispari =
+                    f.Dispari[static_cast<std::size_t>(dispari + 1)] && dentro(f.Pari, sommaPari);
+                daDispari = std::max({0, f.Totale[0] - somma, f.SommaDispari[0] - sommaDispari});
+                aDispari = std::min({255, f.Totale[1] - somma, f.SommaDispari[1] - sommaDispari});
+                passaPari = f.Dispari[static_cast<std::size_t>(dispari)] &&
+                            dentro(f.SommaDispari, sommaDispari);
+                daPari = std::max({0, f.Totale[0] - somma, f.Pari[0] - sommaPari});
+                aPari = std::min({255, f.Totale[1] - somma, f.Pari[1] - sommaPari});
+            }
+        }
         for (int s = 0; s < n; ++s) {
             const std::uint8_t x = v[s];
             if (Usato(x)) {
@@ -74,6 +108,14 @@ class TEnumeratore {
                 continue;
             }
             if constexpr (L == 7) {
+                if (filtro_) {
+                    const bool passa = (x & 1) ? passaDispari && daDispari <= x && x <= aDispari
+                                               : passaPari && daPari <= x && x <= aPari;
+                    if (!passa) {
+                        g_.Scartato();
+                        continue;
+                    }
+                }
                 const std::uint64_t parola = base | (std::uint64_t{x} << 56);
                 TColonna candidato;
                 std::memcpy(candidato.data(), &parola, 8);
@@ -93,6 +135,7 @@ class TEnumeratore {
     }
 
     G& g_;
+    const TPreFiltro* filtro_;
     std::array<int, 8> n_{};
     std::array<std::array<std::uint8_t, TCombinazione::kCapacita>, 8> v_{};
     std::array<std::int64_t, 9> sotto_{};  // candidates below each position

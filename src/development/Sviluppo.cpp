@@ -1,15 +1,42 @@
 #include "development/Sviluppo.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <fstream>
+#include <sstream>
+#include <thread>
 
 #include "core/Errore.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "development/Enumerazione.h"
 #include "development/Riduzione.h"
+#include "development/SviluppoFili.h"
 
 namespace sirvela {
+
+std::int64_t TettoMemoriaSviluppo = 0;
+
+int FiliPredefiniti() {
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+std::int64_t TettoMemoriaRun() {
+    if (TettoMemoriaSviluppo > 0) return TettoMemoriaSviluppo;
+    // Three quarters of what the system can still give without swapping, leaving room for
+    // the rest of the program; a machine that does not say so gets no ceiling.
+    std::ifstream f("/proc/meminfo");
+    std::string riga;
+    while (std::getline(f, riga)) {
+        std::istringstream r(riga);
+        std::string nome;
+        std::int64_t kb = 0;
+        if (r >> nome >> kb && nome == "MemAvailable:" && kb > 0) return kb / 4 * 3 * 1024;
+    }
+    return INT64_MAX;
+}
+
 namespace {
 
 // Eight different bytes.
@@ -38,18 +65,20 @@ class TMotoreSviluppo {
           alVolo_(imp_.RiduzioneAlVolo()),
           usaCondizioni_(imp_.UsaCondizioni && servizi.Test != nullptr),
           sogliaTick_(alVolo_ ? 500 : 200),
+          fili_(servizi.Fili > 0 ? std::min(servizi.Fili, 256) : FiliPredefiniti()),
+          tetto_(TettoMemoriaRun()),
           riduzione_(colonne, garanzia_) {}
 
     void Esegui();
 
     // Handler of the enumeration.
     void Candidato(const TColonna& c) {
-        Ammessa(c);
-        ++esaminate_;
-        if (++tick_ > sogliaTick_) {
-            tick_ = 0;
-            Rinfresca();
-        }
+        Ammessa(c, preFiltrato_);
+        Esaminata();
+    }
+    void Scartato() {
+        ++ammesse_;
+        Esaminata();
     }
     void Salta(std::int64_t n) {
         if (tick_ + n <= sogliaTick_) {
@@ -60,9 +89,19 @@ class TMotoreSviluppo {
         }
     }
     bool SaltaConControlli(std::int64_t n, std::int64_t blocco, std::int64_t controlli);
-    bool Annullato() const { return servizi_.Annullamento && servizi_.Annullamento->Richiesto(); }
+    bool Annullato() const {
+        if (servizi_.Annullamento && servizi_.Annullamento->Richiesto()) return true;
+        return servizi_.AnnullaDa >= 0 && esaminate_ >= servizi_.AnnullaDa;
+    }
 
   private:
+    void Esaminata() {
+        ++esaminate_;
+        if (++tick_ > sogliaTick_) {
+            tick_ = 0;
+            Rinfresca();
+        }
+    }
     // The list's count doubles as the count of the columns sent to a destination file.
     std::int64_t ContaLista() const { return colonne_.Quante() + quanteFile_; }
     void SvuotaColonne() {
@@ -77,11 +116,13 @@ class TMotoreSviluppo {
             vista_.AggiornaCond(totali_, ammesse_, ContaLista(), esaminate_, false);
     }
 
-    void Ammessa(const TColonna& c);
+    // `filtrata`: the candidate passed the pre-filter already.
+    void Ammessa(const TColonna& c, bool filtrata);
     void EsaminaColonna(const TColonna& c) {
-        if (Distinta(c))
-            Candidato(c);
-        else
+        if (Distinta(c)) {
+            Ammessa(c, false);
+            Esaminata();
+        } else
             Salta(1);
     }
     bool AvanzaFinoAScatto(std::int64_t n);
@@ -98,13 +139,27 @@ class TMotoreSviluppo {
     void AzzeraPasso();
     void StatoPasso();
     bool EnumeraProtetto();
+    bool SuFili() const;
+    bool EnumeraSuFili();
     void PassiDaPronostico();
     void PassiDaFile();
     bool LeggiSorgente(TLettore& l);
     void RiesaminaSospesi();
+    // The re-examination outside the enumeration: memory running out there ends the run as a
+    // cancel does, with its own message. False when it did.
+    bool RiesaminaProtetto() {
+        try {
+            RiesaminaSospesi();
+            return true;
+        } catch (...) {
+            Interrompi(kErroreMemoriaEsaurita);
+            return false;
+        }
+    }
     void ScriviBuffer();
     void ChiudiDestinazione();
-    void Interrompi(bool memoria);
+    // Cancelled, or out of memory with the message to show.
+    void Interrompi(const char* memoria = nullptr);
     void RiportaContatori() {
         esito_.ContaTotali = totali_;
         esito_.ContaAmmesse = ammesse_;
@@ -129,6 +184,10 @@ class TMotoreSviluppo {
     const bool alVolo_;
     const bool usaCondizioni_;
     const std::int64_t sogliaTick_;
+    const int fili_;
+    TTettoMemoria tetto_;
+    TPreFiltro preFiltro_;
+    bool preFiltrato_ = false;
     bool inMemoria_ = true;
     bool scriviAllaFine_ = false;
 
@@ -149,9 +208,11 @@ class TMotoreSviluppo {
     std::size_t riempimento_ = 0;
 };
 
-void TMotoreSviluppo::Ammessa(const TColonna& c) {
+void TMotoreSviluppo::Ammessa(const TColonna& c, bool filtrata) {
     ++ammesse_;
-    if (usaCondizioni_ && !servizi_.Test->Verifica(c)) return;
+    if (usaCondizioni_ &&
+        !(filtrata ? servizi_.Test->VerificaPreFiltrata(c) : servizi_.Test->Verifica(c)))
+        return;
     if (alVolo_) {
         if (riduzione_.AccettaColonna(c, static_cast<int>(passo_)) ==
             TRiduzioneAlVolo::TEsito::Sospesa) {
@@ -215,6 +276,13 @@ bool TMotoreSviluppo::SaltaConControlli(std::int64_t n, std::int64_t blocco,
     // A cancel set by the observer during a refresh is seen at the next of those polls.
     std::int64_t fatti = 0, fine = n;
     bool annullato = false;
+    if (servizi_.AnnullaDa >= 0 && blocco > 0) {
+        const std::int64_t k = (servizi_.AnnullaDa - esaminate_ + blocco - 1) / blocco;
+        if (k < controlli) {
+            fine = k * blocco;
+            annullato = true;
+        }
+    }
     while (fatti < fine) {
         const std::int64_t prima = esaminate_;
         const bool scatto = AvanzaFinoAScatto(fine - fatti);
@@ -268,11 +336,11 @@ void TMotoreSviluppo::StatoPasso() {
                                : "Elaborazione in Corso... Passo " + std::to_string(passo_));
 }
 
-void TMotoreSviluppo::Interrompi(bool memoria) {
+void TMotoreSviluppo::Interrompi(const char* memoria) {
     esito_.Interrotto = true;
     if (memoria) {
         esito_.MemoriaEsaurita = true;
-        if (servizi_.Messaggi) servizi_.Messaggi->Errore(kErroreMemoriaSviluppo);
+        if (servizi_.Messaggi) servizi_.Messaggi->Errore(memoria);
     }
     SvuotaColonne();
     vista_.Chiudi();
@@ -280,12 +348,59 @@ void TMotoreSviluppo::Interrompi(bool memoria) {
 
 bool TMotoreSviluppo::EnumeraProtetto() {
     try {
-        TEnumeratore<TMotoreSviluppo> e(*dati_.Pronostico, *this);
+        TEnumeratore<TMotoreSviluppo> e(*dati_.Pronostico, *this,
+                                        preFiltrato_ ? &preFiltro_ : nullptr);
         if (e.Esegui()) return true;
-        Interrompi(false);
+        Interrompi();
     } catch (...) {
-        Interrompi(true);
+        Interrompi(kErroreMemoriaSviluppo);
     }
+    return false;
+}
+
+// Several threads give the same result only where each candidate is judged on its own: not
+// with the on-the-fly reduction, which judges it against the columns kept before it.
+bool TMotoreSviluppo::SuFili() const {
+    if (fili_ <= 1 || alVolo_) return false;
+    return !usaCondizioni_ || servizi_.Test->CopiaPerFilo() != nullptr;
+}
+
+bool TMotoreSviluppo::EnumeraSuFili() {
+    TLavoroFili lavoro;
+    lavoro.Pronostico = dati_.Pronostico;
+    lavoro.Test = usaCondizioni_ ? servizi_.Test : nullptr;
+    lavoro.Fili = fili_;
+    lavoro.Annullamento = servizi_.Annullamento;
+    lavoro.AnnullaDa = servizi_.AnnullaDa;
+    lavoro.Tetto = &tetto_;
+    lavoro.PreFiltro = preFiltrato_ ? &preFiltro_ : nullptr;
+    const std::int64_t prima = ContaLista();  // columns of the earlier passes
+    auto parte = [this](TParteSviluppo& p) {
+        esaminate_ += p.Esaminate;
+        ammesse_ += p.Ammesse;
+        if (inMemoria_) {
+            colonne_.AccodaLista(std::move(p.Colonne));
+        } else {
+            if (riempimento_ > 0) ScriviBuffer();
+            // A failed write leaves the writer failed; it is reported when the file is closed.
+            p.Colonne.ScriviSuFile(*destinazione_);
+            quanteFile_ += p.Colonne.Quante();
+            p.Colonne.Svuota();
+        }
+    };
+    auto avanzamento = [&](std::int64_t esaminate, std::int64_t ammesse, std::int64_t passate) {
+        vista_.AggiornaCond(totali_, ammesse, prima + passate, esaminate, false);
+    };
+    switch (SviluppaSuFili(lavoro, parte, avanzamento)) {
+        case TFineFili::Completa:
+            return true;
+        case TFineFili::Annullata:
+            Interrompi();
+            return false;
+        case TFineFili::Errore:
+            break;
+    }
+    Interrompi(kErroreMemoriaSviluppo);
     return false;
 }
 
@@ -297,8 +412,8 @@ void TMotoreSviluppo::PassiDaPronostico() {
         AzzeraPasso();
         vista_.AggiornaCond(totali_, ammesse_, 0, 0, true);
         StatoPasso();
-        continua = EnumeraProtetto();
-        if (continua && passo_ == 1) RiesaminaSospesi();
+        continua = SuFili() ? EnumeraSuFili() : EnumeraProtetto();
+        if (continua && passo_ == 1) continua = RiesaminaProtetto();
     } while (passo_ != vincite_ && continua);
     vista_.AggiornaCond(totali_, ammesse_, ContaLista(), totali_, true);
     if (alVolo_) {
@@ -321,10 +436,10 @@ void TMotoreSviluppo::PassiDaFile() {
         try {
             continua = LeggiSorgente(l);
         } catch (...) {
-            Interrompi(true);
+            Interrompi(kErroreMemoriaEsaurita);
             continua = false;
         }
-        if (continua && passo_ == 1) RiesaminaSospesi();
+        if (continua && passo_ == 1) continua = RiesaminaProtetto();
     } while (passo_ != vincite_ && continua);
 }
 
@@ -351,7 +466,11 @@ bool TMotoreSviluppo::LeggiSorgente(TLettore& l) {
         for (std::size_t i = 0; i < n; ++i) {
             EsaminaColonna(blocco[i]);
             if (!alVolo_) vista_.AggiornaCond(totali_, ammesse_, ContaLista(), esaminate_, false);
-            if (Annullato()) return false;
+            if (Annullato()) {
+                // The columns read so far stay; the run is still reported as cut short.
+                esito_.Interrotto = true;
+                return false;
+            }
         }
         if (ultimo) break;
     }
@@ -390,6 +509,17 @@ void TMotoreSviluppo::ChiudiDestinazione() {
 
 void TMotoreSviluppo::Esegui() {
     Controlli();
+    // The lists grow under the run's ceiling and leave it when the run ends, however it ends.
+    struct TSottoTetto {
+        TListaColonne& a;
+        TListaColonne& b;
+        ~TSottoTetto() {
+            a.ImpostaTetto(nullptr);
+            b.ImpostaTetto(nullptr);
+        }
+    } sottoTetto{colonne_, sospesi_};
+    colonne_.ImpostaTetto(&tetto_);
+    sospesi_.ImpostaTetto(&tetto_);
     sospesi_.Svuota();
     inMemoria_ = imp_.InMemoria;
     if (!inMemoria_ && imp_.Autoriduzione) {
@@ -400,6 +530,7 @@ void TMotoreSviluppo::Esegui() {
     vista_.MostraContatoriRiduzione(alVolo_);
     SvuotaColonne();
     if (servizi_.Test) servizi_.Test->Prepara();
+    preFiltrato_ = usaCondizioni_ && servizi_.Test->PreFiltro(preFiltro_);
     esito_.Avviato = true;
     const double inizio = Adesso();
     ammesse_ = 0;
@@ -442,13 +573,13 @@ void TMotoreSviluppo::Esegui() {
             colonne_.Svuota();
             esito_.RiduzioneAnnullata = true;
             esito_.MemoriaEsaurita = true;
-            if (servizi_.Messaggi) servizi_.Messaggi->Errore(kErroreMemoriaSviluppo);
+            if (servizi_.Messaggi) servizi_.Messaggi->Errore(kErroreMemoriaEsaurita);
         }
         vista_.MostraTortaRiduzione();
     }
     if (scriviAllaFine_) {
         inMemoria_ = false;
-        if (alVolo_) RiesaminaSospesi();
+        if (!imp_.Ottimizzata && !imp_.Migliorata) RiesaminaProtetto();
         const bool ok = colonne_.ScriviSuFile(*destinazione_);
         if (!ok) destinazione_->Abbandona();
         ChiudiDestinazione();

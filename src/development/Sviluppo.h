@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -25,6 +26,18 @@ inline constexpr const char* kErroreCaricaColonne = "Impossibile Caricare il Fil
 inline constexpr const char* kErroreSalvaColonne = "Impossibile Salvare il file Colonnare";
 inline constexpr const char* kErroreCreaColonne = "Impossibile Creare il File Colonnare ";
 
+// The part of a column test that looks only at the count of odd pilots and at the sums, and
+// rejects without touching anything else: the enumeration works it out once for the first
+// seven positions and rejects most candidates without calling the test.
+struct TPreFiltro {
+    std::array<bool, 9> Dispari{};  // odd counts 0..8 that pass
+    // Sums that pass, as whole-number bounds (lo > hi: none): all, even, odd pilots.
+    static constexpr int kIllimitato = 1000000000;
+    int Totale[2] = {-kIllimitato, kIllimitato};
+    int Pari[2] = {-kIllimitato, kIllimitato};
+    int SommaDispari[2] = {-kIllimitato, kIllimitato};
+};
+
 // The test a candidate with eight different pilots must pass: the system's conditions and
 // link groups.
 class ITestColonne {
@@ -34,7 +47,25 @@ class ITestColonne {
     // play rebuilt, errors not collected, link groups examined and cleared.
     virtual void Prepara() = 0;
     virtual bool Verifica(const TColonna& c) = 0;
+    // Verifica of a candidate that passed the pre-filter (see PreFiltro).
+    virtual bool VerificaPreFiltrata(const TColonna& c) { return Verifica(c); }
+    // A prepared copy with statistics of its own, for another thread; null when the test
+    // cannot be copied (the development then stays on one thread).
+    virtual std::unique_ptr<ITestColonne> CopiaPerFilo() { return nullptr; }
+    // Adds the statistics a copy gathered into this test's and clears the copy's.
+    virtual void Unisci(ITestColonne& /*copia*/) {}
+    // After Prepara: what a candidate must pass before anything else is looked at, when the
+    // test has such a part (a candidate it rejects is rejected by Verifica with no effect).
+    virtual bool PreFiltro(TPreFiltro& /*filtro*/) const { return false; }
 };
+
+// Worker threads of a development: as many as the machine has cores.
+int FiliPredefiniti();
+
+// Bytes the column lists of one development may take: a share of the memory available when
+// the run starts. A positive TettoMemoriaSviluppo stands in for it (tests).
+extern std::int64_t TettoMemoriaSviluppo;
+std::int64_t TettoMemoriaRun();
 
 // What a run develops and how.
 struct TDatiSviluppo {
@@ -54,6 +85,12 @@ struct TServiziSviluppo {
     std::function<double()> Orologio;  // seconds; a steady clock when empty
     // Opens the writer of a destination file; tests use it to make writes fail.
     std::function<std::unique_ptr<TScrittore>(const std::filesystem::path&)> ApriScrittura;
+    // Threads that enumerate the position sets; the result is the same for any number. The
+    // on-the-fly reduction and a column-file source run on one.
+    int Fili = 1;
+    // Tests: a cancel seen at every poll from this examined count on (-1: none), so a run on
+    // several threads can be stopped at the same point as one on a single thread.
+    std::int64_t AnnullaDa = -1;
     // How long and how the improved reduction searches.
     TParametriMigliorata Migliorata;
 };

@@ -1,13 +1,103 @@
 #include "development/SviluppoSistema.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
+#include "conditions/CondizioniAritmetiche.h"
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
+#include "core/FlussoBinario.h"
 #include "core/T_Sistema.h"
 
 namespace sirvela {
+
+namespace {
+
+// The conditions and link groups of a system copied for another thread: through their stored
+// form, into a system of their own that shares nothing with the original but the settings.
+class TCopiaCondizioni : public ITestColonne {
+  public:
+    explicit TCopiaCondizioni(const TDatiSistema& originale) {
+        dati_.Archivio = originale.Archivio;
+        dati_.Pronostico = originale.Pronostico;
+        dati_.NomiPiloti = originale.NomiPiloti;
+        dati_.PilotaEscluso = originale.PilotaEscluso;
+        dati_.Concorso = originale.Concorso;
+        TScrittore s;
+        Valida = originale.Condizioni->Salva(s) && originale.Recuperi->Salva(s);
+        TLettore l(s.Dati());
+        Valida = Valida && dati_.Condizioni->Carica(l) && dati_.Recuperi->Carica(l);
+        test_.Prepara();
+    }
+    void Prepara() override { test_.Prepara(); }
+    bool Verifica(const TColonna& c) override { return test_.Verifica(c); }
+    bool VerificaPreFiltrata(const TColonna& c) override { return test_.VerificaPreFiltrata(c); }
+    bool PreFiltro(TPreFiltro& filtro) const override { return test_.PreFiltro(filtro); }
+    TGestoreLink& Recuperi() { return *dati_.Recuperi; }
+    bool Valida = false;
+
+  private:
+    TDatiSistema dati_;
+    TTestCondizioni test_{*dati_.Condizioni, *dati_.Recuperi};
+};
+
+}  // namespace
+
+std::unique_ptr<ITestColonne> TTestCondizioni::CopiaPerFilo() {
+    const TDatiSistema* dati = condizioni_.Proprietario;
+    if (!dati || dati->Condizioni.get() != &condizioni_ || dati->Recuperi.get() != &recuperi_)
+        return nullptr;
+    auto copia = std::make_unique<TCopiaCondizioni>(*dati);
+    if (!copia->Valida) return nullptr;
+    return copia;
+}
+
+// The two conditions the column test decides first with plain lookups, while they can.
+bool TTestCondizioni::PreFiltro(TPreFiltro& f) const {
+    if (condizioni_.RaccogliErrori) return false;
+    f = TPreFiltro{};
+    bool usato = false;
+    const auto* pd = dynamic_cast<const TCondPariDispari*>(condizioni_.Condizione(kPariDispari));
+    if (pd && pd->VerificaRapida) {
+        usato = true;
+        for (int d = 0; d <= 8; ++d)
+            f.Dispari[static_cast<std::size_t>(d)] =
+                (!pd->Pari.Attivo ||
+                 pd->Pari.Principale.Voci[static_cast<std::size_t>(8 - d)].Stato == 1) &&
+                (!pd->Dispari.Attivo ||
+                 pd->Dispari.Principale.Voci[static_cast<std::size_t>(d)].Stato == 1);
+    } else {
+        f.Dispari.fill(true);
+    }
+    const auto* so = dynamic_cast<const TCondSomme*>(condizioni_.Condizione(kSomme));
+    if (so && so->VerificaRapida) {
+        usato = true;
+        // The single interval of an active list as whole numbers; nothing passes an empty one.
+        auto limiti = [](const TIntervalliAmmessi& l, int* b) {
+            if (!l.Attivo) return;
+            const TIntervallo& i = l.Intervalli[0];
+            if (l.Conta() == 0 || i.Tipo != 1 || !(i.Min <= i.Max)) {
+                b[0] = 1;
+                b[1] = 0;
+                return;
+            }
+            const double k = TPreFiltro::kIllimitato;
+            b[0] = static_cast<int>(std::clamp(std::ceil(i.Min), -k, k));
+            b[1] = static_cast<int>(std::clamp(std::floor(i.Max), -k, k));
+        };
+        limiti(so->Tutti, f.Totale);
+        limiti(so->Pari, f.Pari);
+        limiti(so->Dispari, f.SommaDispari);
+    }
+    return usato;
+}
+
+void TTestCondizioni::Unisci(ITestColonne& copia) {
+    auto& c = dynamic_cast<TCopiaCondizioni&>(copia);
+    recuperi_.SommaStatistiche(c.Recuperi());
+    c.Recuperi().AzzeraStatistiche();
+}
 
 void TTestCondizioni::Prepara() {
     condizioni_.AzzeraTutteStatistiche();
@@ -21,6 +111,10 @@ void TTestCondizioni::Prepara() {
 
 bool TTestCondizioni::Verifica(const TColonna& c) {
     return condizioni_.Verifica(c);
+}
+
+bool TTestCondizioni::VerificaPreFiltrata(const TColonna& c) {
+    return condizioni_.VerificaDopoPreTest(c);
 }
 
 namespace {
@@ -43,6 +137,7 @@ void SviluppaSistema(T_Sistema& sistema, const TServiziSviluppo& servizi, TEsito
     TTestCondizioni test(*d.Condizioni, *d.Recuperi);
     TServiziSviluppo s = servizi;
     s.Test = &test;
+    if (s.Fili <= 0) s.Fili = d.Fili;
     auto riporta = [&] {
         if (!esito.Avviato) return;
         d.Sviluppato = true;

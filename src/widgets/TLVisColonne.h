@@ -28,6 +28,8 @@ class TLVisColonne : public QWidget {
     void ImpostaColoreEvidenziato(const QColor& c);
 
     int Numero() const { return numero_; }
+    int PosizioneEvidenziata() const { return xEvidenziato_; }
+    int ColonnaEvidenziata() const { return yEvidenziato_; }
     int Quante() const { return quante_; }
     // Whether position `posizione` (1..8) of column `colonna` (1..2) is drawn marked.
     bool Segnata(int colonna, int posizione) const;

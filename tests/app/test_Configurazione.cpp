@@ -170,5 +170,33 @@ TEST_F(Configurazione, SaveWritesBothFilesAndReportsFailure) {
     EXPECT_EQ(msg.Errori, std::vector<std::string>{kErroreSalvaConfigurazione});
 }
 
+// The processors of a development travel beside "Sirvela.cfg", which keeps its layout.
+TEST_F(Configurazione, ThreadsAreKeptBesideTheFixedLayout) {
+    TPiloti piloti;
+    TImpostazioniProgramma imp;
+    LeggiConfigurazione(dir_ / "manca.cfg", imp);
+    imp.Fili = 3;
+    ASSERT_TRUE(SalvaImpostazioni(piloti, imp));
+    EXPECT_EQ(LeggiByte(dir_ / "Sirvela.cfg").size(), kDimensione);
+    EXPECT_EQ(LeggiByte(dir_ / "Sirvela.ini"), (Byte{'F', 'i', 'l', 'i', '=', '3', '\r', '\n'}));
+    struct Caso {
+        std::string testo;
+        int fili;
+    } casi[] = {{"Fili=3\r\n", 3}, {"altro=1\n Fili = 2 \n", 2},
+                {"Fili=999\n", 0}, {"Fili=-1\n", 0},
+                {"Fili=due\n", 0}, {"", 0}};
+    for (const auto& c : casi) {
+        test::ScriviTesto(dir_ / "Sirvela.ini", c.testo);
+        TImpostazioniProgramma letto;
+        LeggiImpostazioniAggiunte(dir_ / "Sirvela.ini", letto);
+        EXPECT_EQ(letto.Fili, c.fili) << c.testo;
+    }
+    std::filesystem::remove(dir_ / "Sirvela.ini");
+    TImpostazioniProgramma letto;
+    letto.Fili = 5;
+    CaricaImpostazioni(piloti, letto);
+    EXPECT_EQ(letto.Fili, 0);  // no file: every core
+}
+
 }  // namespace
 }  // namespace sirvela

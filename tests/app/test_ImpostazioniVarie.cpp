@@ -56,3 +56,17 @@ TEST(ImpostazioniVarie, OkRoundsTheEuroPriceToWholeCents) {
     m.Applica(d);
     EXPECT_DOUBLE_EQ(d.Prezzi.PrezzoEuro, 3.5);
 }
+
+TEST(ImpostazioniVarie, ProcessorsStayWithinTheBox) {
+    struct Caso {
+        int memorizzati, mostrati;
+    } casi[] = {{0, 0}, {3, 3}, {-2, 0}, {5000, 256}};
+    TDatiSistema d;
+    for (const auto& c : casi) {
+        d.Fili = c.memorizzati;
+        const auto m = TModelloImpostazioni::Da(d);
+        EXPECT_EQ(m.Fili, c.mostrati) << c.memorizzati;
+        m.Applica(d);
+        EXPECT_EQ(d.Fili, c.mostrati) << c.memorizzati;
+    }
+}

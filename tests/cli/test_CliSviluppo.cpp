@@ -3,9 +3,11 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <array>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 
 #include "cli/CliSupporto.h"
 #include "cli/ContestoCli.h"
@@ -335,6 +337,45 @@ TEST(CliEseguibile, ARoundFromTheShell) {
     EXPECT_EQ(out, "Impossibile Caricare il Sistema\n");
 }
 
+namespace {
+
+// Runs the built command line in `dir` with --progresso, presses Ctrl-C once the progress has
+// appeared on stderr and returns the exit code. Bounded: a run the signal did not stop is
+// killed and the code is then not 130.
+int InterrompiDopoAvanzamento(const test::CartellaTemporanea& dir, const std::string& argomenti) {
+    const std::string comando =
+        "cd '" + dir.Percorso().string() + "' || exit 1; rm -f out.txt err.txt; '" +
+        SIRVELA_CLI_EXE + "' --cartella programma " + argomenti +
+        " --progresso >out.txt 2>err.txt & p=$!; "
+        "( sleep 60; kill -KILL $p ) >/dev/null 2>&1 </dev/null & w=$!; "
+        "while [ ! -s err.txt ] && kill -0 $p 2>/dev/null; do sleep 0.02; done; "
+        "kill -INT $p; wait $p; r=$?; kill $w 2>/dev/null; exit $r";
+    const int stato = std::system(comando.c_str());
+    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+}
+
+std::string Testo(const std::filesystem::path& p) {
+    const auto b = test::LeggiByte(p);
+    return std::string(b.begin(), b.end());
+}
+
+// Columns of pilots 1..20, all different, in a scrambled order: slow to reduce.
+void ScriviColonneDaRidurre(const std::filesystem::path& p, int quante) {
+    std::vector<TColonna> v;
+    std::mt19937 r(5);
+    for (int i = 0; i < quante; ++i) {
+        std::array<std::uint8_t, 20> piloti;
+        for (int k = 0; k < 20; ++k) piloti[k] = static_cast<std::uint8_t>(k + 1);
+        std::shuffle(piloti.begin(), piloti.end(), r);
+        TColonna c;
+        std::copy(piloti.begin(), piloti.begin() + 8, c.begin());
+        v.push_back(c);
+    }
+    test::ScriviColonne(p, v);
+}
+
+}  // namespace
+
 // Ctrl-C during a development that would run for hours ends it like "Annulla".
 TEST(CliEseguibile, CtrlCCancelsTheDevelopment) {
     test::CartellaTemporanea dir;
@@ -346,19 +387,87 @@ TEST(CliEseguibile, CtrlCCancelsTheDevelopment) {
     for (int i = 0; i < 8; ++i) pronostico += (i ? "," : "") + tutti;
     grande.replace(inizio, fine + 2 - inizio, pronostico + "]");
     test::ScriviTesto(dir / "grande.json", grande);
-    const std::string base =
-        "cd '" + dir.Percorso().string() + "' && '" + SIRVELA_CLI_EXE + "' --cartella programma ";
-    ASSERT_EQ(std::system((base + "sistema importa grande.json grande.Sst >/dev/null").c_str()), 0);
-    // Bounded: a run the signal did not stop is killed and the test fails.
-    const std::string comando = base +
-                                "sviluppa grande.Sst --json >out.txt 2>err.txt & p=$!; "
-                                "sleep 1; kill -INT $p; "
-                                "( sleep 30; kill -KILL $p ) >/dev/null 2>&1 </dev/null & w=$!; "
-                                "wait $p; r=$?; kill $w 2>/dev/null; exit $r";
-    const int stato = std::system(comando.c_str());
-    ASSERT_TRUE(WIFEXITED(stato));
-    EXPECT_EQ(WEXITSTATUS(stato), 130);
-    const auto err = test::LeggiByte(dir / "err.txt");
-    EXPECT_EQ(std::string(err.begin(), err.end()), "Elaborazione Annullata.\n");
-    EXPECT_TRUE(test::LeggiByte(dir / "out.txt").empty());
+    ASSERT_EQ(
+        Cli({"sistema", "importa", (dir / "grande.json").string(), (dir / "grande.Sst").string()},
+            dir)
+            .Codice,
+        0);
+    EXPECT_EQ(InterrompiDopoAvanzamento(dir, "sviluppa grande.Sst --json"), 130);
+    const auto err = Testo(dir / "err.txt");
+    EXPECT_EQ(err.substr(err.rfind('\n', err.size() - 2) + 1), "Elaborazione Annullata.\n");
+    EXPECT_EQ(test::UltimaRigaJson(Testo(dir / "out.txt"))["Interrotto"], true);
+}
+
+// With a column file as the source an interrupted run is still reported as one, with what it
+// left in the output file, and never writes --output.
+TEST(CliEseguibile, CtrlCWithAColumnFileSourceIsNoSuccess) {
+    test::CartellaTemporanea dir;
+    ScriviColonneDaRidurre(dir / "grande.Scl", 1000000);
+
+    EXPECT_EQ(InterrompiDopoAvanzamento(
+                  dir, "riduci grande.Scl --garanzia 80 --vincite 10 --output r.Scl --json"),
+              130);
+    EXPECT_NE(Testo(dir / "err.txt")
+                  .find("Elaborazione Annullata.\nNessuna colonna scritta in " +
+                        (dir / "r.Scl").string() + ".\n"),
+              std::string::npos)
+        << Testo(dir / "err.txt");
+    EXPECT_FALSE(std::filesystem::exists(dir / "r.Scl"));
+    auto j = test::UltimaRigaJson(Testo(dir / "out.txt"));
+    EXPECT_EQ(j["Interrotto"], true);
+    EXPECT_EQ(j["Colonne"], 0);
+
+    // The system's own destination keeps the columns reduced so far, and says how many.
+    const auto destinazione = dir / "ridotte.Scl";
+    test::ScriviTesto(dir / "f.json",
+                      SistemaJson(R"({"Autoriduzione": true, "Garanzia": 80, "VinciteMultiple": 10,
+        "InMemoria": false, "FileDestinazione": ")" +
+                                  destinazione.string() + R"("},
+        "Sorgente": {"DaPronostico": false, "FileSorgente": ")" +
+                                  (dir / "grande.Scl").string() + R"("})"));
+    ASSERT_EQ(Cli({"sistema", "importa", (dir / "f.json").string(), (dir / "f.Sst").string()}, dir)
+                  .Codice,
+              0);
+    EXPECT_EQ(InterrompiDopoAvanzamento(dir, "sviluppa f.Sst --json"), 130);
+    const auto rimaste = test::LeggiColonne(destinazione).size();
+    EXPECT_NE(Testo(dir / "err.txt")
+                  .find("Elaborazione Annullata.\nColonne rimaste in " + destinazione.string() +
+                        " : " + std::to_string(rimaste) + " (elaborazione incompleta).\n"),
+              std::string::npos)
+        << Testo(dir / "err.txt");
+    j = test::UltimaRigaJson(Testo(dir / "out.txt"));
+    EXPECT_EQ(j["Interrotto"], true);
+    EXPECT_EQ(j["Colonne"], rimaste);
+}
+
+TEST(CliSviluppa, ThreadsChangeNothingButTheTime) {
+    TSistemaProva p(R"({"Autoriduzione": true, "Ottimizzata": true, "Garanzia": 69})");
+    std::vector<std::vector<TColonna>> colonne;
+    std::vector<nlohmann::ordered_json> json;
+    for (const char* fili : {"1", "3"}) {
+        const auto out = p.dir / (std::string("f") + fili + ".Scl");
+        auto e =
+            Cli({"sviluppa", p.sst.string(), "--fili", fili, "--output", out.string(), "--json"},
+                p.dir);
+        ASSERT_EQ(e.Codice, 0) << e.Err;
+        colonne.push_back(test::LeggiColonne(out));
+        json.push_back(test::UltimaRigaJson(e.Out));
+        json.back().erase("Secondi");
+    }
+    EXPECT_FALSE(colonne[0].empty());
+    EXPECT_EQ(colonne[0], colonne[1]);
+    EXPECT_EQ(json[0], json[1]);
+    auto e = Cli({"sviluppa", p.sst.string(), "--fili", "0"}, p.dir);
+    EXPECT_EQ(e.Codice, 2);
+}
+
+TEST(CliSviluppa, ASystemTooLargeForTheCeilingFailsWithTheMessage) {
+    TSistemaProva p(R"({"Autoriduzione": false, "UsaCondizioni": false})");
+    const auto vecchio = TettoMemoriaSviluppo;
+    TettoMemoriaSviluppo = 1;  // not a single block
+    auto e = Cli({"sviluppa", p.sst.string(), "--output", (p.dir / "o.Scl").string()}, p.dir);
+    TettoMemoriaSviluppo = vecchio;
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_EQ(e.Err, std::string(kErroreMemoriaSviluppo) + "\n");
+    EXPECT_FALSE(std::filesystem::exists(p.dir / "o.Scl"));
 }

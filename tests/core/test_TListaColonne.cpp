@@ -118,3 +118,29 @@ TEST(TListaColonne, ColumnFileNameRule) {
     EXPECT_EQ(NomeFileColonne("/tmp.d/x", c), "/tmp.d/x.Scl");
     EXPECT_EQ(NomeFileColonne("C:\\dati\\y", c), "C:\\dati\\y.Scl");
 }
+
+TEST(TListaColonne, WholeListsJoinInOrderUnderOneCeiling) {
+    const auto kB = static_cast<std::int64_t>(TListaColonne::kBlocco * sizeof(TColonna));
+    TTettoMemoria tetto(3 * kB);
+    TListaColonne a, b;
+    a.ImpostaTetto(&tetto);
+    b.ImpostaTetto(&tetto);
+    a.Accoda(Col(1));
+    b.InserisciInTesta(Col(3));
+    b.InserisciInTesta(Col(2));
+    b.Accoda(Col(4));
+    a.AccodaLista(std::move(b));
+    a.Accoda(Col(5));
+    EXPECT_EQ(a.ComeVettore(), (std::vector<TColonna>{Col(1), Col(2), Col(3), Col(4), Col(5)}));
+    EXPECT_EQ(a.Quante(), 5);
+    EXPECT_TRUE(b.Vuota());
+    // Three blocks are taken: a fourth is refused as exhausted memory and the list emptied.
+    EXPECT_THROW(a.InserisciInTesta(Col(0)), std::bad_alloc);
+    EXPECT_TRUE(a.Vuota());
+    // Emptied lists give their blocks back.
+    for (int i = 0; i < 3 * static_cast<int>(TListaColonne::kBlocco); ++i) a.Accoda(Col(i));
+    EXPECT_THROW(a.Accoda(Col(0)), std::bad_alloc);
+    a.ImpostaTetto(nullptr);
+    a.Accoda(Col(0));
+    EXPECT_EQ(a.Quante(), 1);
+}

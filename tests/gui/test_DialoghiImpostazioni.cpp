@@ -29,7 +29,7 @@ TEST_F(Impostazioni, MenusOfferTheNewCommands) {
     QStringList menu;
     for (QAction* a : f->menuBar()->actions()) menu << a->text();
     EXPECT_EQ(menu, (QStringList{"&Sistemi", "&Condizioni", "&Elaborazione", "C&olonne",
-                                 "Im&postazioni", "&Help"}));
+                                 "&Internet", "Ricevitoria", "Im&postazioni", "&Help"}));
     auto voci = [&](const char* nome) {
         QStringList r;
         for (QAction* a : f->menuBar()->findChild<QMenu*>(nome)->actions())
@@ -177,6 +177,8 @@ TEST_F(Impostazioni, VarieStoresPricesAndBackgroundAndWritesTheSettings) {
         EXPECT_EQ(d.Centesimi()->value(), 52);
         EXPECT_TRUE(d.SalvaColonne()->isChecked());
         EXPECT_TRUE(d.Schedine2()->isVisible());
+        EXPECT_EQ(d.Fili()->text(), "Tutti");
+        d.Fili()->setValue(2);
         // A file that is no picture is refused; a picture is taken.
         scelta.Risposte = {(cartella / "Rotto.bmp").string(), altro.toStdString()};
         d.CercaSfondo()->click();
@@ -207,6 +209,9 @@ TEST_F(Impostazioni, VarieStoresPricesAndBackgroundAndWritesTheSettings) {
     EXPECT_DOUBLE_EQ(letto.PrezzoEuro, 1.25);
     EXPECT_EQ(letto.Sfondo, altro.toStdString());
     EXPECT_FALSE(letto.SalvaColonne);
+    EXPECT_EQ(d.Fili, 2);
+    LeggiImpostazioniAggiunte(FileImpostazioniAggiunte(FileConfigurazione()), letto);
+    EXPECT_EQ(letto.Fili, 2);
 }
 
 TEST_F(Impostazioni, VarieReportsSettingsThatCannotBeWritten) {

@@ -242,6 +242,25 @@ TEST_F(FinestraSviluppo, EngineErrorsGoToTheErrorBox) {
     EXPECT_TRUE(f->Azione("CalcoloColonne")->isEnabled());
 }
 
+// Far more columns than the memory allowed to the run: the message, no columns, the system
+// as it was and the window alive.
+TEST_F(FinestraSviluppo, ASystemBeyondTheMemoryCeilingEndsWithTheMessage) {
+    TutteDodici();
+    const TPronostico pronostico = sistema.Dati.Pronostico;
+    const auto vecchio = TettoMemoriaSviluppo;
+    TettoMemoriaSviluppo = 4 * TListaColonne::kBlocco * sizeof(TColonna);
+    Apri();
+    f->Azione("CalcoloColonne")->trigger();
+    TettoMemoriaSviluppo = vecchio;
+    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreMemoriaSviluppo});
+    EXPECT_FALSE(D().isVisible());
+    EXPECT_TRUE(sistema.Dati.Colonne.Vuota());
+    EXPECT_EQ(sistema.Dati.Pronostico, pronostico);
+    EXPECT_FALSE(f->ComandiSospesi());
+    EXPECT_TRUE(f->Azione("CalcoloColonne")->isEnabled());
+    EXPECT_TRUE(f->isVisible());
+}
+
 namespace {
 
 // Position sets with repeated pilots across positions and a real sum condition.

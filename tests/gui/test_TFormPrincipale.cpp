@@ -155,8 +155,10 @@ TEST_F(FinestraPrincipale, OnlyCommandsThatExistAreOffered) {
     QStringList suggerimenti;
     for (QAction* a : f->findChild<QToolBar*>("BarraStrumenti")->actions())
         if (!a->isSeparator()) suggerimenti << a->toolTip();
-    EXPECT_EQ(suggerimenti, (QStringList{"Nuovo Sistema", "Carica Sistema", "Salva Sistema",
-                                         "Commento", "Sviluppo", "Help", "Uscita"}));
+    EXPECT_EQ(suggerimenti,
+              (QStringList{"Nuovo Sistema", "Carica Sistema", "Salva Sistema", "Commento",
+                           "Sviluppo", "Visualizza colonne", "Spoglio", "Aggiornamento Archivi",
+                           "Help", "Uscita"}));
     EXPECT_EQ(f->Azione("Spoglio"), nullptr);
     EXPECT_EQ(f->Azione("Sommario")->text(), "Sommario");
 }

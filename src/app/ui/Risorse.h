@@ -1,9 +1,15 @@
 #pragma once
+#include <QString>
+#include <filesystem>
 
 namespace sirvela {
 
 // Registers the pictures and the help page built into the program; the linker would drop
 // them from the static library otherwise. Call once after the application object exists.
 void CaricaRisorse();
+
+// Puts a file that comes with the program (a resource) back in the program folder when it
+// went missing, creating its folder. True when the file is there afterwards.
+bool InstallaSeManca(const QString& risorsa, const std::filesystem::path& destinazione);
 
 }  // namespace sirvela

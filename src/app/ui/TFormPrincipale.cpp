@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -11,6 +10,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <chrono>
 #include <filesystem>
 #include <tuple>
 
@@ -21,7 +21,10 @@
 #include "app/ui/MenuCondizioni.h"
 #include "app/ui/MenuElaborazione.h"
 #include "app/ui/MenuImpostazioni.h"
+#include "app/ui/MenuInternet.h"
+#include "app/ui/MenuRicevitoria.h"
 #include "app/ui/MenuSistemi.h"
+#include "app/ui/Risorse.h"
 #include "app/ui/TFormSelezionePiloti.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
@@ -81,7 +84,9 @@ TFormPrincipale::TFormPrincipale(T_Sistema& sistema, IMessaggi& messaggi, IScelt
       sistema_(sistema),
       messaggi_(messaggi),
       scelta_(scelta),
-      controllore_(sistema, messaggi, scelta, this) {
+      controllore_(sistema, messaggi, scelta, this),
+      caso_(static_cast<std::mt19937::result_type>(
+          std::chrono::steady_clock::now().time_since_epoch().count())) {
     setObjectName("FormPrincipale");
     setMinimumSize(640, 480);
     resize(780, 580);
@@ -218,6 +223,8 @@ void TFormPrincipale::CreaComandi() {
     menu_.push_back(new TMenuCondizioni(*this));
     menu_.push_back(new TMenuElaborazione(*this));
     menu_.push_back(new TMenuColonne(*this));
+    menu_.push_back(new TMenuInternet(*this));
+    menu_.push_back(new TMenuRicevitoria(*this));
     menu_.push_back(new TMenuImpostazioni(*this));
     menu_.push_back(new TMenuAiuto(*this));
 
@@ -305,16 +312,9 @@ bool TFormPrincipale::CaricaSfondo() {
     const std::string nome = NomeSenzaCartella(configurato);
     if (!nome.empty() && nome != configurato) candidati.push_back(CartellaSfondi() / nome);
     for (const auto& percorso : candidati) {
-        std::error_code ec;
         // The picture that comes with the program is put back when it went missing.
-        if (percorso == std::filesystem::path(SfondoPredefinito()) &&
-            !std::filesystem::exists(percorso, ec)) {
-            std::filesystem::create_directories(CartellaSfondi(), ec);
-            const QString destinazione = QS(percorso.string());
-            if (QFile::copy(":/immagini/Deep_sea.bmp", destinazione))
-                QFile::setPermissions(destinazione, QFile::ReadOwner | QFile::WriteOwner |
-                                                        QFile::ReadGroup | QFile::ReadOther);
-        }
+        if (percorso == std::filesystem::path(SfondoPredefinito()))
+            InstallaSeManca(":/immagini/Deep_sea.bmp", percorso);
         QPixmap immagine(QS(percorso.string()));
         if (!immagine.isNull()) {
             sfondo_->ImpostaImmagine(immagine);

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <array>
 #include <map>
+#include <random>
 #include <vector>
 
 #include "app/StatoComandi.h"
@@ -94,6 +95,8 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     TControlloreDocumento& Controllore() { return controllore_; }
     IMessaggi& Messaggi() { return messaggi_; }
     ISceltaFile& SceltaFile() { return scelta_; }
+    // The one source of chance of the automatic tickets, seeded from the clock.
+    std::mt19937& Caso() { return caso_; }
 
     // The controls, for the tests and for the windows built on top of this one.
     TGraphNumSelector* Selettore(int posizione) const { return selettori_[posizione - 1]; }
@@ -154,6 +157,7 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     QLabel* finali_ = nullptr;
     std::map<QString, QAction*> azioni_;
     std::vector<TMenuComandi*> menu_;  // in the order of the menu bar
+    std::mt19937 caso_;
 };
 
 }  // namespace sirvela

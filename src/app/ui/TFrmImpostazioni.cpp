@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/Configurazione.h"
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
@@ -73,6 +74,17 @@ TFrmImpostazioni::TFrmImpostazioni(IMessaggi& messaggi, ISceltaFile& scelta, QWi
     lt->addWidget(schedine5_);
     lt->addStretch();
 
+    auto* sviluppo = new QGroupBox("Sviluppo", this);
+    fili_ = new QSpinBox(sviluppo);
+    fili_->setObjectName("Fili");
+    fili_->setRange(0, kFiliMassimi);
+    fili_->setSpecialValueText("Tutti");
+    fili_->setMinimumWidth(80);
+    auto* lf = new QHBoxLayout(sviluppo);
+    lf->addWidget(new QLabel("Processori usati dallo sviluppo :", sviluppo));
+    lf->addWidget(fili_);
+    lf->addStretch();
+
     auto* pulsanti = new QDialogButtonBox(this);
     QPushButton* ok = pulsanti->addButton("OK", QDialogButtonBox::AcceptRole);
     ok->setObjectName("BtnOk");
@@ -86,6 +98,7 @@ TFrmImpostazioni::TFrmImpostazioni(IMessaggi& messaggi, ISceltaFile& scelta, QWi
     l->addWidget(salvaColonne_);
     l->addWidget(boxSfondo);
     l->addWidget(schedine);
+    l->addWidget(sviluppo);
     l->addWidget(pulsanti);
     l->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -101,6 +114,7 @@ void TFrmImpostazioni::AggiornaForm(const TModelloImpostazioni& m) {
     centesimi_->setValue(m.Centesimi);
     salvaColonne_->setChecked(m.SalvaColonne);
     sfondo_->setText(QS(m.Sfondo));
+    fili_->setValue(m.Fili);
     MostraAnteprima();
 }
 
@@ -112,6 +126,7 @@ TModelloImpostazioni TFrmImpostazioni::Modello() const {
     m.Centesimi = centesimi_->value();
     m.SalvaColonne = salvaColonne_->isChecked();
     m.Sfondo = SS(sfondo_->text());
+    m.Fili = fili_->value();
     return m;
 }
 

@@ -34,6 +34,7 @@ class TFrmImpostazioni : public QDialog {
     QLabel* Anteprima() const { return anteprima_; }
     QRadioButton* Schedine2() const { return schedine2_; }
     QRadioButton* Schedine5() const { return schedine5_; }
+    QSpinBox* Fili() const { return fili_; }
 
   private:
     void AggiornaForm(const TModelloImpostazioni& m);
@@ -54,6 +55,7 @@ class TFrmImpostazioni : public QDialog {
     QLabel* anteprima_;
     QRadioButton* schedine2_;
     QRadioButton* schedine5_;
+    QSpinBox* fili_;
 };
 
 }  // namespace sirvela

@@ -2,6 +2,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdlib>
 #include <memory>
 
 #include "app/Avvio.h"
@@ -14,6 +15,7 @@
 #include "core/Errore.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
+#include "download/Sostituzione.h"
 #include "widgets/Conversioni.h"
 
 using namespace sirvela;
@@ -55,6 +57,12 @@ int main(int argc, char** argv) {
             principale->show();
             principale->Avvia(argomenti);
             titolo.accept();
+            // The updater started the untouched program again after a failed update.
+            if (const char* esito = std::getenv(kVariabileEsitoAggiornamento)) {
+                const std::string testo = esito;
+                unsetenv(kVariabileEsitoAggiornamento);
+                if (!testo.empty()) messaggi.Errore(testo);
+            }
         } catch (const std::exception&) {
             principale.reset();
             messaggi.Errore("Errore durante l'avvio del programma");

@@ -75,6 +75,7 @@ TEsecuzioneSviluppo EseguiSviluppo(T_Sistema& sistema, TFrmSviluppo& dialogo, IM
     servizi.Osservatore = &ponte;
     servizi.Annullamento = &dialogo.Annullamento();
     servizi.Messaggi = &messaggiPonte;
+    servizi.Fili = 0;  // the program setting
 
     QEventLoop attesa;
     std::thread lavoro([&] {
