@@ -82,6 +82,12 @@ std::vector<TColonna> Sviluppate(std::mt19937& r, const std::vector<int>& dimens
     return v;
 }
 
+// The columns of a random forecast of four to three pilots per position.
+std::vector<TColonna> Medie(unsigned seme) {
+    std::mt19937 r(seme);
+    return Sviluppate(r, {4, 4, 4, 4, 3, 3, 3, 3}, 10);
+}
+
 // Groups of five columns differing only in position 8 (92 points within a group), no two
 // groups sharing a pilot at any position.
 std::vector<TColonna> Gruppi(int quanti) {
@@ -185,8 +191,7 @@ TEST(RiduzioneMigliorata, ShowsTheBestCountWithItsBound) {
 }
 
 TEST(RiduzioneMigliorata, WithoutRoomForTheNeighboursTheOptimisedCoverIsCompleted) {
-    std::mt19937 r(21);
-    const auto v = Sviluppate(r, {4, 4, 4, 4, 3, 3, 3, 3}, 10);
+    const auto v = Medie(21);
     TParametriMigliorata p = Passi(kPassi);
     p.MassimoVicini = 100;
     for (int vincite : {1, 3}) {
@@ -200,8 +205,7 @@ TEST(RiduzioneMigliorata, WithoutRoomForTheNeighboursTheOptimisedCoverIsComplete
 }
 
 TEST(RiduzioneMigliorata, CancelLeavesACompleteCover) {
-    std::mt19937 r(3);
-    const auto v = Sviluppate(r, {4, 4, 4, 4, 3, 3, 3, 3}, 10);
+    const auto v = Medie(3);
     TParametriMigliorata p;
     p.Iterazioni = kTetto;
     p.Secondi = 3600;
@@ -227,8 +231,7 @@ TEST(RiduzioneMigliorata, CancelLeavesACompleteCover) {
 }
 
 TEST(RiduzioneMigliorata, StopsWhenTheTimeIsUp) {
-    std::mt19937 r(9);
-    const auto v = Sviluppate(r, {4, 4, 4, 4, 3, 3, 3, 3}, 10);
+    const auto v = Medie(9);
     std::atomic<double> ora{1000};
     TOsservatoreRicerca oss;
     oss.AllaRicerca = [&] { ora = 1000 + 12.5; };  // the clock jumps past the 10 s
