@@ -1,5 +1,6 @@
 #include <chrono>
 #include <cmath>
+#include <limits>
 
 #include "cli/ContestoCli.h"
 #include "core/T_Sistema.h"
@@ -44,12 +45,33 @@ struct TOpzioniSviluppo {
     std::string Vincite;
     std::string Fili;
     bool Ottimizzata = false;
+    bool Migliorata = false;
+    std::string Tempo;
+    std::string Iterazioni;
+    std::string Seme;
     bool Json = false;
     bool Progresso = false;
 };
 
 void ScriviRiga(std::ostream& out, const std::string& etichetta, const std::string& valore) {
     out << etichetta << " " << valore << "\n";
+}
+
+// The search settings of --migliorata: a time budget (30 s unless only an iteration budget is
+// given, so that the same seed gives the same columns on any machine), iterations, seed.
+TParametriMigliorata ParametriMigliorata(const TOpzioniSviluppo& o) {
+    TParametriMigliorata p;
+    if (!o.Iterazioni.empty()) {
+        p.Iterazioni =
+            InteroOpzione(o.Iterazioni, 1, 1'000'000'000'000LL, "Il numero di iterazioni");
+        p.Secondi = 0;
+    }
+    if (!o.Tempo.empty())
+        p.Secondi = static_cast<double>(InteroOpzione(o.Tempo, 1, 7 * 24 * 3600, "Il tempo"));
+    if (!o.Seme.empty())
+        p.Seme = static_cast<std::uint64_t>(
+            InteroOpzione(o.Seme, 0, std::numeric_limits<long long>::max(), "Il seme"));
+    return p;
 }
 
 // Runs "Calcolo Colonne" on the document with its stored settings and reports it as the
@@ -72,6 +94,7 @@ int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
     servizi.Messaggi = &messaggi;
     servizi.Fili =
         o.Fili.empty() ? 0 : static_cast<int>(InteroOpzione(o.Fili, 1, 256, "Il numero di fili"));
+    servizi.Migliorata = ParametriMigliorata(o);
 
     TEsitoSviluppo esito;
     const auto inizio = std::chrono::steady_clock::now();
@@ -94,11 +117,12 @@ int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
         j["ContaTotali"] = esito.ContaTotali;
         j["ContaAmmesse"] = esito.ContaAmmesse;
         // Columns that passed the conditions, before any reduction.
-        j["ContaFinali"] = riduzione && imp.Ottimizzata ? esito.ColonneSviluppate
-                           : riduzione                  ? esito.ContaFinali
-                                                        : colonne;
+        j["ContaFinali"] = imp.RiduzioneDopo() ? esito.ColonneSviluppate
+                           : riduzione         ? esito.ContaFinali
+                                               : colonne;
         j["Colonne"] = colonne;
         if (riduzione) j["Ridotte"] = colonne;
+        if (imp.RiduzioneDopo() && imp.Migliorata) j["LimiteInferiore"] = esito.LimiteInferiore;
         j["Secondi"] = std::round(secondi * 1000) / 1000;
         return j;
     };
@@ -109,8 +133,10 @@ int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
     };
 
     // A Ctrl-C seen anywhere, even by a step that carries on after it, leaves the result
-    // incomplete: never reported as a success, and --output is not written.
-    if (esito.Interrotto || esito.RiduzioneAnnullata || annulla.Richiesto()) {
+    // incomplete: never reported as a success, and --output is not written. The improved
+    // reduction's search is the exception: stopped, it keeps a complete cover.
+    if (esito.Interrotto || esito.RiduzioneAnnullata ||
+        (annulla.Richiesto() && !esito.RiduzioneInterrotta)) {
         ctx.Err << kMsgAnnullata << "\n";
         std::int64_t nelFile = 0;
         if (!output.empty()) {
@@ -146,6 +172,10 @@ int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
         ScriviRiga(out, "Colonne Iniziali  :", q.RidIniziali);
         ScriviRiga(out, "Colonne Finali   :", q.RidFinali);
         ScriviRiga(out, "Fattore di Riduzione :", q.FattoreRiduzione);
+        if (!q.Migliorata.empty()) out << q.Migliorata << "\n";
+        // Ctrl-C during the improved reduction's search keeps the best cover found.
+        if (esito.RiduzioneInterrotta)
+            out << "Ricerca interrotta: tenuta la migliore riduzione trovata.\n";
     }
     if (!output.empty())
         out << "Colonne scritte in " << output.string() << " : " << colonne << "\n";
@@ -176,11 +206,18 @@ int EseguiRiduci(TContestoCli& ctx, const TOpzioniSviluppo& o) {
     if (!o.Vincite.empty()) {
         vincite = static_cast<int>(InteroOpzione(
             o.Vincite, 1, TImpostazioniSviluppo::kVinciteMassime, "Il numero di vincite multiple"));
-        // The settings dialog offers several passes only to the on-the-fly reduction.
+        // The settings dialog offers several wins only to the on-the-fly and the improved
+        // reduction.
         if (o.Ottimizzata && vincite != 1)
             throw TErroreCli("Le vincite multiple non si usano con la riduzione ottimizzata.",
                              kUscitaUso);
     }
+    if (o.Ottimizzata && o.Migliorata)
+        throw TErroreCli("Scegliere la riduzione ottimizzata oppure la migliorata.", kUscitaUso);
+    if (!o.Migliorata && !(o.Tempo.empty() && o.Iterazioni.empty() && o.Seme.empty()))
+        throw TErroreCli("Tempo, iterazioni e seme valgono solo con la riduzione migliorata.",
+                         kUscitaUso);
+    ParametriMigliorata(o);  // refuses wrong values before anything is read
     const fs::path file = ctx.Percorso(o.File);
     const fs::path output = ctx.Percorso(o.Output);
     T_Sistema sistema;
@@ -192,6 +229,7 @@ int EseguiRiduci(TContestoCli& ctx, const TOpzioniSviluppo& o) {
     d.ImpSviluppo.UsaCondizioni = false;
     d.ImpSviluppo.Autoriduzione = true;
     d.ImpSviluppo.Ottimizzata = o.Ottimizzata;
+    d.ImpSviluppo.Migliorata = o.Migliorata;
     d.ImpSviluppo.Garanzia = static_cast<std::uint8_t>(garanzia);
     d.ImpSviluppo.VinciteMultiple = static_cast<std::uint8_t>(vincite);
     return Sviluppa(ctx, sistema, output, o);
@@ -229,8 +267,22 @@ void RegistraSviluppo(CLI::App& app, TContestoCli& ctx) {
         ->required()
         ->type_name("PUNTI");
     rid->add_flag("--ottimizzata", r->Ottimizzata, "Riduzione ottimizzata");
+    rid->add_flag("--migliorata", r->Migliorata,
+                  "Riduzione migliorata: parte dalla ottimizzata e cerca meno colonne con la "
+                  "stessa garanzia; Ctrl-C la ferma e tiene la migliore trovata");
+    rid->add_option("--tempo", r->Tempo,
+                    "Secondi di ricerca della riduzione migliorata (30 se non si danno le "
+                    "iterazioni)")
+        ->type_name("SECONDI");
+    rid->add_option("--iterazioni", r->Iterazioni,
+                    "Passi di ricerca di ciascuna delle 4 catene della riduzione migliorata: con "
+                    "lo stesso seme danno le stesse colonne su ogni macchina")
+        ->type_name("N");
+    rid->add_option("--seme", r->Seme, "Seme della ricerca della riduzione migliorata (1)")
+        ->type_name("N");
     rid->add_option("-v,--vincite", r->Vincite,
-                    "Vincite multiple, 1..10 (solo senza riduzione ottimizzata)")
+                    "Vincite multiple, 1..10 (solo senza riduzione ottimizzata): con la "
+                    "migliorata ogni colonna ha tante colonne ridotte a garanzia")
         ->type_name("N");
     rid->add_option("-o,--output", r->Output, "File colonnare delle colonne ridotte")
         ->required()

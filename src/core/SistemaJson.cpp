@@ -47,6 +47,7 @@ Uscita EsportaSistema(const T_Sistema& s, bool conColonne) {
                         {"Autoriduzione", imp.Autoriduzione},
                         {"InMemoria", imp.InMemoria},
                         {"Ottimizzata", imp.Ottimizzata},
+                        {"Migliorata", imp.Migliorata},
                         {"Garanzia", imp.Garanzia},
                         {"VinciteMultiple", imp.VinciteMultiple},
                         {"FileDestinazione", imp.FileDestinazione}};
@@ -129,6 +130,8 @@ void ImportaSistema(const Valore& j, T_Sistema& s, bool& conColonne) {
            [&](const Valore& x, const std::string& n) { imp.InMemoria = Booleano(x, n); });
         Se(v, "Ottimizzata", c,
            [&](const Valore& x, const std::string& n) { imp.Ottimizzata = Booleano(x, n); });
+        Se(v, "Migliorata", c,
+           [&](const Valore& x, const std::string& n) { imp.Migliorata = Booleano(x, n); });
         Se(v, "Garanzia", c, [&](const Valore& x, const std::string& n) {
             imp.Garanzia = static_cast<std::uint8_t>(Intero(x, n, 0, 255));
         });

@@ -17,6 +17,9 @@ struct TImpostazioniSviluppo {
     bool Autoriduzione = false;
     bool InMemoria = true;  // false: the columns go to FileDestinazione
     bool Ottimizzata = false;
+    // The improved reduction after the development; stored as the value 2 of Ottimizzata's
+    // byte, which a reader knowing only 0 and 1 takes for the optimised reduction.
+    bool Migliorata = false;
     std::uint8_t Garanzia = 80;
     std::uint8_t VinciteMultiple = 1;
     std::string FileDestinazione;  // default <program folder>/Colonne/DestinazioneDiDefault.Scl
@@ -28,11 +31,21 @@ struct TImpostazioniSviluppo {
     int GaranziaEffettiva() const;
     int VinciteEffettive() const;
     // The on-the-fly reduction runs while the columns are developed.
-    bool RiduzioneAlVolo() const { return Autoriduzione && !Ottimizzata; }
+    bool RiduzioneAlVolo() const { return Autoriduzione && !Ottimizzata && !Migliorata; }
+    // The optimised or the improved reduction runs once the columns are developed.
+    bool RiduzioneDopo() const { return Autoriduzione && (Ottimizzata || Migliorata); }
+    // Passes of the development: the multiple wins are passes of the on-the-fly reduction
+    // (and of a development without reduction), while the improved reduction covers each
+    // column that many times in one go.
+    int PassiEffettivi() const { return Autoriduzione && Migliorata ? 1 : VinciteEffettive(); }
 
     bool Salva(TScrittore& s) const;
     bool Carica(TLettore& l);
     bool operator==(const TImpostazioniSviluppo&) const = default;
+
+  private:
+    // The stored byte of the reduction after the development: 0 none, 1 optimised, 2 improved.
+    std::uint8_t ByteRiduzione() const;
 };
 
 // Where the development takes its candidates: the position sets or a column file (257 bytes).

@@ -26,6 +26,8 @@ struct TModelloImpSviluppo {
     bool DestinazioneAbilitata() const { return !Impostazioni.InMemoria; }
     bool GaranziaAbilitata() const { return Impostazioni.Autoriduzione; }
     bool OttimizzataAbilitata() const { return Impostazioni.Autoriduzione; }
+    bool MigliorataAbilitata() const { return Impostazioni.Autoriduzione; }
+    // The improved reduction covers each column that many times; the optimised one cannot.
     bool VinciteAbilitate() const {
         return Impostazioni.Autoriduzione && !Impostazioni.Ottimizzata;
     }
@@ -37,6 +39,18 @@ struct TModelloImpSviluppo {
     void Clic() {
         Cambiato = true;
         ApplicaRegole();
+    }
+    // Clicks on "Riduzione Ottimizzata" and "Riduzione Migliorata": ticking one clears the
+    // other, only one reduction runs after the development.
+    void SpuntaOttimizzata(bool spuntata) {
+        Impostazioni.Ottimizzata = spuntata;
+        if (spuntata) Impostazioni.Migliorata = false;
+        Clic();
+    }
+    void SpuntaMigliorata(bool spuntata) {
+        Impostazioni.Migliorata = spuntata;
+        if (spuntata) Impostazioni.Ottimizzata = false;
+        Clic();
     }
 
     // The file the development reads from the source name (default folder and extension).

@@ -2,6 +2,9 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "development/ImpostazioniSviluppo.h"
 
 namespace sirvela {
@@ -21,6 +24,22 @@ std::string TestoTempo(double secondi) {
     auto s = static_cast<std::int64_t>(secondi < 0 ? 0 : secondi);
     s %= 24 * 3600;  // a time of day
     return fmt::format("{}:{:02}:{:02}", s / 3600, s / 60 % 60, s % 60);
+}
+
+namespace {
+
+// A pie: the part's percentage first, the rest second.
+void Fette(int (&torta)[2], std::int64_t parte, std::int64_t totale) {
+    torta[0] = static_cast<int>(Percentuale(parte, totale));
+    torta[1] = 100 - torta[0];
+}
+
+}  // namespace
+
+std::string TestoMigliorata(std::int64_t colonne, std::int64_t limite) {
+    std::string t = "Colonne: " + std::to_string(colonne);
+    if (limite > 0) t += " (minimo teorico ≥ " + std::to_string(limite) + ")";
+    return t;
 }
 
 TVistaSviluppo::TVistaSviluppo(ISviluppoOsservatore* osservatore, const TPrezzi& prezzi,
@@ -53,9 +72,7 @@ void TVistaSviluppo::AggiornaCond(std::int64_t totali, std::int64_t ammesse, std
     }
     if (completo) {
         quadro_.Totali = std::to_string(totali);
-        const auto fetta = static_cast<int>(Percentuale(finali, ammesse));
-        quadro_.TortaSviluppo[0] = fetta;
-        quadro_.TortaSviluppo[1] = 100 - fetta;
+        Fette(quadro_.TortaSviluppo, finali, ammesse);
         parti |= ParteTotali | ParteTortaSviluppo;
     }
     if (parti) Notifica(parti);
@@ -78,12 +95,8 @@ void TVistaSviluppo::AggiornaCondRid(std::int64_t totali, std::int64_t ammesse, 
     }
     if (completo) {
         quadro_.Totali = std::to_string(totali);
-        const auto fetta = static_cast<int>(Percentuale(finali, ammesse));
-        quadro_.TortaSviluppo[0] = fetta;
-        quadro_.TortaSviluppo[1] = 100 - fetta;
-        const auto fettaRid = static_cast<int>(Percentuale(ridotte, finali));
-        quadro_.TortaRiduzione[0] = fettaRid;
-        quadro_.TortaRiduzione[1] = 100 - fettaRid;
+        Fette(quadro_.TortaSviluppo, finali, ammesse);
+        Fette(quadro_.TortaRiduzione, ridotte, finali);
         parti |= ParteTotali | ParteTortaSviluppo | ParteTortaRiduzione;
     }
     if (parti) Notifica(parti);
@@ -100,9 +113,36 @@ void TVistaSviluppo::AggiornaRidOtt(std::int64_t iniziali, std::int64_t ridotte,
         parti |= ParteIndicatore | ParteRidFinali | ParteFattore;
     }
     if (completo) {
-        const auto fetta = static_cast<int>(Percentuale(ridotte, iniziali));
-        quadro_.TortaRiduzione[0] = fetta;
-        quadro_.TortaRiduzione[1] = 100 - fetta;
+        Fette(quadro_.TortaRiduzione, ridotte, iniziali);
+        parti |= ParteTortaRiduzione;
+    }
+    if (parti) Notifica(parti);
+}
+
+void TVistaSviluppo::AggiornaMigliorata(std::int64_t iniziali, std::int64_t migliore,
+                                        std::int64_t limite, int percento, double rimanenti,
+                                        bool completo) {
+    unsigned parti = 0;
+    const int gauge = std::clamp(percento, 0, 100);
+    if (gauge != quadro_.Indicatore) {
+        quadro_.Indicatore = gauge;
+        parti |= ParteIndicatore;
+    }
+    std::string testo = TestoMigliorata(migliore, limite);
+    if (testo != quadro_.Migliorata || completo) {
+        quadro_.Migliorata = std::move(testo);
+        quadro_.RidFinali = Costo(migliore);
+        quadro_.FattoreRiduzione = migliore < 1 ? std::string() : TestoFattore(iniziali, migliore);
+        parti |= ParteMigliorata | ParteRidFinali | ParteFattore;
+    }
+    std::string stato = "Riduzione Migliorata in Corso...";
+    if (rimanenti >= 0) stato += "   Tempo Rimanente : " + TestoTempo(std::ceil(rimanenti));
+    if (stato != quadro_.Stato) {
+        quadro_.Stato = std::move(stato);
+        parti |= ParteStato;
+    }
+    if (completo) {
+        Fette(quadro_.TortaRiduzione, migliore, iniziali);
         parti |= ParteTortaRiduzione;
     }
     if (parti) Notifica(parti);

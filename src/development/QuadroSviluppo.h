@@ -28,6 +28,9 @@ struct TQuadroSviluppo {
     bool TortaRiduzioneVisibile = false;
     int TortaSviluppo[2] = {0, 0};  // blue slice, lime slice
     int TortaRiduzione[2] = {0, 0};
+    // The improved reduction's best count and lower bound, "Colonne: 143 (minimo teorico ≥ 82)";
+    // empty with the other reductions.
+    std::string Migliorata;
     std::string Stato;  // status line
 
     bool operator==(const TQuadroSviluppo&) const = default;
@@ -47,6 +50,7 @@ enum TParteQuadro : unsigned {
     ParteTortaRiduzione = 1u << 9,
     ParteContatoriRiduzione = 1u << 10,
     ParteStato = 1u << 11,
+    ParteMigliorata = 1u << 12,
 };
 
 // Receives the dialog's content each time the development changes it. It is called on the
@@ -68,6 +72,8 @@ std::int64_t Percentuale(std::int64_t parte, std::int64_t totale);
 std::string TestoFattore(std::int64_t a, std::int64_t b);
 // Elapsed seconds as a time of day, h:mm:ss.
 std::string TestoTempo(double secondi);
+// "Colonne: 143 (minimo teorico ≥ 82)"; without the bound part while the bound is 0.
+std::string TestoMigliorata(std::int64_t colonne, std::int64_t limite);
 
 // The refresh rules of the dialog: which values a refresh writes and when it is worth
 // repainting. Keeps the content and hands every change to the observer.
@@ -84,6 +90,11 @@ class TVistaSviluppo {
                          std::int64_t esaminate, std::int64_t ridotte, bool completo);
     void AggiornaRidOtt(std::int64_t iniziali, std::int64_t ridotte, std::int64_t coperte,
                         bool completo);
+    // The improved reduction: its best cover of the `iniziali` columns, the lower bound (0 =
+    // not known), the gauge and the seconds left (negative: no time limit). Writes only what
+    // changed; `completo` also draws the reduction pie.
+    void AggiornaMigliorata(std::int64_t iniziali, std::int64_t migliore, std::int64_t limite,
+                            int percento, double rimanenti, bool completo);
 
     // Whether a refresh that is not complete would write anything: the percentage has grown
     // by 2 points (AggiornaCond) or by 1 (the others).

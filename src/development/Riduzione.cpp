@@ -219,7 +219,7 @@ class TCoperturaGreedy {
         : vista_(vista),
           annullamento_(annullamento),
           garanzia_(garanzia),
-          parole_(Parole(colonne)),
+          parole_(ParoleDelleColonne(colonne)),
           totale_(static_cast<std::int64_t>(parole_.size())),
           n_(parole_.size()),
           secchi_(parole_, garanzia),
@@ -261,16 +261,6 @@ class TCoperturaGreedy {
     std::uint64_t Parola(std::uint32_t i) const { return parole_[i]; }
 
   private:
-    static std::vector<std::uint64_t> Parole(const TListaColonne& colonne) {
-        std::vector<std::uint64_t> v;
-        v.reserve(static_cast<std::size_t>(colonne.Quante()));
-        colonne.PerOgniBlocco([&](const TColonna* p, std::size_t k) {
-            for (std::size_t i = 0; i < k; ++i) v.push_back(ComeParola(p[i]));
-            return true;
-        });
-        return v;
-    }
-
     bool Annullato() const { return annullamento_ && annullamento_->Richiesto(); }
     std::int64_t Scoperte() const { return totale_ - coperteTotali_; }
 
@@ -419,6 +409,16 @@ class TCoperturaGreedy {
 };
 
 }  // namespace
+
+std::vector<std::uint64_t> ParoleDelleColonne(const TListaColonne& colonne) {
+    std::vector<std::uint64_t> v;
+    v.reserve(static_cast<std::size_t>(colonne.Quante()));
+    colonne.PerOgniBlocco([&](const TColonna* p, std::size_t k) {
+        for (std::size_t i = 0; i < k; ++i) v.push_back(ComeParola(p[i]));
+        return true;
+    });
+    return v;
+}
 
 bool RiduzioneOttimizzata(TListaColonne& colonne, int perditaAmmessa, TVistaSviluppo& vista,
                           const TAnnullamento* annullamento) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "core/Colonna.h"
 #include "core/Interfacce.h"
@@ -44,6 +45,9 @@ class TRiduzioneAlVolo {
     TIndiceVicini indice_;
     TIndiceVicini indiceGaranzia_;
 };
+
+// The columns of a list as 8-byte words, in list order.
+std::vector<std::uint64_t> ParoleDelleColonne(const TListaColonne& colonne);
 
 // The optimised reduction: a greedy set cover over the column list that leaves in the list
 // the chosen columns, most recently chosen first, such that every column of the list scores

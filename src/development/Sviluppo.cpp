@@ -61,7 +61,7 @@ class TMotoreSviluppo {
           esito_(esito),
           vista_(servizi.Osservatore, dati.Prezzi, dati.Partecipanti),
           garanzia_(imp_.GaranziaEffettiva()),
-          vincite_(imp_.VinciteEffettive()),
+          vincite_(imp_.PassiEffettivi()),
           alVolo_(imp_.RiduzioneAlVolo()),
           usaCondizioni_(imp_.UsaCondizioni && servizi.Test != nullptr),
           sogliaTick_(alVolo_ ? 500 : 200),
@@ -552,13 +552,22 @@ void TMotoreSviluppo::Esegui() {
     }
     esito_.ColonneSviluppate = ContaLista();
     vista_.MostraTortaSviluppo();
-    if (imp_.Autoriduzione && imp_.Ottimizzata && colonne_.Quante() > 0) {
+    if (imp_.RiduzioneDopo() && colonne_.Quante() > 0) {
         vista_.Stato("Autoriduzione In Corso...");
         vista_.MostraContatoriRiduzione(true);
         vista_.AggiornaRidOtt(colonne_.Quante(), 0, 0, true);
         try {
-            esito_.RiduzioneAnnullata = !RiduzioneOttimizzata(
-                colonne_, kPunteggioMassimo - garanzia_, vista_, servizi_.Annullamento);
+            if (imp_.Migliorata) {
+                TEsitoMigliorata m;
+                RiduzioneMigliorata(colonne_, garanzia_, imp_.VinciteEffettive(),
+                                    servizi_.Migliorata, vista_, servizi_.Annullamento,
+                                    servizi_.Orologio, m);
+                esito_.RiduzioneInterrotta = m.Interrotta;
+                esito_.LimiteInferiore = m.LimiteInferiore;
+            } else {
+                esito_.RiduzioneAnnullata = !RiduzioneOttimizzata(
+                    colonne_, kPunteggioMassimo - garanzia_, vista_, servizi_.Annullamento);
+            }
         } catch (...) {
             // Out of memory: dropped like a cancelled reduction, never half reduced.
             colonne_.Svuota();
@@ -570,7 +579,7 @@ void TMotoreSviluppo::Esegui() {
     }
     if (scriviAllaFine_) {
         inMemoria_ = false;
-        if (!imp_.Ottimizzata) RiesaminaProtetto();
+        if (!imp_.Ottimizzata && !imp_.Migliorata) RiesaminaProtetto();
         const bool ok = colonne_.ScriviSuFile(*destinazione_);
         if (!ok) destinazione_->Abbandona();
         ChiudiDestinazione();

@@ -13,6 +13,7 @@
 #include "core/Testo.h"
 #include "development/ImpostazioniSviluppo.h"
 #include "development/QuadroSviluppo.h"
+#include "development/RiduzioneMigliorata.h"
 
 namespace sirvela {
 
@@ -90,6 +91,8 @@ struct TServiziSviluppo {
     // Tests: a cancel seen at every poll from this examined count on (-1: none), so a run on
     // several threads can be stopped at the same point as one on a single thread.
     std::int64_t AnnullaDa = -1;
+    // How long and how the improved reduction searches.
+    TParametriMigliorata Migliorata;
 };
 
 // What a run leaves behind for the document and the caller, filled as the run goes, so it
@@ -99,6 +102,9 @@ struct TEsitoSviluppo {
     bool Interrotto = false;  // cancelled or out of memory during the development
     bool MemoriaEsaurita = false;
     bool RiduzioneAnnullata = false;
+    // The improved reduction was stopped by a cancel; the columns are the best cover found.
+    bool RiduzioneInterrotta = false;
+    std::int64_t LimiteInferiore = 0;  // of the improved reduction; 0 = not known
     std::int64_t ContaTotali = 0;
     std::int64_t ContaAmmesse = 0;
     std::int64_t ContaEsaminate = 0;

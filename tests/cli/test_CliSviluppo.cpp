@@ -219,6 +219,61 @@ TEST(CliRiduci, SameColumnsAsTheDevelopmentOfTheFileWithoutConditions) {
     EXPECT_EQ(manca.Err, "Impossibile Caricare il File Colonnare\n");
 }
 
+TEST(CliRiduci, ImprovedReductionWithItsBoundTheSameForTheSameSeed) {
+    TSistemaProva p(R"({"Autoriduzione": false})");
+    ASSERT_EQ(Cli({"sviluppa", p.sst.string(), "-o", (p.dir / "tutte.Scl").string()}, p.dir).Codice,
+              0);
+    const std::string tutte = (p.dir / "tutte.Scl").string();
+    auto riduci = [&](const std::string& uscita, std::vector<std::string> opzioni) {
+        std::vector<std::string> a = {"riduci", tutte, "-g", "75", "-o", (p.dir / uscita).string(),
+                                      "--json"};
+        a.insert(a.end(), opzioni.begin(), opzioni.end());
+        return Cli(a, p.dir);
+    };
+    ASSERT_EQ(riduci("ott.Scl", {"--ottimizzata"}).Codice, 0);
+    const auto ottimizzata = test::LeggiColonne(p.dir / "ott.Scl");
+    auto e = riduci("a.Scl", {"--migliorata", "--iterazioni", "2000", "--seme", "7"});
+    ASSERT_EQ(e.Codice, 0) << e.Err;
+    const auto a = test::LeggiColonne(p.dir / "a.Scl");
+    EXPECT_LE(a.size(), ottimizzata.size());
+    auto j = test::UltimaRigaJson(e.Out);
+    EXPECT_EQ(j["Ridotte"], a.size());
+    EXPECT_GT(j["LimiteInferiore"], 0);
+    EXPECT_LE(j["LimiteInferiore"], a.size());
+    EXPECT_NE(e.Out.find("\nColonne: " + std::to_string(a.size()) + " (minimo teorico ≥ "),
+              std::string::npos);
+    ASSERT_EQ(riduci("b.Scl", {"--migliorata", "--iterazioni", "2000", "--seme", "7"}).Codice, 0);
+    EXPECT_EQ(test::LeggiColonne(p.dir / "b.Scl"), a);
+    // Several wins: each column has two kept columns at the guarantee (or all it can have).
+    ASSERT_EQ(riduci("v.Scl", {"--migliorata", "--iterazioni", "500", "-v", "2"}).Codice, 0);
+    const auto v = test::LeggiColonne(p.dir / "v.Scl");
+    for (const auto& c : test::LeggiColonne(tutte)) {
+        int vicine = 0, coperta = 0;
+        for (const auto& d : test::LeggiColonne(tutte)) vicine += Punteggio(c, d) >= 75;
+        for (const auto& k : v) coperta += Punteggio(c, k) >= 75;
+        ASSERT_GE(coperta, std::min(2, vicine));
+    }
+
+    struct Caso {
+        std::vector<std::string> opzioni;
+        std::string messaggio;
+    };
+    for (const auto& c : std::vector<Caso>{
+             {{"--migliorata", "--ottimizzata"},
+              "Scegliere la riduzione ottimizzata oppure la migliorata."},
+             {{"--tempo", "5"},
+              "Tempo, iterazioni e seme valgono solo con la riduzione migliorata."},
+             {{"--migliorata", "--tempo", "0"}, "Il tempo deve essere"},
+             {{"--migliorata", "--iterazioni", "-3"}, "Il numero di iterazioni deve essere"},
+             {{"--migliorata", "--seme", "x"}, "Il seme deve essere"},
+         }) {
+        auto r = riduci("x.Scl", c.opzioni);
+        EXPECT_EQ(r.Codice, 2);
+        EXPECT_EQ(r.Err.rfind(c.messaggio, 0), 0u) << r.Err;
+        EXPECT_FALSE(std::filesystem::exists(p.dir / "x.Scl"));
+    }
+}
+
 TEST(CliSviluppa, CtrlCRequestsACancelOnlyWhileACommandRuns) {
     TAnnullamento annulla;
     {

@@ -145,3 +145,22 @@ TEST(ImpostazioniSviluppoModello, FileDialogsOpenOnTheCurrentEntry) {
         EXPECT_EQ(RichiestaFileDestinazione(c.voce).Cartella, c.cartella) << c.voce;
     }
 }
+
+TEST(ImpostazioniSviluppoModello, OnlyOneReductionAfterTheDevelopment) {
+    TModelloImpSviluppo m;
+    m.Impostazioni.Autoriduzione = true;
+    m.Impostazioni.VinciteMultiple = 3;
+    m.SpuntaMigliorata(true);
+    EXPECT_TRUE(m.MigliorataAbilitata());
+    // The improved reduction covers each column several times: the wins stay.
+    EXPECT_TRUE(m.VinciteAbilitate());
+    EXPECT_EQ(m.Impostazioni.VinciteMultiple, 3);
+    m.SpuntaOttimizzata(true);
+    EXPECT_FALSE(m.Impostazioni.Migliorata);
+    EXPECT_EQ(m.Impostazioni.VinciteMultiple, 1);
+    m.SpuntaMigliorata(true);
+    EXPECT_FALSE(m.Impostazioni.Ottimizzata);
+    EXPECT_TRUE(m.Cambiato);
+    m.Impostazioni.Autoriduzione = false;
+    EXPECT_FALSE(m.MigliorataAbilitata());
+}

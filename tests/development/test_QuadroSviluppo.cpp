@@ -119,3 +119,43 @@ TEST(SviluppoSistema, DevelopsTheDocumentWithItsConditions) {
     SviluppaSistema(sistema, {}, esito);
     EXPECT_EQ(d.Colonne.Quante(), 9 * 40320);
 }
+
+TEST(ImpostazioniSviluppo, TheImprovedReductionIsTheValueTwoOfTheOptimisedByte) {
+    // Four flags, the guarantee, the wins, then the destination name.
+    const auto byte = [](const TImpostazioniSviluppo& i) {
+        TScrittore s;
+        EXPECT_TRUE(i.Salva(s));
+        return std::vector<std::uint8_t>(s.Dati().begin(), s.Dati().begin() + 6);
+    };
+    TImpostazioniSviluppo i;
+    i.Autoriduzione = true;
+    i.Migliorata = true;
+    i.Garanzia = 75;
+    i.VinciteMultiple = 2;
+    EXPECT_EQ(byte(i), (std::vector<std::uint8_t>{1, 1, 1, 2, 75, 2}));
+    i.Migliorata = false;
+    i.Ottimizzata = true;
+    EXPECT_EQ(byte(i), (std::vector<std::uint8_t>{1, 1, 1, 1, 75, 2}));
+
+    struct Caso {
+        std::uint8_t valore;
+        bool ottimizzata, migliorata;
+    };
+    for (const Caso c : {Caso{0, false, false}, Caso{1, true, false}, Caso{2, false, true},
+                         Caso{7, true, false}}) {
+        std::vector<std::uint8_t> dati = {1, 1, 1, c.valore, 80, 1, 0};
+        dati.resize(262);
+        TLettore l(dati);
+        TImpostazioniSviluppo letta;
+        ASSERT_TRUE(letta.Carica(l));
+        EXPECT_EQ(letta.Ottimizzata, c.ottimizzata) << int{c.valore};
+        EXPECT_EQ(letta.Migliorata, c.migliorata) << int{c.valore};
+    }
+    // A file ending before the byte leaves the choice as it was.
+    std::vector<std::uint8_t> corto = {1, 1, 1};
+    TLettore l(corto);
+    TImpostazioniSviluppo letta;
+    letta.Migliorata = true;
+    EXPECT_FALSE(letta.Carica(l));
+    EXPECT_TRUE(letta.Migliorata);
+}

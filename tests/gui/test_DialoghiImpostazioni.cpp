@@ -64,6 +64,7 @@ TEST(FrmImpSv, EnablingFollowsTheClicks) {
     EXPECT_FALSE(d.NomeDestinazione()->isEnabled());
     EXPECT_FALSE(d.Garanzia()->isEnabled());
     EXPECT_FALSE(d.Ottimizzata()->isEnabled());
+    EXPECT_FALSE(d.Migliorata()->isEnabled());
     EXPECT_FALSE(d.Vincite()->isEnabled());
     EXPECT_EQ(d.Vincite()->value(), 1);
     EXPECT_EQ(d.Garanzia()->value(), 80);
@@ -87,6 +88,15 @@ TEST(FrmImpSv, EnablingFollowsTheClicks) {
     d.Ottimizzata()->click();
     EXPECT_TRUE(d.Vincite()->isEnabled());
     EXPECT_EQ(d.Vincite()->value(), 1);  // disabled once, it stays at 1
+    // One reduction after the development: ticking one clears the other.
+    EXPECT_TRUE(d.Migliorata()->isEnabled());
+    d.Ottimizzata()->click();
+    d.Migliorata()->click();
+    EXPECT_FALSE(d.Ottimizzata()->isChecked());
+    EXPECT_TRUE(d.Vincite()->isEnabled());
+    d.Ottimizzata()->click();
+    EXPECT_FALSE(d.Migliorata()->isChecked());
+    d.Ottimizzata()->click();
 
     d.DaFile()->click();
     EXPECT_TRUE(d.NomeSorgente()->isEnabled());

@@ -293,10 +293,7 @@ TEST(EsecuzioneSviluppo, TheWorkerThreadGivesTheSameResultAsTheEngine) {
             s->Dati.ImpSviluppo.VinciteMultiple = static_cast<std::uint8_t>(c.vincite);
             s->Dati.ImpSviluppo.Garanzia = 84;
         }
-        struct TUltimo : ISviluppoOsservatore {
-            TQuadroSviluppo q;
-            void Aggiorna(const TQuadroSviluppo& x, unsigned) override { q = x; }
-        } ultimo;
+        test::TUltimoQuadro ultimo;
         TServiziSviluppo servizi;
         servizi.Osservatore = &ultimo;
         TEsitoSviluppo esito;
@@ -323,6 +320,45 @@ TEST(EsecuzioneSviluppo, TheWorkerThreadGivesTheSameResultAsTheEngine) {
         EXPECT_EQ(mostrato, atteso);
         EXPECT_FALSE(d.InCorso());
     }
+}
+
+TEST(EsecuzioneSviluppo, AnnullaKeepsTheBestCoverOfTheImprovedReduction) {
+    T_Sistema s;
+    SistemaConSomme(s);
+    s.Dati.ImpSviluppo.Autoriduzione = true;
+    s.Dati.ImpSviluppo.Migliorata = true;
+    s.Dati.ImpSviluppo.Garanzia = 70;
+    TFrmSviluppo d;
+    test::TMessaggiFinti messaggi;
+    d.Prepara(s.Dati.ImpSviluppo);
+    d.show();
+    // "Annulla" once the search shows its time left; the 30 s of the program's budget would
+    // only pass if the press were lost.
+    QTimer premi;
+    QObject::connect(&premi, &QTimer::timeout, [&] {
+        if (d.Quadro().Stato.find("Tempo Rimanente") == std::string::npos) return;
+        EXPECT_EQ(d.Migliorata()->text().toStdString().rfind("Colonne: ", 0), 0u);
+        EXPECT_TRUE(d.Migliorata()->isVisible());
+        d.PulsanteAnnulla()->click();
+        premi.stop();
+    });
+    premi.start(20);
+    const TEsecuzioneSviluppo r = EseguiSviluppo(s, d, messaggi);
+    EXPECT_FALSE(premi.isActive());
+    EXPECT_TRUE(r.Errore.empty());
+    EXPECT_TRUE(r.Esito.RiduzioneInterrotta);
+    EXPECT_FALSE(r.Esito.RiduzioneAnnullata);
+
+    // Every developed column still has a kept one at 70 or more.
+    T_Sistema tutte;
+    SistemaConSomme(tutte);
+    TEsitoSviluppo esito;
+    SviluppaSistema(tutte, TServiziSviluppo{}, esito);
+    const auto tenute = s.Dati.Colonne.ComeVettore();
+    ASSERT_FALSE(tenute.empty());
+    for (const TColonna& c : tutte.Dati.Colonne)
+        EXPECT_TRUE(std::any_of(tenute.begin(), tenute.end(),
+                                [&](const TColonna& k) { return Punteggio(c, k) >= 70; }));
 }
 
 TEST(EsecuzioneSviluppo, UpdatesWaitingForTheWindowAreCoalesced) {

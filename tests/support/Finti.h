@@ -5,8 +5,15 @@
 #include <vector>
 
 #include "core/Interfacce.h"
+#include "development/QuadroSviluppo.h"
 
 namespace sirvela::test {
+
+// Keeps the last content of the "Sviluppo" window a run showed.
+struct TUltimoQuadro : ISviluppoOsservatore {
+    TQuadroSviluppo q;
+    void Aggiorna(const TQuadroSviluppo& x, unsigned) override { q = x; }
+};
 
 // A message box answered from a queue; remembers what it was asked.
 class TMessaggiFinti : public IMessaggi {

@@ -34,10 +34,16 @@ TFrmImpSv::TFrmImpSv(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent)
     vincite_->setFixedWidth(70);
     ottimizzata_ = new QCheckBox("Riduzione Ottimizzata", boxRiduzione_);
     ottimizzata_->setObjectName("Ottimizzata");
+    migliorata_ = new QCheckBox("Riduzione Migliorata", boxRiduzione_);
+    migliorata_->setObjectName("Migliorata");
+    migliorata_->setToolTip(
+        "Parte dalla riduzione ottimizzata e cerca per 30 secondi meno colonne con la stessa "
+        "garanzia");
     auto* fr = new QFormLayout(boxRiduzione_);
     fr->addRow("Garanzia Minima", garanzia_);
     fr->addRow("Vincite Multiple", vincite_);
     fr->addRow(ottimizzata_);
+    fr->addRow(migliorata_);
     auto* le = new QVBoxLayout(elaborazione);
     le->addWidget(usaCondizioni_);
     le->addWidget(autoriduzione_);
@@ -77,10 +83,11 @@ TFrmImpSv::TFrmImpSv(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent)
 
     // Clicks, not state changes: a click on an option already chosen marks the settings
     // changed too, while loading the controls does not.
-    for (QAbstractButton* b :
-         std::initializer_list<QAbstractButton*>{usaCondizioni_, autoriduzione_, ottimizzata_,
-                                                 daPronostico_, daFile_, inMemoria_, suFile_})
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             usaCondizioni_, autoriduzione_, daPronostico_, daFile_, inMemoria_, suFile_})
         connect(b, &QAbstractButton::clicked, this, &TFrmImpSv::Clic);
+    for (QCheckBox* c : {ottimizzata_, migliorata_})
+        connect(c, &QAbstractButton::clicked, this, [this, c] { SpuntaRiduzione(c); });
     connect(garanzia_, &QSpinBox::valueChanged, this, &TFrmImpSv::AcquisisceForm);
     connect(vincite_, &QSpinBox::valueChanged, this, &TFrmImpSv::AcquisisceForm);
     connect(cercaSorgente_, &QPushButton::clicked, this, &TFrmImpSv::BtnCercaSorgenteClick);
@@ -119,6 +126,7 @@ void TFrmImpSv::AggiornaForm() {
     garanzia_->setValue(imp.Garanzia);
     vincite_->setValue(imp.VinciteMultiple);
     ottimizzata_->setChecked(imp.Ottimizzata);
+    migliorata_->setChecked(imp.Migliorata);
     (modello_.Sorgente.DaPronostico ? daPronostico_ : daFile_)->setChecked(true);
     (imp.InMemoria ? inMemoria_ : suFile_)->setChecked(true);
     if (nomeSorgente_->text() != QS(modello_.Sorgente.FileSorgente))
@@ -132,6 +140,7 @@ void TFrmImpSv::AggiornaForm() {
     cercaDestinazione_->setEnabled(modello_.DestinazioneAbilitata());
     garanzia_->setEnabled(modello_.GaranziaAbilitata());
     ottimizzata_->setEnabled(modello_.OttimizzataAbilitata());
+    migliorata_->setEnabled(modello_.MigliorataAbilitata());
     vincite_->setEnabled(modello_.VinciteAbilitate());
 }
 
@@ -142,6 +151,7 @@ void TFrmImpSv::AcquisisceForm() {
     imp.Garanzia = static_cast<std::uint8_t>(garanzia_->value());
     imp.VinciteMultiple = static_cast<std::uint8_t>(vincite_->value());
     imp.Ottimizzata = ottimizzata_->isChecked();
+    imp.Migliorata = migliorata_->isChecked();
     imp.InMemoria = inMemoria_->isChecked();
     imp.FileDestinazione = SS(nomeDestinazione_->text());
     modello_.Sorgente.DaPronostico = daPronostico_->isChecked();
@@ -151,6 +161,15 @@ void TFrmImpSv::AcquisisceForm() {
 void TFrmImpSv::Clic() {
     AcquisisceForm();
     modello_.Clic();
+    AggiornaForm();
+}
+
+void TFrmImpSv::SpuntaRiduzione(QCheckBox* casella) {
+    AcquisisceForm();
+    if (casella == ottimizzata_)
+        modello_.SpuntaOttimizzata(casella->isChecked());
+    else
+        modello_.SpuntaMigliorata(casella->isChecked());
     AggiornaForm();
 }
 

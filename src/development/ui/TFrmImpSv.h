@@ -28,6 +28,7 @@ class TFrmImpSv : public QDialog {
     QSpinBox* Garanzia() const { return garanzia_; }
     QSpinBox* Vincite() const { return vincite_; }
     QCheckBox* Ottimizzata() const { return ottimizzata_; }
+    QCheckBox* Migliorata() const { return migliorata_; }
     QRadioButton* DaPronostico() const { return daPronostico_; }
     QRadioButton* DaFile() const { return daFile_; }
     QLineEdit* NomeSorgente() const { return nomeSorgente_; }
@@ -45,6 +46,7 @@ class TFrmImpSv : public QDialog {
     void AggiornaForm();
     void AcquisisceForm();
     void Clic();
+    void SpuntaRiduzione(QCheckBox* casella);
     void BtnCercaSorgenteClick();
     void BtnCercaDestinazioneClick();
     void BtnAiutoClick();
@@ -59,6 +61,7 @@ class TFrmImpSv : public QDialog {
     QSpinBox* garanzia_;
     QSpinBox* vincite_;
     QCheckBox* ottimizzata_;
+    QCheckBox* migliorata_;
     QRadioButton* daPronostico_;
     QRadioButton* daFile_;
     QLineEdit* nomeSorgente_;

@@ -107,6 +107,8 @@ TFrmSviluppo::TFrmSviluppo(QWidget* parent) : QDialog(parent) {
     ridIniziali_ = Valore("RidIniziali", boxRid_, kLime);
     ridFinali_ = Valore("RidFinali", boxRid_, kBlu, Qt::white);
     fattore_ = Valore("FattoreRiduzione", boxRid_);
+    etMigliorata_ = Didascalia("Riduzione Migliorata :", boxRid_);
+    migliorata_ = Valore("Migliorata", boxRid_);
     tortaRiduzione_ = Torta("TortaRiduzione", boxRid_);
     auto* gr = new QGridLayout(boxRid_);
     gr->setHorizontalSpacing(8);
@@ -117,6 +119,8 @@ TFrmSviluppo::TFrmSviluppo(QWidget* parent) : QDialog(parent) {
     gr->addWidget(ridFinali_, 1, 1);
     gr->addWidget(etFattore_, 2, 0);
     gr->addWidget(fattore_, 2, 1);
+    gr->addWidget(etMigliorata_, 3, 0);
+    gr->addWidget(migliorata_, 3, 1);
     gr->addWidget(tortaRiduzione_, 0, 2, 3, 1, Qt::AlignCenter);
     gr->setColumnStretch(1, 1);
     // The values of both boxes start at the same distance from the left.
@@ -202,6 +206,10 @@ void TFrmSviluppo::Mostra(const TQuadroSviluppo& q) {
     ridIniziali_->setText(QS(q.RidIniziali));
     ridFinali_->setText(QS(q.RidFinali));
     fattore_->setText(QS(q.FattoreRiduzione));
+    migliorata_->setText(QS(q.Migliorata));
+    // Only the improved reduction has this row.
+    etMigliorata_->setVisible(!q.Migliorata.empty());
+    migliorata_->setVisible(!q.Migliorata.empty());
     for (QWidget* w : {static_cast<QWidget*>(etRidIniziali_), static_cast<QWidget*>(etRidFinali_),
                        static_cast<QWidget*>(etFattore_), static_cast<QWidget*>(ridIniziali_),
                        static_cast<QWidget*>(ridFinali_), static_cast<QWidget*>(fattore_)})

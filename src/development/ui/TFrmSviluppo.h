@@ -41,6 +41,7 @@ class TFrmSviluppo : public QDialog {
     QLabel* RidIniziali() const { return ridIniziali_; }
     QLabel* RidFinali() const { return ridFinali_; }
     QLabel* Fattore() const { return fattore_; }
+    QLabel* Migliorata() const { return migliorata_; }
     TChartfx* TortaSviluppo() const { return tortaSviluppo_; }
     TChartfx* TortaRiduzione() const { return tortaRiduzione_; }
     QProgressBar* Indicatore() const { return indicatore_; }
@@ -82,6 +83,8 @@ class TFrmSviluppo : public QDialog {
     QLabel* ridIniziali_;
     QLabel* ridFinali_;
     QLabel* fattore_;
+    QLabel* migliorata_;
+    QLabel* etMigliorata_;
     QLabel* etRidIniziali_;
     QLabel* etRidFinali_;
     QLabel* etFattore_;

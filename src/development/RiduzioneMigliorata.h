@@ -1,0 +1,62 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "core/Interfacce.h"
+#include "core/TListaColonne.h"
+
+namespace sirvela {
+
+class TVistaSviluppo;
+class TGrafoCopertura;
+
+// How long and how the improved reduction searches. The system file does not hold these:
+// the program uses the defaults, the command line may set them.
+struct TParametriMigliorata {
+    static constexpr double kSecondiPredefiniti = 30;
+    // Chains searched with an iteration budget, whatever the machine, so the result is the
+    // same everywhere.
+    static constexpr int kCateneRiproducibili = 4;
+
+    double Secondi = kSecondiPredefiniti;  // from the start of the reduction; 0 = no limit
+    std::int64_t Iterazioni = 0;           // steps of each chain; 0 = until the time is up
+    std::uint64_t Seme = 1;
+    int Catene = 0;  // 0: kCateneRiproducibili with an iteration budget, else one per core
+    // Neighbour lists beyond this many entries in all (4 bytes each, 1 GiB) are not built;
+    // the columns then keep the optimised cover.
+    std::uint64_t MassimoVicini = std::uint64_t{1} << 28;
+};
+
+struct TEsitoMigliorata {
+    std::int64_t Partenza = 0;         // columns of the cover the search started from
+    std::int64_t LimiteInferiore = 0;  // no reduction of the columns is smaller; 0 = unknown
+    std::int64_t Passi = 0;            // search steps of all chains together
+    bool Ricerca = false;     // the search ran (not when the columns have too many neighbours)
+    bool Interrotta = false;  // a cancel stopped it; the list holds the best cover found
+};
+
+// The improved reduction. Starts from the optimised reduction's cover and searches, on
+// several threads, for a smaller set of columns such that every column of the list scores at
+// least `garanzia` against `vincite` chosen columns (against all of its neighbours when
+// fewer reach the guarantee; a chosen column counts for itself). Stops at the time or
+// iteration budget, or at a cancel, and leaves in the list the smallest cover found, in list
+// order, after checking that it covers every column. A cancel before a first cover exists
+// leaves the list as it was, the whole list being a cover too. `orologio` gives seconds (a
+// steady clock when empty).
+void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
+                         const TParametriMigliorata& parametri, TVistaSviluppo& vista,
+                         const TAnnullamento* annullamento, const std::function<double()>& orologio,
+                         TEsitoMigliorata& esito);
+
+// How many chosen columns each vertex needs: `vincite`, or all its neighbours when fewer.
+std::vector<std::uint8_t> Requisiti(const TGrafoCopertura& g, int vincite);
+
+// A lower bound of the vertices of any cover meeting `requisiti`: the best Lagrangian bound
+// met in `passi` subgradient steps, never above `superiore`, the size of a known cover. Stops
+// early when `basta` says so.
+std::int64_t LimiteInferiore(const TGrafoCopertura& g, const std::vector<std::uint8_t>& requisiti,
+                             std::int64_t superiore, int passi, int fili,
+                             const std::function<bool()>& basta);
+
+}  // namespace sirvela
