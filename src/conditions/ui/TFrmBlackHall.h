@@ -1,0 +1,21 @@
+#pragma once
+#include <QTabWidget>
+
+#include "conditions/ui/TFrmCondizione.h"
+
+namespace sirvela {
+
+// "Vortice Pari Dispari" (menu "Vortici"): page "Diretto" with "PtPosizioneD" and "PtBracciD",
+// page "Inverso" with "PtPosizioneI" and "PtBracciI"; the "Posizione" editors also give the
+// range of positions ("Campo") the vortex walks.
+class TFrmBlackHall : public TFrmCondizione {
+    Q_OBJECT
+  public:
+    explicit TFrmBlackHall(IMessaggi& messaggi, QWidget* parent = nullptr);
+    QTabWidget* Pagine() const { return pagine_; }
+
+  private:
+    QTabWidget* pagine_;
+};
+
+}  // namespace sirvela
