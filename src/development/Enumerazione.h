@@ -85,6 +85,7 @@ class TEnumeratore {
         // for an odd and for an even one, whether it can pass and the range it must lie in.
         [[maybe_unused]] bool passaDispari = true, passaPari = true;
         [[maybe_unused]] int daDispari = 0, aDispari = 255, daPari = 0, aPari = 255;
+        [[maybe_unused]] const bool* totali = nullptr;  // indexed by the last pilot
         if constexpr (L == 7) {
             base = ComeParola(c) & 0x00FFFFFFFFFFFFFFULL;
             if (filtro_) {
@@ -108,6 +109,7 @@ class TEnumeratore {
                             dentro(f.SommaDispari, sommaDispari);
                 daPari = std::max({0, f.Totale[0] - somma, f.Pari[0] - sommaPari});
                 aPari = std::min({255, f.Totale[1] - somma, f.Pari[1] - sommaPari});
+                totali = f.Totali.data() + somma;
             }
         }
         if constexpr (L == 7 && kInBlocco) {
@@ -124,7 +126,7 @@ class TEnumeratore {
                         const bool passa = dispari ? passaDispari : passaPari;
                         const int da = dispari ? daDispari : daPari;
                         const int a = dispari ? aDispari : aPari;
-                        passano |= std::uint64_t{passa && da <= x && x <= a} << s;
+                        passano |= std::uint64_t{passa && da <= x && x <= a && totali[x]} << s;
                         ++quanteLibere;
                     }
                     libere = passano;
@@ -156,8 +158,9 @@ class TEnumeratore {
             }
             if constexpr (L == 7) {
                 if (filtro_) {
-                    const bool passa = (x & 1) ? passaDispari && daDispari <= x && x <= aDispari
-                                               : passaPari && daPari <= x && x <= aPari;
+                    const bool passa = ((x & 1) ? passaDispari && daDispari <= x && x <= aDispari
+                                                : passaPari && daPari <= x && x <= aPari) &&
+                                       totali[x];
                     if (!passa) {
                         g_.Scartato();
                         continue;

@@ -59,6 +59,17 @@ bool TTestCondizioni::PreFiltro(TPreFiltro& f) const {
     if (condizioni_.RaccogliErrori) return false;
     f = TPreFiltro{};
     bool usato = false;
+    // A remainder depends on the total alone: its verdict on a column of each total.
+    for (TCondizione* resto : restiNelFiltro_) {
+        usato = true;
+        for (int t = 0; t <= TPreFiltro::kTotaleMassimo; ++t) {
+            TColonna c{};
+            for (int i = 0, r = t; i < 8; ++i, r -= 255)
+                c[i] = static_cast<std::uint8_t>(std::clamp(r, 0, 255));
+            f.Totali[static_cast<std::size_t>(t)] =
+                f.Totali[static_cast<std::size_t>(t)] && resto->Valuta(c);
+        }
+    }
     const auto* pd = dynamic_cast<const TCondPariDispari*>(condizioni_.Condizione(kPariDispari));
     if (pd && pd->VerificaRapida) {
         usato = true;
@@ -144,6 +155,7 @@ bool TElencoSemplice::Campiona(const TColonna& c) {
 void TTestCondizioni::PreparaSemplice() {
     foglie_.Svuota();
     dopoPreFiltro_.Svuota();
+    restiNelFiltro_.clear();
     const TValoriAmmessi& totali = recuperi_.ErroriAmmessiTotali;
     // With no letter in use every column registers no error: the overall table then decides
     // nothing when it accepts zero errors outright.
@@ -164,7 +176,10 @@ void TTestCondizioni::PreparaSemplice() {
         for (auto& m : gruppo->Membri)
             if (m->Attivo && m->Attivato) {
                 foglie_.Aggiungi(m.get());
-                dopoPreFiltro_.Aggiungi(m.get());
+                if (m->TipoCondizione == kResti)
+                    restiNelFiltro_.push_back(m.get());
+                else
+                    dopoPreFiltro_.Aggiungi(m.get());
             }
     }
 }

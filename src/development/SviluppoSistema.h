@@ -59,6 +59,8 @@ class TTestCondizioni : public ITestColonne {
     bool semplice_ = false;
     TElencoSemplice foglie_;
     TElencoSemplice dopoPreFiltro_;
+    // Remainders of the total, decided by the pre-filter on the plain path.
+    std::vector<TCondizione*> restiNelFiltro_;
 };
 
 // "Calcolo Colonne" on the open document: develops its position sets (or source file) with
