@@ -1,5 +1,6 @@
 #include "conditions/CondizioniAritmetiche.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "conditions/CalcoliColonna.h"
@@ -251,9 +252,10 @@ TDistanze TCondDistanzeGlobali::Calcola(const TColonna& c) {
     TDistanze r;
     for (int i = 0; i < 7; ++i) {
         const int d = std::abs(static_cast<int>(c[i + 1]) - static_cast<int>(c[i]));
+        // min/max rather than branches: the distances follow no pattern a branch could learn.
         r.Totale += d;
-        if (d < r.Minima) r.Minima = d;
-        if (d > r.Massima) r.Massima = d;
+        r.Minima = std::min(r.Minima, d);
+        r.Massima = std::max(r.Massima, d);
     }
     return r;
 }

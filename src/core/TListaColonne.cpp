@@ -72,9 +72,9 @@ void TListaColonne::Svuota() {
     quante_ = 0;
 }
 
-void TListaColonne::Accoda(const TColonna& c) {
+void TListaColonne::AccodaInNuovoBlocco(const TColonna& c) {
     try {
-        if (coda_.empty() || coda_.back().fine == kBlocco) coda_.push_back(NuovoBlocco());
+        coda_.push_back(NuovoBlocco());
     } catch (...) {
         Svuota();
         throw;

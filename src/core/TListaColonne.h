@@ -73,7 +73,18 @@ class TListaColonne {
     void Inizializza() { Svuota(); }
     void Svuota();
     // Both throw std::bad_alloc when memory runs out; the list is then emptied first.
-    void Accoda(const TColonna& c);
+    void Accoda(const TColonna& c) {
+        // The common case inline: the development appends every column it keeps.
+        if (!coda_.empty()) {
+            Blocco& b = coda_.back();
+            if (b.fine < kBlocco) {
+                b.dati[b.fine++] = c;
+                ++quante_;
+                return;
+            }
+        }
+        AccodaInNuovoBlocco(c);
+    }
     void InserisciInTesta(const TColonna& c);
     void Copia(const TListaColonne& sorgente);
     // Moves every column of `altra` to the end of this list, in order, without copying them;
@@ -136,6 +147,7 @@ class TListaColonne {
     bool CaricaDaFile(const std::filesystem::path& percorso);
 
   private:
+    void AccodaInNuovoBlocco(const TColonna& c);
     struct Blocco {
         std::unique_ptr<TColonna[]> dati;
         std::size_t inizio = 0;  // first used slot (front blocks fill downwards)

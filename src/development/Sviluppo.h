@@ -36,6 +36,13 @@ struct TPreFiltro {
     int Totale[2] = {-kIllimitato, kIllimitato};
     int Pari[2] = {-kIllimitato, kIllimitato};
     int SommaDispari[2] = {-kIllimitato, kIllimitato};
+    // Totals of the eight pilots that pass, for tests that look at the total alone.
+    static constexpr int kTotaleMassimo = 8 * 255;
+    std::array<bool, kTotaleMassimo + 1> Totali = [] {
+        std::array<bool, kTotaleMassimo + 1> t{};
+        t.fill(true);
+        return t;
+    }();
 };
 
 // The test a candidate with eight different pilots must pass: the system's conditions and

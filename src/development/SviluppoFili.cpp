@@ -99,9 +99,10 @@ class TSviluppoFili::TGestore {
         if (test_ && !(filtrata_ ? test_->VerificaPreFiltrata(c) : test_->Verifica(c))) return;
         parte_.Colonne.Accoda(c);
     }
-    void Scartato() {
-        ++ammesse_;
-        ++esaminate_;
+    void Scartato() { Scartati(1); }
+    void Scartati(std::int64_t n) {
+        ammesse_ += n;
+        esaminate_ += n;
     }
     void Salta(std::int64_t n) { esaminate_ += n; }
     bool SaltaConControlli(std::int64_t n, std::int64_t blocco, std::int64_t controlli) {

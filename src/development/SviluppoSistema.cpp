@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "conditions/CondizioniAritmetiche.h"
+#include "conditions/TCondGruppo.h"
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/FlussoBinario.h"
@@ -58,6 +59,17 @@ bool TTestCondizioni::PreFiltro(TPreFiltro& f) const {
     if (condizioni_.RaccogliErrori) return false;
     f = TPreFiltro{};
     bool usato = false;
+    // A remainder depends on the total alone: its verdict on a column of each total.
+    for (TCondizione* resto : restiNelFiltro_) {
+        usato = true;
+        for (int t = 0; t <= TPreFiltro::kTotaleMassimo; ++t) {
+            TColonna c{};
+            for (int i = 0, r = t; i < 8; ++i, r -= 255)
+                c[i] = static_cast<std::uint8_t>(std::clamp(r, 0, 255));
+            f.Totali[static_cast<std::size_t>(t)] =
+                f.Totali[static_cast<std::size_t>(t)] && resto->Valuta(c);
+        }
+    }
     const auto* pd = dynamic_cast<const TCondPariDispari*>(condizioni_.Condizione(kPariDispari));
     if (pd && pd->VerificaRapida) {
         usato = true;
@@ -105,14 +117,77 @@ void TTestCondizioni::Prepara() {
     recuperi_.Esamina();
     recuperi_.AzzeraStatistiche();
     recuperi_.AggiornaStato();
+    PreparaSemplice();
+}
+
+void TElencoSemplice::Svuota() {
+    foglie_.clear();
+    rifiuti_.clear();
+    daCampionare_ = kCampioni;
+}
+
+void TElencoSemplice::Aggiungi(TCondizione* c) {
+    foglie_.push_back(c);
+    rifiuti_.push_back(0);
+}
+
+bool TElencoSemplice::Campiona(const TColonna& c) {
+    bool ok = true;
+    for (std::size_t i = 0; i < foglie_.size(); ++i)
+        if (!foglie_[i]->Valuta(c)) {
+            ++rifiuti_[i];
+            ok = false;
+        }
+    if (--daCampionare_ == 0) {
+        std::vector<std::size_t> ordine(foglie_.size());
+        for (std::size_t i = 0; i < ordine.size(); ++i) ordine[i] = i;
+        std::stable_sort(ordine.begin(), ordine.end(),
+                         [&](std::size_t a, std::size_t b) { return rifiuti_[a] > rifiuti_[b]; });
+        std::vector<TCondizione*> foglie;
+        for (const std::size_t i : ordine) foglie.push_back(foglie_[i]);
+        foglie_ = std::move(foglie);
+    }
+    return ok;
+}
+
+void TTestCondizioni::PreparaSemplice() {
+    foglie_.Svuota();
+    dopoPreFiltro_.Svuota();
+    restiNelFiltro_.clear();
+    const TValoriAmmessi& totali = recuperi_.ErroriAmmessiTotali;
+    // With no letter in use every column registers no error: the overall table then decides
+    // nothing when it accepts zero errors outright.
+    const bool linkInerti =
+        recuperi_.LettereInUso.empty() &&
+        (!totali.Attivo || !totali.Principale.Attiva || totali.Principale.Voci[0].Stato == 1) &&
+        (!totali.Attivo || !totali.Secondaria.Attiva || totali.Secondaria.Voci[0].Stato == 1);
+    semplice_ = linkInerti && !condizioni_.RaccogliErrori && !condizioni_.PuntiTraAttivo();
+    if (!semplice_) return;
+    for (int k = 0; k < condizioni_.QuanteAttive; ++k) {
+        TCondizione* c = condizioni_.Attive[static_cast<unsigned>(k)];
+        auto* gruppo = dynamic_cast<TCondGruppo*>(c);
+        if (!gruppo) {
+            foglie_.Aggiungi(c);
+            if (!c->VerificaRapida) dopoPreFiltro_.Aggiungi(c);
+            continue;
+        }
+        for (auto& m : gruppo->Membri)
+            if (m->Attivo && m->Attivato) {
+                foglie_.Aggiungi(m.get());
+                if (m->TipoCondizione == kResti)
+                    restiNelFiltro_.push_back(m.get());
+                else
+                    dopoPreFiltro_.Aggiungi(m.get());
+            }
+    }
 }
 
 bool TTestCondizioni::Verifica(const TColonna& c) {
-    return condizioni_.Verifica(c);
+    return semplice_ ? foglie_.Verifica(c) : condizioni_.Verifica(c);
 }
 
 bool TTestCondizioni::VerificaPreFiltrata(const TColonna& c) {
-    return condizioni_.VerificaDopoPreTest(c);
+    return semplice_ ? dopoPreFiltro_.Verifica(c) : condizioni_.VerificaDopoPreTest(c);
 }
 
 namespace {

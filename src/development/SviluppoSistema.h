@@ -1,4 +1,7 @@
 #pragma once
+#include <vector>
+
+#include "conditions/TCondizione.h"
 #include "development/Sviluppo.h"
 
 namespace sirvela {
@@ -6,6 +9,28 @@ namespace sirvela {
 class T_Sistema;
 class TInsiemeCondizioni;
 class TGestoreLink;
+
+// Conditions whose only effect is their verdict, tested in turn until one rejects: those that
+// reject most go first. Which they are is learnt on the first columns, each tested by all.
+class TElencoSemplice {
+  public:
+    static constexpr int kCampioni = 4096;
+    void Svuota();
+    void Aggiungi(TCondizione* c);
+    bool Verifica(const TColonna& c) {
+        if (daCampionare_ > 0) return Campiona(c);
+        for (TCondizione* f : foglie_)
+            if (!f->Valuta(c)) return false;
+        return true;
+    }
+    const std::vector<TCondizione*>& Foglie() const { return foglie_; }
+
+  private:
+    bool Campiona(const TColonna& c);
+    std::vector<TCondizione*> foglie_;
+    std::vector<std::int64_t> rifiuti_;
+    int daCampionare_ = 0;
+};
 
 // A system's condition set and link manager as the development's column test.
 class TTestCondizioni : public ITestColonne {
@@ -19,9 +44,23 @@ class TTestCondizioni : public ITestColonne {
     void Unisci(ITestColonne& copia) override;
     bool PreFiltro(TPreFiltro& filtro) const override;
 
+    // After Prepara: whether the test is a plain AND of the conditions in play (see Semplice).
+    bool Semplice() const { return semplice_; }
+
   private:
+    void PreparaSemplice();
+
     TInsiemeCondizioni& condizioni_;
     TGestoreLink& recuperi_;
+    // Without recovery values, Punti Tra or a link table that can refuse a column, a condition
+    // has no effect but its verdict: the test walks the conditions in play as one flat list
+    // (group members included, those the pre-filter decides left out of the second) and skips
+    // the per-column link and Punti Tra bookkeeping.
+    bool semplice_ = false;
+    TElencoSemplice foglie_;
+    TElencoSemplice dopoPreFiltro_;
+    // Remainders of the total, decided by the pre-filter on the plain path.
+    std::vector<TCondizione*> restiNelFiltro_;
 };
 
 // "Calcolo Colonne" on the open document: develops its position sets (or source file) with
