@@ -105,6 +105,7 @@ int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std:
     RegistraStrumenti(app, ctx);
     RegistraArchivio(app, ctx);
     RegistraDownload(app, ctx);
+    RegistraAnalisi(app, ctx);
     // Sub-commands make their own help flag, outside the option group.
     std::function<void(CLI::App&)> Raggruppa = [&](CLI::App& a) {
         if (CLI::Option* aiuto = a.get_help_ptr()) aiuto->group("Opzioni");

@@ -113,5 +113,6 @@ void RegistraStrumenti(CLI::App& app, TContestoCli& ctx);
 void RegistraArchivio(CLI::App& app, TContestoCli& ctx);
 void RegistraSviluppo(CLI::App& app, TContestoCli& ctx);
 void RegistraDownload(CLI::App& app, TContestoCli& ctx);
+void RegistraAnalisi(CLI::App& app, TContestoCli& ctx);
 
 }  // namespace sirvela
