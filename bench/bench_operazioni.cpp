@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ColonneCasuali.h"
 #include "core/Globali.h"
 #include "core/TListaColonne.h"
 #include "tools/TIndiceCopertura.h"
@@ -19,17 +20,6 @@ using namespace sirvela;
 using Orologio = std::chrono::steady_clock;
 
 namespace {
-
-TColonna Casuale(std::mt19937_64& g) {
-    std::array<std::uint8_t, 23> piloti;
-    for (int i = 0; i < 23; ++i) piloti[i] = static_cast<std::uint8_t>(i + 1);
-    TColonna c;
-    for (int i = 0; i < 8; ++i) {
-        std::swap(piloti[i], piloti[i + g() % (23 - i)]);
-        c[i] = piloti[i];
-    }
-    return c;
-}
 
 // The second file: a third copies of the first file's columns, a third of them with one of
 // the last four positions changed, a third new.
@@ -48,7 +38,7 @@ std::vector<TColonna> Seconda(const std::vector<TColonna>& prima, std::mt19937_6
                 break;
             }
             default:
-                v.push_back(Casuale(g));
+                v.push_back(ColonnaCasuale(g));
         }
     }
     return v;
@@ -82,7 +72,7 @@ int main(int argc, char** argv) {
     const std::size_t n = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1000000;
     std::mt19937_64 g(2024);
     std::vector<TColonna> prima(n);
-    for (auto& c : prima) c = Casuale(g);
+    for (auto& c : prima) c = ColonnaCasuale(g);
     const auto seconda = Seconda(prima, g);
 
     const auto cartella = std::filesystem::temp_directory_path() / "sirvela-bench-operazioni";

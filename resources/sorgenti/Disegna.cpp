@@ -431,6 +431,124 @@ static void Icone() {
     }
 }
 
+// A column of the editor's grid: eight cells standing one over the other.
+static void ColonnaGriglia(QPainter& p, qreal x, QColor riempimento) {
+    p.setPen(QPen(QColor(90, 90, 90), 0.8));
+    p.setBrush(riempimento);
+    for (int r = 0; r < 5; ++r) p.drawRect(QRectF(x, 2.5 + r * 4, 6, 4));
+}
+
+static void Freccia(QPainter& p, QPointF da, QPointF a, QColor colore) {
+    p.setPen(QPen(colore, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(da, a);
+    const QPointF d = a - da;
+    const qreal l = qSqrt(d.x() * d.x() + d.y() * d.y());
+    const QPointF u = d / l, n(-u.y(), u.x());
+    p.drawLine(a, a - u * 4 + n * 3.5);
+    p.drawLine(a, a - u * 4 - n * 3.5);
+}
+
+// The tool bar of the column editor.
+static void IconeEditor() {
+    {
+        // "Inserisci il File Colonnare": a folder with a plus.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(140, 100, 20), 1));
+        p.setBrush(QColor(240, 200, 90));
+        p.drawRect(QRectF(1.5, 6.5, 15, 12));
+        p.drawRect(QRectF(1.5, 4.5, 6, 3));
+        p.setPen(QPen(QColor(30, 140, 40), 2.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(18.5, 12), QPointF(18.5, 22));
+        p.drawLine(QPointF(13.5, 17), QPointF(23.5, 17));
+        p.end();
+        Salva(img, "inserisci-file.png");
+    }
+    {
+        // "Salva Colonne con Nome": the disk with a pen.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(20, 30, 90), 1));
+        p.setBrush(QColor(50, 80, 170));
+        p.drawRoundedRect(QRectF(1.5, 3.5, 15, 15), 2, 2);
+        p.setBrush(QColor(235, 235, 235));
+        p.drawRect(QRectF(5, 3.5, 8, 5));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4.5, 12, 9, 6.5));
+        p.setPen(QPen(QColor(200, 40, 30), 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(22, 11), QPointF(14.5, 21));
+        p.end();
+        Salva(img, "salva-nome.png");
+    }
+    {
+        // "Salta alla Colonna": an arrow jumping over columns onto a marked one.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        ColonnaGriglia(p, 2.5, Qt::white);
+        ColonnaGriglia(p, 15.5, QColor(255, 230, 120));
+        p.setPen(QPen(QColor(30, 100, 200), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(5.5, 5, 13, 14), 20 * 16, 140 * 16);
+        Freccia(p, QPointF(15, 8), QPointF(18.5, 11.5), QColor(30, 100, 200));
+        p.end();
+        Salva(img, "salta.png");
+    }
+    {
+        // "Cancella Colonna": a column crossed out.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        ColonnaGriglia(p, 9, Qt::white);
+        p.setPen(QPen(QColor(200, 30, 30), 2.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(5, 6), QPointF(19, 20));
+        p.drawLine(QPointF(19, 6), QPointF(5, 20));
+        p.end();
+        Salva(img, "cancella-colonna.png");
+    }
+    {
+        // "Inserisce Colonna": an empty column pushed in before another.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        ColonnaGriglia(p, 15.5, QColor(210, 225, 245));
+        p.setPen(QPen(QColor(30, 140, 40), 2.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(7, 6), QPointF(7, 18));
+        p.drawLine(QPointF(1, 12), QPointF(13, 12));
+        p.end();
+        Salva(img, "inserisci-colonna.png");
+    }
+    {
+        // "Ordina": bars growing from top to bottom beside a down arrow.
+        QImage img = Icona();
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 90, 160));
+        for (int i = 0; i < 4; ++i) p.drawRect(QRectF(11, 3 + i * 5, 4 + i * 3, 3));
+        Freccia(p, QPointF(5, 3), QPointF(5, 21), QColor(30, 140, 40));
+        p.end();
+        Salva(img, "ordina.png");
+    }
+    {
+        // "Salta alla Prima" / "Salta all'ultima": an arrow against a bar.
+        for (bool ultima : {false, true}) {
+            QImage img = Icona();
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(QColor(40, 40, 40), 2.6, Qt::SolidLine, Qt::RoundCap));
+            const qreal sbarra = ultima ? 20 : 4;
+            p.drawLine(QPointF(sbarra, 5), QPointF(sbarra, 19));
+            Freccia(p, QPointF(ultima ? 4 : 20, 12), QPointF(ultima ? 16.5 : 7.5, 12),
+                    QColor(30, 100, 200));
+            p.end();
+            Salva(img, ultima ? "ultima.png" : "prima.png");
+        }
+    }
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -439,5 +557,6 @@ int main(int argc, char** argv) {
     Fondale();
     Logo();
     Icone();
+    IconeEditor();
     return 0;
 }

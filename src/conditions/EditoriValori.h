@@ -113,12 +113,14 @@ inline constexpr const char* kErroreIntervalliContigui =
 // Only a list read from a file can fill the pages beyond the 43 places of a list.
 inline constexpr const char* kErroreTroppiIntervalli = "Errore, Troppi Intervalli: al Massimo 43.";
 
-// Where the interval check stopped: the message, the page and the grid column.
+// Where the check of a dialog stopped: the message, the page and the grid column (or the
+// cell of a member's further controls), and the title of its message box.
 struct TErroreGriglia {
     std::string Messaggio;  // empty: no error
     int Categoria = 0;      // set by the condition dialog: which of its grids
     int Pagina = 0;
     int Colonna = 0;
+    std::string Titolo = "Informazione";
     bool Ok() const { return Messaggio.empty(); }
 };
 

@@ -120,6 +120,7 @@ void TModelloGruppo::ImpostaOggetto(TCondGruppo* gruppo) {
     if (gruppo)
         for (const auto& m : gruppo->Membri)
             if (auto copia = m->Clona()) copie_.push_back(std::move(copia));
+    vuoto_ = CreaMembro();
     Mostra(copie_.empty() ? -1 : 0);
 }
 
@@ -138,25 +139,35 @@ void TModelloGruppo::Mostra(int indice) {
     // Without a member the editors show nothing rather than the last member shown.
     if (!Mostrato()) Membro.Azzera();
     Membro.AggiornaForm();
+    if (TCondizione* m = Mostrato() ? Mostrato() : Vuoto(); m && membro_) membro_->Carica(*m);
+}
+
+bool TModelloGruppo::Cambiato() const {
+    if (cambiato_) return true;
+    return Mostrato() && (Membro.Cambiato() || (membro_ && membro_->Cambiato()));
+}
+
+TErroreGriglia TModelloGruppo::Lascia() {
+    TErroreGriglia e;
+    if (!Mostrato()) return e;
+    if (membro_) {
+        e = membro_->Acquisisci(*Mostrato());
+        if (!e.Ok()) return e;
+        cambiato_ = membro_->Cambiato() || cambiato_;
+    }
+    cambiato_ = Membro.AcquisisceForm(&e) || cambiato_;
+    return e;
 }
 
 TErroreGriglia TModelloGruppo::Vai(int indice) {
     if (indice < 0 || indice >= Quanti() || indice == indice_) return {};
-    TErroreGriglia e;
-    if (Mostrato()) {
-        cambiato_ = Membro.AcquisisceForm(&e) || cambiato_;
-        if (!e.Ok()) return e;
-    }
+    if (TErroreGriglia e = Lascia(); !e.Ok()) return e;
     Mostra(indice);
     return {};
 }
 
 TErroreGriglia TModelloGruppo::Aggiungi() {
-    TErroreGriglia e;
-    if (Mostrato()) {
-        cambiato_ = Membro.AcquisisceForm(&e) || cambiato_;
-        if (!e.Ok()) return e;
-    }
+    if (TErroreGriglia e = Lascia(); !e.Ok()) return e;
     auto nuovo = CreaMembro();
     if (!nuovo) return {};
     copie_.push_back(std::move(nuovo));
@@ -179,8 +190,7 @@ void TModelloGruppo::Azzera() {
 }
 
 bool TModelloGruppo::Applica(TErroreGriglia* errore) {
-    TErroreGriglia e;
-    if (Mostrato()) cambiato_ = Membro.AcquisisceForm(&e) || cambiato_;
+    const TErroreGriglia e = Lascia();
     if (errore) *errore = e;
     if (!e.Ok() || !cambiato_ || !gruppo_) return false;
     gruppo_->Membri = std::move(copie_);

@@ -57,6 +57,19 @@ class TModelloCondizione {
     bool clic_ = false;
 };
 
+// The fields of a container's member beyond its categories, as a dialog edits them (the
+// pattern of a Sequela, the filter of a Colonna Filtro): loaded when a member is shown, taken
+// back and checked when the dialog leaves it, so a member is never left half set.
+class IModelloMembro {
+  public:
+    virtual ~IModelloMembro() = default;
+    virtual void Carica(const TCondizione& membro) = 0;
+    // The fields into the member; on a fault nothing counts and the member stays shown.
+    virtual TErroreGriglia Acquisisci(TCondizione& membro) = 0;
+    // Something was edited since the member was loaded.
+    virtual bool Cambiato() const = 0;
+};
+
 // The dialog of a container of one member kind ("Gruppo Resti", "Gr. Dist. Specifiche", ...):
 // one member shown at a time with the navigation first/previous/next/last, "AggiungiBtn",
 // "EliminaBtn", the member's own "Stato " switch beside the container's "Stato generale :".
@@ -66,6 +79,8 @@ class TModelloGruppo {
   public:
     TModelloGruppo();
     ~TModelloGruppo();
+    // The model of the members' further fields, when the kind has any (set before the object).
+    void ImpostaModelloMembro(IModelloMembro* m) { membro_ = m; }
     // Takes copies of the container's members and shows the first one.
     void ImpostaOggetto(TCondGruppo* gruppo);
     TCondGruppo* Oggetto() const { return gruppo_; }
@@ -76,6 +91,8 @@ class TModelloGruppo {
     int Quanti() const { return static_cast<int>(copie_.size()); }
     int Indice() const { return indice_; }  // 0-based, -1 when there is no member
     TCondizione* Mostrato() const;          // the copy shown, null when none
+    // A member with its kind's defaults, what the controls show while there is no member.
+    TCondizione* Vuoto() const { return vuoto_.get(); }
 
     // "Stato generale :" of the container.
     bool Attivato() const { return attivato_; }
@@ -100,17 +117,21 @@ class TModelloGruppo {
 
     // "Azzera ": the member's editors emptied, both switches on.
     void Azzera();
-    bool Cambiato() const { return cambiato_ || (Mostrato() && Membro.Cambiato()); }
+    bool Cambiato() const;
     // "OK": the member shown is taken in, then, when anything changed, the copies become the
     // container's members and its switch and state are set. Returns whether it changed.
     bool Applica(TErroreGriglia* errore = nullptr);
 
   private:
     void Mostra(int indice);
+    // The member shown takes its editors and further fields; a fault keeps it shown.
+    TErroreGriglia Lascia();
     std::unique_ptr<TCondizione> CreaMembro() const;
 
     TCondGruppo* gruppo_ = nullptr;
+    IModelloMembro* membro_ = nullptr;
     std::vector<std::unique_ptr<TCondizione>> copie_;
+    std::unique_ptr<TCondizione> vuoto_;
     int indice_ = -1;
     bool attivato_ = true;
     bool cambiato_ = false;

@@ -1,5 +1,6 @@
 #include "tools/CondizioniSbagliate.h"
 
+#include "conditions/TCondGruppo.h"
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/TDatiSistema.h"
@@ -30,6 +31,15 @@ std::vector<TCondizioneSbagliata> CondizioniSbagliate(TDatiSistema& dati,
              e.Condizione, e.TipoErrore, e.Indice});
     insieme.ListaErrori.clear();
     return righe;
+}
+
+TCondizione* CondizioneDaAprire(TInsiemeCondizioni& insieme, TCondizione* condizione) {
+    if (!condizione) return nullptr;
+    for (int slot = kGruppoDistanzeSpecifiche; slot <= kGruppoColonneFiltro; ++slot)
+        if (auto* g = dynamic_cast<TCondGruppo*>(insieme.Condizione(slot)))
+            for (const auto& m : g->Membri)
+                if (m.get() == condizione) return g;
+    return condizione;
 }
 
 }  // namespace sirvela

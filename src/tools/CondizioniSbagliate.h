@@ -8,6 +8,7 @@ namespace sirvela {
 
 class TCondizione;
 class TDatiSistema;
+class TInsiemeCondizioni;
 
 // One line of the list "Condizioni Sbagliate".
 struct TCondizioneSbagliata {
@@ -22,5 +23,9 @@ struct TCondizioneSbagliata {
 // the condition set in its error-collecting mode, followed by the link test.
 std::vector<TCondizioneSbagliata> CondizioniSbagliate(TDatiSistema& dati,
                                                       const TColonna& risultato);
+
+// The condition whose dialog a line opens: a member of one of the containers of codes 11..15 is
+// edited in its container, any other condition in its own dialog; null for no condition.
+TCondizione* CondizioneDaAprire(TInsiemeCondizioni& insieme, TCondizione* condizione);
 
 }  // namespace sirvela

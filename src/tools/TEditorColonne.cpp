@@ -1,6 +1,7 @@
 #include "tools/TEditorColonne.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 #include "core/Globali.h"
@@ -68,14 +69,15 @@ TEsitoEditor TEditorColonne::VerificaDati() {
     for (std::size_t i = 0; i < ListaEditor.size(); ++i) {
         const TColonna& c = ListaEditor[i].Colonna;
         if (ColonnaVuota(c)) continue;
-        std::array<bool, 256> visto{};
+        std::uint64_t visti = 0;  // one bit per pilot already met in this column
         for (int r = 0; r < kRighe; ++r) {
             const char* errore = nullptr;
             if (c[r] < 1 || c[r] > NumeroPiloti)
                 errore = kMsgNumeroNonValido;
-            else if (visto[c[r]])
+            else if (visti >> c[r] & 1)
                 errore = kMsgNumeroDoppio;
-            visto[c[r]] = true;
+            else
+                visti |= std::uint64_t{1} << c[r];
             if (errore) {
                 TEsitoEditor esito{false, errore, true, {static_cast<std::int64_t>(i), r}};
                 Mostra(esito.Cella);
@@ -97,10 +99,18 @@ TEsitoEditor TEditorColonne::Ordina() {
     if (!esito.Ok) return esito;
     RimuoviVuote();
     // Whole columns are compared, so equal entries are indistinguishable and any sort gives
-    // the order a selection sort would.
-    auto minore = [](const TListCol& a, const TListCol& b) { return a.Colonna < b.Colonna; };
-    if (!std::is_sorted(ListaEditor.begin(), ListaEditor.end(), minore)) {
-        std::sort(ListaEditor.begin(), ListaEditor.end(), minore);
+    // the order a selection sort would. Position 1 is made the most significant byte of one
+    // word, so a million columns sort as plain numbers.
+    std::vector<std::uint64_t> chiavi;
+    chiavi.reserve(ListaEditor.size());
+    for (const TListCol& v : ListaEditor)
+        chiavi.push_back(__builtin_bswap64(ComeParola(v.Colonna)));
+    if (!std::is_sorted(chiavi.begin(), chiavi.end())) {
+        std::sort(chiavi.begin(), chiavi.end());
+        for (std::size_t i = 0; i < chiavi.size(); ++i) {
+            const std::uint64_t k = __builtin_bswap64(chiavi[i]);
+            std::memcpy(ListaEditor[i].Colonna.data(), &k, 8);
+        }
         Modificato = true;
     }
     Scorrimento = 0;
@@ -137,6 +147,7 @@ bool TEditorColonne::SaltaAllaColonna(std::int64_t n) {
 void TEditorColonne::Azzera() {
     ListaEditor.clear();
     NomeFile = (CartellaColonne() / "Personali.Scl").string();
+    NomeScelto = false;
     Modificato = false;
     Scorrimento = 0;
     Corrente = {};
@@ -149,6 +160,7 @@ TEsitoEditor TEditorColonne::Carica(const std::string& percorso) {
     ListaEditor.reserve(static_cast<std::size_t>(lista.Quante()));
     for (const TColonna& c : lista) ListaEditor.push_back(TListCol{c});
     NomeFile = percorso;
+    NomeScelto = true;
     Modificato = false;
     Scorrimento = 0;
     Corrente = {};
@@ -179,6 +191,7 @@ TEsitoEditor TEditorColonne::Salva(const std::string& percorso) {
     if (!esito.Ok) return esito;
     if (!ColonneNonVuote().SalvaSuFile(percorso)) return Fallimento(kMsgSalvataggioImpossibile);
     NomeFile = percorso;
+    NomeScelto = true;
     Modificato = false;
     return esito;
 }

@@ -48,6 +48,9 @@ class TEditorColonne {
 
     std::vector<TListCol> ListaEditor;
     std::string NomeFile;
+    // False while the name is the one "Azzera" gives: saving then asks for a file, so the
+    // default name never silently replaces a file kept from an earlier session.
+    bool NomeScelto = false;
     bool Modificato = false;
     std::int64_t Scorrimento = 0;  // entry shown in the first grid column
     TCellaEditor Corrente;         // the selected cell

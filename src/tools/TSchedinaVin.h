@@ -53,6 +53,7 @@ class TVisualizzatoreColonne {
     TSchedinaVin Schedina(std::int64_t k) const;
     // The slips shown with the scroll bar at `posizione` (0 = from slip 1).
     std::vector<TSchedinaVin> Pagina(std::int64_t posizione) const;
+    const std::vector<TColonna>& Colonne() const { return colonne_; }
 
   private:
     std::vector<TColonna> colonne_;

@@ -1,5 +1,7 @@
 #include "tools/TSpoglio.h"
 
+#include <algorithm>
+
 #include "core/Globali.h"
 #include "core/Testo.h"
 
@@ -89,25 +91,39 @@ std::vector<int> TSpoglio::PunteggiConVincite() const {
 }
 
 std::vector<TSchedinaVin> TSpoglio::SchedineVincenti(int punti) const {
+    TSchedineVincenti v;
+    v.Carica(*this);
+    v.Seleziona(punti);
+    return v.Pagina(0, static_cast<int>(v.Quante()));
+}
+
+void TSchedineVincenti::Carica(const TSpoglio& spoglio) {
+    colonne_.Carica(spoglio.Colonne);
+    risultato_ = TRisultatoSpoglio(spoglio.RisultatoColonna);
+    numeri_.clear();
+    punti_ = -1;
+}
+
+void TSchedineVincenti::Seleziona(int punti) {
+    punti_ = punti;
+    numeri_.clear();
+    const auto& c = colonne_.Colonne();
+    for (std::size_t i = 0; i < c.size(); ++i)
+        if (risultato_.Punteggio(c[i]) == punti) {
+            const auto numero = static_cast<std::int32_t>(i / kColonnePerSchedina + 1);
+            if (numeri_.empty() || numeri_.back() != numero) numeri_.push_back(numero);
+        }
+}
+
+std::vector<TSchedinaVin> TSchedineVincenti::Pagina(std::int64_t posizione, int quante) const {
     std::vector<TSchedinaVin> v;
-    const TRisultatoSpoglio r(RisultatoColonna);
-    TSchedinaVin s;
-    bool vincente = false;
-    std::int32_t numero = 0;
-    auto chiudi = [&] {
-        if (vincente) v.push_back(s);
-        s = TSchedinaVin{};
-        vincente = false;
-    };
-    for (const TColonna& c : Colonne) {
-        if (s.Quante == 0) s.Numero = ++numero;
-        TPostoSchedina& posto = s.Posti[s.Quante++];
-        posto.Colonna = c;
-        posto.Vincente = r.Punteggio(c) == punti ? 1 : 0;
-        vincente = vincente || posto.Vincente;
-        if (s.Quante == kColonnePerSchedina) chiudi();
+    posizione = std::clamp<std::int64_t>(posizione, 0, std::max<std::int64_t>(Quante() - 1, 0));
+    for (std::int64_t i = posizione; i < Quante() && i < posizione + quante; ++i) {
+        TSchedinaVin s = colonne_.Schedina(numeri_[static_cast<std::size_t>(i)]);
+        for (int k = 0; k < s.Quante; ++k)
+            s.Posti[k].Vincente = risultato_.Punteggio(s.Posti[k].Colonna) == punti_ ? 1 : 0;
+        v.push_back(s);
     }
-    if (s.Quante > 0) chiudi();
     return v;
 }
 

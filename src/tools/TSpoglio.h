@@ -86,6 +86,33 @@ class TSpoglio {
     std::vector<TSchedinaVin> SchedineVincenti(int punti) const;
 };
 
+// The window "Visualizzazione Schedine Vincenti": the slips of a checked list holding a column
+// that scored exactly the selected score. Only the kept slips' numbers are stored and pages
+// are made on demand, so a list of millions of columns costs little more than its columns.
+class TSchedineVincenti {
+  public:
+    static constexpr int kPannelli = TVisualizzatoreColonne::Pannelli();
+
+    // The columns and the result of a check.
+    void Carica(const TSpoglio& spoglio);
+    void Seleziona(int punti);
+    int Punti() const { return punti_; }
+    std::int64_t Quante() const { return static_cast<std::int64_t>(numeri_.size()); }
+    std::int64_t MassimoScorrimento() const {
+        return sirvela::MassimoScorrimento(Quante(), kPannelli);
+    }
+    // The slips shown with the scroll bar at `posizione`, each place flagged when its column
+    // scored the selected score.
+    std::vector<TSchedinaVin> Pagina(std::int64_t posizione, int quante = kPannelli) const;
+    const std::vector<std::int32_t>& Numeri() const { return numeri_; }
+
+  private:
+    TVisualizzatoreColonne colonne_;
+    TRisultatoSpoglio risultato_;
+    std::vector<std::int32_t> numeri_;
+    int punti_ = -1;
+};
+
 // True when the pilot of some position is not in the system's set for that position.
 bool FuoriPronostico(const TColonna& risultato, const TPronostico& pronostico);
 // Line of the list "Condizioni Sbagliate": kind 1 is the position sets, kind 0 the fixed

@@ -45,7 +45,7 @@ TLGraphpt::TLGraphpt(QWidget* parent) : QWidget(parent) {
         b->setObjectName(QString("Modo%1").arg(m));
         b->setFixedSize(46, kAltezzaControlli);
         connect(b, &QToolButton::clicked, this, [this, m] {
-            modello_.ImpostaModo(m);
+            modello_->ImpostaModo(m);
             AggiornaControlli();
             update();
         });
@@ -57,9 +57,9 @@ TLGraphpt::TLGraphpt(QWidget* parent) : QWidget(parent) {
     for (char l = 'A'; l <= 'Z'; ++l) lettera_->addItem(QString(QChar(l)));
     lettera_->setFixedWidth(48);
     connect(lettera_, &QComboBox::activated, this, [this](int i) {
-        const char prima = modello_.Lettera();
-        modello_.ImpostaLettera(static_cast<char>('A' + i));
-        if (modello_.Lettera() != prima) emit Modificato();
+        const char prima = modello_->Lettera();
+        modello_->ImpostaLettera(static_cast<char>('A' + i));
+        if (modello_->Lettera() != prima) emit Modificato();
     });
     etichettaTra_ = new QLabel("Tra", this);
     gruppo_ = new QSpinBox(this);
@@ -68,9 +68,9 @@ TLGraphpt::TLGraphpt(QWidget* parent) : QWidget(parent) {
     gruppo_->setFixedWidth(48);
     gruppo_->setToolTip("Gruppo Punti Tra (0 = nessuno)");
     connect(gruppo_, &QSpinBox::valueChanged, this, [this](int g) {
-        const int prima = modello_.GruppoTra();
-        modello_.ImpostaGruppoTra(g);
-        if (modello_.GruppoTra() != prima) emit Modificato();
+        const int prima = modello_->GruppoTra();
+        modello_->ImpostaGruppoTra(g);
+        if (modello_->GruppoTra() != prima) emit Modificato();
     });
     etichettaCampo_ = new QLabel("Campo", this);
     campoDa_ = new QSpinBox(this);
@@ -80,13 +80,13 @@ TLGraphpt::TLGraphpt(QWidget* parent) : QWidget(parent) {
     for (QSpinBox* s : {campoDa_, campoA_}) {
         s->setFixedWidth(44);
         connect(s, &QSpinBox::valueChanged, this, [this, s](int v) {
-            const auto prima = std::pair(modello_.CampoDa(), modello_.CampoA());
+            const auto prima = std::pair(modello_->CampoDa(), modello_->CampoA());
             if (s == campoDa_)
-                modello_.ImpostaCampoDa(v);
+                modello_->ImpostaCampoDa(v);
             else
-                modello_.ImpostaCampoA(v);
+                modello_->ImpostaCampoA(v);
             AggiornaControlli();
-            if (std::pair(modello_.CampoDa(), modello_.CampoA()) != prima) emit Modificato();
+            if (std::pair(modello_->CampoDa(), modello_->CampoA()) != prima) emit Modificato();
         });
     }
     ripetizione_.setInterval(kRipetizioneMs);
@@ -96,6 +96,11 @@ TLGraphpt::TLGraphpt(QWidget* parent) : QWidget(parent) {
         w->adjustSize();
     Disponi();
     AggiornaControlli();
+}
+
+void TLGraphpt::MostraModello(TModelloGraphpt* m) {
+    modello_ = m ? m : &proprio_;
+    Disponi();
 }
 
 void TLGraphpt::Aggiorna() {
@@ -126,12 +131,12 @@ void TLGraphpt::ImpostaBox(int larghezza, int altezza, int altezzaLivello) {
 }
 
 void TLGraphpt::ImpostaPunti(int ptTotali, int ptVisibili, int ptIniziale) {
-    modello_.ImpostaForma(ptTotali, ptVisibili, ptIniziale);
+    modello_->ImpostaForma(ptTotali, ptVisibili, ptIniziale);
     Disponi();
 }
 
 void TLGraphpt::ImpostaRecVisibili(bool rec) {
-    modello_.RecVisibili = rec;
+    modello_->RecVisibili = rec;
     Disponi();
 }
 
@@ -141,42 +146,42 @@ void TLGraphpt::ImpostaLinkTra(bool linkTra) {
 }
 
 void TLGraphpt::ImpostaTipi(bool punti, bool cons, bool campo) {
-    modello_.ImpostaTipi(punti, cons, campo);
+    modello_->ImpostaTipi(punti, cons, campo);
     Disponi();
 }
 
 void TLGraphpt::ImpostaNumEvents(int n) {
-    modello_.ImpostaNumEvents(n);
+    modello_->ImpostaNumEvents(n);
     AggiornaControlli();
 }
 
 QRect TLGraphpt::FrecciaSinistra() const {
-    if (!modello_.ConFrecce()) return {};
+    if (!modello_->ConFrecce()) return {};
     return QRect(InizioStriscia(), YBox(), lBox_, aBox_);
 }
 
 QRect TLGraphpt::FrecciaDestra() const {
-    if (!modello_.ConFrecce()) return {};
-    return QRect(InizioStriscia() + (modello_.Box() + 1) * lBox_, YBox(), lBox_, aBox_);
+    if (!modello_->ConFrecce()) return {};
+    return QRect(InizioStriscia() + (modello_->Box() + 1) * lBox_, YBox(), lBox_, aBox_);
 }
 
 QRect TLGraphpt::RettangoloBox(int box) const {
-    const int x = InizioStriscia() + (modello_.ConFrecce() ? lBox_ : 0) + box * lBox_;
+    const int x = InizioStriscia() + (modello_->ConFrecce() ? lBox_ : 0) + box * lBox_;
     return QRect(x, YBox(), lBox_, aBox_);
 }
 
 QRect TLGraphpt::RettangoloLivello(int box) const {
-    if (!modello_.RecVisibili) return {};
+    if (!modello_->RecVisibili) return {};
     const QRect r = RettangoloBox(box);
     return QRect(r.left(), YLivello(), lBox_, aRec_);
 }
 
 int TLGraphpt::YControlli() const {
-    return (modello_.RecVisibili ? YLivello() + aRec_ : YBox() + aBox_) + 5;
+    return (modello_->RecVisibili ? YLivello() + aRec_ : YBox() + aBox_) + 5;
 }
 
 void TLGraphpt::Disponi() {
-    const bool esiste[3] = {modello_.TipoPunti(), modello_.TipoCons(), modello_.TipoCampo()};
+    const bool esiste[3] = {modello_->TipoPunti(), modello_->TipoCons(), modello_->TipoCampo()};
     // The mode buttons show only when there is a choice.
     const bool scelta = esiste[0] + esiste[1] + esiste[2] > 1;
     const int y = YControlli();
@@ -200,7 +205,7 @@ void TLGraphpt::Disponi() {
     metti(campoDa_, esiste[2]);
     metti(campoA_, esiste[2]);
     const int striscia =
-        InizioStriscia() + (modello_.Box() + (modello_.ConFrecce() ? 2 : 0)) * lBox_;
+        InizioStriscia() + (modello_->Box() + (modello_->ConFrecce() ? 2 : 0)) * lBox_;
     dimensione_ =
         QSize(std::max(striscia, x) + 5, controlli ? y + kAltezzaControlli + 4 : YControlli() - 1);
     AggiornaControlli();
@@ -210,20 +215,20 @@ void TLGraphpt::Disponi() {
 }
 
 void TLGraphpt::AggiornaControlli() {
-    const int modo = modello_.Modo();
+    const int modo = modello_->Modo();
     modi_[static_cast<std::size_t>(modo)]->setChecked(true);
     {
         const QSignalBlocker b1(lettera_), b2(gruppo_), b3(campoDa_), b4(campoA_);
-        lettera_->setCurrentIndex(modello_.Lettera() - 'A');
-        gruppo_->setValue(modello_.GruppoTra());
-        campoDa_->setRange(1, modello_.NumEvents());
-        campoA_->setRange(1, modello_.NumEvents());
-        campoDa_->setValue(modello_.CampoDa());
-        campoA_->setValue(modello_.CampoA());
+        lettera_->setCurrentIndex(modello_->Lettera() - 'A');
+        gruppo_->setValue(modello_->GruppoTra());
+        campoDa_->setRange(1, modello_->NumEvents());
+        campoA_->setRange(1, modello_->NumEvents());
+        campoDa_->setValue(modello_->CampoDa());
+        campoA_->setValue(modello_->CampoA());
     }
     const bool campo = modo == TModelloGraphpt::kModoCampo;
     for (QWidget* w : std::initializer_list<QWidget*>{etichettaCampo_, campoDa_, campoA_})
-        w->setVisible(campo && modello_.TipoCampo());
+        w->setVisible(campo && modello_->TipoCampo());
 }
 
 QSize TLGraphpt::sizeHint() const {
@@ -252,15 +257,15 @@ void TLGraphpt::paintEvent(QPaintEvent*) {
     }
     QFont piccolo = font();
     piccolo.setPixelSize(std::max(aRec_ - 5, 8));
-    for (int b = 0; b < modello_.Box(); ++b) {
+    for (int b = 0; b < modello_->Box(); ++b) {
         const QRect r = RettangoloBox(b);
-        const int grado = modello_.Grado(b);
+        const int grado = modello_->Grado(b);
         const QColor sfondo = grado == 1 ? kColoreAccettato : grado == 2 ? kColoreRecupero : faccia;
         p.fillRect(r, sfondo);
         qDrawShadePanel(&p, r, pal, false, 1);
         p.setPen(grado == 1 ? Qt::white : Qt::black);
-        p.drawText(r, Qt::AlignCenter, QString::number(modello_.ValoreBox(b)));
-        if (!modello_.RecVisibili) continue;
+        p.drawText(r, Qt::AlignCenter, QString::number(modello_->ValoreBox(b)));
+        if (!modello_->RecVisibili) continue;
         const QRect l = RettangoloLivello(b);
         if (grado != 2) {
             p.fillRect(l, faccia);
@@ -272,7 +277,7 @@ void TLGraphpt::paintEvent(QPaintEvent*) {
         p.setFont(piccolo);
         p.setPen(Qt::black);
         p.drawText(l.adjusted(1, 0, -kZonaFrecceLivello, 0), Qt::AlignCenter,
-                   QString::number(modello_.Livello(b)));
+                   QString::number(modello_->Livello(b)));
         p.setFont(font());
         const QRect frecce(l.right() - kZonaFrecceLivello + 2, l.top() + 1, kZonaFrecceLivello - 3,
                            l.height() - 2);
@@ -291,15 +296,15 @@ void TLGraphpt::mousePressEvent(QMouseEvent* e) {
         update();
         return;
     }
-    for (int b = 0; b < modello_.Box(); ++b) {
+    for (int b = 0; b < modello_->Box(); ++b) {
         if (RettangoloBox(b).contains(pos)) {
-            if (modello_.Clic(b)) Modifica();
+            if (modello_->Clic(b)) Modifica();
             return;
         }
         const QRect l = RettangoloLivello(b);
         if (l.contains(pos) && pos.x() > l.right() - kZonaFrecceLivello) {
             const bool su = pos.y() < l.center().y();
-            if (su ? modello_.AlzaLivello(b) : modello_.AbbassaLivello(b)) Modifica();
+            if (su ? modello_->AlzaLivello(b) : modello_->AbbassaLivello(b)) Modifica();
             return;
         }
     }
@@ -314,7 +319,7 @@ void TLGraphpt::mouseReleaseEvent(QMouseEvent* e) {
 
 void TLGraphpt::Passo() {
     const bool mosso =
-        direzione_ < 0 ? modello_.ScorriIndietro() : direzione_ > 0 && modello_.ScorriAvanti();
+        direzione_ < 0 ? modello_->ScorriIndietro() : direzione_ > 0 && modello_->ScorriAvanti();
     if (mosso) update();
 }
 

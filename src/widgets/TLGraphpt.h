@@ -27,8 +27,11 @@ class TLGraphpt : public QWidget {
 
     explicit TLGraphpt(QWidget* parent = nullptr);
 
-    TModelloGraphpt& Modello() { return modello_; }
-    const TModelloGraphpt& Modello() const { return modello_; }
+    TModelloGraphpt& Modello() { return *modello_; }
+    const TModelloGraphpt& Modello() const { return *modello_; }
+    // Shows a model held elsewhere (null: the editor's own), as a dialog does that switches
+    // one editor between several tables; the setters below then shape that model.
+    void MostraModello(TModelloGraphpt* m);
     // Shows the model again after it was loaded or emptied from outside.
     void Aggiorna();
 
@@ -77,7 +80,8 @@ class TLGraphpt : public QWidget {
     void Passo();
     void Modifica();
 
-    TModelloGraphpt modello_;
+    TModelloGraphpt proprio_;
+    TModelloGraphpt* modello_ = &proprio_;
     QString titolo_;
     bool testo_ = false;
     bool bordo_ = true;

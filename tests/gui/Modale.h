@@ -21,6 +21,11 @@ void QuandoModale(std::function<void(D&)> azione, int attesaMs = 5000) {
     auto* orologio = new QTimer;
     auto* trascorso = new QElapsedTimer;
     trascorso->start();
+    // A dialog that never comes is noticed only when the wait runs out, maybe in a later test:
+    // the message names the test that waited for it.
+    const auto* prova = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string chi = prova ? std::string(prova->test_suite_name()) + "." + prova->name()
+                                  : std::string("?");
     orologio->setInterval(5);
     QObject::connect(orologio, &QTimer::timeout, [=] {
         QWidget* attivo = QApplication::activeModalWidget();
@@ -31,7 +36,7 @@ void QuandoModale(std::function<void(D&)> azione, int attesaMs = 5000) {
         orologio->deleteLater();
         delete trascorso;
         if (!d) {
-            ADD_FAILURE() << "the expected modal dialog did not appear"
+            ADD_FAILURE() << "the modal dialog " << chi << " waited for did not appear"
                           << (attivo ? std::string(" (another modal was up: ") +
                                            attivo->metaObject()->className() + ")"
                                      : std::string());

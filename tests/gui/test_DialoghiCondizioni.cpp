@@ -10,6 +10,7 @@
 #include <functional>
 #include <sstream>
 
+#include "CondizioniDiProva.h"
 #include "FinestraDiProva.h"
 #include "app/ui/TFormAiuto.h"
 #include "cli/Cli.h"
@@ -29,21 +30,14 @@
 
 using namespace sirvela;
 
-namespace {
+using test::Clic;
+using test::Editore;
 
-void Clic(TLGraphpt& e, int box) {
-    QTest::mouseClick(&e, Qt::LeftButton, {}, e.RettangoloBox(box).center());
-}
+namespace {
 
 void Scrivi(TGrigliaIntervalli& g, int pagina, int colonna, const char* min, const char* max) {
     g.Pagina(pagina)->item(0, colonna)->setText(min);
     g.Pagina(pagina)->item(1, colonna)->setText(max);
-}
-
-TLGraphpt& Editore(QWidget& d, const char* nome) {
-    auto* e = d.findChild<TLGraphpt*>(nome);
-    EXPECT_NE(e, nullptr) << nome;
-    return *e;
 }
 
 struct Condizioni : test::TFinestraDiProva {
@@ -72,8 +66,11 @@ TEST_F(Condizioni, MenuOffersTheDialogsThatExistUnderTheRules) {
     EXPECT_EQ(menu.mid(0, 3), (QStringList{"&Sistemi", "&Condizioni", "&Elaborazione"}));
     QStringList voci;
     for (QAction* a : Menu()->actions()) voci << a->text();
-    EXPECT_EQ(voci, (QStringList{"Somme", "Pari e Dispari", "Baricentri", "Distanze Globali",
-                                 "Distanze Specifiche", "Resti"}));
+    EXPECT_EQ(voci, (QStringList{"Somme", "Consecutività Numerica", "Numero di Sequenze",
+                                 "Pari e Dispari", "Crescenze e Decrescenze",
+                                 "Consecutività Differenziata", "Baricentri", "Distanze Globali",
+                                 "Distanze Specifiche", "Interruzioni", "Vortici", "Simmetrie",
+                                 "Resti", "Ripetizioni", "Colonne Filtro", "Sequele"}));
     EXPECT_EQ(f->Azione("CondSomme")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(f->Azione("CondPariDispari")->shortcut(), QKeySequence("Ctrl+P"));
     EXPECT_TRUE(Menu()->menuAction()->isEnabled());
@@ -298,26 +295,7 @@ TEST_F(Condizioni, DevelopmentMatchesTheCommandLineOnTheSavedSystem) {
     });
     EXPECT_EQ(Slot<TCondPariDispari>(kPariDispari).Pari.Principale.LetteraLink, 'B');
 
-    f->Azione("CalcoloColonne")->trigger();
-    const auto colonne = sistema.Dati.Colonne.Quante();
+    const auto colonne = test::SviluppaComeLaRigaDiComando(*this, "Condizioni.Sst");
     EXPECT_GT(colonne, 0);
     EXPECT_LT(colonne, sistema.Dati.Pronostico.ColonneIniziali());
-    f->DialogoSviluppo()->hide();
-
-    const auto file = CartellaSistemi() / "Condizioni.Sst";
-    scelta.Risposte.push_back(file.string());
-    f->Azione("Salva")->trigger();
-    ASSERT_TRUE(std::filesystem::exists(file));
-
-    const auto uscita = cartella / "cli.Scl";
-    const auto corrente = std::filesystem::current_path();
-    std::ostringstream out, err;
-    const int codice = EseguiCli({"sviluppa", file.string(), "--output", uscita.string(),
-                                  "--cartella", cartella.Percorso().string()},
-                                 out, err);
-    std::filesystem::current_path(corrente);
-    ASSERT_EQ(codice, 0) << err.str();
-    std::vector<std::uint8_t> attesi;
-    for (const TColonna& c : sistema.Dati.Colonne) attesi.insert(attesi.end(), c.begin(), c.end());
-    EXPECT_EQ(test::LeggiByte(uscita), attesi);
 }

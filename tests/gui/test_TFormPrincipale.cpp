@@ -157,7 +157,8 @@ TEST_F(FinestraPrincipale, OnlyCommandsThatExistAreOffered) {
         if (!a->isSeparator()) suggerimenti << a->toolTip();
     EXPECT_EQ(suggerimenti,
               (QStringList{"Nuovo Sistema", "Carica Sistema", "Salva Sistema", "Commento",
-                           "Sviluppo", "Aggiornamento Archivi", "Help", "Uscita"}));
+                           "Sviluppo", "Visualizza colonne", "Spoglio", "Aggiornamento Archivi",
+                           "Help", "Uscita"}));
     EXPECT_EQ(f->Azione("Spoglio"), nullptr);
     EXPECT_EQ(f->Azione("Sommario")->text(), "Sommario");
 }

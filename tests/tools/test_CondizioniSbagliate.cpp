@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "conditions/CondizioniAritmetiche.h"
+#include "conditions/TCondGruppo.h"
 #include "conditions/TCondQuadro.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/TDatiSistema.h"
@@ -38,6 +39,13 @@ TEST(CondizioniSbagliate, PositionSetsThenEveryFailingConditionInSlotOrder) {
     // own.
     EXPECT_EQ(Testi(righe), (std::vector<std::string>{"Pronostico", "Somme", "Resti", "Quadro"}));
     EXPECT_EQ(righe[2].Indice, 1);
+    // A double click opens the condition itself, or the container of a group member.
+    auto* gruppo = d.Condizioni->Condizione(kGruppoResti);
+    auto* membro = static_cast<TCondGruppo*>(gruppo)->AggiungiMembro();
+    EXPECT_EQ(CondizioneDaAprire(*d.Condizioni, membro), gruppo);
+    EXPECT_EQ(CondizioneDaAprire(*d.Condizioni, righe[1].Condizione), somme);
+    EXPECT_EQ(CondizioneDaAprire(*d.Condizioni, righe[2].Condizione), righe[2].Condizione);
+    EXPECT_EQ(CondizioneDaAprire(*d.Condizioni, righe[0].Condizione), nullptr);
     EXPECT_FALSE(d.Condizioni->RaccogliErrori);
 
     // A result the system allows breaks nothing.

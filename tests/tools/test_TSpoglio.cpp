@@ -106,6 +106,35 @@ TEST(TSpoglio, WinningSlipsKeepTheirNumbersAndFlags) {
     EXPECT_TRUE(s.SchedineVincenti(50).empty());
 }
 
+TEST(TSpoglio, WinningSlipPagesFollowTheScrollBar) {
+    const TColonna a{1, 2, 3, 4, 5, 6, 7, 8}, b{9, 10, 11, 12, 13, 14, 15, 16};
+    // Columns 2, 3, 5, ... 23 score 101: slips 1..12 are kept, slip 13 (columns 25, 26) not.
+    std::vector<TColonna> colonne;
+    for (int i = 1; i <= 26; ++i) colonne.push_back(i % 2 == 1 && i > 1 && i < 24 ? a : b);
+    colonne[1] = a;
+    auto s = SpoglioCon({"1", "2", "3", "4", "5", "6", "7", "8"}, colonne);
+    TSchedineVincenti v;
+    v.Carica(s);
+    v.Seleziona(101);
+    EXPECT_EQ(v.Quante(), 12);
+    EXPECT_EQ(v.MassimoScorrimento(), 4);
+    auto pagina = v.Pagina(4);
+    ASSERT_EQ(pagina.size(), 8u);
+    EXPECT_EQ(pagina.front().Numero, 5);
+    EXPECT_EQ(pagina.front().Posti[0], (TPostoSchedina{a, 1}));  // column 9
+    EXPECT_EQ(pagina.front().Posti[1], (TPostoSchedina{b, 0}));
+    EXPECT_EQ(pagina.back().Numero, 12);
+    EXPECT_EQ(v.Pagina(0).front().Posti[1], (TPostoSchedina{a, 1}));  // column 2
+
+    v.Seleziona(0);  // b against the result scores 0
+    EXPECT_EQ(v.Quante(), 13);
+    EXPECT_EQ(v.Pagina(12).front().Numero, 13);
+    v.Seleziona(50);
+    EXPECT_EQ(v.Quante(), 0);
+    EXPECT_EQ(v.MassimoScorrimento(), 0);
+    EXPECT_TRUE(v.Pagina(0).empty());
+}
+
 TEST(TSpoglio, BrokenRestrictionHelpers) {
     TPronostico p;
     for (auto& pos : p.Posizione)

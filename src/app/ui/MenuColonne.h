@@ -4,20 +4,27 @@
 
 namespace sirvela {
 
-// "C&olonne": the tools that read, save and combine columns.
+// "C&olonne": the tools that read, check, save and combine columns.
 class TMenuColonne : public TMenuComandi {
     Q_OBJECT
   public:
     explicit TMenuColonne(TFormPrincipale& f);
     void AggiornaStato(const TStatoComandi& s) override;
 
-    void ComandoSalva();
+    void ComandoVisualizzazione(TOrigineColonne origine);
+    void ComandoSpoglio(TOrigineColonne origine);
     // "Dettatura a Voce": the tickets of the columns read aloud.
     void ComandoDettatura(TOrigineColonne origine);
+    void ComandoSalva();
+    void ComandoConversione();
+    void ComandoOperazioni();
+    void ComandoEditor();
 
   private:
-    QAction* salva_;
+    QAction* visualizzaMemoria_;
+    QAction* spoglioMemoria_;
     QAction* dettaturaDaMemoria_;
+    QAction* salva_;
 };
 
 }  // namespace sirvela

@@ -3,7 +3,12 @@
 #include <utility>
 
 #include "conditions/TCondizione.h"
+#include "conditions/ui/TFrmBlackHall.h"
+#include "conditions/ui/TFrmConsecDiff.h"
+#include "conditions/ui/TFrmNumeroDiSequenze.h"
 #include "conditions/ui/TFrmResti.h"
+#include "conditions/ui/TFrmRiferimento.h"
+#include "conditions/ui/TFrmRipetizioni.h"
 #include "conditions/ui/TFrmSomme.h"
 #include "conditions/ui/TFrmValori.h"
 
@@ -26,6 +31,16 @@ constexpr std::pair<int, TCrea> kDialoghi[] = {
     {kDistanzeGlobali, &Crea<TFrmDistanzeGlb>},
     {kGruppoDistanzeSpecifiche, &Crea<TFrmDistanzePart>},
     {kGruppoResti, &Crea<TFrmResti>},
+    {kVortici, &Crea<TFrmBlackHall>},
+    {kNumeriConsecutivi, &Crea<TFrmNumCons>},
+    {kSimmetrie, &Crea<TFrmSimmetrie>},
+    {kInterruzioni, &Crea<TFrmInterruzioni>},
+    {kRipetizioni, &Crea<TFrmRipetizioni>},
+    {kCrescenzeDecrescenze, &Crea<TFrmCrescenzeDecrescenze>},
+    {kGruppoConsecutivita, &Crea<TFrmConsecDiff>},
+    {kGruppoSequele, &Crea<TFrmSequela>},
+    {kGruppoColonneFiltro, &Crea<TFrmListaCombFiltro>},
+    {kNumeroSequenze, &Crea<TFrmNumeroDiSequenze>},
 };
 
 TCrea CreatoreDi(int tipo) {

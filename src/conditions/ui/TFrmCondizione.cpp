@@ -19,15 +19,9 @@ namespace {
 
 QGroupBox* NuovoBoxStato(const QString& titolo, QRadioButton*& attivato, QRadioButton*& disattivato,
                          const char* suffisso, QWidget* parent) {
-    auto* box = new QGroupBox(titolo, parent);
-    attivato = new QRadioButton("Attivato", box);
-    attivato->setObjectName(QString("Attivato") + suffisso);
-    disattivato = new QRadioButton("Disattivato", box);
-    disattivato->setObjectName(QString("Disattivato") + suffisso);
-    auto* l = new QHBoxLayout(box);
-    l->addWidget(attivato);
-    l->addWidget(disattivato);
-    return box;
+    const QString s = suffisso;
+    return NuovaScelta(parent, titolo, {"Attivato", "Attivato" + s}, attivato,
+                       {"Disattivato", "Disattivato" + s}, disattivato);
 }
 
 // Every widget of a layout and of its nested layouts.
@@ -40,6 +34,20 @@ void Abilita(QLayout* l, bool si) {
 }
 
 }  // namespace
+
+QGroupBox* NuovaScelta(QWidget* parent, const QString& titolo, const TOpzione& primo,
+                       QRadioButton*& primoBtn, const TOpzione& secondo,
+                       QRadioButton*& secondoBtn) {
+    auto* box = new QGroupBox(titolo, parent);
+    auto* l = new QHBoxLayout(box);
+    for (auto [o, b] : {std::pair(&primo, &primoBtn), {&secondo, &secondoBtn}}) {
+        *b = new QRadioButton(o->Testo, box);
+        (*b)->setObjectName(o->Nome);
+        l->addWidget(*b);
+    }
+    l->addStretch();
+    return box;
+}
 
 TFrmCondizione::TFrmCondizione(IMessaggi& messaggi, const QString& titolo,
                                const QString& argomentoAiuto, QWidget* parent)
@@ -101,7 +109,7 @@ TLGraphpt* TFrmCondizione::NuovoEditore(int categoria, const QString& titolo, QB
     l->setContentsMargins(6, 4, 6, 6);
     l->addWidget(e, 0, Qt::AlignLeft);
     (dove ? dove : corpo_)->addWidget(box);
-    ModelloEditori().Collega(categoria, &e->Modello());
+    if (categoria >= 0) ModelloEditori().Collega(categoria, &e->Modello());
     editori_.push_back(e);
     return e;
 }
@@ -144,7 +152,7 @@ void TFrmCondizione::AggiornaAnalisi(const TCondizione* c) {
 std::unique_ptr<TCondizione> TFrmCondizione::CopiaPerAnalisi() {
     std::unique_ptr<TCondizione> copia = modello_.CopiaCorrente();
     TCondizione* oggetto = modello_.Oggetto();
-    if (copia && parametri_) {
+    if (copia) {
         // The dialog's further controls are read into the copy, the object waits for "OK".
         modello_.ImpostaOggetto(copia.get());
         AcquisisceParametri();
@@ -184,7 +192,7 @@ void TFrmCondizione::Azzera() {
 }
 
 void TFrmCondizione::MostraErrore(const TErroreGriglia& e) {
-    messaggi_.Mostra("Informazione", e.Messaggio, PulsanteOk);
+    messaggi_.Mostra(e.Titolo, e.Messaggio, PulsanteOk);
     for (std::size_t i = 0; i < griglie_.size(); ++i)
         if (categorieGriglie_[i] == e.Categoria) griglie_[i]->MostraErrore(e);
 }
@@ -317,7 +325,7 @@ void TFrmCondGruppo::MostraMembro() {
     boxStatoMembro_->setEnabled(membro);
     AggiornaEditori();
     (gruppo_.Membro.Attivato() || !membro ? attivatoS_ : disattivatoS_)->setChecked(true);
-    if (membro) AggiornaMembro(*Membro());
+    if (TCondizione* m = membro ? Membro() : gruppo_.Vuoto()) AggiornaMembro(*m);
     AggiornaAnalisi(Membro());
 }
 

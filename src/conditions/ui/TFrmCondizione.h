@@ -19,6 +19,15 @@ class TCondizione;
 class TGrigliaIntervalli;
 class TLGraphpt;
 
+// One option of a choice: its text and its object name.
+struct TOpzione {
+    QString Testo;
+    QString Nome;
+};
+// A frame titled `titolo` with two options side by side (the "Stato :" switch and the like).
+QGroupBox* NuovaScelta(QWidget* parent, const QString& titolo, const TOpzione& primo,
+                       QRadioButton*& primoBtn, const TOpzione& secondo, QRadioButton*& secondoBtn);
+
 // Base of the condition dialogs.
 //
 // A dialog for one condition object derives from TFrmCondizione (or from TFrmValori when every
@@ -29,7 +38,8 @@ class TLGraphpt;
 //     interval list), `categoria` being the category's place in TCondizione::Categorie();
 //   - puts any further control in Corpo() and reports its edits with ParametroCambiato();
 //     the values go in and out through AggiornaParametri/AcquisisceParametri (one object)
-//     or AggiornaMembro (members, edited directly on the member's copy);
+//     or AggiornaMembro (members, edited directly on the member's copy, or through an
+//     IModelloMembro given with ImpostaModelloMembro when they are checked on leaving);
 //   - is opened with ImpostaOggetto(condition) and exec(); Cambiato() then says whether "OK"
 //     changed the object (the caller marks the system modified).
 // The kind goes in the table of Modifica.cpp, so the "Condizioni" menu opens it, and its help
@@ -76,7 +86,8 @@ class TFrmCondizione : public QDialog {
     // Where the dialog puts its editors and controls, above the switch and the buttons.
     QVBoxLayout* Corpo() const { return corpo_; }
     // A new editor for a category in a frame titled `titolo`, added to Corpo() unless a
-    // layout is given.
+    // layout is given. A negative category links nothing: the dialog links the models the
+    // editor shows itself.
     TLGraphpt* NuovoEditore(int categoria, const QString& titolo, QBoxLayout* dove = nullptr);
     TGrigliaIntervalli* NuovaGriglia(int categoria, const QString& titolo,
                                      QBoxLayout* dove = nullptr);
@@ -98,8 +109,9 @@ class TFrmCondizione : public QDialog {
     // The editors show their models again.
     void AggiornaEditori();
     void MostraStato(bool attivato);
-    // Shows the grid fault in the message box and brings its page to the front.
-    void MostraErrore(const TErroreGriglia& e);
+    // Shows the fault in the message box and brings its grid page (or the dialog's control)
+    // to the front.
+    virtual void MostraErrore(const TErroreGriglia& e);
 
     IMessaggi& messaggi_;
     TModelloCondizione modello_;
@@ -159,7 +171,9 @@ class TFrmCondGruppo : public TFrmCondizione {
   protected:
     // The copy of the member shown; null when the container is empty.
     TCondizione* Membro() const { return gruppo_.Mostrato(); }
-    // The member's further fields into the controls (not called without a member).
+    // The model of the members' further fields (in the constructor, before any object).
+    void ImpostaModelloMembro(IModelloMembro* m) { gruppo_.ImpostaModelloMembro(m); }
+    // The member's further fields into the controls (without a member: a new member's).
     virtual void AggiornaMembro(TCondizione& membro) = 0;
 
     TModelloCondizione& ModelloEditori() override { return gruppo_.Membro; }

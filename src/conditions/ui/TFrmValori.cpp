@@ -9,7 +9,7 @@ void FormaEditore(TLGraphpt& e, const TFormaEditore& forma) {
     e.ImpostaTipi(true, forma.Cons, false);
     e.ImpostaRecVisibili(true);
     e.ImpostaLinkTra(true);
-    e.ImpostaPunti(forma.PtTotali, std::min(forma.PtTotali, kBoxVisibili), 0);
+    e.ImpostaPunti(forma.PtTotali, std::min(forma.PtTotali, kBoxVisibili), forma.Iniziale);
 }
 
 TFrmValori::TFrmValori(IMessaggi& messaggi, const QString& titolo, const QString& argomentoAiuto,
@@ -42,6 +42,39 @@ TFrmDistanzeGlb::TFrmDistanzeGlb(IMessaggi& messaggi, QWidget* parent)
           {{"PtMinima", "Minima", 90}, {"PtMassima", "Massima", 90}, {"PtTotale", "Totale", 90}},
           parent) {
     setObjectName("FrmDistanzeGlb");
+}
+
+// Counts over the eight positions, and over the seven neighbouring pairs or four pairs of
+// positions.
+TFrmNumCons::TFrmNumCons(IMessaggi& messaggi, QWidget* parent)
+    : TFrmValori(messaggi, "Numeri Consecutivi", "numeri-consecutivi",
+                 {{"PtConsecutivita", "Consecutività", 8, false, 1}}, parent) {
+    setObjectName("FrmNumCons");
+}
+
+TFrmCrescenzeDecrescenze::TFrmCrescenzeDecrescenze(IMessaggi& messaggi, QWidget* parent)
+    : TFrmValori(messaggi, "Crescenze Decrescenze", "crescenze-decrescenze",
+                 {{"PtCrescenze", "Crescenze", 8, true}, {"PtDecrescenze", "Decrescenze", 8, true}},
+                 parent) {
+    setObjectName("FrmCrescenzeDecrescenze");
+}
+
+TFrmInterruzioni::TFrmInterruzioni(IMessaggi& messaggi, QWidget* parent)
+    : TFrmValori(messaggi, "Interruzioni", "interruzioni",
+                 {{"PtGlobali", "Globali", 8, true},
+                  {"PtPari", "Segni Pari", 5},
+                  {"PtDispari", "Segni Dispari", 5}},
+                 parent) {
+    setObjectName("FrmInterruzioni");
+}
+
+TFrmSimmetrie::TFrmSimmetrie(IMessaggi& messaggi, QWidget* parent)
+    : TFrmValori(messaggi, "Simmetrie Pari Dispari", "simmetrie",
+                 {{"PtDirette", "Dirette", 5, true},
+                  {"PtInverse", "Inverse", 5, true},
+                  {"PtTotali", "Totali", 9}},
+                 parent) {
+    setObjectName("FrmSimmetrie");
 }
 
 }  // namespace sirvela

@@ -11,8 +11,9 @@ class TLGraphpt;
 struct TFormaEditore {
     const char* Nome;    // the editor's name ("PtPari")
     const char* Titolo;  // its frame's title
-    int PtTotali;        // values 0..PtTotali - 1
+    int PtTotali;        // values Iniziale..Iniziale + PtTotali - 1
     bool Cons = false;   // the secondary table ("Cons.") exists
+    int Iniziale = 0;    // the lowest value
 };
 
 // How many boxes the dialogs show at once on a long strip.
@@ -48,6 +49,34 @@ class TFrmDistanzeGlb : public TFrmValori {
     Q_OBJECT
   public:
     explicit TFrmDistanzeGlb(IMessaggi& messaggi, QWidget* parent = nullptr);
+};
+
+// "Numeri Consecutivi": "PtConsecutivita", the longest chain 1..8.
+class TFrmNumCons : public TFrmValori {
+    Q_OBJECT
+  public:
+    explicit TFrmNumCons(IMessaggi& messaggi, QWidget* parent = nullptr);
+};
+
+// "Crescenze Decrescenze": "PtCrescenze", "PtDecrescenze", counts 0..7 with the longest run.
+class TFrmCrescenzeDecrescenze : public TFrmValori {
+    Q_OBJECT
+  public:
+    explicit TFrmCrescenzeDecrescenze(IMessaggi& messaggi, QWidget* parent = nullptr);
+};
+
+// "Interruzioni": "PtGlobali" (0..7 with the longest run), "PtPari", "PtDispari" (0..4).
+class TFrmInterruzioni : public TFrmValori {
+    Q_OBJECT
+  public:
+    explicit TFrmInterruzioni(IMessaggi& messaggi, QWidget* parent = nullptr);
+};
+
+// "Simmetrie Pari Dispari": "PtDirette", "PtInverse" (0..4 with the longest run), "PtTotali".
+class TFrmSimmetrie : public TFrmValori {
+    Q_OBJECT
+  public:
+    explicit TFrmSimmetrie(IMessaggi& messaggi, QWidget* parent = nullptr);
 };
 
 }  // namespace sirvela

@@ -1,3 +1,0 @@
-#pragma once
-// The text conversions moved beside the widgets, which use them too.
-#include "widgets/Conversioni.h"
