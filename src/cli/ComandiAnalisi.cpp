@@ -238,28 +238,30 @@ void RegistraAnalisi(CLI::App& app, TContestoCli& ctx) {
         "analisi", "Statistiche delle condizioni sull'archivio dei concorsi e sulle colonne");
     analisi->require_subcommand(1);
 
-    auto c = std::make_shared<TOpzioniAnalisi>();
-    CLI::App* condizionata = analisi->add_subcommand(
-        "condizionata",
-        "Analisi Statistica Condizionato: quanti concorsi selezionati superano tutte le "
-        "condizioni attive del sistema");
-    condizionata->add_option("SISTEMA", c->Sistema, "File di sistema (.Sst)")
-        ->required()
-        ->type_name("FILE");
-    condizionata->add_flag("--json", c->Json, "Scrive i risultati in JSON sull'ultima riga");
-    condizionata->add_flag("--progresso", c->Progresso, "Mostra l'avanzamento su stderr");
-    ctx.OpzioneCartella(*condizionata);
-    condizionata->callback(
-        [&ctx, c] { ctx.Azione = [&ctx, c] { return EseguiCondizionata(ctx, *c); }; });
-
-    auto u = std::make_shared<TOpzioniAnalisi>();
-    CLI::App* condizione = analisi->add_subcommand(
-        "condizione",
-        "Frequenze e ritardi dei valori di una condizione sull'archivio; con --colonne anche "
-        "l'analisi colonnare sulla sorgente del sistema");
-    condizione->add_option("SISTEMA", u->Sistema, "File di sistema (.Sst)")
-        ->required()
-        ->type_name("FILE");
+    // The system, --json, --progresso and the program folder of both commands.
+    auto comando = [&](const char* nome, const char* descrizione,
+                       int (*esegui)(TContestoCli&, const TOpzioniAnalisi&)) {
+        auto o = std::make_shared<TOpzioniAnalisi>();
+        CLI::App* c = analisi->add_subcommand(nome, descrizione);
+        c->add_option("SISTEMA", o->Sistema, "File di sistema (.Sst)")
+            ->required()
+            ->type_name("FILE");
+        c->add_flag("--json", o->Json, "Scrive i risultati in JSON sull'ultima riga");
+        c->add_flag("--progresso", o->Progresso, "Mostra l'avanzamento su stderr");
+        ctx.OpzioneCartella(*c);
+        c->callback(
+            [&ctx, o, esegui] { ctx.Azione = [&ctx, o, esegui] { return esegui(ctx, *o); }; });
+        return std::pair{c, o};
+    };
+    comando("condizionata",
+            "Analisi Statistica Condizionato: quanti concorsi selezionati superano tutte le "
+            "condizioni attive del sistema",
+            &EseguiCondizionata);
+    auto [condizione, u] =
+        comando("condizione",
+                "Frequenze e ritardi dei valori di una condizione sull'archivio; con --colonne "
+                "anche l'analisi colonnare sulla sorgente del sistema",
+                &EseguiCondizione);
     condizione
         ->add_option("--condizione", u->Condizione,
                      "La condizione: il suo codice 1..18 e, per i gruppi e i Quadri, il membro "
@@ -269,11 +271,6 @@ void RegistraAnalisi(CLI::App& app, TContestoCli& ctx) {
     condizione->add_flag("--colonne", u->Colonne,
                          "Analisi colonnare: aggiunge le colonne della sorgente e quelle in "
                          "memoria");
-    condizione->add_flag("--json", u->Json, "Scrive i risultati in JSON sull'ultima riga");
-    condizione->add_flag("--progresso", u->Progresso, "Mostra l'avanzamento su stderr");
-    ctx.OpzioneCartella(*condizione);
-    condizione->callback(
-        [&ctx, u] { ctx.Azione = [&ctx, u] { return EseguiCondizione(ctx, *u); }; });
 }
 
 }  // namespace sirvela

@@ -1,11 +1,9 @@
 #include "archive/ui/TFrmAnalisiCF.h"
 
 #include <QGridLayout>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/TFormAiuto.h"
 #include "archive/VistaAnalisi.h"
 #include "archive/ui/TFrmAnalProgress.h"
 #include "widgets/TChartfx.h"
@@ -23,27 +21,14 @@ TFrmAnalisiCF::TFrmAnalisiCF(IMessaggi& messaggi, QWidget* parent)
     auto* bottoni = new QHBoxLayout;
     ambito_ = NuovaCoppia(this, bottoni, "Singola", "Globale", "BtnSingola", "BtnGlobale");
     bottoni->addSpacing(10);
-    percento_ = NuovaCoppia(this, bottoni, "%", "Valori", "BtnPercento", "BtnValori");
-    bottoni->addSpacing(10);
-    presenze_ = NuovaCoppia(this, bottoni, "Pres.", "Cons.", "BtnPresenze", "BtnConsecutivita");
-    bottoni->addSpacing(10);
-    zoom_ = new QPushButton("Zoom", this);
-    zoom_->setObjectName("BtnZoom");
-    zoom_->setCheckable(true);
-    zoom_->setAutoDefault(false);
-    bottoni->addWidget(zoom_);
-    bottoni->addSpacing(10);
-    vista_ = NuovaCoppia(this, bottoni, "Tabella", "Grafico", "BtnTabella", "BtnGrafico");
-    bottoni->addStretch();
+    const analisi_ui::TBottoniVista vista = analisi_ui::NuoviBottoni(this, bottoni);
+    percento_ = vista.Percento;
+    presenze_ = vista.Presenze;
+    vista_ = vista.Vista;
+    zoom_ = vista.Zoom;
 
     pila_ = new QStackedWidget(this);
-    auto* area = new QScrollArea(pila_);
-    auto* dentro = new QWidget(area);
-    riga_ = new QHBoxLayout(dentro);
-    riga_->setSizeConstraint(QLayout::SetMinAndMaxSize);
-    area->setWidget(dentro);
-    area->setWidgetResizable(true);
-    pila_->addWidget(area);
+    pila_->addWidget(analisi_ui::AreaTabelle(pila_, riga_));
     grafico_ = new TChartfx(TChartfx::TTipo::Barre, pila_);
     grafico_->setObjectName("Grafico");
     pila_->addWidget(grafico_);
@@ -77,25 +62,13 @@ TFrmAnalisiCF::TFrmAnalisiCF(IMessaggi& messaggi, QWidget* parent)
     lato->addWidget(fattore_, 9, 0);
     lato->setRowStretch(10, 1);
 
-    auto* aiuto = new QPushButton("Aiuto", this);
-    aiuto->setObjectName("BtnAiuto");
-    auto* chiudi = new QPushButton("Chiudi", this);
-    chiudi->setObjectName("BtnChiudi");
-    for (QPushButton* b : {aiuto, chiudi}) b->setAutoDefault(false);
-    connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
-    connect(aiuto, &QPushButton::clicked, this, [this] { MostraAiuto(this, "analisi-colonnare"); });
-    auto* piede = new QHBoxLayout;
-    piede->addStretch();
-    piede->addWidget(aiuto);
-    piede->addWidget(chiudi);
-
     auto* centro = new QHBoxLayout;
     centro->addWidget(pila_, 1);
     centro->addLayout(lato);
     auto* l = new QVBoxLayout(this);
     l->addLayout(bottoni);
     l->addLayout(centro, 1);
-    l->addLayout(piede);
+    l->addLayout(analisi_ui::PiedeAiutoChiudi(this, "analisi-colonnare"));
     resize(900, 600);
 
     for (QPushButton* b : {ambito_.Primo, ambito_.Secondo, percento_.Primo, percento_.Secondo,
@@ -135,11 +108,7 @@ void TFrmAnalisiCF::Aggiorna() {
 }
 
 void TFrmAnalisiCF::AggiornaTabelle() {
-    while (QLayoutItem* i = riga_->takeAt(0)) {
-        if (QWidget* w = i->widget()) w->deleteLater();
-        delete i;
-    }
-    tabelle_.clear();
+    analisi_ui::Svuota(riga_, tabelle_);
     const bool percento = percento_.Primo->isChecked();
     const bool secondaria = presenze_.Secondo->isChecked();
     const bool globale = ambito_.Secondo->isChecked();
@@ -155,16 +124,9 @@ void TFrmAnalisiCF::AggiornaTabelle() {
                     CellaFrequenza(r_, *t, riga, secondaria, percento, r_.ColonneLette));
             righe.push_back(celle);
         }
-        auto* colonna = new QWidget;
-        auto* l = new QVBoxLayout(colonna);
-        l->setContentsMargins(0, 0, 0, 0);
-        l->addWidget(new QLabel(QString::fromStdString(pagina.Nome), colonna));
-        QTableWidget* t =
-            analisi_ui::NuovaGriglia(colonna, {"Valore", "Integr.", "Cond.S.", "Cond."}, righe);
-        t->setObjectName(QString("Colonne%1").arg(p));
-        l->addWidget(t, 1);
-        riga_->addWidget(colonna);
-        tabelle_.push_back(t);
+        analisi_ui::AggiungiTabella(riga_, tabelle_, QString::fromStdString(pagina.Nome),
+                                    QString("Colonne%1").arg(p),
+                                    {"Valore", "Integr.", "Cond.S.", "Cond."}, righe);
     }
     riga_->addStretch();
 }

@@ -1,35 +1,15 @@
 #include "archive/ui/TFrmArchivio.h"
 
 #include <QLabel>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/TFormAiuto.h"
 #include "archive/VistaAnalisi.h"
 #include "archive/ui/TFrmAnalProgress.h"
 #include "widgets/TChartfx.h"
 
 namespace sirvela {
-
-using analisi_ui::NuovaCoppia;
-using analisi_ui::NuovaGriglia;
-
-namespace {
-
-// The tables of every page side by side, with their page names above them.
-QWidget* AreaTabelle(QWidget* parent, QHBoxLayout*& riga) {
-    auto* area = new QScrollArea(parent);
-    auto* dentro = new QWidget(area);
-    riga = new QHBoxLayout(dentro);
-    riga->setSizeConstraint(QLayout::SetMinAndMaxSize);
-    area->setWidget(dentro);
-    area->setWidgetResizable(true);
-    return area;
-}
-
-}  // namespace
 
 TFrmArchivio::TFrmArchivio(IMessaggi& messaggi, QWidget* parent)
     : QDialog(parent), messaggi_(messaggi) {
@@ -42,20 +22,13 @@ TFrmArchivio::TFrmArchivio(IMessaggi& messaggi, QWidget* parent)
     // "Frequenze"
     auto* f = new QWidget(schede_);
     auto* bottoniF = new QHBoxLayout;
-    percento_ = NuovaCoppia(f, bottoniF, "%", "Valori", "BtnPercento", "BtnValori");
-    bottoniF->addSpacing(12);
-    presenze_ = NuovaCoppia(f, bottoniF, "Pres.", "Cons.", "BtnPresenze", "BtnConsecutivita");
-    bottoniF->addSpacing(12);
-    zoom_ = new QPushButton("Zoom", f);
-    zoom_->setObjectName("BtnZoom");
-    zoom_->setCheckable(true);
-    zoom_->setAutoDefault(false);
-    bottoniF->addWidget(zoom_);
-    bottoniF->addSpacing(12);
-    vista_ = NuovaCoppia(f, bottoniF, "Tabella", "Grafico", "BtnTabella", "BtnGrafico");
-    bottoniF->addStretch();
+    const analisi_ui::TBottoniVista bottoni = analisi_ui::NuoviBottoni(f, bottoniF);
+    percento_ = bottoni.Percento;
+    presenze_ = bottoni.Presenze;
+    vista_ = bottoni.Vista;
+    zoom_ = bottoni.Zoom;
     pila_ = new QStackedWidget(f);
-    pila_->addWidget(AreaTabelle(pila_, tabelleF_));
+    pila_->addWidget(analisi_ui::AreaTabelle(pila_, tabelleF_));
     auto* pannelloGrafico = new QWidget(pila_);
     grafico_ = new TChartfx(TChartfx::TTipo::Barre, pannelloGrafico);
     grafico_->setObjectName("Grafico");
@@ -77,29 +50,17 @@ TFrmArchivio::TFrmArchivio(IMessaggi& messaggi, QWidget* parent)
     // "Ritardi"
     auto* rit = new QWidget(schede_);
     auto* bottoniR = new QHBoxLayout;
-    puntiRitardi_ =
-        NuovaCoppia(rit, bottoniR, "Punti", "Cons.", "BtnPuntiRitardi", "BtnConsRitardi");
+    puntiRitardi_ = analisi_ui::NuovaCoppia(rit, bottoniR, "Punti", "Cons.", "BtnPuntiRitardi",
+                                            "BtnConsRitardi");
     bottoniR->addStretch();
     auto* lr = new QVBoxLayout(rit);
     lr->addLayout(bottoniR);
-    lr->addWidget(AreaTabelle(rit, tabelleR_), 1);
+    lr->addWidget(analisi_ui::AreaTabelle(rit, tabelleR_), 1);
     schede_->addTab(rit, "Ritardi");
-
-    auto* aiuto = new QPushButton("Aiuto", this);
-    aiuto->setObjectName("BtnAiuto");
-    auto* chiudi = new QPushButton("Chiudi", this);
-    chiudi->setObjectName("BtnChiudi");
-    for (QPushButton* b : {aiuto, chiudi}) b->setAutoDefault(false);
-    connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
-    connect(aiuto, &QPushButton::clicked, this, [this] { MostraAiuto(this, "statistiche"); });
-    auto* piede = new QHBoxLayout;
-    piede->addStretch();
-    piede->addWidget(aiuto);
-    piede->addWidget(chiudi);
 
     auto* l = new QVBoxLayout(this);
     l->addWidget(schede_, 1);
-    l->addLayout(piede);
+    l->addLayout(analisi_ui::PiedeAiutoChiudi(this, "statistiche"));
     resize(760, 520);
 
     for (QPushButton* b :
@@ -131,14 +92,6 @@ void TFrmArchivio::ImpostaRisultati(TRisultatiAnalisi risultati) {
     Aggiorna();
 }
 
-void TFrmArchivio::Svuota(QHBoxLayout* l, std::vector<QTableWidget*>& tabelle) {
-    while (QLayoutItem* i = l->takeAt(0)) {
-        if (QWidget* w = i->widget()) w->deleteLater();
-        delete i;
-    }
-    tabelle.clear();
-}
-
 void TFrmArchivio::Aggiorna() {
     pila_->setCurrentIndex(vista_.Secondo->isChecked() ? 1 : 0);
     AggiornaFrequenze();
@@ -147,7 +100,7 @@ void TFrmArchivio::Aggiorna() {
 }
 
 void TFrmArchivio::AggiornaFrequenze() {
-    Svuota(tabelleF_, frequenze_);
+    analisi_ui::Svuota(tabelleF_, frequenze_);
     const bool percento = percento_.Primo->isChecked();
     for (int p = 0; p < r_.QuantePagine; ++p) {
         const TPaginaAnalisi& pagina = r_.Pagine[static_cast<std::size_t>(p)];
@@ -168,21 +121,14 @@ void TFrmArchivio::AggiornaFrequenze() {
             celle << cella(false) << (pagina.HaConsecutivita ? cella(true) : "");
             righe.push_back(celle);
         }
-        auto* colonna = new QWidget;
-        auto* l = new QVBoxLayout(colonna);
-        l->setContentsMargins(0, 0, 0, 0);
-        l->addWidget(new QLabel(QString::fromStdString(pagina.Nome), colonna));
-        QTableWidget* t = NuovaGriglia(colonna, intestazioni, righe);
-        t->setObjectName(QString("Frequenze%1").arg(p));
-        l->addWidget(t, 1);
-        tabelleF_->addWidget(colonna);
-        frequenze_.push_back(t);
+        analisi_ui::AggiungiTabella(tabelleF_, frequenze_, QString::fromStdString(pagina.Nome),
+                                    QString("Frequenze%1").arg(p), intestazioni, righe);
     }
     tabelleF_->addStretch();
 }
 
 void TFrmArchivio::AggiornaRitardi() {
-    Svuota(tabelleR_, ritardi_);
+    analisi_ui::Svuota(tabelleR_, ritardi_);
     const bool secondaria = puntiRitardi_.Secondo->isChecked();
     for (int p = 0; p < r_.QuantePagine; ++p) {
         const TPaginaAnalisi& pagina = r_.Pagine[static_cast<std::size_t>(p)];
@@ -201,15 +147,8 @@ void TFrmArchivio::AggiornaRitardi() {
                   << QString::fromStdString(c.IC);
             righe.push_back(celle);
         }
-        auto* colonna = new QWidget;
-        auto* l = new QVBoxLayout(colonna);
-        l->setContentsMargins(0, 0, 0, 0);
-        l->addWidget(new QLabel(QString::fromStdString(pagina.Nome), colonna));
-        QTableWidget* t = NuovaGriglia(colonna, intestazioni, righe);
-        t->setObjectName(QString("Ritardi%1").arg(p));
-        l->addWidget(t, 1);
-        tabelleR_->addWidget(colonna);
-        ritardi_.push_back(t);
+        analisi_ui::AggiungiTabella(tabelleR_, ritardi_, QString::fromStdString(pagina.Nome),
+                                    QString("Ritardi%1").arg(p), intestazioni, righe);
     }
     tabelleR_->addStretch();
 }

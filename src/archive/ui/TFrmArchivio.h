@@ -46,7 +46,6 @@ class TFrmArchivio : public QDialog {
     void AggiornaFrequenze();
     void AggiornaRitardi();
     void AggiornaGrafico();
-    static void Svuota(QHBoxLayout* l, std::vector<QTableWidget*>& tabelle);
 
     IMessaggi& messaggi_;
     TRisultatiAnalisi r_;

@@ -1,9 +1,12 @@
 #include "archive/ui/TabelleAnalisi.h"
 
 #include <QHeaderView>
+#include <QLabel>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <algorithm>
 
+#include "app/ui/TFormAiuto.h"
 #include "archive/VistaAnalisi.h"
 #include "widgets/TChartfx.h"
 
@@ -23,6 +26,71 @@ TCoppia NuovaCoppia(QWidget* parent, QHBoxLayout* riga, const QString& primo,
     c.Secondo->setObjectName(nomeSecondo);
     c.Primo->setChecked(true);
     return c;
+}
+
+TBottoniVista NuoviBottoni(QWidget* parent, QHBoxLayout* riga) {
+    TBottoniVista b{};
+    b.Percento = NuovaCoppia(parent, riga, "%", "Valori", "BtnPercento", "BtnValori");
+    riga->addSpacing(10);
+    b.Presenze = NuovaCoppia(parent, riga, "Pres.", "Cons.", "BtnPresenze", "BtnConsecutivita");
+    riga->addSpacing(10);
+    b.Zoom = new QPushButton("Zoom", parent);
+    b.Zoom->setObjectName("BtnZoom");
+    b.Zoom->setCheckable(true);
+    b.Zoom->setAutoDefault(false);
+    riga->addWidget(b.Zoom);
+    riga->addSpacing(10);
+    b.Vista = NuovaCoppia(parent, riga, "Tabella", "Grafico", "BtnTabella", "BtnGrafico");
+    riga->addStretch();
+    return b;
+}
+
+QWidget* AreaTabelle(QWidget* parent, QHBoxLayout*& riga) {
+    auto* area = new QScrollArea(parent);
+    auto* dentro = new QWidget(area);
+    riga = new QHBoxLayout(dentro);
+    riga->setSizeConstraint(QLayout::SetMinAndMaxSize);
+    area->setWidget(dentro);
+    area->setWidgetResizable(true);
+    return area;
+}
+
+void Svuota(QHBoxLayout* riga, std::vector<QTableWidget*>& tabelle) {
+    while (QLayoutItem* i = riga->takeAt(0)) {
+        if (QWidget* w = i->widget()) w->deleteLater();
+        delete i;
+    }
+    tabelle.clear();
+}
+
+void AggiungiTabella(QHBoxLayout* riga, std::vector<QTableWidget*>& tabelle, const QString& nome,
+                     const QString& oggetto, const QStringList& intestazioni,
+                     const std::vector<QStringList>& righe) {
+    auto* colonna = new QWidget;
+    auto* l = new QVBoxLayout(colonna);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(new QLabel(nome, colonna));
+    QTableWidget* t = NuovaGriglia(colonna, intestazioni, righe);
+    t->setObjectName(oggetto);
+    l->addWidget(t, 1);
+    riga->addWidget(colonna);
+    tabelle.push_back(t);
+}
+
+QHBoxLayout* PiedeAiutoChiudi(QDialog* finestra, const QString& argomento) {
+    auto* aiuto = new QPushButton("Aiuto", finestra);
+    aiuto->setObjectName("BtnAiuto");
+    auto* chiudi = new QPushButton("Chiudi", finestra);
+    chiudi->setObjectName("BtnChiudi");
+    for (QPushButton* b : {aiuto, chiudi}) b->setAutoDefault(false);
+    QObject::connect(chiudi, &QPushButton::clicked, finestra, &QDialog::accept);
+    QObject::connect(aiuto, &QPushButton::clicked, finestra,
+                     [finestra, argomento] { MostraAiuto(finestra, argomento); });
+    auto* piede = new QHBoxLayout;
+    piede->addStretch();
+    piede->addWidget(aiuto);
+    piede->addWidget(chiudi);
+    return piede;
 }
 
 QTableWidget* NuovaGriglia(QWidget* parent, const QStringList& intestazioni,
