@@ -81,4 +81,15 @@ bool EseguiConProgresso(QWidget* parent, const std::function<bool(IAvanzamentoAn
     return esito && errore.empty();
 }
 
+bool AnalisiConProgresso(QWidget* parent, IMessaggi& messaggi, TCondizione& condizione,
+                         const TParametriAnalisi& parametri, TRisultatiAnalisi& risultati) {
+    std::string errore;
+    const bool ok = EseguiConProgresso(
+        parent,
+        [&](IAvanzamentoAnalisi& a) { return EseguiAnalisi(condizione, parametri, risultati, &a); },
+        errore);
+    if (!errore.empty()) messaggi.Errore(errore);
+    return ok;
+}
+
 }  // namespace sirvela

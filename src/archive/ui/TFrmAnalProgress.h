@@ -4,7 +4,9 @@
 #include <functional>
 #include <string>
 
+#include "archive/AnalisiStatistica.h"
 #include "archive/AvanzamentoAnalisi.h"
+#include "core/Interfacce.h"
 
 class QLabel;
 class QProgressBar;
@@ -43,5 +45,10 @@ class TFrmAnalProgress : public QDialog, public IAvanzamentoAnalisi {
 // is put in `errore` and counts as false.
 bool EseguiConProgresso(QWidget* parent, const std::function<bool(IAvanzamentoAnalisi&)>& lavoro,
                         std::string& errore);
+
+// A condition's analysis so run; an error goes to the message box. False when cancelled or
+// failed (nothing to show).
+bool AnalisiConProgresso(QWidget* parent, IMessaggi& messaggi, TCondizione& condizione,
+                         const TParametriAnalisi& parametri, TRisultatiAnalisi& risultati);
 
 }  // namespace sirvela

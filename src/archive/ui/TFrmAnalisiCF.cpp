@@ -80,12 +80,7 @@ TFrmAnalisiCF::TFrmAnalisiCF(IMessaggi& messaggi, QWidget* parent)
 bool TFrmAnalisiCF::ImpostaOggetto(TCondizione& condizione, TParametriAnalisi parametri) {
     parametri.SoloArchivio = false;
     TRisultatiAnalisi r;
-    std::string errore;
-    const bool ok = EseguiConProgresso(
-        this, [&](IAvanzamentoAnalisi& a) { return EseguiAnalisi(condizione, parametri, r, &a); },
-        errore);
-    if (!errore.empty()) messaggi_.Errore(errore);
-    if (!ok) return false;
+    if (!AnalisiConProgresso(this, messaggi_, condizione, parametri, r)) return false;
     ImpostaRisultati(std::move(r));
     return true;
 }

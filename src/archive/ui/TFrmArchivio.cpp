@@ -72,12 +72,7 @@ TFrmArchivio::TFrmArchivio(IMessaggi& messaggi, QWidget* parent)
 
 bool TFrmArchivio::ImpostaOggetto(TCondizione& condizione, const TParametriAnalisi& parametri) {
     TRisultatiAnalisi r;
-    std::string errore;
-    const bool ok = EseguiConProgresso(
-        this, [&](IAvanzamentoAnalisi& a) { return EseguiAnalisi(condizione, parametri, r, &a); },
-        errore);
-    if (!errore.empty()) messaggi_.Errore(errore);
-    if (!ok) return false;
+    if (!AnalisiConProgresso(this, messaggi_, condizione, parametri, r)) return false;
     ImpostaRisultati(std::move(r));
     return true;
 }
