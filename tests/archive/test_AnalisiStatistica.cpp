@@ -353,6 +353,28 @@ TEST(AnalisiColonne, SourceColumnsMemoryAndSummaryFigures) {
     }
 }
 
+TEST(AnalisiColonne, SourceColumnsCarryTheirRunsForTheConsView) {
+    TDatiSistema d;
+    Archivio(d, {kA, kB});
+    // 2 4 6 8 then 1 3 5 and 7, 9 or 11: even run 4, odd run 3 or 4.
+    const int fissi[7] = {2, 4, 6, 8, 1, 3, 5};
+    for (int p = 0; p < 7; ++p) {
+        d.Pronostico.Posizione[static_cast<std::size_t>(p)].Svuota();
+        d.Pronostico.Posizione[static_cast<std::size_t>(p)].Aggiungi(fissi[p]);
+    }
+    d.Pronostico.Posizione[7].Svuota();
+    for (int n : {7, 9, 10}) d.Pronostico.Posizione[7].Aggiungi(n);
+    TCondPariDispari pd(&d);
+    TRisultatiAnalisi r;
+    TParametriAnalisi par;
+    par.SoloArchivio = false;
+    ASSERT_TRUE(EseguiAnalisi(pd, par, r));
+    const auto& pari = Lista(r.Pagine[0].StatIntegrale, true);
+    const auto& dispari = Lista(r.Pagine[1].StatIntegrale, true);
+    EXPECT_EQ(pari[4].Frequenza, 3);
+    EXPECT_EQ((std::array{dispari[3].Frequenza, dispari[4].Frequenza}), (std::array{1, 2}));
+}
+
 TEST(AnalisiColonne, NoColumnReadGivesZeroPercent) {
     EXPECT_EQ(TestoPercentuale(5, 0), "0,00");
     EXPECT_EQ(TestoPercentuale(1, 3), "33,33");
