@@ -66,6 +66,12 @@ class TArchivio {
     static std::filesystem::path FileLocale();  // <program folder>/Archivi/sirarch.dat
 
     int Quante() const { return static_cast<int>(Estrazioni.size()); }
+    // The conditions that look at the last results see the first FineStorica contests only
+    // while a past contest is tested as if it were a column (-1: the whole list).
+    std::int32_t FineStorica = -1;
+    int QuanteStoriche() const {
+        return FineStorica < 0 || FineStorica > Quante() ? Quante() : FineStorica;
+    }
     const TEstrazione& operator[](int i) const { return Estrazioni[static_cast<std::size_t>(i)]; }
     TEstrazione& operator[](int i) { return Estrazioni[static_cast<std::size_t>(i)]; }
     void InserisciIn(int indice, const TEstrazione& e);

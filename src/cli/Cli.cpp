@@ -112,6 +112,7 @@ int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std:
     RegistraArchivio(app, ctx);
     RegistraStampa(app, ctx);
     RegistraDownload(app, ctx);
+    RegistraAnalisi(app, ctx);
     Raggruppa(app);
 
     std::vector<std::string> args(argomenti.rbegin(), argomenti.rend());

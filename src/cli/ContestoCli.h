@@ -117,5 +117,6 @@ void RegistraArchivio(CLI::App& app, TContestoCli& ctx);
 void RegistraSviluppo(CLI::App& app, TContestoCli& ctx);
 void RegistraStampa(CLI::App& app, TContestoCli& ctx);
 void RegistraDownload(CLI::App& app, TContestoCli& ctx);
+void RegistraAnalisi(CLI::App& app, TContestoCli& ctx);
 
 }  // namespace sirvela

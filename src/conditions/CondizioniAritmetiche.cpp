@@ -51,15 +51,6 @@ bool TCondSomme::VerificaVeloce(const TColonna& c) const {
     return dentro(Tutti, v.Totale) && dentro(Pari, v.Pari) && dentro(Dispari, v.Dispari);
 }
 
-int TCondSomme::RigaIntervallo(const TIntervalliAmmessi& lista, double valore) {
-    const int n = lista.Conta();
-    for (int i = 0; i < n; ++i) {
-        const TIntervallo& t = lista.Intervalli[static_cast<std::size_t>(i)];
-        if (t.Min <= valore && valore <= t.Max) return i;
-    }
-    return n;
-}
-
 bool TCondSomme::Valuta(const TColonna& c) {
     // Somme adds nothing to the Punti Tra totals.
     const TSomme v = Calcola(c);
@@ -84,46 +75,17 @@ void TCondSomme::CalcolaValori(const TColonna& c, TValoriColonna& valori) const 
 
 std::array<int, 3> TCondSomme::Righe(const TColonna& c) const {
     const TSomme v = Calcola(c);
-    return {RigaIntervallo(Tutti, v.Totale), RigaIntervallo(Pari, v.Pari),
-            RigaIntervallo(Dispari, v.Dispari)};
+    return {Tutti.Riga(v.Totale), Pari.Riga(v.Pari), Dispari.Riga(v.Dispari)};
 }
 
-void TCondSomme::AnalisiArchivio() {
-    if (StatArchivio.size() < 3) AzzeraStatistiche();
-    StatArchivio[0].Inizializza(Tutti.Conta());
-    StatArchivio[1].Inizializza(Pari.Conta());
-    StatArchivio[2].Inizializza(Dispari.Conta());
-    if (!Proprietario) return;
-    const TArchivio& archivio = Proprietario->Archivio;
-    for (int k = 0; k < archivio.Quante(); ++k) {
-        const TEstrazione& e = archivio[k];
-        if (!archivio.Selezione.Contiene(e, k)) continue;
-        const std::array<int, 3> righe = Righe(e.Vincente);
-        for (std::size_t i = 0; i < 3; ++i) StatArchivio[i].Aggiungi(righe[i], 0, true);
-    }
-}
-
-void TCondSomme::AnalisiEstrazione(const TColonna& colonna) {
-    if (StatArchivio.size() < 3 || StatColonne.size() < 3) AzzeraStatistiche();
-    const std::array<int, 3> righe = Righe(colonna);
+int TCondSomme::MassimoStatistica(int categoria) const {
     const TIntervalliAmmessi* liste[3] = {&Tutti, &Pari, &Dispari};
-    for (std::size_t i = 0; i < 3; ++i) {
-        StatArchivio[i].Aggiungi(righe[i], 0, false);
-        // "Altri" is never accepted; an interval is, as Accetta would take it.
-        const TIntervalliAmmessi& l = *liste[i];
-        bool accettata = !l.Attivo;
-        if (!accettata && righe[i] < l.Conta()) {
-            const int tipo = l.Intervalli[static_cast<std::size_t>(righe[i])].Tipo;
-            accettata = tipo == 1 || tipo == 2;
-        }
-        if (accettata) StatColonne[i].Aggiungi(righe[i], 0, false);
-    }
+    return categoria >= 0 && categoria < 3 ? liste[categoria]->Conta() : 0;
 }
 
-void TCondSomme::AnalisiColonna(const TColonna& colonna) {
-    if (StatColonne.size() < 3) AzzeraStatistiche();
-    const std::array<int, 3> righe = Righe(colonna);
-    for (std::size_t i = 0; i < 3; ++i) StatColonne[i].Aggiungi(righe[i], 0, false);
+void TCondSomme::ValoriStatistici(const TColonna& c, TValoriColonna& valori) {
+    valori.Quante = 0;
+    for (const int riga : Righe(c)) Metti(valori, riga, 0);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -336,6 +298,10 @@ bool TCondResti::Valuta(const TColonna& c) {
 void TCondResti::CalcolaValori(const TColonna& c, TValoriColonna& valori) const {
     valori.Quante = 0;
     Metti(valori, Calcola(c), 0);
+}
+
+int TCondResti::MassimoStatistica(int) const {
+    return std::max(Divisore, 0);
 }
 
 }  // namespace sirvela

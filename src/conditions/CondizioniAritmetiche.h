@@ -29,17 +29,14 @@ class TCondSomme : public TCondizione {
     static TSomme Calcola(const TColonna& c);
     // The set's pre-test while VerificaRapida holds: each active list's single interval.
     bool VerificaVeloce(const TColonna& c) const;
-    // Statistics row of a sum: the first interval holding it, else Conta() ("Altri").
-    static int RigaIntervallo(const TIntervalliAmmessi& lista, double valore);
 
     bool Valuta(const TColonna& c) override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
     // The statistics count interval rows, not sums: the row of each list for a column.
     std::array<int, 3> Righe(const TColonna& c) const;
-    void AnalisiArchivio() override;
-    void AnalisiEstrazione(const TColonna& colonna) override;
-    void AnalisiColonna(const TColonna& colonna) override;
+    int MassimoStatistica(int categoria) const override;
+    void ValoriStatistici(const TColonna& c, TValoriColonna& valori) override;
 };
 
 // Counts and longest runs of even and odd pilots.
@@ -145,6 +142,8 @@ class TCondResti : public TCondizione {
 
     bool Valuta(const TColonna& c) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
+    // The holders start with values 0..Divisore.
+    int MassimoStatistica(int categoria) const override;
 };
 
 }  // namespace sirvela

@@ -457,4 +457,14 @@ void TCondConsecDiff::CalcolaValori(const TColonna& c, TValoriColonna& valori) c
     Metti(valori, v.Serie, 0);
 }
 
+bool TCondConsecDiff::AccettaStatistica(int categoria, const TValoriColonna& valori) const {
+    if (!Attivo) return true;
+    if (categoria != 1) return TCondizione::AccettaStatistica(categoria, valori);
+    const int quanti = valori.Valori[0].Principale;
+    if (quanti < 0 || quanti > Segni.Massimo ||
+        Segni.Principale.Voci[static_cast<std::size_t>(quanti)].Stato != 1)
+        return true;
+    return TCondizione::AccettaStatistica(categoria, valori);
+}
+
 }  // namespace sirvela

@@ -150,6 +150,8 @@ class TCondConsecDiff : public TCondizione {
     bool Valuta(const TColonna& c) override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
+    // A column the "Segni" selector leaves out passes, whatever its run.
+    bool AccettaStatistica(int categoria, const TValoriColonna& valori) const override;
 };
 
 }  // namespace sirvela

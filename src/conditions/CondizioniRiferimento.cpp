@@ -57,7 +57,7 @@ void TCondRipetizioni::CalcolaValoriFinoA(const TColonna& c, int fine,
 }
 
 bool TCondRipetizioni::Valuta(const TColonna& c) {
-    const int n = Proprietario ? Proprietario->Archivio.Quante() : 0;
+    const int n = Proprietario ? Proprietario->Archivio.QuanteStoriche() : 0;
     const bool pariDispari = Opzione == 1;
     TCoincidenze uno{kNessunValore, kNessunValore}, due{kNessunValore, kNessunValore};
     if (UnaPrecedente.Attivo)
@@ -73,7 +73,7 @@ bool TCondRipetizioni::Valuta(const TColonna& c) {
 }
 
 void TCondRipetizioni::CalcolaValori(const TColonna& c, TValoriColonna& valori) const {
-    CalcolaValoriFinoA(c, Proprietario ? Proprietario->Archivio.Quante() : 0, valori);
+    CalcolaValoriFinoA(c, Proprietario ? Proprietario->Archivio.QuanteStoriche() : 0, valori);
 }
 
 void TCondRipetizioni::CalcolaValoriEstrazione(int indice, TValoriColonna& valori) const {
@@ -301,6 +301,10 @@ void TCondSequela::CalcolaValori(const TColonna& c, TValoriColonna& valori) cons
     const TCoincidenze v = Calcola(c);
     valori.Quante = 0;
     Metti(valori, v.Quante, v.Serie);
+}
+
+bool TCondSequela::AccettaStatistica(int categoria, const TValoriColonna& valori) const {
+    return !Valutabile() || TCondizione::AccettaStatistica(categoria, valori);
 }
 
 }  // namespace sirvela

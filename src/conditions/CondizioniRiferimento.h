@@ -32,6 +32,9 @@ class TCondRipetizioni : public TCondizione {
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
     // An archived contest is compared with the two contests before it in the list.
     void CalcolaValoriEstrazione(int indice, TValoriColonna& valori) const override;
+    void ValoriStatisticiEstrazione(int indice, TValoriColonna& valori) override {
+        CalcolaValoriEstrazione(indice, valori);
+    }
     // The archive walk does not count a contest without the results before it.
     bool ContaEstrazioniSenzaValore() const override { return false; }
 
@@ -82,6 +85,8 @@ class TCondSequela : public TCondizione {
 
     bool Valuta(const TColonna& c) override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
+    // Settings that cannot be evaluated take every column.
+    bool AccettaStatistica(int categoria, const TValoriColonna& valori) const override;
 };
 
 }  // namespace sirvela

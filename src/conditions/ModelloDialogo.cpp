@@ -88,6 +88,25 @@ bool TModelloCondizione::AcquisisceForm(TErroreGriglia* errore) {
     return cambiato;
 }
 
+std::unique_ptr<TCondizione> TModelloCondizione::CopiaCorrente() const {
+    if (!oggetto_) return nullptr;
+    std::unique_ptr<TCondizione> copia = oggetto_->Clona();
+    if (!copia) return nullptr;
+    const auto& categorie = copia->Categorie();
+    for (const TLegame& l : legami_) {
+        if (l.Categoria < 0 || l.Categoria >= static_cast<int>(categorie.size())) continue;
+        const TCategoria& c = categorie[static_cast<std::size_t>(l.Categoria)];
+        if (l.Editor && l.Editor->Modificato && c.Valori) l.Editor->Salva(*c.Valori);
+        if (l.Griglia && l.Griglia->Modificato && c.Intervalli) {
+            TIntervalliAmmessi prova(*c.Intervalli);
+            if (l.Griglia->Acquisisci(prova).Ok()) *c.Intervalli = prova;
+        }
+    }
+    copia->Attivato = attivato_;
+    copia->AggiornaStato();
+    return copia;
+}
+
 // ---------------------------------------------------------------------------------------------
 
 TModelloGruppo::TModelloGruppo() = default;

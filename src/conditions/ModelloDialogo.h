@@ -40,6 +40,10 @@ class TModelloCondizione {
     // After a passing check: the changed editors and the switch into the object, Attivo
     // recomputed. Returns whether anything changed; on a failing check copies nothing.
     bool AcquisisceForm(TErroreGriglia* errore = nullptr);
+    // A copy of the object with the editors and the switch as they stand, the object left
+    // alone (the statistics windows analyse what the dialog shows before "OK"). A grid that
+    // fails its check gives the object's own list. Null without an object.
+    std::unique_ptr<TCondizione> CopiaCorrente() const;
 
   private:
     struct TLegame {

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
+#include "conditions/CalcoliColonna.h"
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/TDatiSistema.h"
 
 namespace sirvela {
+
+using calcoli::Metti;
 
 std::vector<TCondizione*> TEsameGruppoTra::Condizioni() const {
     std::vector<TCondizione*> elenco;
@@ -41,13 +44,6 @@ bool TCondPuntiTra::Valuta(const TColonna&) {
     return true;
 }
 
-void TCondPuntiTra::AzzeraStatistiche() {
-    StatArchivio.assign(1, T_FrequenzeRitardi{});
-    StatColonne.assign(1, T_FrequenzeRitardi{});
-    StatArchivio[0].Inizializza(0);
-    StatColonne[0].Inizializza(0);
-}
-
 TEsameGruppoTra TCondPuntiTra::EsaminaGruppo(int gruppo) const {
     TEsameGruppoTra esito;
     if (gruppo < 1 || gruppo > kGruppi || !Proprietario || !Proprietario->Condizioni) return esito;
@@ -66,7 +62,12 @@ TEsameGruppoTra TCondPuntiTra::EsaminaGruppo(int gruppo) const {
 
 std::uint32_t TCondPuntiTra::TotaleGruppo(const TColonna& c, int gruppo) {
     if (gruppo < 1 || gruppo > kGruppi) return 0;
-    const auto condizioni = EsaminaGruppo(gruppo).Condizioni();
+    return TotaleGruppo(c, gruppo, EsaminaGruppo(gruppo).Condizioni());
+}
+
+std::uint32_t TCondPuntiTra::TotaleGruppo(const TColonna& c, int gruppo,
+                                          const std::vector<TCondizione*>& condizioni) {
+    if (gruppo < 1 || gruppo > kGruppi) return 0;
     // The kinds add to the totals only while Punti Tra is in play.
     const bool attivo = Attivo;
     Attivo = true;
@@ -77,6 +78,42 @@ std::uint32_t TCondPuntiTra::TotaleGruppo(const TColonna& c, int gruppo) {
     }
     Attivo = attivo;
     return Totali[static_cast<unsigned>(gruppo)];
+}
+
+int TCondPuntiTra::GruppoStatistiche() const {
+    return std::clamp<int>(GruppoScelto, 1, kGruppi);
+}
+
+void TCondPuntiTra::PreparaStatistiche() {
+    condizioniStat_.clear();
+    massimoStat_ = 0;
+    if (!Proprietario || !Proprietario->Condizioni) return;
+    // The tables' derived flags decide what reaches the totals: bring them up to date.
+    Proprietario->Condizioni->AggiornaTutte();
+    const TEsameGruppoTra esame = EsaminaGruppo(GruppoStatistiche());
+    condizioniStat_ = esame.Condizioni();
+    massimoStat_ = std::max<std::int64_t>(esame.Max, 0);
+}
+
+int TCondPuntiTra::MassimoStatistica(int categoria) const {
+    if (categoria != GruppoStatistiche() - 1) return 0;
+    const TIntervalliAmmessi& lista = Punti(GruppoStatistiche());
+    if (lista.Conta() > 0) return lista.Conta();
+    return static_cast<int>(std::min<std::int64_t>(massimoStat_, 1000000));
+}
+
+void TCondPuntiTra::ValoriStatistici(const TColonna& c, TValoriColonna& valori) {
+    const int g = GruppoStatistiche();
+    valori.Quante = 0;
+    for (int k = 1; k < g; ++k) Metti(valori, 0, 0);
+    TCondPuntiTra* sistema =
+        Proprietario && Proprietario->Condizioni ? Proprietario->Condizioni->PuntiTra() : this;
+    if (!sistema) sistema = this;
+    const std::uint32_t totale = sistema->TotaleGruppo(c, g, condizioniStat_);
+    const TIntervalliAmmessi& lista = Punti(g);
+    Metti(valori,
+          lista.Conta() > 0 ? lista.Riga(static_cast<double>(totale)) : static_cast<int>(totale),
+          0);
 }
 
 }  // namespace sirvela

@@ -46,10 +46,24 @@ class TCondPuntiTra : public TCondizione {
     TEsameGruppoTra EsaminaGruppo(int gruppo) const;
     // The group's total for one column: each condition of the group is run once.
     std::uint32_t TotaleGruppo(const TColonna& c, int gruppo);
+    // The same with the group's conditions already examined (a statistics pass over many
+    // columns examines them once). Runs on the system's own Punti Tra, which gathers totals.
+    std::uint32_t TotaleGruppo(const TColonna& c, int gruppo,
+                               const std::vector<TCondizione*>& condizioni);
 
     bool Valuta(const TColonna& c) override;
     void AggiornaStato() override;
-    void AzzeraStatistiche() override;
+
+    // Statistics of the group GruppoScelto: its interval rows when its list holds intervals,
+    // otherwise the totals 0..the highest the group can reach.
+    void PreparaStatistiche() override;
+    int MassimoStatistica(int categoria) const override;
+    void ValoriStatistici(const TColonna& c, TValoriColonna& valori) override;
+    int GruppoStatistiche() const;
+
+  private:
+    std::vector<TCondizione*> condizioniStat_;
+    std::int64_t massimoStat_ = 0;
 };
 
 }  // namespace sirvela

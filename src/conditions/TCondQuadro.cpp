@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "conditions/CalcoliColonna.h"
 #include "conditions/CondizioniRiferimento.h"
 #include "conditions/Fabbrica.h"
+#include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
@@ -156,6 +158,25 @@ void TCondQuadro::AggiornaStato() {
     const bool qualcuno = AggiornaMembri();
     Attivo = Accettate.Attivo && qualcuno && Attivato;
     VerificaRapida = false;
+}
+
+int TCondQuadro::MassimoStatistica(int) const {
+    return QuantiMembri();
+}
+
+void TCondQuadro::ValoriStatistici(const TColonna& c, TValoriColonna& valori) {
+    if (Proprietario && Proprietario->Recuperi) Proprietario->Recuperi->Azzera();
+    int conta = 0, serie = 0, migliore = 0;
+    for (auto& m : Membri) {
+        if (!m->Attivo || m->Valuta(c)) {
+            ++conta;
+            migliore = std::max(migliore, ++serie);
+        } else {
+            serie = 0;
+        }
+    }
+    valori.Quante = 0;
+    calcoli::Metti(valori, conta, migliore);
 }
 
 void TCondQuadro::Prendi(TCondQuadro& altro) {

@@ -68,6 +68,10 @@ class TCondQuadro : public TCondContenitore {
 
     bool Valuta(const TColonna& c) override;
     void AggiornaStato() override;
+    // Statistics: the satisfied members and their longest run, every member looked at (a
+    // member not in play counts as satisfied), each column with clean link groups.
+    int MassimoStatistica(int categoria) const override;
+    void ValoriStatistici(const TColonna& c, TValoriColonna& valori) override;
 
     // Takes over another Quadro's settings and members (the other is left empty).
     void Prendi(TCondQuadro& altro);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "archive/AvanzamentoAnalisi.h"
 #include "conditions/Fabbrica.h"
 #include "conditions/TCondGruppo.h"
 #include "conditions/TGestoreLink.h"
@@ -119,82 +120,119 @@ void TCondizione::CalcolaValoriEstrazione(int indice, TValoriColonna& valori) co
 // ---------------------------------------------------------------------------------------------
 // Statistics
 
+int TCondizione::MassimoStatistica(int categoria) const {
+    const TCategoria& cat = categorie_[static_cast<std::size_t>(categoria)];
+    return cat.Valori ? cat.Valori->Massimo : cat.Intervalli->Conta();
+}
+
+void TCondizione::ValoriStatistici(const TColonna& c, TValoriColonna& valori) {
+    CalcolaValori(c, valori);
+}
+
+void TCondizione::ValoriStatisticiEstrazione(int indice, TValoriColonna& valori) {
+    valori.Quante = 0;
+    if (!Proprietario || indice < 0 || indice >= Proprietario->Archivio.Quante()) return;
+    ValoriStatistici(Proprietario->Archivio[indice].Vincente, valori);
+}
+
+bool TCondizione::AccettaStatistica(int categoria, const TValoriColonna& valori) const {
+    const TCategoria& cat = categorie_[static_cast<std::size_t>(categoria)];
+    const auto& coppia = valori.Valori[static_cast<std::size_t>(categoria)];
+    if (const TValoriAmmessi* va = cat.Valori) {
+        if (!va->Attivo) return true;
+        const int ultimo = UltimoValore(*va);
+        auto prende = [ultimo](const TTabellaValori& t, int v) {
+            if (!t.Attiva) return true;
+            return v >= 0 && v <= ultimo && t.Voci[static_cast<std::size_t>(v)].Stato != 0;
+        };
+        return prende(va->Principale, coppia.Principale) &&
+               prende(va->Secondaria, coppia.Secondario);
+    }
+    const TIntervalliAmmessi& iv = *cat.Intervalli;
+    if (!iv.Attivo) return true;
+    const int riga = coppia.Principale;
+    if (riga < 0 || riga >= iv.Conta()) return false;  // "Altri"
+    const int tipo = iv.Intervalli[static_cast<std::size_t>(riga)].Tipo;
+    return tipo == 1 || tipo == 2;
+}
+
 void TCondizione::AzzeraStatistiche() {
     StatArchivio.resize(categorie_.size());
     StatColonne.resize(categorie_.size());
     for (std::size_t i = 0; i < categorie_.size(); ++i) {
-        const TCategoria& cat = categorie_[i];
-        const int massimo = cat.Valori ? cat.Valori->Massimo : cat.Intervalli->Conta();
+        const int massimo = MassimoStatistica(static_cast<int>(i));
         StatArchivio[i].Inizializza(massimo);
         StatColonne[i].Inizializza(massimo);
     }
 }
 
-void TCondizione::AnalisiEstrazione(const TColonna& risultato) {
-    if (StatArchivio.size() < categorie_.size()) AzzeraStatistiche();
+bool TCondizione::AnalisiArchivio(IAvanzamentoAnalisi* avanzamento) {
+    PreparaStatistiche();
+    StatArchivio.resize(categorie_.size());
+    StatColonne.resize(categorie_.size());
+    for (std::size_t i = 0; i < categorie_.size(); ++i)
+        StatArchivio[i].Inizializza(MassimoStatistica(static_cast<int>(i)));
+    if (!Proprietario) return true;
+    const TArchivio& archivio = Proprietario->Archivio;
+    const TClasseDiEstrazioni& selezione = archivio.Selezione;
+    TContatoreAvanzamento gauge(
+        avanzamento, TFaseAnalisi::Archivio,
+        selezione.Tutte ? archivio.Quante() : std::int64_t{selezione.Al} - selezione.Dal + 1);
+    const int n = static_cast<int>(categorie_.size());
     TValoriColonna v;
-    CalcolaValori(risultato, v);
-    const int n = std::min<int>(v.Quante, static_cast<int>(categorie_.size()));
-    for (int i = 0; i < n; ++i) {
-        const auto& coppia = v.Valori[i];
-        StatArchivio[i].Aggiungi(coppia.Principale, 0, false);
-        // The column holder counts the values the category's table accepts.
-        const TValoriAmmessi* va = categorie_[i].Valori;
-        bool accettato = true;
-        if (va && va->Attivo && va->Principale.Attiva) {
-            const int u = UltimoValore(*va);
-            accettato = coppia.Principale >= 0 && coppia.Principale <= u &&
-                        va->Principale.Voci[coppia.Principale].Stato != 0;
-        } else if (categorie_[i].Intervalli && categorie_[i].Intervalli->Attivo) {
-            const TIntervalliAmmessi& iv = *categorie_[i].Intervalli;
-            accettato = false;
-            for (int k = 0; k < iv.Conta(); ++k)
-                if (iv.Intervalli[k].Min <= coppia.Principale &&
-                    coppia.Principale <= iv.Intervalli[k].Max) {
-                    accettato = iv.Intervalli[k].Tipo == 1 || iv.Intervalli[k].Tipo == 2;
-                    break;
-                }
+    for (int k = 0; k < archivio.Quante(); ++k) {
+        if (!selezione.Contiene(archivio[k], k)) continue;
+        ValoriStatisticiEstrazione(k, v);
+        const int quante = std::min(v.Quante, n);
+        for (int i = 0; i < quante; ++i) {
+            const auto& coppia = v.Valori[static_cast<std::size_t>(i)];
+            if (coppia.Principale < 0 && !ContaEstrazioniSenzaValore()) continue;
+            StatArchivio[static_cast<std::size_t>(i)].Aggiungi(coppia.Principale, coppia.Secondario,
+                                                               true);
         }
-        if (accettato) StatColonne[i].Aggiungi(coppia.Principale, 0, false);
+        if (k % 100 == 0 && gauge.Annullato()) return false;
+        gauge.Avanza();
     }
+    return true;
+}
+
+void TCondizione::AnalisiColonne() {
+    PreparaStatistiche();
+    StatArchivio.resize(categorie_.size());
+    StatColonne.resize(categorie_.size());
+    for (std::size_t i = 0; i < categorie_.size(); ++i)
+        StatColonne[i].Inizializza(MassimoStatistica(static_cast<int>(i)));
+    if (!Proprietario) return;
+    for (const TColonna& c : Proprietario->Colonne) AnalisiColonna(c);
 }
 
 void TCondizione::AnalisiColonna(const TColonna& colonna) {
     if (StatColonne.size() < categorie_.size()) AzzeraStatistiche();
     TValoriColonna v;
-    CalcolaValori(colonna, v);
+    ValoriStatistici(colonna, v);
     const int n = std::min<int>(v.Quante, static_cast<int>(categorie_.size()));
-    for (int i = 0; i < n; ++i)
-        StatColonne[i].Aggiungi(v.Valori[i].Principale, v.Valori[i].Secondario, false);
-}
-
-void TCondizione::AnalisiArchivio() {
-    if (StatArchivio.size() < categorie_.size()) AzzeraStatistiche();
-    for (std::size_t i = 0; i < categorie_.size(); ++i)
-        StatArchivio[i].Inizializza(categorie_[i].Valori ? categorie_[i].Valori->Massimo
-                                                         : categorie_[i].Intervalli->Conta());
-    if (!Proprietario) return;
-    const TArchivio& archivio = Proprietario->Archivio;
-    TValoriColonna v;
-    for (int k = 0; k < archivio.Quante(); ++k) {
-        const TEstrazione& e = archivio[k];
-        if (!archivio.Selezione.Contiene(e, k)) continue;
-        CalcolaValoriEstrazione(k, v);
-        const int n = std::min<int>(v.Quante, static_cast<int>(categorie_.size()));
-        for (int i = 0; i < n; ++i) {
-            if (v.Valori[i].Principale < 0 && !ContaEstrazioniSenzaValore()) continue;
-            StatArchivio[i].Aggiungi(v.Valori[i].Principale, v.Valori[i].Secondario, true);
-        }
+    for (int i = 0; i < n; ++i) {
+        const auto& coppia = v.Valori[static_cast<std::size_t>(i)];
+        StatColonne[static_cast<std::size_t>(i)].Aggiungi(coppia.Principale, coppia.Secondario,
+                                                          false);
     }
 }
 
-void TCondizione::AnalisiColonne() {
-    if (StatColonne.size() < categorie_.size()) AzzeraStatistiche();
-    for (std::size_t i = 0; i < categorie_.size(); ++i)
-        StatColonne[i].Inizializza(categorie_[i].Valori ? categorie_[i].Valori->Massimo
-                                                        : categorie_[i].Intervalli->Conta());
-    if (!Proprietario) return;
-    for (const TColonna& c : Proprietario->Colonne) AnalisiColonna(c);
+void TCondizione::AnalisiEstrazione(const TColonna& colonna) {
+    if (StatArchivio.size() < categorie_.size() || StatColonne.size() < categorie_.size())
+        AzzeraStatistiche();
+    TValoriColonna v;
+    ValoriStatistici(colonna, v);
+    const int n = std::min<int>(v.Quante, static_cast<int>(categorie_.size()));
+    for (int i = 0; i < n; ++i) {
+        const auto& coppia = v.Valori[static_cast<std::size_t>(i)];
+        // The secondary value too, so the "Cons." view of the columns reads real runs.
+        StatArchivio[static_cast<std::size_t>(i)].Aggiungi(coppia.Principale, coppia.Secondario,
+                                                           false);
+        if (AccettaStatistica(i, v))
+            StatColonne[static_cast<std::size_t>(i)].Aggiungi(coppia.Principale, coppia.Secondario,
+                                                              false);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

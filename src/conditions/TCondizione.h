@@ -19,6 +19,7 @@ class TLettore;
 class TScrittore;
 class TCondizione;
 class TmmPrinter;
+class IAvanzamentoAnalisi;
 
 // Type codes of the condition kinds.
 enum TipoCondizione : std::uint8_t {
@@ -161,17 +162,35 @@ class TCondizione {
     // Statistics holders: per category one over the archive and one over the columns.
     std::vector<T_FrequenzeRitardi> StatArchivio;
     std::vector<T_FrequenzeRitardi> StatColonne;
+    // The highest value a category's holders start with (they grow when a value is beyond).
+    virtual int MassimoStatistica(int categoria) const;
+    // What the statistics count for a column: the values of CalcolaValori, unless a kind
+    // counts something else (Somme and restricted Punti Tra groups: the interval rows).
+    virtual void ValoriStatistici(const TColonna& c, TValoriColonna& valori);
+    // The same for the archived contest at a list index, as the archive walks see it.
+    virtual void ValoriStatisticiEstrazione(int indice, TValoriColonna& valori);
+    // Whether a category's tables take its statistic values, without registering any link
+    // error: an empty table takes everything, an active one a value whose grade is not 0;
+    // interval categories count rows, and take the rows of their intervals.
+    virtual bool AccettaStatistica(int categoria, const TValoriColonna& valori) const;
+    // Runs before every statistics pass, for kinds that look things up once per pass.
+    virtual void PreparaStatistiche() {}
+    // Both holders of every category initialised empty.
     virtual void AzzeraStatistiche();
-    // Feeds one archived contest / one column into the holders (values of CalcolaValori).
-    virtual void AnalisiEstrazione(const TColonna& risultato);
-    virtual void AnalisiColonna(const TColonna& colonna);
-    // Every selected contest of the system's archive, in order.
-    virtual void AnalisiArchivio();
+    // Every selected contest of the system's archive, in order, into the archive holders,
+    // looking for a cancel at the list indices that are multiples of 100. False when
+    // cancelled.
+    bool AnalisiArchivio(IAvanzamentoAnalisi* avanzamento = nullptr);
     // Whether the archive walk counts a contest whose value is missing (negative) as one where
     // nothing came out; kinds whose value needs earlier contests skip such contests instead.
     virtual bool ContaEstrazioniSenzaValore() const { return true; }
-    // Every column of the system's column list.
-    virtual void AnalisiColonne();
+    // Every column of the system's column list into the column holders.
+    void AnalisiColonne();
+    // One source column: counted in the archive holders, and in the column holders when the
+    // condition alone takes it.
+    void AnalisiEstrazione(const TColonna& colonna);
+    // One column into the column holders.
+    void AnalisiColonna(const TColonna& colonna);
 
     // Prints the settings block from (x, y) down: the name, the kind's parameters, each table
     // or interval list in use with its accepted and recovery values, the members in play.

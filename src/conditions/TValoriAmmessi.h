@@ -117,6 +117,15 @@ class TIntervalliAmmessi {
     int Conta() const { return Quanti < 0 ? 0 : (Quanti > kIntervalli ? kIntervalli : Quanti); }
     // The first interval holding the value decides.
     bool Accetta(double valore) const;
+    // The statistics row of a value: the first interval holding it, else Conta() ("Altri").
+    int Riga(double valore) const {
+        const int n = Conta();
+        for (int i = 0; i < n; ++i)
+            if (Intervalli[static_cast<std::size_t>(i)].Min <= valore &&
+                valore <= Intervalli[static_cast<std::size_t>(i)].Max)
+                return i;
+        return n;
+    }
     void AggiornaStato(bool attivato) { Attivo = attivato && Conta() > 0; }
     bool HaRecuperi() const;
     void Azzera();

@@ -18,6 +18,7 @@ void T_Sistema::Nuovo() {
     NomeFile = NomeNuovoSistema();
     SenzaNome = true;
     Modificato = false;
+    Statistiche = T_FrequenzeRitardi{};
     for (auto& p : Dati.Pronostico.Posizione) p.Svuota();
     Dati.ImpSviluppo.Predefiniti();
     Dati.Sorgente.Predefiniti();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/T_FrequenzeRitardi.h"
 #include "core/TDatiSistema.h"
 
 namespace sirvela {
@@ -27,6 +28,9 @@ class T_Sistema {
     bool SpecificaNomi = true;
     std::int32_t NumPartecipanti = 1;
     std::vector<std::string> Partecipanti;
+    // The conditioned analysis: value 1 counts the contests that pass every condition in play,
+    // value 0 those that fail one.
+    T_FrequenzeRitardi Statistiche;
     std::vector<std::string> Commento;
     std::int32_t ContaAmmesse = 0;
 

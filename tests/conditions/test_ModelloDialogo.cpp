@@ -67,6 +67,22 @@ TEST(ModelloDialogo, OkCopiesBackOnlyTheEditorsThatChanged) {
     EXPECT_FALSE(b.Attivo);
 }
 
+TEST(ModelloDialogo, AnalysisCopyTakesTheControlsBeforeOk) {
+    TDatiSistema d;
+    TCondBaricentri b(&d);
+    Editori e(b);
+    e.Tabelle[1].Clic(12);
+    e.Modello.ClicAttivato(false);
+    const auto copia = e.Modello.CopiaCorrente();
+    ASSERT_TRUE(copia);
+    const auto& c = dynamic_cast<const TCondBaricentri&>(*copia);
+    EXPECT_EQ(c.Pari.Principale.Voci[12].Stato, 1);
+    EXPECT_FALSE(c.Attivato);
+    // The object waits for "OK".
+    EXPECT_EQ(b.Pari.Principale.Voci[12].Stato, 0);
+    EXPECT_TRUE(b.Attivato);
+}
+
 TEST(ModelloDialogo, SommeGridsAreCheckedOnlyWhenChangedAndAzzeraWaitsForOk) {
     TDatiSistema d;
     TCondSomme s(&d);

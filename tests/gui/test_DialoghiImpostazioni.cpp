@@ -37,7 +37,8 @@ TEST_F(Impostazioni, MenusOfferTheNewCommands) {
             if (!a->isSeparator()) r << a->text();
         return r;
     };
-    EXPECT_EQ(voci("MenuElaborazione"), (QStringList{"Impostazioni", "Calcolo Colonne"}));
+    EXPECT_EQ(voci("MenuElaborazione"),
+              (QStringList{"Impostazioni", "Calcolo Colonne", "Analisi Statistica Condizionato"}));
     EXPECT_EQ(voci("MenuImpostazioni"), (QStringList{"Lista Piloti", "Varie"}));
     EXPECT_EQ(f->Azione("CalcoloColonne")->shortcut(), QKeySequence(Qt::Key_F5));
     // Nothing to develop yet, unless the columns come from a file.

@@ -1,6 +1,7 @@
 #include "app/ui/MenuElaborazione.h"
 
 #include "app/ui/TFormPrincipale.h"
+#include "archive/ui/TFrmInfoStat.h"
 #include "core/T_Sistema.h"
 #include "development/ImpostazioniSviluppoModello.h"
 #include "development/ui/EsecuzioneSviluppo.h"
@@ -14,10 +15,19 @@ TMenuElaborazione::TMenuElaborazione(TFormPrincipale& f)
     Voce("ImpostazioniSviluppo", "Impostazioni", [this] { ComandoImpostazioni(); });
     calcolo_ = Voce(
         "CalcoloColonne", "Calcolo Colonne", [this] { ComandoCalcoloColonne(); }, Qt::Key_F5);
+    analisi_ = Voce("AnalisiCondizionato", "Analisi Statistica Condizionato",
+                    [this] { ComandoAnalisiCondizionato(); });
 }
 
 void TMenuElaborazione::AggiornaStato(const TStatoComandi& s) {
     calcolo_->setEnabled(s.CalcoloColonne);
+    analisi_->setEnabled(s.AnalisiCondizionato);
+}
+
+void TMenuElaborazione::ComandoAnalisiCondizionato() {
+    TFormPrincipale& f = Finestra();
+    TFrmInfoStat d(f.Sistema(), f.Messaggi(), &f);
+    d.exec();
 }
 
 void TMenuElaborazione::ComandoImpostazioni() {

@@ -3,7 +3,7 @@
 
 namespace sirvela {
 
-// "&Elaborazione": the development settings and "Calcolo Colonne".
+// "&Elaborazione": the development settings, "Calcolo Colonne" and the conditioned analysis.
 class TMenuElaborazione : public TMenuComandi {
     Q_OBJECT
   public:
@@ -12,9 +12,11 @@ class TMenuElaborazione : public TMenuComandi {
 
     void ComandoImpostazioni();
     void ComandoCalcoloColonne();
+    void ComandoAnalisiCondizionato();
 
   private:
     QAction* calcolo_;
+    QAction* analisi_;
 };
 
 }  // namespace sirvela

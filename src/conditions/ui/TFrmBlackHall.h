@@ -13,6 +13,12 @@ class TFrmBlackHall : public TFrmCondizione {
   public:
     explicit TFrmBlackHall(IMessaggi& messaggi, QWidget* parent = nullptr);
     QTabWidget* Pagine() const { return pagine_; }
+    // The statistics of the vortex whose page is shown.
+    TParametriAnalisi ParametriAnalisi() const override {
+        TParametriAnalisi p;
+        p.VorticeInverso = pagine_->currentIndex() == 1;
+        return p;
+    }
 
   private:
     QTabWidget* pagine_;

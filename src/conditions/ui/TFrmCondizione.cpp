@@ -4,8 +4,12 @@
 #include <QStyle>
 
 #include "app/ui/TFormAiuto.h"
+#include "archive/TArchivio.h"
+#include "archive/ui/TFrmAnalisiCF.h"
+#include "archive/ui/TFrmArchivio.h"
 #include "conditions/TCondGruppo.h"
 #include "conditions/TCondizione.h"
+#include "core/TDatiSistema.h"
 #include "widgets/TGrigliaIntervalli.h"
 #include "widgets/TLGraphpt.h"
 
@@ -65,7 +69,12 @@ TFrmCondizione::TFrmCondizione(IMessaggi& messaggi, const QString& titolo,
     azzera_->setObjectName("BtnAzzera");
     aiutoBtn_ = new QPushButton("Aiuto", this);
     aiutoBtn_->setObjectName("BtnAiuto");
-    for (QPushButton* b : {ok_, annulla_, azzera_, aiutoBtn_}) b->setAutoDefault(false);
+    archivioBtn_ = new QPushButton("Archivio", this);
+    archivioBtn_->setObjectName("BtnArchivio");
+    analisiBtn_ = new QPushButton("Analisi ", this);
+    analisiBtn_->setObjectName("BtnAnalisi");
+    for (QPushButton* b : {ok_, annulla_, azzera_, aiutoBtn_, archivioBtn_, analisiBtn_})
+        b->setAutoDefault(false);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &TFrmCondizione::accept);
     connect(annulla_, &QPushButton::clicked, this, &QDialog::reject);
@@ -75,11 +84,13 @@ TFrmCondizione::TFrmCondizione(IMessaggi& messaggi, const QString& titolo,
         MostraStato(true);
     });
     connect(aiutoBtn_, &QPushButton::clicked, this, &TFrmCondizione::BtnAiutoClick);
+    connect(archivioBtn_, &QPushButton::clicked, this, &TFrmCondizione::BtnArchivioClick);
+    connect(analisiBtn_, &QPushButton::clicked, this, &TFrmCondizione::BtnAnalisiClick);
 
     riga_ = new QHBoxLayout;
     riga_->addWidget(boxStato_);
     riga_->addStretch();
-    for (QPushButton* b : {ok_, annulla_, azzera_, aiutoBtn_})
+    for (QPushButton* b : {archivioBtn_, analisiBtn_, ok_, annulla_, azzera_, aiutoBtn_})
         riga_->addWidget(b, 0, Qt::AlignBottom);
 
     auto* l = new QVBoxLayout(this);
@@ -129,6 +140,42 @@ void TFrmCondizione::AggiornaForm() {
     AggiornaEditori();
     MostraStato(modello_.Attivato());
     AggiornaParametri();
+    AggiornaAnalisi(modello_.Oggetto());
+}
+
+void TFrmCondizione::AggiornaAnalisi(const TCondizione* c) {
+    const TDatiSistema* d = c ? c->Proprietario : nullptr;
+    archivioBtn_->setEnabled(d && ArchivioUsabile(d->Archivio));
+    analisiBtn_->setEnabled(c != nullptr);
+}
+
+std::unique_ptr<TCondizione> TFrmCondizione::CopiaPerAnalisi() {
+    std::unique_ptr<TCondizione> copia = modello_.CopiaCorrente();
+    TCondizione* oggetto = modello_.Oggetto();
+    if (copia) {
+        // The dialog's further controls are read into the copy, the object waits for "OK".
+        modello_.ImpostaOggetto(copia.get());
+        AcquisisceParametri();
+        modello_.ImpostaOggetto(oggetto);
+        copia->AggiornaStato();
+    }
+    return copia;
+}
+
+void TFrmCondizione::BtnArchivioClick() {
+    std::unique_ptr<TCondizione> copia = CopiaPerAnalisi();
+    if (!copia) return;
+    TParametriAnalisi p = ParametriAnalisi();
+    p.SoloArchivio = true;
+    TFrmArchivio viewer(messaggi_, this);
+    if (viewer.ImpostaOggetto(*copia, p)) viewer.exec();
+}
+
+void TFrmCondizione::BtnAnalisiClick() {
+    std::unique_ptr<TCondizione> copia = CopiaPerAnalisi();
+    if (!copia) return;
+    TFrmAnalisiCF finestra(messaggi_, this);
+    if (finestra.ImpostaOggetto(*copia, ParametriAnalisi())) finestra.exec();
 }
 
 void TFrmCondizione::AggiornaEditori() {
@@ -258,6 +305,16 @@ void TFrmCondGruppo::AggiornaForm() {
     MostraMembro();
 }
 
+std::unique_ptr<TCondizione> TFrmCondGruppo::CopiaPerAnalisi() {
+    return gruppo_.Membro.CopiaCorrente();
+}
+
+TParametriAnalisi TFrmCondGruppo::ParametriAnalisi() const {
+    TParametriAnalisi p;
+    p.Numero = gruppo_.Indice() + 1;
+    return p;
+}
+
 void TFrmCondGruppo::MostraMembro() {
     const int n = gruppo_.Quanti();
     const int i = gruppo_.Indice();
@@ -275,6 +332,7 @@ void TFrmCondGruppo::MostraMembro() {
     AggiornaEditori();
     (gruppo_.Membro.Attivato() || !membro ? attivatoS_ : disattivatoS_)->setChecked(true);
     if (TCondizione* m = membro ? Membro() : gruppo_.Vuoto()) AggiornaMembro(*m);
+    AggiornaAnalisi(Membro());
 }
 
 void TFrmCondGruppo::Naviga(const TErroreGriglia& esito) {

@@ -6,8 +6,10 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <memory>
 #include <vector>
 
+#include "archive/AnalisiStatistica.h"
 #include "conditions/ModelloDialogo.h"
 #include "core/Interfacce.h"
 
@@ -43,7 +45,10 @@ QGroupBox* NuovaScelta(QWidget* parent, const QString& titolo, const TOpzione& p
 // The kind goes in the table of Modifica.cpp, so the "Condizioni" menu opens it, and its help
 // page in resources/aiuto/<argomento>.html.
 // The base supplies the "Stato :" switch, "OK" (grids checked, changed editors copied back,
-// Attivo recomputed), "Annulla", "Azzera " and "Aiuto" (the topic given to the constructor).
+// Attivo recomputed), "Annulla", "Azzera ", "Aiuto" (the topic given to the constructor),
+// "Archivio" (the archive statistics of the settings shown, before "OK") and "Analisi " (the
+// column analysis of the same). A dialog whose kind needs more than its object for the analysis
+// (the inverse vortex shown) overrides ParametriAnalisi.
 class TFrmCondizione : public QDialog {
     Q_OBJECT
   public:
@@ -66,6 +71,13 @@ class TFrmCondizione : public QDialog {
     QPushButton* BtnAnnulla() const { return annulla_; }
     QPushButton* BtnAzzera() const { return azzera_; }
     QPushButton* BtnAiuto() const { return aiutoBtn_; }
+    QPushButton* BtnArchivio() const { return archivioBtn_; }
+    QPushButton* BtnAnalisi() const { return analisiBtn_; }
+
+    // A copy of the condition as the controls show it now (the member shown in a container);
+    // null when there is nothing to analyse.
+    virtual std::unique_ptr<TCondizione> CopiaPerAnalisi();
+    virtual TParametriAnalisi ParametriAnalisi() const { return {}; }
 
   public slots:
     void accept() override;
@@ -107,8 +119,13 @@ class TFrmCondizione : public QDialog {
     bool parametri_ = false;  // a control beyond the categories was edited
     bool cambiato_ = false;
 
+    // "Archivio" needs an archive of two contests or more; both need an object.
+    void AggiornaAnalisi(const TCondizione* c);
+
   private:
     void BtnAiutoClick();
+    void BtnArchivioClick();
+    void BtnAnalisiClick();
 
     QString aiuto_;
     QGroupBox* boxStato_;
@@ -118,6 +135,8 @@ class TFrmCondizione : public QDialog {
     QPushButton* annulla_;
     QPushButton* azzera_;
     QPushButton* aiutoBtn_;
+    QPushButton* archivioBtn_;
+    QPushButton* analisiBtn_;
     QHBoxLayout* riga_;  // the switch and the buttons
     std::vector<TLGraphpt*> editori_;
     std::vector<TGrigliaIntervalli*> griglie_;
@@ -161,6 +180,8 @@ class TFrmCondGruppo : public TFrmCondizione {
     virtual void AggiornaMembro(TCondizione& membro) = 0;
 
     TModelloCondizione& ModelloEditori() override { return gruppo_.Membro; }
+    std::unique_ptr<TCondizione> CopiaPerAnalisi() override;
+    TParametriAnalisi ParametriAnalisi() const override;
     void AggiornaForm() override;
     bool AcquisisceForm() override;
     void Azzera() override;
