@@ -104,7 +104,7 @@ TEST_F(Quadri, MenuItemsToolBarButtonAndHelpTopics) {
     ConDialogo<TFrmPtTra>("CondPuntiTra", [&](TFrmPtTra& d) { aiuto(d.BtnAiuto(), "Punti Tra"); });
     ConDialogo<TFrmRecuperi>("CondLink", [&](TFrmRecuperi& d) {
         aiuto(d.BtnAiuto(), "Recupero Condizioni");
-        TFrmRecAna a(*sistema.Dati.Recuperi, 'A', &d);
+        TFrmRecAna a(*sistema.Dati.Recuperi, 'A', messaggi, scelta, &d);
         aiuto(a.findChild<QPushButton*>("BtnAiuto"), "Analisi Delle Colonne Filtrate");
     });
 }
@@ -441,6 +441,7 @@ TEST(Schermate, Condizioni3) {
     for (int v : {0, 1, 2}) d.Recuperi->Gruppo('A')->ErroriAmmessi.Principale.Voci[v] = {1, 0};
 
     test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta scelta;
     TFrmQuadro fq(messaggi);
     fq.ImpostaOggetto(q);
     fq.Membri()->item(1)->setSelected(true);
@@ -454,9 +455,9 @@ TEST(Schermate, Condizioni3) {
     ft.ImpostaOggetto(tra);
     test::SalvaSchermata(ft, "cond-punti-tra");
 
-    TFrmRecuperi fr(messaggi);
+    TFrmRecuperi fr(messaggi, scelta);
     fr.ImpostaLink(*d.Recuperi);
     test::SalvaSchermata(fr, "cond-recupero");
-    TFrmRecAna fa(*d.Recuperi, 'A');
+    TFrmRecAna fa(*d.Recuperi, 'A', messaggi, scelta);
     test::SalvaSchermata(fa, "cond-analisi-recuperi");
 }

@@ -11,6 +11,8 @@
 
 #include "FinestraDiProva.h"
 #include "app/Configurazione.h"
+#include "conditions/TGestoreLink.h"
+#include "development/ui/TFrmRecuperi.h"
 #include "gui/Schermate.h"
 #include "printing/StampaProspetto.h"
 #include "printing/StampaSchedine.h"
@@ -319,4 +321,17 @@ TEST(Schermate, Stampa) {
         TFormStampaAutomatiche d(sistema.Dati, TSchedineDaStampare{}, messaggi, scelta);
         test::SalvaSchermata(d, "stampa-automatiche");
     }
+}
+
+// "Analisi Delle Colonne Filtrate" prints its tables as shown: levels up to 40 need two sheets.
+TEST_F(Stampe, FilteredColumnsAnalysisToPdf) {
+    TGestoreLink& g = *sistema.Dati.Recuperi;
+    g.AzzeraStatistiche();
+    for (int livello : {1, 40}) g.Gruppo('A')->StatLivelli.Aggiungi(livello, -1, false);
+    TFrmRecAna d(g, 'A', messaggi, scelta);
+    const auto pdf = cartella / "filtrate.pdf";
+    scelta.Risposte.push_back(pdf.string());
+    d.PulsantiStampa()->Pdf()->click();
+    EXPECT_EQ(PaginePdf(pdf), 2);
+    EXPECT_TRUE(messaggi.Errori.empty());
 }

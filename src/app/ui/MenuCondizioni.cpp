@@ -68,7 +68,7 @@ void TMenuCondizioni::ComandoLink() {
     f.AggiornaStatoMenu();
     if (!f.StatoComandi().MenuCondizioni) return;
     f.Animazione()->Ferma();
-    TFrmRecuperi d(f.Messaggi(), &f);
+    TFrmRecuperi d(f.Messaggi(), f.SceltaFile(), &f);
     d.ImpostaLink(*f.Sistema().Dati.Recuperi);
     d.exec();
     if (d.Cambiato()) f.Sistema().Modificato = true;

@@ -10,6 +10,7 @@
 #include "app/ui/TFormAiuto.h"
 #include "conditions/TGestoreLink.h"
 #include "conditions/ui/Modifica.h"
+#include "development/StampaRecuperi.h"
 #include "widgets/Conversioni.h"
 #include "widgets/TLGraphpt.h"
 
@@ -47,8 +48,8 @@ TLGraphpt* EditorErrori(QWidget* parent, const char* titolo, const char* nome, Q
 
 }  // namespace
 
-TFrmRecuperi::TFrmRecuperi(IMessaggi& messaggi, QWidget* parent)
-    : QDialog(parent), messaggi_(messaggi) {
+TFrmRecuperi::TFrmRecuperi(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent)
+    : QDialog(parent), messaggi_(messaggi), scelta_(scelta) {
     setObjectName("FrmRecuperi");
     setWindowTitle("Recupero Condizioni");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -211,7 +212,7 @@ void TFrmRecuperi::ApriCondizione(int riga) {
 
 void TFrmRecuperi::Analisi() {
     if (!gestore_) return;
-    TFrmRecAna f(*gestore_, modello_.Lettera(), this);
+    TFrmRecAna f(*gestore_, modello_.Lettera(), messaggi_, scelta_, this);
     f.exec();
 }
 
@@ -228,8 +229,9 @@ void TFrmRecuperi::accept() {
 
 // ---------------------------------------------------------------------------------------------
 
-TFrmRecAna::TFrmRecAna(const TGestoreLink& gestore, char lettera, QWidget* parent)
-    : QDialog(parent), gestore_(gestore), lettera_(lettera) {
+TFrmRecAna::TFrmRecAna(const TGestoreLink& gestore, char lettera, IMessaggi& messaggi,
+                       ISceltaFile& scelta, QWidget* parent)
+    : QDialog(parent), gestore_(gestore), lettera_(lettera), messaggi_(messaggi), scelta_(scelta) {
     setObjectName("FrmRecAna");
     setWindowTitle("Analisi Delle Colonne Filtrate");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -276,6 +278,8 @@ TFrmRecAna::TFrmRecAna(const TGestoreLink& gestore, char lettera, QWidget* paren
         analisi_.Percentuali = false;
         Mostra();
     });
+    stampa_ = new TPulsantiStampa(this, "&Stampa");
+    connect(stampa_, &TPulsantiStampa::Scelto, this, &TFrmRecAna::Stampa);
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("BtnOk");
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -287,6 +291,7 @@ TFrmRecAna::TFrmRecAna(const TGestoreLink& gestore, char lettera, QWidget* paren
     riga->addWidget(percentuali_);
     riga->addWidget(valori_);
     riga->addStretch();
+    riga->addWidget(stampa_);
     riga->addWidget(ok);
     riga->addWidget(aiuto);
     auto* l = new QVBoxLayout(this);
@@ -299,6 +304,17 @@ TFrmRecAna::TFrmRecAna(const TGestoreLink& gestore, char lettera, QWidget* paren
 void TFrmRecAna::Aggiorna() {
     analisi_.Aggiorna(gestore_, lettera_);
     Mostra();
+}
+
+TEsitoStampa TFrmRecAna::Stampa(TModoStampa modo) {
+    TComandoStampa c;
+    c.Titolo = kTitoloStampaRecuperi;
+    c.Errore = kErroreStampaRecuperi;
+    c.NomePdf = "ColonneFiltrate.pdf";
+    c.Disegna = [this](TmmPrinter& p, TControlloStampa& k, TModoStampa) {
+        return StampaRecuperi(p, analisi_, k);
+    };
+    return EseguiStampa(this, modo, c, messaggi_, scelta_);
 }
 
 void TFrmRecAna::Mostra() {

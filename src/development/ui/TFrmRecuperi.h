@@ -11,6 +11,7 @@
 
 #include "core/Interfacce.h"
 #include "development/ModelloRecuperi.h"
+#include "printing/ui/EseguiStampa.h"
 
 namespace sirvela {
 
@@ -24,7 +25,7 @@ class TLGraphpt;
 class TFrmRecuperi : public QDialog {
     Q_OBJECT
   public:
-    explicit TFrmRecuperi(IMessaggi& messaggi, QWidget* parent = nullptr);
+    TFrmRecuperi(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent = nullptr);
 
     // The manager to edit; a working copy is made of it.
     void ImpostaLink(TGestoreLink& gestore);
@@ -72,6 +73,7 @@ class TFrmRecuperi : public QDialog {
     void Analisi();
 
     IMessaggi& messaggi_;
+    ISceltaFile& scelta_;
     TGestoreLink* gestore_ = nullptr;
     TModelloRecuperi modello_;
     bool cambiato_ = false;
@@ -92,20 +94,24 @@ class TFrmRecuperi : public QDialog {
 };
 
 // "Analisi Delle Colonne Filtrate": for the letter pressed in "Recupero Condizioni", the three
-// tables of refusals of the last development, as counts ("Valori") or percentages ("%").
+// tables of refusals of the last development, as counts ("Valori") or percentages ("%"), and
+// their print as shown.
 class TFrmRecAna : public QDialog {
     Q_OBJECT
   public:
-    TFrmRecAna(const TGestoreLink& gestore, char lettera, QWidget* parent = nullptr);
+    TFrmRecAna(const TGestoreLink& gestore, char lettera, IMessaggi& messaggi, ISceltaFile& scelta,
+               QWidget* parent = nullptr);
 
     // Fills the tables from the manager's statistics.
     void Aggiorna();
     QTableWidget* Tabella(int t) const { return tabelle_[static_cast<std::size_t>(t)]; }
     QToolButton* BtnPercentuali() const { return percentuali_; }
     QToolButton* BtnValori() const { return valori_; }
+    TPulsantiStampa* PulsantiStampa() const { return stampa_; }
 
   private:
     void Mostra();
+    TEsitoStampa Stampa(TModoStampa modo);
 
     const TGestoreLink& gestore_;
     char lettera_;
@@ -113,6 +119,9 @@ class TFrmRecAna : public QDialog {
     std::array<QTableWidget*, 3> tabelle_{};
     QToolButton* percentuali_;
     QToolButton* valori_;
+    TPulsantiStampa* stampa_;
+    IMessaggi& messaggi_;
+    ISceltaFile& scelta_;
 };
 
 }  // namespace sirvela
