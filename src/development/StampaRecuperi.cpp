@@ -9,8 +9,8 @@ namespace {
 constexpr double kYTitolo = 5;
 constexpr double kYTitoliTabelle = 14;
 constexpr double kYTabelle = 24;
-constexpr double kLarghezzaValore = 14;
-constexpr double kLarghezzaConteggio = 26;
+constexpr double kLarghezzaValore = 16;
+constexpr double kLarghezzaConteggio = 34;  // room for the tables' titles
 constexpr double kDistanza = 4;
 constexpr double kAltezzaRiga = 5;
 }  // namespace

@@ -40,8 +40,8 @@ TAnalisiRecuperi Analisi() {
 }  // namespace
 
 // Every table runs to the highest value counted in any of them (40), 35 rows a sheet: levels
-// 1..40 and errors 0..40 give two sheets, the tables centred side by side (3 x 40 mm + 2 x 4 mm
-// on 210 mm start at 41 mm) and the values shown in the window's mode.
+// 1..40 and errors 0..40 give two sheets, the tables centred side by side (3 x 50 mm + 2 x 4 mm
+// on 210 mm start at 26 mm) and the values shown in the window's mode.
 TEST(StampaRecuperi, TablesSideBySideToTheHighestValueIn35RowSheets) {
     TAnalisiRecuperi a = Analisi();
     a.Percentuali = true;
@@ -56,8 +56,8 @@ TEST(StampaRecuperi, TablesSideBySideToTheHighestValueIn35RowSheets) {
         int Pagina;
         double X, Altezza;  // heading + rows, 5 mm each
     };
-    const std::vector<Caso> casi = {{1, 41, 180}, {1, 85, 180}, {1, 129, 180},
-                                    {2, 41, 30},  {2, 85, 35},  {2, 129, 35}};
+    const std::vector<Caso> casi = {{1, 26, 180}, {1, 80, 180}, {1, 134, 180},
+                                    {2, 26, 30},  {2, 80, 35},  {2, 134, 35}};
     for (const Caso& c : casi) {
         const auto quadri = s.DiTipo(R::Riquadro, 1, c.Pagina);
         const auto it =
@@ -65,7 +65,7 @@ TEST(StampaRecuperi, TablesSideBySideToTheHighestValueIn35RowSheets) {
         ASSERT_NE(it, quadri.end()) << c.Pagina << " " << c.X;
         EXPECT_DOUBLE_EQ(it->Y, 24);
         EXPECT_DOUBLE_EQ(it->A, c.Altezza) << c.Pagina << " " << c.X;
-        EXPECT_DOUBLE_EQ(it->L, 40);
+        EXPECT_DOUBLE_EQ(it->L, 50);
     }
     const auto prima = s.Scritte(1, 1);
     const auto seconda = s.Scritte(1, 2);

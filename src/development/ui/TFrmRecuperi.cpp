@@ -282,6 +282,7 @@ TFrmRecAna::TFrmRecAna(const TGestoreLink& gestore, char lettera, IMessaggi& mes
     connect(stampa_, &TPulsantiStampa::Scelto, this, &TFrmRecAna::Stampa);
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("BtnOk");
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* aiuto = new QPushButton("Aiuto", this);
     aiuto->setObjectName("BtnAiuto");
