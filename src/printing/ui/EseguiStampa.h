@@ -35,9 +35,10 @@ namespace sirvela {
 enum class TModoStampa { Stampa, Anteprima, SalvaPdf };
 
 struct TComandoStampa {
-    std::string Titolo;   // the job's name
-    std::string Errore;   // shown when the printer or the file fails
-    std::string NomePdf;  // suggested by "Salva PDF"
+    std::string Titolo;        // the job's name
+    std::string Errore;        // shown when the printer or the file fails
+    std::string NomePdf;       // suggested by "Salva PDF"
+    bool Orizzontale = false;  // landscape pages, whatever the printer is set to
     // Draws the print; false when cancelled. The mode tells a layout whether it goes to paper
     // (the pause between tickets, for one, only makes sense there).
     std::function<bool(TmmPrinter&, TControlloStampa&, TModoStampa)> Disegna;
