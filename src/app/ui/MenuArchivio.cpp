@@ -120,7 +120,7 @@ void TMenuArchivio::ComandoBackup() {
 void TMenuArchivio::ComandoStatistichePiloti() {
     TFormPrincipale& f = Finestra();
     TAnimazioneFerma ferma(f);
-    TForm90Numeri d(f.Sistema().Dati.Archivio, &f);
+    TForm90Numeri d(f.Sistema().Dati.Archivio, f.Messaggi(), f.SceltaFile(), &f);
     f.MemoriaDialoghi().Esegui(d);
 }
 
