@@ -69,7 +69,7 @@ void TMenuArchivio::ComandoAggiornamento() {
 void TMenuArchivio::ComandoVisualizzaCondizioni() {
     TFormPrincipale& f = Finestra();
     TAnimazioneFerma ferma(f);
-    TFrmvisArc d(f.Sistema().Dati, &f);
+    TFrmvisArc d(f.Sistema().Dati, f.Messaggi(), f.SceltaFile(), &f);
     f.MemoriaDialoghi().Esegui(d);
 }
 
