@@ -222,6 +222,9 @@ TEST_F(Archivio, SearchSettingsPanelButtonsAndTheirWindows) {
         d.Percento()->click();
         EXPECT_EQ(d.Griglia()->item(0, 1)->text(), " 50.00");
         EXPECT_EQ(d.Griglia()->item(2, 3)->text(), "100.00");
+        scelta.Risposte.push_back((cartella / "frequenze.pdf").string());
+        d.Pulsanti()->Pdf()->click();
+        EXPECT_EQ(test::PaginePdf(cartella / "frequenze.pdf"), 1);
     });
     menu->PulsanteAnalisi()->click();
     EXPECT_TRUE(visto);
@@ -299,7 +302,7 @@ TEST(Schermate, Archivio) {
     {
         for (int i = 0; i < 500; ++i)
             sistema.Dati.Colonne.Accoda(sistema.Dati.Archivio[i].Vincente);
-        TFrmAnalisiCombinazioni d(sistema.Dati.Colonne, f.get());
+        TFrmAnalisiCombinazioni d(sistema.Dati.Colonne, messaggi, scelta, f.get());
         test::SalvaSchermata(d, "frequenza-numeri");
         d.Percento()->click();
         test::SalvaSchermata(d, "frequenza-numeri-percento");

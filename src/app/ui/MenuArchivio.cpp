@@ -128,7 +128,7 @@ void TMenuArchivio::ComandoFrequenzeColonne() {
     TFormPrincipale& f = Finestra();
     if (f.Sistema().Dati.Colonne.Quante() == 0) return;
     TAnimazioneFerma ferma(f);
-    TFrmAnalisiCombinazioni d(f.Sistema().Dati.Colonne, &f);
+    TFrmAnalisiCombinazioni d(f.Sistema().Dati.Colonne, f.Messaggi(), f.SceltaFile(), &f);
     d.exec();
 }
 
