@@ -20,13 +20,7 @@ TFormStNumAmbi::TFormStNumAmbi(const TGestoreRighe& righe, IMessaggi& messaggi, 
     for (QSpinBox* s : {dal_, al_}) s->setRange(1, n);
     dal_->setValue(1);
     al_->setValue(n);
-    // The start never passes the end: moving one past the other moves the other along.
-    connect(dal_, &QSpinBox::valueChanged, this, [this](int v) {
-        if (al_->value() < v) al_->setValue(v);
-    });
-    connect(al_, &QSpinBox::valueChanged, this, [this](int v) {
-        if (dal_->value() > v) dal_->setValue(v);
-    });
+    CollegaIntervallo(dal_, al_);
     auto* campi = new QFormLayout;
     campi->addRow("Dalla riga", dal_);
     campi->addRow("Alla riga", al_);

@@ -24,13 +24,7 @@ TFormStampaArchCond::TFormStampaArchCond(TDatiSistema& dati, const TVisualizzazi
     for (QSpinBox* s : {iniziale_, finale_}) s->setRange(1, n);
     finale_->setValue(n);
     iniziale_->setValue(std::max(1, n - 35));
-    // The start never passes the end: moving one past the other moves the other back.
-    connect(iniziale_, &QSpinBox::valueChanged, this, [this](int v) {
-        if (finale_->value() < v) finale_->setValue(v);
-    });
-    connect(finale_, &QSpinBox::valueChanged, this, [this](int v) {
-        if (iniziale_->value() > v) iniziale_->setValue(v);
-    });
+    CollegaIntervallo(iniziale_, finale_);
     auto* le = new QFormLayout(estrazioni);
     le->addRow("Posizione Iniziale", iniziale_);
     le->addRow("Posizione Finale", finale_);

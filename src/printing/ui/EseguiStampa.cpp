@@ -200,6 +200,15 @@ QHBoxLayout* RigaStampa(QDialog& dialogo, TPulsantiStampa*& pulsanti,
     return riga;
 }
 
+void CollegaIntervallo(QSpinBox* primo, QSpinBox* ultimo) {
+    QObject::connect(primo, &QSpinBox::valueChanged, ultimo, [ultimo](int v) {
+        if (ultimo->value() < v) ultimo->setValue(v);
+    });
+    QObject::connect(ultimo, &QSpinBox::valueChanged, primo, [primo](int v) {
+        if (primo->value() > v) primo->setValue(v);
+    });
+}
+
 QGroupBox* GruppoOrientamento(QWidget* genitore, QRadioButton*& verticale,
                               QRadioButton*& orizzontale) {
     auto* g = new QGroupBox("Orientamento", genitore);

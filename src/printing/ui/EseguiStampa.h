@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -80,6 +81,10 @@ class TPulsantiStampa : public QWidget {
 QHBoxLayout* RigaStampa(QDialog& dialogo, TPulsantiStampa*& pulsanti,
                         std::function<TEsitoStampa(TModoStampa)> stampa,
                         const QString& argomentoAiuto);
+
+// The first and last item of a print range: moving one past the other moves the other along,
+// so the first never passes the last.
+void CollegaIntervallo(QSpinBox* primo, QSpinBox* ultimo);
 
 // "Orientamento": "Verticale" / "Orizzontale".
 QGroupBox* GruppoOrientamento(QWidget* genitore, QRadioButton*& verticale,
