@@ -1,6 +1,7 @@
 #include "archive/VisualizzazioneArchivio.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/CondizioniForma.h"
@@ -262,6 +263,16 @@ const std::int32_t* TVisualizzazioneArchivio::ValoriRiga(int riga) const {
 
 int TVisualizzazioneArchivio::Valore(int riga, int gruppo, int indice) const {
     return ValoriRiga(riga)[Inizi().v[static_cast<std::size_t>(gruppo)] + indice];
+}
+
+double TVisualizzazioneArchivio::CaratteriColonna(int colonna) const {
+    static constexpr double kFisse[kColonneFisseVista] = {6, 5, 7, 25};
+    if (colonna < kColonneFisseVista) return kFisse[colonna];
+    const TColonnaVista& c = colonne_[static_cast<std::size_t>(colonna - kColonneFisseVista)];
+    const TGruppoVista& g = GruppiVista()[static_cast<std::size_t>(c.Gruppo)];
+    const double testo =
+        static_cast<double>(std::max(std::strlen(g.Intestazione1), std::strlen(g.Intestazione2)));
+    return std::max(3.0, (testo + 1) / g.Colonne());
 }
 
 std::string TVisualizzazioneArchivio::Testo(int riga, int colonna) const {

@@ -54,6 +54,9 @@ class TVisualizzazioneArchivio {
     const std::vector<TColonnaVista>& Colonne() const { return colonne_; }
     int ColonneTotali() const { return kColonneFisseVista + static_cast<int>(colonne_.size()); }
 
+    // Width of a column in characters: a fixed column holds its heading and widest text, a
+    // group is as wide as its longer heading shared out among its columns (3 at least each).
+    double CaratteriColonna(int colonna) const;
     // Text of a cell: the fixed columns, then the values (empty for kValoreAssente).
     std::string Testo(int riga, int colonna) const;
     // A value of one group's column for the contest at list index `riga`.

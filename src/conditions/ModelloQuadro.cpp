@@ -100,6 +100,13 @@ int TModelloQuadro::QuantiSelezionati() const {
         std::count_if(membri.begin(), membri.end(), [](const auto& m) { return m->Selezionato; }));
 }
 
+int TModelloQuadro::AggiungiMembri(const std::function<int(TCondQuadro&)>& aggiungi) {
+    Prendi();
+    const int n = aggiungi(Mostrato());
+    DopoMembri();
+    return n;
+}
+
 TEsito TModelloQuadro::Nuova(std::uint8_t tipo, int posto) {
     TDatiSistema* proprietario = radice_->Proprietario;
     std::unique_ptr<TCondizione> nuova =

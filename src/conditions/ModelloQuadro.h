@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -88,6 +89,10 @@ class TModelloQuadro {
     TEsito SalvaCondizioni(const std::filesystem::path& percorso) const;
     // A file that fails part-way inserts nothing.
     TEsito CaricaCondizioni(const std::filesystem::path& percorso, int posto);
+
+    // Members added to the Quadro shown by another window (the filter columns taken from the
+    // archive); the preset follows them. Returns what `aggiungi` returns.
+    int AggiungiMembri(const std::function<int(TCondQuadro&)>& aggiungi);
 
     TEsito SalvaQuadro(const std::filesystem::path& percorso);
     // Replaces the Quadro shown; a failed load leaves it as it was.

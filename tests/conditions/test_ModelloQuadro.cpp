@@ -87,6 +87,20 @@ TEST(ModelloQuadro, PopUpActionsAtTheirPlaceWithPresetFollowingEveryChange) {
     EXPECT_EQ(m.Quanti(), 999);
 }
 
+TEST(ModelloQuadro, MembersAddedByAnotherWindowUpdateThePreset) {
+    Dialogo d;
+    ASSERT_TRUE(d.m.Nuova(kResti, 0));
+    const int n = d.m.AggiungiMembri([&](TCondQuadro& q) {
+        std::vector<std::unique_ptr<TCondizione>> due;
+        for (int i = 0; i < 2; ++i) due.push_back(CreaCondizione(kPariDispari, &d.dati));
+        EXPECT_TRUE(q.Inserisci(q.QuantiMembri(), std::move(due)));
+        return 2;
+    });
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(Accettati(d.m.Mostrato()), (std::vector<int>{3}));  // AND over three
+    EXPECT_EQ(d.editore.Principale().Voci[3].Stato, 1);
+}
+
 TEST(ModelloQuadro, WorksOnACopyUntilOkAndNestedQuadriAreWalked) {
     Dialogo d;
     d.quadro.Aggiungi(Resto(d.dati, 7, {1}));

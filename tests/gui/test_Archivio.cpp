@@ -14,10 +14,13 @@
 #include "archive/ui/TFormImpostazioniDiRicerca.h"
 #include "archive/ui/TFormInsArc_File.h"
 #include "archive/ui/TFormModConc.h"
+#include "archive/ui/TFormStNumAmbi.h"
+#include "archive/ui/TFormStampaArchCond.h"
 #include "archive/ui/TFrmAnalisiCombinazioni.h"
 #include "archive/ui/TFrmvisArc.h"
 #include "cli/Cli.h"
 #include "conditions/TCondQuadro.h"
+#include "gui/PaginePdf.h"
 #include "gui/Schermate.h"
 #include "widgets/TLCasSelector.h"
 
@@ -88,6 +91,29 @@ TEST_F(Archivio, AContestAddedByHandIsSavedShownAndSeenByTheCommandLine) {
         << err.str();
     EXPECT_NE(out.str().find("Nº4 1999        3  1  4 15  9  2  6  5"), std::string::npos)
         << out.str();
+}
+
+TEST_F(Archivio, ViewerPrintsTheChosenContestsOnLandscapePages) {
+    Riempi(100);
+    Apri();
+    ConDialogo<TFrmvisArc>("VisualizzaCondizioni", [this](TFrmvisArc& d) {
+        d.Casella(1)->setChecked(false);
+        test::QuandoModale<TFormStampaArchCond>([this](TFormStampaArchCond& s) {
+            EXPECT_EQ(s.Finale()->value(), 100);
+            EXPECT_EQ(s.Iniziale()->value(), 65);
+            EXPECT_FALSE(s.Casella(1)->isChecked());  // as ticked in the viewer
+            s.Finale()->setValue(50);                 // moves the start back
+            EXPECT_EQ(s.Iniziale()->value(), 50);
+            s.Iniziale()->setValue(1);
+            for (int g = 0; g < kGruppiVista; ++g) s.Casella(g)->setChecked(g == 0);
+            scelta.Risposte.push_back((cartella / "archivio.pdf").string());
+            s.Pulsanti()->Pdf()->click();
+        });
+        d.PulsanteStampa()->click();
+        d.accept();
+    });
+    // Contests 1..50: 40 on the first page, 10 on the second.
+    EXPECT_EQ(test::PaginePdf(cartella / "archivio.pdf"), 2);
 }
 
 TEST_F(Archivio, MaintenanceCancelReloadsAndDuplicatesAreRefused) {
@@ -172,6 +198,15 @@ TEST_F(Archivio, SearchSettingsPanelButtonsAndTheirWindows) {
         EXPECT_EQ(d.Tabella()->item(0, 1)->text(), "23");
         d.Posizione(3)->click();
         EXPECT_EQ(d.Tabella()->item(0, 1)->text(), "23");
+        test::QuandoModale<TFormStNumAmbi>([&](TFormStNumAmbi& s) {
+            s.Al()->setValue(5);
+            s.Dal()->setValue(7);  // drags the end along
+            EXPECT_EQ(s.Al()->value(), 7);
+            scelta.Risposte.push_back((cartella / "partenti.pdf").string());
+            s.Pulsanti()->Pdf()->click();
+        });
+        d.PulsanteStampa()->click();
+        EXPECT_EQ(test::PaginePdf(cartella / "partenti.pdf"), 1);
     });
     menu->PulsanteArchivio()->click();
     EXPECT_TRUE(visto);
@@ -187,6 +222,9 @@ TEST_F(Archivio, SearchSettingsPanelButtonsAndTheirWindows) {
         d.Percento()->click();
         EXPECT_EQ(d.Griglia()->item(0, 1)->text(), " 50.00");
         EXPECT_EQ(d.Griglia()->item(2, 3)->text(), "100.00");
+        scelta.Risposte.push_back((cartella / "frequenze.pdf").string());
+        d.Pulsanti()->Pdf()->click();
+        EXPECT_EQ(test::PaginePdf(cartella / "frequenze.pdf"), 1);
     });
     menu->PulsanteAnalisi()->click();
     EXPECT_TRUE(visto);
@@ -247,20 +285,24 @@ TEST(Schermate, Archivio) {
         test::SalvaSchermata(d, "impostazioni-di-ricerca");
     }
     {
-        TFrmvisArc d(sistema.Dati, f.get());
+        TFrmvisArc d(sistema.Dati, messaggi, scelta, f.get());
         test::SalvaSchermata(d, "visualizzazione-archivio");
+        TFormStampaArchCond s(sistema.Dati, d.Vista(), messaggi, scelta, f.get());
+        test::SalvaSchermata(s, "stampa-archivio");
         d.GridNum()->horizontalScrollBar()->setValue(d.GridNum()->horizontalScrollBar()->maximum());
         test::SalvaSchermata(d, "visualizzazione-archivio-destra");
     }
     {
-        TForm90Numeri d(sistema.Dati.Archivio, f.get());
+        TForm90Numeri d(sistema.Dati.Archivio, messaggi, scelta, f.get());
         d.Chiave(TChiaveOrdine::IC)->click();
         test::SalvaSchermata(d, "analisi-partenti");
+        TFormStNumAmbi s(d.Righe(), messaggi, scelta, f.get());
+        test::SalvaSchermata(s, "stampa-numeri");
     }
     {
         for (int i = 0; i < 500; ++i)
             sistema.Dati.Colonne.Accoda(sistema.Dati.Archivio[i].Vincente);
-        TFrmAnalisiCombinazioni d(sistema.Dati.Colonne, f.get());
+        TFrmAnalisiCombinazioni d(sistema.Dati.Colonne, messaggi, scelta, f.get());
         test::SalvaSchermata(d, "frequenza-numeri");
         d.Percento()->click();
         test::SalvaSchermata(d, "frequenza-numeri-percento");

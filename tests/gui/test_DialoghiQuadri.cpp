@@ -10,6 +10,7 @@
 #include "FinestraDiProva.h"
 #include "app/ui/TFormAiuto.h"
 #include "app/ui/TFormCommento.h"
+#include "archive/ui/TFormInsArc_File.h"
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/Fabbrica.h"
 #include "conditions/TCondPuntiTra.h"
@@ -106,6 +107,30 @@ TEST_F(Quadri, MenuItemsToolBarButtonAndHelpTopics) {
         aiuto(d.BtnAiuto(), "Recupero Condizioni");
         TFrmRecAna a(*sistema.Dati.Recuperi, 'A', messaggi, scelta, &d);
         aiuto(a.findChild<QPushButton*>("BtnAiuto"), "Analisi Delle Colonne Filtrate");
+    });
+}
+
+TEST_F(Quadri, FilterColumnsFromTheArchiveThroughThePopUp) {
+    for (int i = 0; i < 4; ++i) {
+        TEstrazione e;
+        e.Anno = 2000;
+        e.Numero = static_cast<std::uint8_t>(i + 1);
+        e.Vincente = TColonna{static_cast<std::uint8_t>(i + 1), 9, 10, 11, 12, 13, 14, 15};
+        sistema.Dati.Archivio.Estrazioni.push_back(e);
+    }
+    Apri();
+    ConDialogo<TFrmQuadro>("Quadri", [&](TFrmQuadro& d) {
+        test::QuandoModale<TFormInsArc_File>([](TFormInsArc_File& i) {
+            i.Inizio()->setValue(3);  // contests 3 and 4
+            i.Fine()->setValue(4);
+            i.BtnOkClick();
+        });
+        Popup(d, 0, "InsAutomaticoColFiltro");
+        EXPECT_EQ(d.Modello().Quanti(), 2);
+        EXPECT_EQ(d.Membri()->count(), 2);
+        test::QuandoModale<TFormInsArc_File>([](TFormInsArc_File& i) { i.reject(); });
+        Popup(d, 0, "InsAutomaticoColFiltro");
+        EXPECT_EQ(d.Modello().Quanti(), 2);  // cancelled: nothing added
     });
 }
 

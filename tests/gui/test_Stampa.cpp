@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "FinestraDiProva.h"
+#include "PaginePdf.h"
 #include "app/Configurazione.h"
 #include "conditions/TGestoreLink.h"
 #include "development/ui/TFrmRecuperi.h"
@@ -34,16 +35,7 @@ namespace {
 
 using Stampe = test::TFinestraDiProva;
 
-int PaginePdf(const std::filesystem::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    const std::string s((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (s.rfind("%PDF-", 0) != 0) return -1;
-    int n = 0;
-    for (std::size_t i = s.find("/Type /Page"); i != std::string::npos;
-         i = s.find("/Type /Page", i + 1))
-        if (s.compare(i, 12, "/Type /Pages") != 0) ++n;
-    return n;
-}
+using test::PaginePdf;
 
 void Colonne(TListaColonne& l, int n) {
     for (int i = 1; i <= n; ++i)

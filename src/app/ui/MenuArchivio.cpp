@@ -69,7 +69,7 @@ void TMenuArchivio::ComandoAggiornamento() {
 void TMenuArchivio::ComandoVisualizzaCondizioni() {
     TFormPrincipale& f = Finestra();
     TAnimazioneFerma ferma(f);
-    TFrmvisArc d(f.Sistema().Dati, &f);
+    TFrmvisArc d(f.Sistema().Dati, f.Messaggi(), f.SceltaFile(), &f);
     f.MemoriaDialoghi().Esegui(d);
 }
 
@@ -120,7 +120,7 @@ void TMenuArchivio::ComandoBackup() {
 void TMenuArchivio::ComandoStatistichePiloti() {
     TFormPrincipale& f = Finestra();
     TAnimazioneFerma ferma(f);
-    TForm90Numeri d(f.Sistema().Dati.Archivio, &f);
+    TForm90Numeri d(f.Sistema().Dati.Archivio, f.Messaggi(), f.SceltaFile(), &f);
     f.MemoriaDialoghi().Esegui(d);
 }
 
@@ -128,7 +128,7 @@ void TMenuArchivio::ComandoFrequenzeColonne() {
     TFormPrincipale& f = Finestra();
     if (f.Sistema().Dati.Colonne.Quante() == 0) return;
     TAnimazioneFerma ferma(f);
-    TFrmAnalisiCombinazioni d(f.Sistema().Dati.Colonne, &f);
+    TFrmAnalisiCombinazioni d(f.Sistema().Dati.Colonne, f.Messaggi(), f.SceltaFile(), &f);
     d.exec();
 }
 

@@ -10,13 +10,15 @@
 #include <algorithm>
 
 #include "app/ui/TFormAiuto.h"
+#include "archive/ui/TFormStNumAmbi.h"
 #include "archive/ui/TabellaPiloti.h"
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
 
-TForm90Numeri::TForm90Numeri(const TArchivio& archivio, QWidget* parent)
-    : QDialog(parent), archivio_(archivio) {
+TForm90Numeri::TForm90Numeri(const TArchivio& archivio, IMessaggi& messaggi, ISceltaFile& scelta,
+                             QWidget* parent)
+    : QDialog(parent), archivio_(archivio), messaggi_(messaggi), scelta_(scelta) {
     setObjectName("Form90Numeri");
     setWindowTitle("Analisi statistica dei partenti");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -83,6 +85,11 @@ TForm90Numeri::TForm90Numeri(const TArchivio& archivio, QWidget* parent)
     tabella_->setMinimumWidth(72 * TGestoreRighe::kColonne + 24);
     RighePerOgniPilota(*tabella_);
 
+    stampa_ = new QPushButton("Stampa", this);
+    connect(stampa_, &QPushButton::clicked, this, [this] {
+        TFormStNumAmbi d(righe_, messaggi_, scelta_, this);
+        d.exec();
+    });
     auto* chiudi = new QPushButton("OK", this);
     auto* aiuto = new QPushButton("Aiuto", this);
     connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
@@ -92,6 +99,7 @@ TForm90Numeri::TForm90Numeri(const TArchivio& archivio, QWidget* parent)
     comandi->addWidget(ordina);
     comandi->addWidget(ordine);
     comandi->addStretch();
+    comandi->addWidget(stampa_);
     comandi->addWidget(chiudi);
     comandi->addWidget(aiuto);
     auto* destra = new QVBoxLayout;

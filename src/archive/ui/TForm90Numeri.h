@@ -2,12 +2,14 @@
 #include <QButtonGroup>
 #include <QDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QToolButton>
 #include <array>
 
 #include "archive/StatistichePiloti.h"
+#include "core/Interfacce.h"
 
 namespace sirvela {
 
@@ -19,7 +21,10 @@ class TArchivio;
 class TForm90Numeri : public QDialog {
     Q_OBJECT
   public:
-    explicit TForm90Numeri(const TArchivio& archivio, QWidget* parent = nullptr);
+    TForm90Numeri(const TArchivio& archivio, IMessaggi& messaggi, ISceltaFile& scelta,
+                  QWidget* parent = nullptr);
+    // "Stampa": opens "Stampa Numeri" on the rows as sorted.
+    QPushButton* PulsanteStampa() const { return stampa_; }
 
     const TGestoreRighe& Righe() const { return righe_; }
     QRadioButton* Chiave(TChiaveOrdine k) const { return chiavi_[static_cast<std::size_t>(k)]; }
@@ -37,6 +42,9 @@ class TForm90Numeri : public QDialog {
     TChiaveOrdine ChiaveScelta() const;
 
     const TArchivio& archivio_;
+    IMessaggi& messaggi_;
+    ISceltaFile& scelta_;
+    QPushButton* stampa_;
     TGestoreRighe righe_;
     std::array<QRadioButton*, 4> chiavi_{};
     QRadioButton* crescente_;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "archive/StampaFrequenzeNumeri.h"
 #include "archive/ui/TabellaPiloti.h"
 #include "core/Globali.h"
 #include "tools/ui/TPannelliSchedine.h"
@@ -14,8 +15,9 @@
 
 namespace sirvela {
 
-TFrmAnalisiCombinazioni::TFrmAnalisiCombinazioni(const TListaColonne& colonne, QWidget* parent)
-    : QDialog(parent) {
+TFrmAnalisiCombinazioni::TFrmAnalisiCombinazioni(const TListaColonne& colonne, IMessaggi& messaggi,
+                                                 ISceltaFile& scelta, QWidget* parent)
+    : QDialog(parent), messaggi_(messaggi), scelta_(scelta) {
     setObjectName("FrmAnalisiCombinazioni");
     setWindowTitle("Frequenza dei Numeri nelle Colonne");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -50,10 +52,25 @@ TFrmAnalisiCombinazioni::TFrmAnalisiCombinazioni(const TListaColonne& colonne, Q
     auto* sotto = PulsantiOkAiuto(*this, "frequenza-numeri");
     sotto->insertWidget(0, valori_);
     sotto->insertWidget(1, percento_);
+    pulsanti_ = new TPulsantiStampa(this);
+    sotto->insertWidget(2, pulsanti_);
+    connect(pulsanti_, &TPulsantiStampa::Scelto, this, [this](TModoStampa m) { Stampa(m); });
     auto* l = new QVBoxLayout(this);
     l->addWidget(griglia_, 1);
     l->addLayout(sotto);
     Ridisegna();
+}
+
+TEsitoStampa TFrmAnalisiCombinazioni::Stampa(TModoStampa modo) {
+    TComandoStampa c;
+    c.Titolo = kTitoloFrequenzeNumeri;
+    c.Errore = kErroreFrequenzeNumeri;
+    c.NomePdf = "Frequenze.pdf";
+    const bool percento = percento_->isChecked();
+    c.Disegna = [this, percento](TmmPrinter& p, TControlloStampa& k, TModoStampa) {
+        return StampaFrequenzeNumeri(p, frequenze_, percento, k);
+    };
+    return EseguiStampa(this, modo, c, messaggi_, scelta_);
 }
 
 void TFrmAnalisiCombinazioni::Ridisegna() {

@@ -4,6 +4,8 @@
 #include <QTableWidget>
 
 #include "archive/StatistichePiloti.h"
+#include "core/Interfacce.h"
+#include "printing/ui/EseguiStampa.h"
 
 namespace sirvela {
 
@@ -14,7 +16,11 @@ class TListaColonne;
 class TFrmAnalisiCombinazioni : public QDialog {
     Q_OBJECT
   public:
-    explicit TFrmAnalisiCombinazioni(const TListaColonne& colonne, QWidget* parent = nullptr);
+    TFrmAnalisiCombinazioni(const TListaColonne& colonne, IMessaggi& messaggi, ISceltaFile& scelta,
+                            QWidget* parent = nullptr);
+    TPulsantiStampa* Pulsanti() const { return pulsanti_; }
+    // "Stampa": the grid as shown.
+    TEsitoStampa Stampa(TModoStampa modo);
 
     const TFrequenzeNumeri& Frequenze() const { return frequenze_; }
     QRadioButton* Percento() const { return percento_; }
@@ -24,7 +30,10 @@ class TFrmAnalisiCombinazioni : public QDialog {
   private:
     void Ridisegna();
 
+    IMessaggi& messaggi_;
+    ISceltaFile& scelta_;
     TFrequenzeNumeri frequenze_;
+    TPulsantiStampa* pulsanti_;
     QRadioButton* percento_;
     QRadioButton* valori_;
     QTableWidget* griglia_;

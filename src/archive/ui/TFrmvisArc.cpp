@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "app/ui/TFormAiuto.h"
+#include "archive/ui/TFormStampaArchCond.h"
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
@@ -53,8 +54,15 @@ QVariant TModelloIntestazioniArchivio::data(const QModelIndex& i, int ruolo) con
     return QString(i.row() == 0 ? g.Intestazione1 : g.Intestazione2);
 }
 
-TFrmvisArc::TFrmvisArc(TDatiSistema& dati, QWidget* parent)
-    : QDialog(parent), vista_(dati), modello_(vista_), modelloIntestazioni_(vista_) {
+TFrmvisArc::TFrmvisArc(TDatiSistema& dati, IMessaggi& messaggi, ISceltaFile& scelta,
+                       QWidget* parent)
+    : QDialog(parent),
+      dati_(dati),
+      messaggi_(messaggi),
+      scelta_(scelta),
+      vista_(dati),
+      modello_(vista_),
+      modelloIntestazioni_(vista_) {
     setObjectName("FrmvisArc");
     setWindowTitle("Visualizzazione Archivio");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -115,10 +123,17 @@ TFrmvisArc::TFrmvisArc(TDatiSistema& dati, QWidget* parent)
     riga->addWidget(intestazioni_);
     riga->addSpacing(style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
 
+    stampa_ = new QPushButton("Stampa", this);
+    stampa_->setEnabled(vista_.Righe() > 0);
+    connect(stampa_, &QPushButton::clicked, this, [this] {
+        TFormStampaArchCond d(dati_, vista_, messaggi_, scelta_, this);
+        d.exec();
+    });
     auto* ok = new QPushButton("OK", this);
     auto* aiuto = new QPushButton("Aiuto", this);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
+    pulsanti->addWidget(stampa_);
     pulsanti->addWidget(ok);
     pulsanti->addWidget(aiuto);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -146,22 +161,16 @@ void TFrmvisArc::Ricolonna() {
     const QFontMetrics fm(griglia_->font());
     const int carattere = fm.horizontalAdvance('0');
     const int margine = 10;
-    // Fixed columns: wide enough for their heading and their widest text.
-    const int fisse[kColonneFisseVista] = {6, 5, 7, 25};
     for (int c = 0; c < kColonneFisseVista; ++c) {
-        const int l = fisse[c] * carattere + margine;
+        const int l = static_cast<int>(vista_.CaratteriColonna(c) * carattere) + margine;
         griglia_->setColumnWidth(c, l);
         intestazioni_->setColumnWidth(c, l);
     }
     int c = kColonneFisseVista;
     while (c < vista_.ColonneTotali()) {
         const auto& colonna = vista_.Colonne()[static_cast<std::size_t>(c - kColonneFisseVista)];
-        const TGruppoVista& g = GruppiVista()[static_cast<std::size_t>(colonna.Gruppo)];
-        const int n = g.Colonne();
-        // A group is as wide as its longer heading, shared out among its columns.
-        const int testo =
-            static_cast<int>(std::max(std::strlen(g.Intestazione1), std::strlen(g.Intestazione2)));
-        const int l = std::max(3 * carattere, (testo + 1) * carattere / n) + 2;
+        const int n = GruppiVista()[static_cast<std::size_t>(colonna.Gruppo)].Colonne();
+        const int l = static_cast<int>(vista_.CaratteriColonna(c) * carattere) + 2;
         for (int k = 0; k < n; ++k) {
             griglia_->setColumnWidth(c + k, l);
             intestazioni_->setColumnWidth(c + k, l);

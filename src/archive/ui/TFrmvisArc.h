@@ -7,6 +7,7 @@
 #include <array>
 
 #include "archive/VisualizzazioneArchivio.h"
+#include "core/Interfacce.h"
 
 namespace sirvela {
 
@@ -56,7 +57,10 @@ class TModelloIntestazioniArchivio : public QAbstractTableModel {
 class TFrmvisArc : public QDialog {
     Q_OBJECT
   public:
-    explicit TFrmvisArc(TDatiSistema& dati, QWidget* parent = nullptr);
+    TFrmvisArc(TDatiSistema& dati, IMessaggi& messaggi, ISceltaFile& scelta,
+               QWidget* parent = nullptr);
+    // "Stampa": opens "Stampa Archivio".
+    QPushButton* PulsanteStampa() const { return stampa_; }
 
     const TVisualizzazioneArchivio& Vista() const { return vista_; }
     QCheckBox* Casella(int gruppo) const { return caselle_[static_cast<std::size_t>(gruppo)]; }
@@ -66,12 +70,16 @@ class TFrmvisArc : public QDialog {
   private:
     void Ricolonna();
 
+    TDatiSistema& dati_;
+    IMessaggi& messaggi_;
+    ISceltaFile& scelta_;
     TVisualizzazioneArchivio vista_;
     TModelloVistaArchivio modello_;
     TModelloIntestazioniArchivio modelloIntestazioni_;
     std::array<QCheckBox*, kGruppiVista> caselle_{};
     QTableView* intestazioni_;
     QTableView* griglia_;
+    QPushButton* stampa_;
 };
 
 }  // namespace sirvela

@@ -1,5 +1,7 @@
 #include "conditions/ui/TFrmQuadro.h"
 
+#include "archive/ui/TFormInsArc_File.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QStyle>
@@ -198,6 +200,18 @@ void TFrmQuadro::CreaPopup() {
     voce(popup_, "Carica", "CaricaCondizioni", [this] { CaricaCondizioni(); });
     popup_->addSeparator();
     voce(popup_, "Commento", "Commento", [this] { Commento(); });
+    popup_->addSeparator();
+    voce(popup_, "Ins. Automatico Col. Filtro", "InsAutomaticoColFiltro",
+         [this] { InsAutomaticoColFiltro(); });
+}
+
+void TFrmQuadro::InsAutomaticoColFiltro() {
+    TDatiSistema* dati = modello_.Radice().Proprietario;
+    if (!dati) return;
+    modello_.AggiungiMembri([&](TCondQuadro& q) {
+        return InserisciColonneFiltroAutomatiche(q, *dati, messaggi_, *scelta_, this);
+    });
+    AggiornaForm();
 }
 
 void TFrmQuadro::PreparaPopup(int posto) {

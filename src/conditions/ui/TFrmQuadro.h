@@ -75,6 +75,8 @@ class TFrmQuadro : public TFrmCondizione {
     void SalvaCondizioni();
     void CaricaCondizioni();
     void Commento();
+    // "Ins. Automatico Col. Filtro": filter columns from the archive or a column file.
+    void InsAutomaticoColFiltro();
 
     TModelloQuadro modello_;
     std::unique_ptr<ISceltaFile> sceltaPropria_;

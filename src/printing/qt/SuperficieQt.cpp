@@ -183,6 +183,11 @@ void PreparaQt() {
 
 bool StampaSuPdf(const std::filesystem::path& percorso, const std::string& titolo,
                  const TDisegnoStampa& disegno) {
+    return StampaSuPdfOrientata(percorso, titolo, disegno, false);
+}
+
+bool StampaSuPdfOrientata(const std::filesystem::path& percorso, const std::string& titolo,
+                          const TDisegnoStampa& disegno, bool orizzontale) {
     if (auto errore = ErrorePercorsoPdf(percorso)) throw TErroreStampa(*errore);
     PreparaQt();
     std::filesystem::path temporaneo = percorso;
@@ -194,8 +199,9 @@ bool StampaSuPdf(const std::filesystem::path& percorso, const std::string& titol
         pdf.setResolution(kRisoluzionePdf);
         pdf.setCreator("Sirvela");
         pdf.setTitle(Q(titolo));
-        pdf.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                      orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                      QMarginsF(0, 0, 0, 0)));
         TSuperficieQt superficie(pdf, true);
         TmmPrinter p(superficie);
         try {

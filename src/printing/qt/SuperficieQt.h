@@ -78,7 +78,11 @@ void PreparaQt();
 
 // The PDF printer (see TStampaPdf). The file is written under a temporary name beside the
 // target and renamed when complete, so a failed or cancelled print leaves an old file alone.
+// A4 portrait.
 bool StampaSuPdf(const std::filesystem::path& percorso, const std::string& titolo,
                  const TDisegnoStampa& disegno);
+// The same on A4 landscape when `orizzontale`.
+bool StampaSuPdfOrientata(const std::filesystem::path& percorso, const std::string& titolo,
+                          const TDisegnoStampa& disegno, bool orizzontale);
 
 }  // namespace sirvela

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -47,8 +48,25 @@ bool Sovrascrivi(const std::string& percorso, IMessaggi& messaggi) {
     return messaggi.Mostra("Informazione", kSovrascriviPdf, PulsanteSi | PulsanteNo) == PulsanteSi;
 }
 
+// Turns the program's printer for one command and back afterwards.
+class TOrientamento {
+  public:
+    explicit TOrientamento(bool orizzontale)
+        : stampante_(StampanteProgramma()), prima_(stampante_.pageLayout().orientation()) {
+        if (orizzontale) stampante_.setPageOrientation(QPageLayout::Landscape);
+    }
+    ~TOrientamento() { stampante_.setPageOrientation(prima_); }
+    TOrientamento(const TOrientamento&) = delete;
+    TOrientamento& operator=(const TOrientamento&) = delete;
+
+  private:
+    QPrinter& stampante_;
+    QPageLayout::Orientation prima_;
+};
+
 TEsitoStampa SuCarta(const TComandoStampa& c, TControlloStampa& k) {
     QPrinter& stampante = StampanteProgramma();
+    TOrientamento orientamento(c.Orizzontale);
     stampante.setDocName(QS(c.Titolo));
     TSuperficieQt superficie(stampante, false);
     superficie.AlAnnullamento = [&stampante] { stampante.abort(); };
@@ -59,6 +77,7 @@ TEsitoStampa SuCarta(const TComandoStampa& c, TControlloStampa& k) {
 }
 
 TEsitoStampa InAnteprima(QWidget* genitore, const TComandoStampa& c) {
+    TOrientamento orientamento(c.Orizzontale);
     QPrintPreviewDialog anteprima(&StampanteProgramma(), genitore);
     anteprima.setWindowTitle("Anteprima di Stampa - " + QS(c.Titolo));
     anteprima.resize(900, 700);
@@ -88,8 +107,9 @@ TEsitoStampa InPdf(const TComandoStampa& c, TControlloStampa& k, IMessaggi& mess
     r.Nome = c.NomePdf;
     const auto percorso = scelta.Salva(r);
     if (!percorso || !Sovrascrivi(*percorso, messaggi)) return TEsitoStampa::Annullata;
-    const bool completa = StampaSuPdf(
-        *percorso, c.Titolo, [&](TmmPrinter& p) { return c.Disegna(p, k, TModoStampa::SalvaPdf); });
+    const bool completa = StampaSuPdfOrientata(
+        *percorso, c.Titolo, [&](TmmPrinter& p) { return c.Disegna(p, k, TModoStampa::SalvaPdf); },
+        c.Orizzontale);
     return completa ? TEsitoStampa::Completata : TEsitoStampa::Annullata;
 }
 
@@ -178,6 +198,15 @@ QHBoxLayout* RigaStampa(QDialog& dialogo, TPulsantiStampa*& pulsanti,
     riga->addStretch();
     riga->addWidget(chiudi);
     return riga;
+}
+
+void CollegaIntervallo(QSpinBox* primo, QSpinBox* ultimo) {
+    QObject::connect(primo, &QSpinBox::valueChanged, ultimo, [ultimo](int v) {
+        if (ultimo->value() < v) ultimo->setValue(v);
+    });
+    QObject::connect(ultimo, &QSpinBox::valueChanged, primo, [primo](int v) {
+        if (primo->value() > v) primo->setValue(v);
+    });
 }
 
 QGroupBox* GruppoOrientamento(QWidget* genitore, QRadioButton*& verticale,

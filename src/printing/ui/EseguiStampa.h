@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -35,9 +36,10 @@ namespace sirvela {
 enum class TModoStampa { Stampa, Anteprima, SalvaPdf };
 
 struct TComandoStampa {
-    std::string Titolo;   // the job's name
-    std::string Errore;   // shown when the printer or the file fails
-    std::string NomePdf;  // suggested by "Salva PDF"
+    std::string Titolo;        // the job's name
+    std::string Errore;        // shown when the printer or the file fails
+    std::string NomePdf;       // suggested by "Salva PDF"
+    bool Orizzontale = false;  // landscape pages, whatever the printer is set to
     // Draws the print; false when cancelled. The mode tells a layout whether it goes to paper
     // (the pause between tickets, for one, only makes sense there).
     std::function<bool(TmmPrinter&, TControlloStampa&, TModoStampa)> Disegna;
@@ -79,6 +81,10 @@ class TPulsantiStampa : public QWidget {
 QHBoxLayout* RigaStampa(QDialog& dialogo, TPulsantiStampa*& pulsanti,
                         std::function<TEsitoStampa(TModoStampa)> stampa,
                         const QString& argomentoAiuto);
+
+// The first and last item of a print range: moving one past the other moves the other along,
+// so the first never passes the last.
+void CollegaIntervallo(QSpinBox* primo, QSpinBox* ultimo);
 
 // "Orientamento": "Verticale" / "Orizzontale".
 QGroupBox* GruppoOrientamento(QWidget* genitore, QRadioButton*& verticale,

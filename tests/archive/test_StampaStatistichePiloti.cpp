@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "archive/StampaStatistichePiloti.h"
+#include "archive/StatistichePiloti.h"
+#include "archive/TArchivio.h"
+#include "core/Interfacce.h"
+#include "printing/SuperficieRegistrata.h"
+#include "support/CartellaDiProva.h"
+
+namespace sirvela {
+namespace {
+
+// 23 pilots over three complete contests with 3, 5, 3 first.
+TGestoreRighe Tabella() {
+    TArchivio a;
+    for (int p1 : {3, 5, 3}) {
+        TEstrazione e;
+        e.Anno = 2000;
+        e.Numero = static_cast<std::uint8_t>(a.Quante() + 1);
+        e.Vincente = TColonna{static_cast<std::uint8_t>(p1), 20, 21, 22, 23, 1, 2, 4};
+        a.Estrazioni.push_back(e);
+    }
+    TGestoreRighe t;
+    t.Calcola(a, 1);
+    return t;
+}
+
+TEST(StampaStatistichePiloti, OneRowUnderTheHeadingsWithTheTitleAndFooter) {
+    test::TCartellaDiProva globali;
+    const TGestoreRighe t = Tabella();
+    TSuperficieRegistrata s;
+    TmmPrinter p(s);
+    TControlloStampa k;
+    ASSERT_TRUE(StampaStatistichePiloti(p, t, 3, 3, k));
+    EXPECT_EQ(s.Pagine(), 1);
+    const std::vector<std::string> atteso = {
+        "Stampa delle statistiche sui numeri", " Pos.", " Numero", " Uscite", " Frequenza",
+        "  Rit. Att.", "  Rit. Max", "    IC",
+        // pilot 3: out twice in three contests, last seen in the third
+        "  3", "  3", "  2", "  1.50", "  0", "  1", "  0.00", "Pagina Nº 1"};
+    EXPECT_EQ(s.Scritte(), atteso);
+    const auto testi = s.DiTipo(TSegnoRegistrato::Testo);
+    EXPECT_DOUBLE_EQ(testi[0].X, 65);
+    EXPECT_DOUBLE_EQ(testi[0].Y, 2);
+    EXPECT_DOUBLE_EQ(testi[1].X, 35);  // one millimetre inside the table at 34
+    const auto bordo = s.DiTipo(TSegnoRegistrato::Riquadro);
+    ASSERT_EQ(bordo.size(), 1u);
+    EXPECT_DOUBLE_EQ(bordo[0].Y, 10);
+    EXPECT_DOUBLE_EQ(bordo[0].A, 10);  // heading and one row
+}
+
+TEST(StampaStatistichePiloti, WholeTableOnOneSheetAndCancelStopsTheJob) {
+    test::TCartellaDiProva globali;
+    const TGestoreRighe t = Tabella();
+    TSuperficieRegistrata s;
+    TmmPrinter p(s);
+    TControlloStampa k;
+    ASSERT_TRUE(StampaStatistichePiloti(p, t, 1, 23, k));
+    EXPECT_EQ(s.Pagine(), 1);
+    EXPECT_DOUBLE_EQ(s.DiTipo(TSegnoRegistrato::Riquadro)[0].A, 24 * 5);
+
+    TAnnullamento annulla;
+    annulla.Richiedi();
+    TControlloStampa fermo;
+    fermo.Annulla = &annulla;
+    TSuperficieRegistrata s2;
+    TmmPrinter p2(s2);
+    EXPECT_FALSE(StampaStatistichePiloti(p2, t, 1, 23, fermo));
+    EXPECT_EQ(s2.Terminati, 0);
+}
+
+}  // namespace
+}  // namespace sirvela
