@@ -3,7 +3,6 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <regex>
 
 #include "app/Configurazione.h"
 #include "cli/CliSupporto.h"
@@ -11,6 +10,7 @@
 #include "core/T_Sistema.h"
 #include "printing/StampaSchedine.h"
 #include "printing/SuperficieRegistrata.h"
+#include "support/PaginePdf.h"
 
 using namespace sirvela;
 
@@ -147,12 +147,6 @@ TEST_F(CliStampa, PdfFileFromTheProgram) {
     const int stato = pclose(p);
     ASSERT_TRUE(WIFEXITED(stato));
     ASSERT_EQ(WEXITSTATUS(stato), 0) << out;
-    const auto byte = test::LeggiByte(dir / "out.pdf");
-    const std::string file(byte.begin(), byte.end());
-    ASSERT_EQ(file.rfind("%PDF-", 0), 0u);
-    const std::regex pagina("/Type\\s*/Page\\b");
-    const auto pagine = std::distance(std::sregex_iterator(file.begin(), file.end(), pagina),
-                                      std::sregex_iterator());
-    EXPECT_EQ(pagine, 3);
+    EXPECT_EQ(test::PaginePdf(dir / "out.pdf"), 3);
     EXPECT_FALSE(std::filesystem::exists(dir / "out.pdf.tmp"));
 }

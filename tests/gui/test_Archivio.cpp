@@ -20,8 +20,8 @@
 #include "archive/ui/TFrmvisArc.h"
 #include "cli/Cli.h"
 #include "conditions/TCondQuadro.h"
-#include "gui/PaginePdf.h"
 #include "gui/Schermate.h"
+#include "support/PaginePdf.h"
 #include "widgets/TLCasSelector.h"
 
 using namespace sirvela;

@@ -10,7 +10,6 @@
 #include <fstream>
 
 #include "FinestraDiProva.h"
-#include "PaginePdf.h"
 #include "app/Configurazione.h"
 #include "conditions/TGestoreLink.h"
 #include "development/ui/TFrmRecuperi.h"
@@ -27,6 +26,7 @@
 #include "shop/GeneraSchedine.h"
 #include "shop/ui/TFormGeneraSchedine.h"
 #include "shop/ui/TFormStampaAutomatiche.h"
+#include "support/PaginePdf.h"
 #include "tools/ui/TFormEditorColonne.h"
 
 using namespace sirvela;
