@@ -24,8 +24,8 @@ void QuandoModale(std::function<void(D&)> azione, int attesaMs = 5000) {
     // A dialog that never comes is noticed only when the wait runs out, maybe in a later test:
     // the message names the test that waited for it.
     const auto* prova = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string chi = prova ? std::string(prova->test_suite_name()) + "." + prova->name()
-                                  : std::string("?");
+    const std::string chi =
+        prova ? std::string(prova->test_suite_name()) + "." + prova->name() : std::string("?");
     orologio->setInterval(5);
     QObject::connect(orologio, &QTimer::timeout, [=] {
         QWidget* attivo = QApplication::activeModalWidget();

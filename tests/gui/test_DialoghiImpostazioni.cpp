@@ -28,9 +28,9 @@ TEST_F(Impostazioni, MenusOfferTheNewCommands) {
     Apri();
     QStringList menu;
     for (QAction* a : f->menuBar()->actions()) menu << a->text();
-    EXPECT_EQ(menu, (QStringList{"&Sistemi", "&Condizioni", "&Elaborazione", "C&olonne",
-                                 "&Archivio", "&Internet", "S&tampe", "Ricevitoria",
-                                 "Im&postazioni", "&Help"}));
+    EXPECT_EQ(menu,
+              (QStringList{"&Sistemi", "&Condizioni", "&Elaborazione", "C&olonne", "&Archivio",
+                           "&Internet", "S&tampe", "Ricevitoria", "Im&postazioni", "&Help"}));
     auto voci = [&](const char* nome) {
         QStringList r;
         for (QAction* a : f->menuBar()->findChild<QMenu*>(nome)->actions())
