@@ -21,11 +21,7 @@ TFrmAnalisiCF::TFrmAnalisiCF(IMessaggi& messaggi, QWidget* parent)
     auto* bottoni = new QHBoxLayout;
     ambito_ = NuovaCoppia(this, bottoni, "Singola", "Globale", "BtnSingola", "BtnGlobale");
     bottoni->addSpacing(10);
-    const analisi_ui::TBottoniVista vista = analisi_ui::NuoviBottoni(this, bottoni);
-    percento_ = vista.Percento;
-    presenze_ = vista.Presenze;
-    vista_ = vista.Vista;
-    zoom_ = vista.Zoom;
+    bottoni_ = analisi_ui::NuoviBottoni(this, bottoni);
 
     pila_ = new QStackedWidget(this);
     pila_->addWidget(analisi_ui::AreaTabelle(pila_, riga_));
@@ -71,8 +67,10 @@ TFrmAnalisiCF::TFrmAnalisiCF(IMessaggi& messaggi, QWidget* parent)
     l->addLayout(analisi_ui::PiedeAiutoChiudi(this, "analisi-colonnare"));
     resize(900, 600);
 
-    for (QPushButton* b : {ambito_.Primo, ambito_.Secondo, percento_.Primo, percento_.Secondo,
-                           presenze_.Primo, presenze_.Secondo, vista_.Primo, vista_.Secondo, zoom_})
+    for (QPushButton* b :
+         {ambito_.Primo, ambito_.Secondo, bottoni_.Percento.Primo, bottoni_.Percento.Secondo,
+          bottoni_.Presenze.Primo, bottoni_.Presenze.Secondo, bottoni_.Vista.Primo,
+          bottoni_.Vista.Secondo, bottoni_.Zoom})
         connect(b, &QPushButton::clicked, this, [this] { Aggiorna(); });
     connect(legenda_, &QComboBox::currentIndexChanged, this, [this] { Aggiorna(); });
 }
@@ -87,7 +85,7 @@ bool TFrmAnalisiCF::ImpostaOggetto(TCondizione& condizione, TParametriAnalisi pa
 
 void TFrmAnalisiCF::ImpostaRisultati(TRisultatiAnalisi risultati) {
     r_ = std::move(risultati);
-    presenze_.Secondo->setEnabled(r_.ConConsecutivita());
+    bottoni_.Presenze.Secondo->setEnabled(r_.ConConsecutivita());
     // One page of one contest says nothing as a whole.
     ambito_.Secondo->setEnabled(r_.PiuConcorsi);
     if (!r_.PiuConcorsi) ambito_.Primo->setChecked(true);
@@ -97,15 +95,15 @@ void TFrmAnalisiCF::ImpostaRisultati(TRisultatiAnalisi risultati) {
 }
 
 void TFrmAnalisiCF::Aggiorna() {
-    pila_->setCurrentIndex(vista_.Secondo->isChecked() ? 1 : 0);
+    pila_->setCurrentIndex(bottoni_.Vista.Secondo->isChecked() ? 1 : 0);
     AggiornaTabelle();
     AggiornaGrafici();
 }
 
 void TFrmAnalisiCF::AggiornaTabelle() {
     analisi_ui::Svuota(riga_, tabelle_);
-    const bool percento = percento_.Primo->isChecked();
-    const bool secondaria = presenze_.Secondo->isChecked();
+    const bool percento = bottoni_.Percento.Primo->isChecked();
+    const bool secondaria = bottoni_.Presenze.Secondo->isChecked();
     const bool globale = ambito_.Secondo->isChecked();
     for (int p = 0; p < r_.QuantePagine; ++p) {
         if (!globale && p != legenda_->currentIndex()) continue;
@@ -130,10 +128,11 @@ void TFrmAnalisiCF::AggiornaGrafici() {
     const int p = legenda_->currentIndex();
     if (p < 0 || p >= r_.QuantePagine) return;
     const TPaginaAnalisi& pagina = r_.Pagine[static_cast<std::size_t>(p)];
-    const bool secondaria = presenze_.Secondo->isChecked();
-    analisi_ui::DisegnaBarre(
-        *grafico_, r_, p, {&pagina.StatIntegrale, &pagina.StatCondSingola, &pagina.StatColonne},
-        secondaria, percento_.Primo->isChecked(), zoom_->isChecked(), true, r_.ColonneLette);
+    const bool secondaria = bottoni_.Presenze.Secondo->isChecked();
+    analisi_ui::DisegnaBarre(*grafico_, r_, p,
+                             {&pagina.StatIntegrale, &pagina.StatCondSingola, &pagina.StatColonne},
+                             secondaria, bottoni_.Percento.Primo->isChecked(),
+                             bottoni_.Zoom->isChecked(), true, r_.ColonneLette);
     const TMisureColonne m = MisureColonne(r_, p, secondaria);
     storica_->ImpostaTorta(m.FrequenzaStorica);
     filtrate_->ImpostaTorta(m.ColonneFiltrate);

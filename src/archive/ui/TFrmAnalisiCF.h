@@ -38,9 +38,9 @@ class TFrmAnalisiCF : public QDialog {
     QLabel* Rimanenti() const { return testoRimanenti_; }
     QLabel* Fattore() const { return fattore_; }
     analisi_ui::TCoppia Ambito() const { return ambito_; }
-    analisi_ui::TCoppia Percento() const { return percento_; }
-    analisi_ui::TCoppia Presenze() const { return presenze_; }
-    analisi_ui::TCoppia Vista() const { return vista_; }
+    analisi_ui::TCoppia Percento() const { return bottoni_.Percento; }
+    analisi_ui::TCoppia Presenze() const { return bottoni_.Presenze; }
+    analisi_ui::TCoppia Vista() const { return bottoni_.Vista; }
 
   private:
     void Aggiorna();
@@ -61,10 +61,7 @@ class TFrmAnalisiCF : public QDialog {
     QLabel* testoRimanenti_;
     QLabel* fattore_;
     analisi_ui::TCoppia ambito_{};
-    analisi_ui::TCoppia percento_{};
-    analisi_ui::TCoppia presenze_{};
-    analisi_ui::TCoppia vista_{};
-    QPushButton* zoom_;
+    analisi_ui::TBottoniVista bottoni_{};
 };
 
 }  // namespace sirvela

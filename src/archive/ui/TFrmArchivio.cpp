@@ -22,11 +22,7 @@ TFrmArchivio::TFrmArchivio(IMessaggi& messaggi, QWidget* parent)
     // "Frequenze"
     auto* f = new QWidget(schede_);
     auto* bottoniF = new QHBoxLayout;
-    const analisi_ui::TBottoniVista bottoni = analisi_ui::NuoviBottoni(f, bottoniF);
-    percento_ = bottoni.Percento;
-    presenze_ = bottoni.Presenze;
-    vista_ = bottoni.Vista;
-    zoom_ = bottoni.Zoom;
+    bottoni_ = analisi_ui::NuoviBottoni(f, bottoniF);
     pila_ = new QStackedWidget(f);
     pila_->addWidget(analisi_ui::AreaTabelle(pila_, tabelleF_));
     auto* pannelloGrafico = new QWidget(pila_);
@@ -64,8 +60,9 @@ TFrmArchivio::TFrmArchivio(IMessaggi& messaggi, QWidget* parent)
     resize(760, 520);
 
     for (QPushButton* b :
-         {percento_.Primo, percento_.Secondo, presenze_.Primo, presenze_.Secondo, vista_.Primo,
-          vista_.Secondo, puntiRitardi_.Primo, puntiRitardi_.Secondo, zoom_})
+         {bottoni_.Percento.Primo, bottoni_.Percento.Secondo, bottoni_.Presenze.Primo,
+          bottoni_.Presenze.Secondo, bottoni_.Vista.Primo, bottoni_.Vista.Secondo,
+          puntiRitardi_.Primo, puntiRitardi_.Secondo, bottoni_.Zoom})
         connect(b, &QPushButton::clicked, this, [this] { Aggiorna(); });
     connect(legenda_, &QComboBox::currentIndexChanged, this, [this] { AggiornaGrafico(); });
 }
@@ -81,14 +78,14 @@ void TFrmArchivio::ImpostaRisultati(TRisultatiAnalisi risultati) {
     r_ = std::move(risultati);
     setWindowTitle(QString::fromStdString(r_.Titoli[TRisultatiAnalisi::kPrincipale]));
     const bool cons = r_.ConConsecutivita();
-    presenze_.Secondo->setEnabled(cons);
+    bottoni_.Presenze.Secondo->setEnabled(cons);
     puntiRitardi_.Secondo->setEnabled(cons);
     analisi_ui::RiempiLegenda(legenda_, r_);
     Aggiorna();
 }
 
 void TFrmArchivio::Aggiorna() {
-    pila_->setCurrentIndex(vista_.Secondo->isChecked() ? 1 : 0);
+    pila_->setCurrentIndex(bottoni_.Vista.Secondo->isChecked() ? 1 : 0);
     AggiornaFrequenze();
     AggiornaRitardi();
     AggiornaGrafico();
@@ -96,7 +93,7 @@ void TFrmArchivio::Aggiorna() {
 
 void TFrmArchivio::AggiornaFrequenze() {
     analisi_ui::Svuota(tabelleF_, frequenze_);
-    const bool percento = percento_.Primo->isChecked();
+    const bool percento = bottoni_.Percento.Primo->isChecked();
     for (int p = 0; p < r_.QuantePagine; ++p) {
         const TPaginaAnalisi& pagina = r_.Pagine[static_cast<std::size_t>(p)];
         // The first grid carries the labels; with labelled rows every grid has its own.
@@ -152,8 +149,9 @@ void TFrmArchivio::AggiornaGrafico() {
     const int p = legenda_->currentIndex();
     if (p < 0 || p >= r_.QuantePagine) return;
     const T_FrequenzeRitardi& t = r_.Pagine[static_cast<std::size_t>(p)].StatArchivio;
-    analisi_ui::DisegnaBarre(*grafico_, r_, p, {&t}, presenze_.Secondo->isChecked(),
-                             percento_.Primo->isChecked(), zoom_->isChecked(), false, t.Estrazioni);
+    analisi_ui::DisegnaBarre(*grafico_, r_, p, {&t}, bottoni_.Presenze.Secondo->isChecked(),
+                             bottoni_.Percento.Primo->isChecked(), bottoni_.Zoom->isChecked(),
+                             false, t.Estrazioni);
 }
 
 }  // namespace sirvela

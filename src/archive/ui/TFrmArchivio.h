@@ -35,11 +35,11 @@ class TFrmArchivio : public QDialog {
     QComboBox* Legenda() const { return legenda_; }
     const std::vector<QTableWidget*>& TabelleFrequenze() const { return frequenze_; }
     const std::vector<QTableWidget*>& TabelleRitardi() const { return ritardi_; }
-    analisi_ui::TCoppia Percento() const { return percento_; }
-    analisi_ui::TCoppia Presenze() const { return presenze_; }
-    analisi_ui::TCoppia Vista() const { return vista_; }
+    analisi_ui::TCoppia Percento() const { return bottoni_.Percento; }
+    analisi_ui::TCoppia Presenze() const { return bottoni_.Presenze; }
+    analisi_ui::TCoppia Vista() const { return bottoni_.Vista; }
     analisi_ui::TCoppia PuntiRitardi() const { return puntiRitardi_; }
-    QPushButton* Zoom() const { return zoom_; }
+    QPushButton* Zoom() const { return bottoni_.Zoom; }
 
   private:
     void Aggiorna();
@@ -57,11 +57,8 @@ class TFrmArchivio : public QDialog {
     std::vector<QTableWidget*> ritardi_;
     TChartfx* grafico_;
     QComboBox* legenda_;
-    analisi_ui::TCoppia percento_{};
-    analisi_ui::TCoppia presenze_{};
-    analisi_ui::TCoppia vista_{};
+    analisi_ui::TBottoniVista bottoni_{};
     analisi_ui::TCoppia puntiRitardi_{};
-    QPushButton* zoom_;
 };
 
 }  // namespace sirvela
