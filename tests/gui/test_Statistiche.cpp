@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "FinestraDiProva.h"
+#include "archive/ui/TFrmAnalProgress.h"
 #include "archive/ui/TFrmAnalisiCF.h"
 #include "archive/ui/TFrmArchivio.h"
 #include "archive/ui/TFrmInfoStat.h"
@@ -16,7 +17,9 @@
 #include "core/T_Sistema.h"
 #include "gui/Modale.h"
 #include "gui/Schermate.h"
+#include "support/CartellaDiProva.h"
 #include "support/Finti.h"
+#include "support/PaginePdf.h"
 #include "widgets/TChartfx.h"
 
 using namespace sirvela;
@@ -55,11 +58,14 @@ QString Cella(QTableWidget* t, int r, int c) {
 }  // namespace
 
 TEST(Statistiche, ArchivioShowsTheConditionAsTheDialogHasIt) {
+    test::TCartellaDiProva cartella;
     T_Sistema s;
     Prepara(s);
     test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta scelta;
     auto d = CreaDialogoCondizione(kPariDispari, messaggi, nullptr);
     ASSERT_TRUE(d);
+    d->ImpostaSceltaFile(scelta);
     d->ImpostaOggetto(*s.Dati.Condizioni->Condizione(kPariDispari));
     ASSERT_TRUE(d->BtnArchivio()->isEnabled());
     bool visto = false;
@@ -78,6 +84,11 @@ TEST(Statistiche, ArchivioShowsTheConditionAsTheDialogHasIt) {
         v.Vista().Secondo->click();
         EXPECT_EQ(v.Grafico()->Punti(), 9);
         EXPECT_EQ(v.Grafico()->TitoloAsseY().toStdString(), "Nº Di Concorsi");
+        // "Stampa" takes the tab shown, through the dialog's file choice.
+        v.Schede()->setCurrentIndex(1);
+        scelta.Risposte.push_back((cartella / "ritardi.pdf").string());
+        EXPECT_EQ(v.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Completata);
+        EXPECT_EQ(test::PaginePdf(cartella / "ritardi.pdf"), 1);
         v.accept();
     });
     d->BtnArchivio()->click();
@@ -90,11 +101,14 @@ TEST(Statistiche, ArchivioShowsTheConditionAsTheDialogHasIt) {
 }
 
 TEST(Statistiche, AnalisiRunsTheColumnPassAndShowsTheThreeTables) {
+    test::TCartellaDiProva cartella;
     T_Sistema s;
     Prepara(s);
     test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta scelta;
     auto d = CreaDialogoCondizione(kPariDispari, messaggi, nullptr);
     ASSERT_TRUE(d);
+    d->ImpostaSceltaFile(scelta);
     d->ImpostaOggetto(*s.Dati.Condizioni->Condizione(kPariDispari));
     bool visto = false;
     test::QuandoModale<TFrmAnalisiCF>([&](TFrmAnalisiCF& a) {
@@ -110,11 +124,44 @@ TEST(Statistiche, AnalisiRunsTheColumnPassAndShowsTheThreeTables) {
                   "2|2|0");
         EXPECT_EQ(a.Fattore()->text().toStdString(), "Fattore di convenienza : 0,67");
         a.Ambito().Secondo->click();
-        EXPECT_EQ(a.Tabelle().size(), 2u);
+        // What prints is what shows: both pages by name, with the window's headings.
+        const auto griglie = analisi_ui::GriglieDaStampare(a.Tabelle());
+        ASSERT_EQ(griglie.size(), 2u);
+        EXPECT_EQ(griglie[0].Nome + "|" + griglie[1].Nome, "Pari|Dispari");
+        EXPECT_EQ(griglie[1].Intestazioni,
+                  (std::vector<std::string>{"Valore", "Integr.", "Cond.S.", "Cond."}));
+        EXPECT_EQ(griglie[0].Righe[4][1], "2");
+        scelta.Risposte.push_back((cartella / "colonne.pdf").string());
+        a.PulsantiStampa()->Pdf()->click();
+        EXPECT_EQ(test::PaginePdf(cartella / "colonne.pdf"), 1);
         a.accept();
     });
     d->BtnAnalisi()->click();
     EXPECT_TRUE(visto);
+}
+
+// Half a billion source columns: only "Annulla" ends the pass in a test's time.
+TEST(Statistiche, AnnullaStopsTheColumnPassAndNothingShows) {
+    T_Sistema s;
+    Prepara(s);
+    for (auto& p : s.Dati.Pronostico.Posizione) {
+        p.Svuota();
+        for (int n = 1; n <= 16; ++n) p.Aggiungi(n);
+    }
+    test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta scelta;
+    bool annullato = false;
+    test::QuandoModale<TFrmAnalProgress>([&](TFrmAnalProgress& w) {
+        // The archive pass is over in a moment; the cancel goes to the column pass.
+        QTRY_COMPARE_WITH_TIMEOUT(w.Testo()->text(), QString(kAnalisiColonneInCorso), 5000);
+        w.BtnAnnulla()->click();
+        annullato = true;
+    });
+    auto copia = s.Dati.Condizioni->Condizione(kPariDispari)->Clona();
+    TFrmAnalisiCF a(messaggi, scelta);
+    EXPECT_FALSE(a.ImpostaOggetto(*copia, {}));
+    EXPECT_TRUE(annullato);
+    EXPECT_TRUE(messaggi.Errori.empty());
 }
 
 struct StatisticheMenu : test::TFinestraDiProva {};
@@ -141,10 +188,11 @@ TEST(Schermate, Statistiche) {
     T_Sistema s;
     Prepara(s);
     test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta scelta;
     auto& pd = *s.Dati.Condizioni->Condizione(kPariDispari);
     {
         auto copia = pd.Clona();
-        TFrmArchivio v(messaggi);
+        TFrmArchivio v(messaggi, scelta);
         ASSERT_TRUE(v.ImpostaOggetto(*copia, {}));
         test::SalvaSchermata(v, "statistiche-frequenze");
         v.Vista().Secondo->click();
@@ -154,7 +202,7 @@ TEST(Schermate, Statistiche) {
     }
     {
         auto copia = pd.Clona();
-        TFrmAnalisiCF a(messaggi);
+        TFrmAnalisiCF a(messaggi, scelta);
         ASSERT_TRUE(a.ImpostaOggetto(*copia, {}));
         a.Ambito().Secondo->click();
         test::SalvaSchermata(a, "statistiche-analisi-colonnare");

@@ -12,8 +12,8 @@ namespace sirvela {
 
 using analisi_ui::NuovaCoppia;
 
-TFrmAnalisiCF::TFrmAnalisiCF(IMessaggi& messaggi, QWidget* parent)
-    : QDialog(parent), messaggi_(messaggi) {
+TFrmAnalisiCF::TFrmAnalisiCF(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent)
+    : QDialog(parent), messaggi_(messaggi), scelta_(scelta) {
     setObjectName("FrmAnalisiCF");
     setWindowTitle("Analisi Colonnare");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -64,7 +64,11 @@ TFrmAnalisiCF::TFrmAnalisiCF(IMessaggi& messaggi, QWidget* parent)
     auto* l = new QVBoxLayout(this);
     l->addLayout(bottoni);
     l->addLayout(centro, 1);
-    l->addLayout(analisi_ui::PiedeAiutoChiudi(this, "analisi-colonnare"));
+    QHBoxLayout* piede = analisi_ui::PiedeAiutoChiudi(this, "analisi-colonnare");
+    pulsanti_ = new TPulsantiStampa(this);
+    piede->insertWidget(0, pulsanti_);
+    connect(pulsanti_, &TPulsantiStampa::Scelto, this, [this](TModoStampa m) { Stampa(m); });
+    l->addLayout(piede);
     resize(900, 600);
 
     for (QPushButton* b :
@@ -92,6 +96,12 @@ void TFrmAnalisiCF::ImpostaRisultati(TRisultatiAnalisi risultati) {
     const QSignalBlocker blocco(legenda_);
     analisi_ui::RiempiLegenda(legenda_, r_);
     Aggiorna();
+}
+
+TEsitoStampa TFrmAnalisiCF::Stampa(TModoStampa modo) {
+    const std::string titolo = TitoloStampaTabelle(r_, TRisultatiAnalisi::kColonne,
+                                                   bottoni_.Presenze.Secondo->isChecked());
+    return analisi_ui::StampaTabelle(this, modo, titolo, tabelle_, messaggi_, scelta_);
 }
 
 void TFrmAnalisiCF::Aggiorna() {

@@ -20,13 +20,15 @@ class TCondizione;
 class TFrmAnalisiCF : public QDialog {
     Q_OBJECT
   public:
-    explicit TFrmAnalisiCF(IMessaggi& messaggi, QWidget* parent = nullptr);
+    TFrmAnalisiCF(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent = nullptr);
 
     // Runs the column analysis (archive, columns in memory, source) with the progress window;
     // false when cancelled or failed (then the window is not shown).
     bool ImpostaOggetto(TCondizione& condizione, TParametriAnalisi parametri);
     void ImpostaRisultati(TRisultatiAnalisi risultati);
     const TRisultatiAnalisi& Risultati() const { return r_; }
+    // Prints the tables shown under the column-analysis title.
+    TEsitoStampa Stampa(TModoStampa modo);
 
     const std::vector<QTableWidget*>& Tabelle() const { return tabelle_; }
     TChartfx* Grafico() const { return grafico_; }
@@ -41,6 +43,7 @@ class TFrmAnalisiCF : public QDialog {
     analisi_ui::TCoppia Percento() const { return bottoni_.Percento; }
     analisi_ui::TCoppia Presenze() const { return bottoni_.Presenze; }
     analisi_ui::TCoppia Vista() const { return bottoni_.Vista; }
+    TPulsantiStampa* PulsantiStampa() const { return pulsanti_; }
 
   private:
     void Aggiorna();
@@ -48,6 +51,7 @@ class TFrmAnalisiCF : public QDialog {
     void AggiornaGrafici();
 
     IMessaggi& messaggi_;
+    ISceltaFile& scelta_;
     TRisultatiAnalisi r_;
     QStackedWidget* pila_;
     QHBoxLayout* riga_;
@@ -62,6 +66,7 @@ class TFrmAnalisiCF : public QDialog {
     QLabel* fattore_;
     analisi_ui::TCoppia ambito_{};
     analisi_ui::TBottoniVista bottoni_{};
+    TPulsantiStampa* pulsanti_;
 };
 
 }  // namespace sirvela

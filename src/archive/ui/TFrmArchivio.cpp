@@ -11,8 +11,8 @@
 
 namespace sirvela {
 
-TFrmArchivio::TFrmArchivio(IMessaggi& messaggi, QWidget* parent)
-    : QDialog(parent), messaggi_(messaggi) {
+TFrmArchivio::TFrmArchivio(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent)
+    : QDialog(parent), messaggi_(messaggi), scelta_(scelta) {
     setObjectName("FrmArchivio");
     setWindowTitle("Archivio");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -56,7 +56,11 @@ TFrmArchivio::TFrmArchivio(IMessaggi& messaggi, QWidget* parent)
 
     auto* l = new QVBoxLayout(this);
     l->addWidget(schede_, 1);
-    l->addLayout(analisi_ui::PiedeAiutoChiudi(this, "statistiche"));
+    QHBoxLayout* piede = analisi_ui::PiedeAiutoChiudi(this, "statistiche");
+    pulsanti_ = new TPulsantiStampa(this);
+    piede->insertWidget(0, pulsanti_);
+    connect(pulsanti_, &TPulsantiStampa::Scelto, this, [this](TModoStampa m) { Stampa(m); });
+    l->addLayout(piede);
     resize(760, 520);
 
     for (QPushButton* b :
@@ -82,6 +86,15 @@ void TFrmArchivio::ImpostaRisultati(TRisultatiAnalisi risultati) {
     puntiRitardi_.Secondo->setEnabled(cons);
     analisi_ui::RiempiLegenda(legenda_, r_);
     Aggiorna();
+}
+
+TEsitoStampa TFrmArchivio::Stampa(TModoStampa modo) {
+    const bool ritardi = schede_->currentIndex() == 1;
+    const std::string titolo = TitoloStampaTabelle(
+        r_, ritardi ? TRisultatiAnalisi::kRitardi : TRisultatiAnalisi::kFrequenze,
+        (ritardi ? puntiRitardi_ : bottoni_.Presenze).Secondo->isChecked());
+    return analisi_ui::StampaTabelle(this, modo, titolo, ritardi ? ritardi_ : frequenze_, messaggi_,
+                                     scelta_);
 }
 
 void TFrmArchivio::Aggiorna() {

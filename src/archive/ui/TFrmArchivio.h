@@ -21,7 +21,7 @@ class TCondizione;
 class TFrmArchivio : public QDialog {
     Q_OBJECT
   public:
-    explicit TFrmArchivio(IMessaggi& messaggi, QWidget* parent = nullptr);
+    TFrmArchivio(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent = nullptr);
 
     // Runs the analysis of the condition (a copy holding the dialog's current settings) with
     // the progress window; false when cancelled or failed (then the viewer is not shown).
@@ -29,6 +29,8 @@ class TFrmArchivio : public QDialog {
     // The tables of a finished analysis; the caption becomes its main title.
     void ImpostaRisultati(TRisultatiAnalisi risultati);
     const TRisultatiAnalisi& Risultati() const { return r_; }
+    // Prints the tables of the tab shown under its title.
+    TEsitoStampa Stampa(TModoStampa modo);
 
     QTabWidget* Schede() const { return schede_; }
     TChartfx* Grafico() const { return grafico_; }
@@ -40,6 +42,7 @@ class TFrmArchivio : public QDialog {
     analisi_ui::TCoppia Vista() const { return bottoni_.Vista; }
     analisi_ui::TCoppia PuntiRitardi() const { return puntiRitardi_; }
     QPushButton* Zoom() const { return bottoni_.Zoom; }
+    TPulsantiStampa* PulsantiStampa() const { return pulsanti_; }
 
   private:
     void Aggiorna();
@@ -48,6 +51,7 @@ class TFrmArchivio : public QDialog {
     void AggiornaGrafico();
 
     IMessaggi& messaggi_;
+    ISceltaFile& scelta_;
     TRisultatiAnalisi r_;
     QTabWidget* schede_;
     QStackedWidget* pila_;
@@ -59,6 +63,7 @@ class TFrmArchivio : public QDialog {
     QComboBox* legenda_;
     analisi_ui::TBottoniVista bottoni_{};
     analisi_ui::TCoppia puntiRitardi_{};
+    TPulsantiStampa* pulsanti_;
 };
 
 }  // namespace sirvela

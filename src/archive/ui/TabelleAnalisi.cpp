@@ -12,6 +12,10 @@
 
 namespace sirvela::analisi_ui {
 
+namespace {
+constexpr const char* kProprietaNome = "NomePagina";  // the page name shown above a grid
+}  // namespace
+
 TCoppia NuovaCoppia(QWidget* parent, QHBoxLayout* riga, const QString& primo,
                     const QString& secondo, const char* nomePrimo, const char* nomeSecondo) {
     TCoppia c{new QPushButton(primo, parent), new QPushButton(secondo, parent)};
@@ -72,6 +76,7 @@ void AggiungiTabella(QHBoxLayout* riga, std::vector<QTableWidget*>& tabelle, con
     l->addWidget(new QLabel(nome, colonna));
     QTableWidget* t = NuovaGriglia(colonna, intestazioni, righe);
     t->setObjectName(oggetto);
+    t->setProperty(kProprietaNome, nome);
     l->addWidget(t, 1);
     riga->addWidget(colonna);
     tabelle.push_back(t);
@@ -147,6 +152,43 @@ void DisegnaBarre(TChartfx& grafico, const TRisultatiAnalisi& r, int pagina,
     grafico.ImpostaTitoloAsseY(QString::fromStdString(asse.Titolo));
     grafico.ImpostaAsseY(asse.Massimo, asse.Passo);
     grafico.ImpostaPuntiVisibili(kBarreVisibili);
+}
+
+std::vector<TGrigliaAnalisi> GriglieDaStampare(const std::vector<QTableWidget*>& tabelle) {
+    std::vector<TGrigliaAnalisi> griglie;
+    for (const QTableWidget* t : tabelle) {
+        TGrigliaAnalisi g;
+        g.Nome = t->property(kProprietaNome).toString().toStdString();
+        for (int c = 0; c < t->columnCount(); ++c) {
+            g.Pixel.push_back(t->columnWidth(c));
+            const QTableWidgetItem* i = t->horizontalHeaderItem(c);
+            g.Intestazioni.push_back(i ? i->text().toStdString() : std::string());
+        }
+        for (int r = 0; r < t->rowCount(); ++r) {
+            std::vector<std::string> riga;
+            for (int c = 0; c < t->columnCount(); ++c) {
+                const QTableWidgetItem* i = t->item(r, c);
+                riga.push_back(i ? i->text().toStdString() : std::string());
+            }
+            g.Righe.push_back(std::move(riga));
+        }
+        griglie.push_back(std::move(g));
+    }
+    return griglie;
+}
+
+TEsitoStampa StampaTabelle(QWidget* finestra, TModoStampa modo, const std::string& titolo,
+                           const std::vector<QTableWidget*>& tabelle, IMessaggi& messaggi,
+                           ISceltaFile& scelta) {
+    TComandoStampa c;
+    c.Titolo = titolo;
+    c.Errore = kErroreStampaTabelle;
+    c.NomePdf = "Tabelle.pdf";
+    c.Disegna = [titolo, griglie = GriglieDaStampare(tabelle)](TmmPrinter& p, TControlloStampa& k,
+                                                               TModoStampa) {
+        return StampaTabelleAnalisi(p, titolo, griglie, k);
+    };
+    return EseguiStampa(finestra, modo, c, messaggi, scelta);
 }
 
 }  // namespace sirvela::analisi_ui

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "archive/AnalisiStatistica.h"
+#include "archive/StampaTabelleAnalisi.h"
+#include "printing/ui/EseguiStampa.h"
 
 namespace sirvela {
 
@@ -57,6 +59,13 @@ void RiempiLegenda(QComboBox* legenda, const TRisultatiAnalisi& r);
 void DisegnaBarre(TChartfx& grafico, const TRisultatiAnalisi& r, int pagina,
                   const std::vector<const T_FrequenzeRitardi*>& serie, bool secondaria,
                   bool percento, bool zoom, bool colonne, std::int64_t totale);
+
+// The grids as they are shown (page name, column widths, headings, texts), for printing.
+std::vector<TGrigliaAnalisi> GriglieDaStampare(const std::vector<QTableWidget*>& tabelle);
+// "Stampa", "Anteprima" or "Salva PDF" of the grids shown under `titolo`.
+TEsitoStampa StampaTabelle(QWidget* finestra, TModoStampa modo, const std::string& titolo,
+                           const std::vector<QTableWidget*>& tabelle, IMessaggi& messaggi,
+                           ISceltaFile& scelta);
 
 }  // namespace analisi_ui
 }  // namespace sirvela

@@ -4,6 +4,7 @@
 #include <QStyle>
 
 #include "app/ui/TFormAiuto.h"
+#include "app/ui/TSceltaFileQt.h"
 #include "archive/TArchivio.h"
 #include "archive/ui/TFrmAnalisiCF.h"
 #include "archive/ui/TFrmArchivio.h"
@@ -51,7 +52,11 @@ QGroupBox* NuovaScelta(QWidget* parent, const QString& titolo, const TOpzione& p
 
 TFrmCondizione::TFrmCondizione(IMessaggi& messaggi, const QString& titolo,
                                const QString& argomentoAiuto, QWidget* parent)
-    : QDialog(parent), messaggi_(messaggi), aiuto_(argomentoAiuto) {
+    : QDialog(parent),
+      messaggi_(messaggi),
+      aiuto_(argomentoAiuto),
+      sceltaPropria_(std::make_unique<TSceltaFileQt>(this)),
+      scelta_(sceltaPropria_.get()) {
     setWindowTitle(titolo);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -167,14 +172,14 @@ void TFrmCondizione::BtnArchivioClick() {
     if (!copia) return;
     TParametriAnalisi p = ParametriAnalisi();
     p.SoloArchivio = true;
-    TFrmArchivio viewer(messaggi_, this);
+    TFrmArchivio viewer(messaggi_, SceltaFile(), this);
     if (viewer.ImpostaOggetto(*copia, p)) viewer.exec();
 }
 
 void TFrmCondizione::BtnAnalisiClick() {
     std::unique_ptr<TCondizione> copia = CopiaPerAnalisi();
     if (!copia) return;
-    TFrmAnalisiCF finestra(messaggi_, this);
+    TFrmAnalisiCF finestra(messaggi_, SceltaFile(), this);
     if (finestra.ImpostaOggetto(*copia, ParametriAnalisi())) finestra.exec();
 }
 

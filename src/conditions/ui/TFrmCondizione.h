@@ -61,6 +61,10 @@ class TFrmCondizione : public QDialog {
     // After the dialog closed: "OK" changed the object.
     bool Cambiato() const { return cambiato_; }
     const QString& ArgomentoAiuto() const { return aiuto_; }
+    // The file dialogs (the platform's own until one is given): the Quadro's files, the
+    // statistics saved as PDF.
+    void ImpostaSceltaFile(ISceltaFile& scelta) { scelta_ = &scelta; }
+    ISceltaFile& SceltaFile() const { return *scelta_; }
 
     const std::vector<TLGraphpt*>& Editori() const { return editori_; }
     const std::vector<TGrigliaIntervalli*>& Griglie() const { return griglie_; }
@@ -128,6 +132,8 @@ class TFrmCondizione : public QDialog {
     void BtnAnalisiClick();
 
     QString aiuto_;
+    std::unique_ptr<ISceltaFile> sceltaPropria_;
+    ISceltaFile* scelta_;
     QGroupBox* boxStato_;
     QRadioButton* attivato_;
     QRadioButton* disattivato_;

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "app/ui/TFormCommento.h"
-#include "app/ui/TSceltaFileQt.h"
 #include "conditions/ui/Modifica.h"
 #include "conditions/ui/TFrmAlbero.h"
 #include "conditions/ui/TFrmValori.h"
@@ -37,9 +36,7 @@ TRichiestaFile Richiesta(const char* titolo, const char* filtro, const char* est
 }  // namespace
 
 TFrmQuadro::TFrmQuadro(IMessaggi& messaggi, QWidget* parent)
-    : TFrmCondizione(messaggi, "Quadro", "quadro", parent),
-      sceltaPropria_(std::make_unique<TSceltaFileQt>(this)),
-      scelta_(sceltaPropria_.get()) {
+    : TFrmCondizione(messaggi, "Quadro", "quadro", parent) {
     setObjectName("FrmQuadro");
 
     nome_ = new QLineEdit(this);
@@ -209,7 +206,7 @@ void TFrmQuadro::InsAutomaticoColFiltro() {
     TDatiSistema* dati = modello_.Radice().Proprietario;
     if (!dati) return;
     modello_.AggiungiMembri([&](TCondQuadro& q) {
-        return InserisciColonneFiltroAutomatiche(q, *dati, messaggi_, *scelta_, this);
+        return InserisciColonneFiltroAutomatiche(q, *dati, messaggi_, SceltaFile(), this);
     });
     AggiornaForm();
 }
@@ -301,7 +298,7 @@ void TFrmQuadro::CaricaQuadroClick() {
     if (modello_.SvuotaDaConfermare() && !Conferma()) return;
     auto r = Richiesta("Carica il Quadro", kFiltroQuadri, "QDR", true);
     r.Nome = FileQuadroPredefinito().filename().string();
-    const auto file = scelta_->Apri(r);
+    const auto file = SceltaFile().Apri(r);
     if (!file) return;
     Esito(modello_.CaricaQuadro(*file));
     AggiornaForm();
@@ -310,7 +307,7 @@ void TFrmQuadro::CaricaQuadroClick() {
 void TFrmQuadro::SalvaQuadroClick() {
     auto r = Richiesta("Salva Il Quadro", kFiltroQuadri, "QDR", false);
     r.Nome = FileQuadroPredefinito().filename().string();
-    const auto file = scelta_->Salva(r);
+    const auto file = SceltaFile().Salva(r);
     if (!file) return;
     Esito(modello_.SalvaQuadro(*file));
     AggiornaForm();
@@ -323,13 +320,13 @@ void TFrmQuadro::Nuova(std::uint8_t tipo) {
 
 void TFrmQuadro::SalvaCondizioni() {
     const auto file =
-        scelta_->Salva(Richiesta("Salva le Condizioni", kFiltroCondizioni, "CND", false));
+        SceltaFile().Salva(Richiesta("Salva le Condizioni", kFiltroCondizioni, "CND", false));
     if (file) Esito(modello_.SalvaCondizioni(*file));
 }
 
 void TFrmQuadro::CaricaCondizioni() {
     const auto file =
-        scelta_->Apri(Richiesta("Carica le Condizioni", kFiltroCondizioni, "CND", true));
+        SceltaFile().Apri(Richiesta("Carica le Condizioni", kFiltroCondizioni, "CND", true));
     if (!file) return;
     Esito(modello_.CaricaCondizioni(*file, posto_));
     AggiornaForm();

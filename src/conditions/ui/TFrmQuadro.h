@@ -12,7 +12,6 @@
 
 namespace sirvela {
 
-class ISceltaFile;
 class TLGraphpt;
 
 // "Quadro": the name, the switch, "Preset"/"Particolari" with the accepted counts of satisfied
@@ -28,8 +27,6 @@ class TFrmQuadro : public TFrmCondizione {
     explicit TFrmQuadro(IMessaggi& messaggi, QWidget* parent = nullptr);
     ~TFrmQuadro() override;
 
-    // The file dialogs (the platform's own until one is given).
-    void ImpostaSceltaFile(ISceltaFile& scelta) { scelta_ = &scelta; }
     void ImpostaOggetto(TCondizione& c) override;
     TModelloQuadro& Modello() { return modello_; }
 
@@ -79,8 +76,6 @@ class TFrmQuadro : public TFrmCondizione {
     void InsAutomaticoColFiltro();
 
     TModelloQuadro modello_;
-    std::unique_ptr<ISceltaFile> sceltaPropria_;
-    ISceltaFile* scelta_;
     int posto_ = 0;
     QLineEdit* nome_;
     QLabel* percorso_;
