@@ -508,12 +508,6 @@ TMisureColonne MisureColonne(const TRisultatiAnalisi& r, int pagina, bool second
     return m;
 }
 
-std::string TestoDueDecimali(double valore, int larghezza) {
-    std::string t = fmt::format("{:{}.2f}", valore, larghezza);
-    std::replace(t.begin(), t.end(), '.', ',');
-    return t;
-}
-
 std::string TestoPercentuale(std::int64_t conta, std::int64_t totale) {
     const double v =
         totale == 0 ? 0.0 : static_cast<double>(conta) * 100.0 / static_cast<double>(totale);

@@ -8,6 +8,7 @@
 #include "archive/AvanzamentoAnalisi.h"
 #include "archive/T_FrequenzeRitardi.h"
 #include "conditions/TValoriAmmessi.h"
+#include "core/Testo.h"
 
 namespace sirvela {
 
@@ -89,8 +90,6 @@ TMisureColonne MisureColonne(const TRisultatiAnalisi& r, int pagina, bool second
 // "Fattore di convenienza : " and the factor, or the label alone.
 std::string TestoFattore(const TMisureColonne& m);
 
-// A number with two decimals in a field of `larghezza`, decimal comma.
-std::string TestoDueDecimali(double valore, int larghezza);
 // count * 100 / total with two decimals in a field of 4; 0,00 when the total is 0.
 std::string TestoPercentuale(std::int64_t conta, std::int64_t totale);
 

@@ -1,19 +1,13 @@
 #include "archive/StatistichePiloti.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "archive/TArchivio.h"
 #include "core/Globali.h"
 #include "core/TListaColonne.h"
+#include "core/Testo.h"
 
 namespace sirvela {
-
-std::string DueDecimali(double v) {
-    char t[32];
-    std::snprintf(t, sizeof t, "%.2f", v);
-    return t;
-}
 
 void TGestoreRighe::Calcola(const TArchivio& archivio, int posizione) {
     righe_.clear();
@@ -50,10 +44,13 @@ void TGestoreRighe::Ordina(TChiaveOrdine chiave, bool crescente) {
 std::array<std::string, TGestoreRighe::kColonne> TGestoreRighe::Testi(int riga) const {
     const TRiga& r = righe_.at(static_cast<std::size_t>(riga));
     const TEvento& e = r.Evento;
-    return {std::to_string(riga + 1),          r.Numero,
-            std::to_string(e.Frequenza),       DueDecimali(e.Periodo(estrazioni_)),
-            std::to_string(e.Ritardo),         std::to_string(e.RitardoMassimo),
-            DueDecimali(e.Indice(estrazioni_))};
+    return {std::to_string(riga + 1),
+            r.Numero,
+            std::to_string(e.Frequenza),
+            TestoDueDecimali(e.Periodo(estrazioni_), 1),
+            std::to_string(e.Ritardo),
+            std::to_string(e.RitardoMassimo),
+            TestoDueDecimali(e.Indice(estrazioni_), 1)};
 }
 
 bool TGestoreRighe::Evidenziata(int riga) const {
@@ -77,9 +74,9 @@ std::uint32_t TFrequenzeNumeri::Conteggio(int pilota, int posizione) const {
 
 std::string TFrequenzeNumeri::Testo(int pilota, int posizione, bool percento) const {
     const std::uint32_t n = Conteggio(pilota, posizione);
-    std::string t = percento
-                        ? DueDecimali(colonne_ ? n * 100.0 / static_cast<double>(colonne_) : 0.0)
-                        : std::to_string(n);
+    if (percento)
+        return TestoDueDecimali(colonne_ ? n * 100.0 / static_cast<double>(colonne_) : 0.0, 6);
+    std::string t = std::to_string(n);
     if (t.size() < 6) t.insert(0, 6 - t.size(), ' ');
     return t;
 }

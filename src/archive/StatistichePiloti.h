@@ -45,9 +45,6 @@ class TGestoreRighe {
     std::int32_t estrazioni_ = 0;
 };
 
-// A number with two decimals, as the statistics tables write them.
-std::string DueDecimali(double v);
-
 // How often each pilot stands at each position among the columns in memory.
 class TFrequenzeNumeri {
   public:

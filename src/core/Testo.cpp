@@ -191,6 +191,12 @@ std::string TestoColonneFinali(std::int64_t n, const TPrezzi& prezzi, int partec
     return " Colonne Finali : " + TestoCosto(n, prezzi, partecipanti);
 }
 
+std::string TestoDueDecimali(double valore, int larghezza) {
+    std::string t = fmt::format("{:{}.2f}", valore, larghezza);
+    std::replace(t.begin(), t.end(), '.', ',');
+    return t;
+}
+
 std::string TestoVersione(std::int32_t versione) {
     std::string t = fmt::format("{:.2f}", versione / 100.0);
     if (t.find("00") != std::string::npos && t.size() >= 4) t.erase(3, 1);

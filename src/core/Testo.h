@@ -44,6 +44,9 @@ struct TPrezzi {
 
 // Italian thousands separators ('.') and decimal comma.
 std::string FormattaImporto(double importo, int decimali);
+// A number with two decimals and a decimal comma, right-aligned in at least `larghezza`
+// characters.
+std::string TestoDueDecimali(double valore, int larghezza);
 // "£" or "€" (0xA3 / 0x80 in Windows-1252).
 std::string SimboloValuta(bool euro);
 // count " (" currency " " amount [" 1/" participants] ")".

@@ -14,10 +14,7 @@ std::int64_t Percentuale(std::int64_t parte, std::int64_t totale) {
 }
 
 std::string TestoFattore(std::int64_t a, std::int64_t b) {
-    std::string t = fmt::format("{:2.2f}", static_cast<double>(a) / static_cast<double>(b));
-    for (char& ch : t)
-        if (ch == '.') ch = ',';
-    return t;
+    return TestoDueDecimali(static_cast<double>(a) / static_cast<double>(b), 2);
 }
 
 std::string TestoTempo(double secondi) {

@@ -92,10 +92,10 @@ TEST(GestoreRighe, PerPilotTableSortsAndHighlights) {
     ASSERT_EQ(t.Quante(), 23);
     EXPECT_EQ(t.Estrazioni(), 5);
     using Testi = std::array<std::string, 7>;
-    EXPECT_EQ(t.Testi(2), (Testi{"3", "3", "2", "2.50", "2", "2", "0.80"}));
-    EXPECT_EQ(t.Testi(8), (Testi{"9", "9", "1", "5.00", "1", "3", "0.20"}));
+    EXPECT_EQ(t.Testi(2), (Testi{"3", "3", "2", "2,50", "2", "2", "0,80"}));
+    EXPECT_EQ(t.Testi(8), (Testi{"9", "9", "1", "5,00", "1", "3", "0,20"}));
     // Never out: delay and longest delay are the contests taken.
-    EXPECT_EQ(t.Testi(0), (Testi{"1", "1", "0", "0.00", "5", "5", "0.00"}));
+    EXPECT_EQ(t.Testi(0), (Testi{"1", "1", "0", "0,00", "5", "5", "0,00"}));
     EXPECT_FALSE(t.Evidenziata(2));
 
     t.Ordina(TChiaveOrdine::Numeri, false);
@@ -119,7 +119,7 @@ TEST(GestoreRighe, PerPilotTableSortsAndHighlights) {
 TEST(FrequenzeNumeri, CountsAndSharesPerPosition) {
     TFrequenzeNumeri f;
     f.Calcola(TListaColonne{});
-    EXPECT_EQ(f.Testo(1, 1, true), "  0.00");  // no column: no division
+    EXPECT_EQ(f.Testo(1, 1, true), "  0,00");  // no column: no division
     TListaColonne l;
     l.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
     l.Accoda({1, 3, 2, 4, 5, 6, 7, 25});
@@ -127,10 +127,10 @@ TEST(FrequenzeNumeri, CountsAndSharesPerPosition) {
     f.Calcola(l);
     EXPECT_EQ(f.Conteggio(1, 1), 2u);
     EXPECT_EQ(f.Testo(1, 1, false), "     2");
-    EXPECT_EQ(f.Testo(1, 1, true), " 66.67");
-    EXPECT_EQ(f.Testo(4, 4, true), "100.00");
-    EXPECT_EQ(f.Testo(25, 8, true), " 33.33");
-    EXPECT_EQ(f.Testo(9, 1, true), "  0.00");
+    EXPECT_EQ(f.Testo(1, 1, true), " 66,67");
+    EXPECT_EQ(f.Testo(4, 4, true), "100,00");
+    EXPECT_EQ(f.Testo(25, 8, true), " 33,33");
+    EXPECT_EQ(f.Testo(9, 1, true), "  0,00");
 }
 
 TEST(InserimentoFiltri, QuadroFilledFromArchiveOrFileWhileThereIsRoom) {

@@ -26,9 +26,9 @@ TEST(StampaFrequenzeNumeri, TitleHeadingsAndOneRowPerPilot) {
     const std::vector<std::string> testa(t.begin() + 1, t.begin() + 11);
     EXPECT_EQ(testa, (std::vector<std::string>{"Num.", "  1º", "  2º", "  3º", "  4º", "  5º",
                                                "  6º", "  7º", "  8º", "1"}));
-    EXPECT_EQ(t[11], " 50.00");  // pilot 1 first in one column of two
-    EXPECT_EQ(t[13], "  0.00");
-    EXPECT_EQ(t[1 + 9 * 3 + 3], "100.00");  // pilot 3 always third
+    EXPECT_EQ(t[11], " 50,00");  // pilot 1 first in one column of two
+    EXPECT_EQ(t[13], "  0,00");
+    EXPECT_EQ(t[1 + 9 * 3 + 3], "100,00");  // pilot 3 always third
     EXPECT_EQ(t.back(), "Pagina Nº 1");
     // 12 + 8 x 18 mm, centred on 210 mm.
     EXPECT_DOUBLE_EQ(s.DiTipo(TSegnoRegistrato::Riquadro)[0].X, 27);

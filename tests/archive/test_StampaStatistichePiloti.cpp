@@ -37,7 +37,7 @@ TEST(StampaStatistichePiloti, OneRowUnderTheHeadingsWithTheTitleAndFooter) {
         "Stampa delle statistiche sui numeri", " Pos.", " Numero", " Uscite", " Frequenza",
         "  Rit. Att.", "  Rit. Max", "    IC",
         // pilot 3: out twice in three contests, last seen in the third
-        "  3", "  3", "  2", "  1.50", "  0", "  1", "  0.00", "Pagina Nº 1"};
+        "  3", "  3", "  2", "  1,50", "  0", "  1", "  0,00", "Pagina Nº 1"};
     EXPECT_EQ(s.Scritte(), atteso);
     const auto testi = s.DiTipo(TSegnoRegistrato::Testo);
     EXPECT_DOUBLE_EQ(testi[0].X, 65);

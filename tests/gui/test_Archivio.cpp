@@ -220,8 +220,8 @@ TEST_F(Archivio, SearchSettingsPanelButtonsAndTheirWindows) {
         visto = true;
         EXPECT_EQ(d.Griglia()->item(0, 1)->text(), "     1");
         d.Percento()->click();
-        EXPECT_EQ(d.Griglia()->item(0, 1)->text(), " 50.00");
-        EXPECT_EQ(d.Griglia()->item(2, 3)->text(), "100.00");
+        EXPECT_EQ(d.Griglia()->item(0, 1)->text(), " 50,00");
+        EXPECT_EQ(d.Griglia()->item(2, 3)->text(), "100,00");
         scelta.Risposte.push_back((cartella / "frequenze.pdf").string());
         d.Pulsanti()->Pdf()->click();
         EXPECT_EQ(test::PaginePdf(cartella / "frequenze.pdf"), 1);
