@@ -230,6 +230,36 @@ TEST_F(Archivio, SearchSettingsPanelButtonsAndTheirWindows) {
     EXPECT_TRUE(visto);
 }
 
+TEST_F(Archivio, APerPilotPrintThatWentOutOrFailedClosesTheStatisticsWindow) {
+    Riempi(5);
+    Apri();
+    auto* menu = f->findChild<TMenuArchivio*>();
+    ASSERT_NE(menu, nullptr);
+    struct Caso {
+        std::filesystem::path Pdf;
+        std::vector<std::string> Errori;
+    };
+    const Caso casi[] = {{cartella / "partenti.pdf", {}},
+                         {cartella / "manca" / "partenti.pdf", {"Impossibile stampare i dati"}}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.Pdf.string());
+        messaggi.Errori.clear();
+        bool chiusa = false;
+        test::QuandoModale<TForm90Numeri>([&](TForm90Numeri& d) {
+            test::QuandoModale<TFormStNumAmbi>([&](TFormStNumAmbi& s) {
+                scelta.Risposte.push_back(c.Pdf.string());
+                s.Pulsanti()->Pdf()->click();
+                EXPECT_FALSE(s.isVisible());
+            });
+            d.PulsanteStampa()->click();
+            chiusa = !d.isVisible();
+        });
+        menu->PulsanteArchivio()->click();
+        EXPECT_TRUE(chiusa);
+        EXPECT_EQ(messaggi.Errori, c.Errori);
+    }
+}
+
 TEST_F(Archivio, FilterColumnsInsertedIntoAQuadro) {
     Riempi(5);
     TCondQuadro q(&sistema.Dati);

@@ -88,7 +88,8 @@ TForm90Numeri::TForm90Numeri(const TArchivio& archivio, IMessaggi& messaggi, ISc
     stampa_ = new QPushButton("Stampa", this);
     connect(stampa_, &QPushButton::clicked, this, [this] {
         TFormStNumAmbi d(righe_, messaggi_, scelta_, this);
-        d.exec();
+        // A print that went out, or failed, ends the statistics window too.
+        if (d.exec() == QDialog::Accepted) accept();
     });
     auto* chiudi = new QPushButton("OK", this);
     auto* aiuto = new QPushButton("Aiuto", this);

@@ -23,7 +23,8 @@ class TForm90Numeri : public QDialog {
   public:
     TForm90Numeri(const TArchivio& archivio, IMessaggi& messaggi, ISceltaFile& scelta,
                   QWidget* parent = nullptr);
-    // "Stampa": opens "Stampa Numeri" on the rows as sorted.
+    // "Stampa": opens "Stampa Numeri" on the rows as sorted; a print that went out or failed
+    // closes this window as well.
     QPushButton* PulsanteStampa() const { return stampa_; }
 
     const TGestoreRighe& Righe() const { return righe_; }

@@ -40,7 +40,10 @@ TEsitoStampa TFormStNumAmbi::Stampa(TModoStampa modo) {
     c.Disegna = [this, dal, al](TmmPrinter& p, TControlloStampa& k, TModoStampa) {
         return StampaStatistichePiloti(p, righe_, dal, al, k);
     };
-    return EseguiStampa(this, modo, c, messaggi_, scelta_);
+    const TEsitoStampa esito = EseguiStampa(this, modo, c, messaggi_, scelta_);
+    // After the failure message there is nothing left to do here.
+    if (esito == TEsitoStampa::Fallita) accept();
+    return esito;
 }
 
 }  // namespace sirvela
