@@ -78,6 +78,21 @@ TEST(VisualizzazioneArchivio, EveryGroupsValuesOnAKnownContest) {
     EXPECT_EQ(v.Testo(3, 4), "1");
 }
 
+// A downloaded or hand-made archive may hold any byte in a position: such contests are still
+// shown, and every group computes on them without reading outside its tables.
+TEST(VisualizzazioneArchivio, BytesThatAreNoPilotStillGiveARow) {
+    test::TCartellaDiProva globali;
+    TDatiSistema dati;
+    dati.Archivio.Estrazioni = {Concorso(1999, 1, {255, 0, 90, 200, 26, 1, 2, 3}),
+                                Concorso(1999, 2, {0, 0, 0, 0, 0, 0, 0, 0}),
+                                Concorso(1999, 3, {255, 254, 253, 252, 251, 250, 249, 248})};
+    TVisualizzazioneArchivio v(dati);
+    for (int r = 0; r < v.Righe(); ++r)
+        for (int c = 0; c < v.ColonneTotali(); ++c) (void)v.Testo(r, c);
+    EXPECT_EQ(v.Testo(0, 3), "255  - 90 200 26  1  2  3");
+    EXPECT_EQ(Gruppo(v, 1, 0), "0 0 0");
+}
+
 TEST(GestoreRighe, PerPilotTableSortsAndHighlights) {
     test::TCartellaDiProva globali;  // 23 pilots
     TArchivio a;
