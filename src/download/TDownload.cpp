@@ -47,7 +47,7 @@ std::string TitoloModo(TModoDownload modo) {
         case TModoDownload::Piloti:
             return "Aggiornamento dei Piloti";
         case TModoDownload::Programma:
-            return "Aggiornamento di Tarvena";
+            return "Aggiornamento di Sirvela";
     }
     return {};
 }

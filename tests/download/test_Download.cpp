@@ -321,7 +321,7 @@ TEST_F(Download, OnlyACorrectlySignedProgramIsStaged) {
             EXPECT_FALSE(fs::exists(installazione.InAttesa()));
         } else {
             EXPECT_TRUE(Testi().empty());
-            EXPECT_EQ(vista.Testi[0], "Aggiornamento di Tarvena");
+            EXPECT_EQ(vista.Testi[0], "Aggiornamento di Sirvela");
             EXPECT_EQ(Leggi(installazione.InAttesa()), nuovo);
             EXPECT_TRUE(EseguibileValido(installazione.InAttesa()));
         }
