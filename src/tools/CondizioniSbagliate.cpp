@@ -11,6 +11,25 @@
 
 namespace sirvela {
 
+namespace {
+
+// The link groups that refuse the recovery errors the result collected, then the overall
+// count: such a result would not have been developed even when every condition accepts it.
+void LinkSbagliate(const TGestoreLink& link, std::vector<TCondizioneSbagliata>& righe) {
+    std::uint32_t totale = 0;
+    for (const char lettera : link.LettereInUso) {
+        const TGruppoLink* g = link.Gruppo(lettera);
+        if (!g) continue;
+        totale += g->Errori;
+        if (!g->ErroriAmmessi.Accetta(static_cast<int>(g->Errori), 0))
+            righe.push_back({std::string("Link ") + lettera, nullptr, kErroreLink, 0});
+    }
+    if (!link.ErroriAmmessiTotali.Accetta(static_cast<int>(totale), 0))
+        righe.push_back({"Tra Tutte Le Link", nullptr, kErroreLink, 0});
+}
+
+}  // namespace
+
 std::vector<TCondizioneSbagliata> CondizioniSbagliate(TDatiSistema& dati,
                                                       const TColonna& risultato) {
     TInsiemeCondizioni& insieme = *dati.Condizioni;
@@ -43,6 +62,8 @@ std::vector<TCondizioneSbagliata> CondizioniSbagliate(TDatiSistema& dati,
             {TestoCondizioneSbagliata(e.TipoErrore, e.Condizione ? e.Condizione->Nome : ""),
              e.Condizione, e.TipoErrore, e.Indice});
     insieme.ListaErrori.clear();
+    // Counted by the test above for every condition in play, also when one rejected.
+    LinkSbagliate(*dati.Recuperi, righe);
     return righe;
 }
 

@@ -10,6 +10,9 @@ class TCondizione;
 class TDatiSistema;
 class TInsiemeCondizioni;
 
+// Kind of a line naming a link group that refuses the result's recovery errors.
+inline constexpr int kErroreLink = 3;
+
 // One line of the list "Condizioni Sbagliate".
 struct TCondizioneSbagliata {
     std::string Testo;
@@ -20,7 +23,9 @@ struct TCondizioneSbagliata {
 
 // The restrictions of the system a result breaks: the position sets ("Pronostico"), then every
 // condition in play that rejects it (containers and Quadri through their members), found with
-// the condition set in its error-collecting mode, followed by the link test.
+// the condition set in its error-collecting mode, then "Link " and the letter of every link
+// group that refuses the recovery errors counted, and "Tra Tutte Le Link" when their total
+// is refused.
 std::vector<TCondizioneSbagliata> CondizioniSbagliate(TDatiSistema& dati,
                                                       const TColonna& risultato);
 

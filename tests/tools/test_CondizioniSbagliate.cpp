@@ -3,6 +3,7 @@
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/TCondGruppo.h"
 #include "conditions/TCondQuadro.h"
+#include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/TDatiSistema.h"
 #include "tools/CondizioniSbagliate.h"
@@ -53,4 +54,41 @@ TEST(CondizioniSbagliate, PositionSetsThenEveryFailingConditionInSlotOrder) {
     quadro->Membri.clear();
     d.Pronostico.Posizione[7].Aggiungi(8);
     EXPECT_TRUE(CondizioniSbagliate(d, {1, 2, 3, 4, 5, 6, 7, 8}).empty());
+}
+
+// A result that every condition lets through, but only with recovery errors its link groups
+// refuse, would not have been developed: the refusing groups are listed after the conditions.
+TEST(CondizioniSbagliate, RefusedRecoveryErrorsAreListedAfterTheConditions) {
+    TDatiSistema d;
+    for (auto& p : d.Pronostico.Posizione)
+        for (int v = 1; v <= 8; ++v) p.Aggiungi(v);
+    // 1..8 has four even pilots: accepted in recovery, one error of level 1 in link A.
+    auto* pd = static_cast<TCondPariDispari*>(d.Condizioni->Condizione(kPariDispari));
+    pd->Pari.Principale.Voci[4] = {2, 1};
+    pd->Pari.Principale.LetteraLink = 'A';
+    auto& link = *d.Recuperi;
+    struct Caso {
+        int ammessiA, ammessiTotali;
+        std::vector<std::string> righe;
+    };
+    const Caso casi[] = {
+        {1, 1, {}},
+        {0, 1, {"Link A"}},
+        {1, 0, {"Tra Tutte Le Link"}},
+        {0, 0, {"Link A", "Tra Tutte Le Link"}},
+    };
+    for (const Caso& c : casi) {
+        link.Gruppo('A')->ErroriAmmessi.Azzera();
+        link.ErroriAmmessiTotali.Azzera();
+        link.Gruppo('A')->ErroriAmmessi.Principale.Voci[c.ammessiA] = {1, 0};
+        link.ErroriAmmessiTotali.Principale.Voci[c.ammessiTotali] = {1, 0};
+        EXPECT_EQ(Testi(CondizioniSbagliate(d, {1, 2, 3, 4, 5, 6, 7, 8})), c.righe)
+            << c.ammessiA << " " << c.ammessiTotali;
+    }
+    // After a condition that rejects, the link groups still count the errors met.
+    pd->Dispari.Principale.Voci[0] = {1, 0};
+    link.Gruppo('A')->ErroriAmmessi.Azzera();
+    link.Gruppo('A')->ErroriAmmessi.Principale.Voci[0] = {1, 0};
+    EXPECT_EQ(Testi(CondizioniSbagliate(d, {1, 2, 3, 4, 5, 6, 7, 8})),
+              (std::vector<std::string>{"Pari e Dispari", "Link A", "Tra Tutte Le Link"}));
 }
