@@ -68,14 +68,16 @@ TEST(FormGeneraSchedine, ControlsFollowTheModel) {
     EXPECT_EQ(dati.Colonne.Quante(), 14);
 }
 
+// Typing takes 50 characters; a stored text of up to 60 comes back whole.
 TEST(FormDatiRicevitoria, FieldsTakeFiftyCharacters) {
     TFormDatiRicevitoria f;
     TModelloDatiRicevitoria m;
-    m.Testi = {"Bar Sport", "Via Roma 1", "Città", "0123 456789"};
+    m.Testi = {"Bar Sport", std::string(58, 'v'), "Città", "0123 456789"};
     f.ImpostaOggetto(m);
     EXPECT_EQ(f.Campo(2)->text(), "Città");
     f.Campo(0)->setText(QString(60, 'a'));
     EXPECT_EQ(f.Modello().Testi[0], std::string(50, 'a'));
+    EXPECT_EQ(f.Modello().Testi[1], std::string(58, 'v'));
     EXPECT_EQ(f.Modello().Testi[3], "0123 456789");
 }
 

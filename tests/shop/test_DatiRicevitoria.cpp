@@ -16,15 +16,15 @@ struct DatiRicevitoria : ::testing::Test, test::TCartellaDiProva {};
 
 }  // namespace
 
-TEST_F(DatiRicevitoria, StoredCutTo50CharactersAt278InTheSettingsFile) {
+TEST_F(DatiRicevitoria, StoredCutTo60CharactersAt278InTheSettingsFile) {
     T_Sistema s;
     CaricaDatiAvvio(s);
     TModelloDatiRicevitoria m = TModelloDatiRicevitoria::Da(s.Dati);
     EXPECT_EQ(m.Testi, (std::array<std::string, 4>{}));
-    m.Testi = {"Bar Sport", std::string(55, 'x'), "Città", ""};
+    m.Testi = {"Bar Sport", std::string(65, 'x'), "Città", ""};
     test::TMessaggiFinti messaggi;
     EXPECT_TRUE(m.Applica(s, &messaggi));
-    EXPECT_EQ(s.Dati.DatiRicevitoria[1], std::string(50, 'x'));
+    EXPECT_EQ(s.Dati.DatiRicevitoria[1], std::string(60, 'x'));
 
     const auto b = test::LeggiByte(cartella / "Sirvela.cfg");
     ASSERT_GE(b.size(), 522u);
@@ -33,9 +33,8 @@ TEST_F(DatiRicevitoria, StoredCutTo50CharactersAt278InTheSettingsFile) {
     };
     // Four short strings of 61 bytes: length, then the Windows-1252 text, zero-filled.
     EXPECT_EQ(corta(278), (std::vector<std::uint8_t>{9, 'B', 'a', 'r', ' ', 'S', 'p'}));
-    EXPECT_EQ(b[339], 50);
-    EXPECT_EQ(b[339 + 50], 'x');
-    EXPECT_EQ(b[339 + 51], 0);
+    EXPECT_EQ(b[339], 60);
+    EXPECT_EQ(b[339 + 60], 'x');
     EXPECT_EQ(corta(400), (std::vector<std::uint8_t>{5, 'C', 'i', 't', 't', 0xE0, 0}));
     EXPECT_EQ(b[461], 0);
 

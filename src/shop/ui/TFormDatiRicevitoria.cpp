@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ui/PulsantiDialogo.h"
 #include "widgets/Conversioni.h"
@@ -21,7 +22,7 @@ TFormDatiRicevitoria::TFormDatiRicevitoria(QWidget* parent) : QDialog(parent) {
         const char* etichetta = TModelloDatiRicevitoria::kEtichette[i];
         auto* c = new QLineEdit(this);
         c->setObjectName(QString("Dato%1").arg(i + 1));
-        c->setMaxLength(TModelloDatiRicevitoria::kLunghezzaMassima);
+        c->setMaxLength(TModelloDatiRicevitoria::kLunghezzaDialogo);
         // Room for the whole text in the usual font.
         c->setMinimumWidth(c->fontMetrics().horizontalAdvance(QString(40, 'x')));
         campi->addRow(QString::fromUtf8(etichetta), c);
@@ -38,7 +39,13 @@ TFormDatiRicevitoria::TFormDatiRicevitoria(QWidget* parent) : QDialog(parent) {
 }
 
 void TFormDatiRicevitoria::ImpostaOggetto(const TModelloDatiRicevitoria& modello) {
-    for (std::size_t i = 0; i < campi_.size(); ++i) campi_[i]->setText(QS(modello.Testi[i]));
+    for (std::size_t i = 0; i < campi_.size(); ++i) {
+        // A longer stored text is shown whole, so that "OK" does not cut it.
+        const QString testo = QS(modello.Testi[i]);
+        campi_[i]->setMaxLength(std::max<int>(TModelloDatiRicevitoria::kLunghezzaDialogo,
+                                              static_cast<int>(testo.size())));
+        campi_[i]->setText(testo);
+    }
 }
 
 TModelloDatiRicevitoria TFormDatiRicevitoria::Modello() const {
