@@ -288,3 +288,42 @@ TEST(Sviluppo, ReducedColumnsGoToTheNameAsStored) {
         EXPECT_EQ(LeggiByte(atteso).size(), riduzione ? 8u : 16u);
     }
 }
+
+// A source file that shrinks while it is read (a read that delivers less than the size said)
+// is a read error: never an empty or partial result passed off as a finished run.
+TEST(Sviluppo, ASourceThatCannotBeReadToItsEndIsAnError) {
+    CartellaTemporanea dir;
+    const auto sorgente = dir / "s.Scl";
+    const auto destinazione = dir / "d.Scl";
+    for (bool suFile : {false, true}) {
+        ScriviByte(sorgente, ByteColonne(ColonneDistinte(2500)));
+        ScriviByte(destinazione, {1, 2, 3, 4, 5, 6, 7, 8});
+        TDatiSviluppo dati;
+        dati.Sorgente.DaPronostico = false;
+        dati.Sorgente.FileSorgente = sorgente.string();
+        dati.Impostazioni.InMemoria = !suFile;
+        dati.Impostazioni.FileDestinazione = destinazione.string();
+        // Cut to its first block once the size has been taken.
+        struct TTaglia : ISviluppoOsservatore {
+            std::filesystem::path f;
+            void Aggiorna(const TQuadroSviluppo& q, unsigned parti) override {
+                if ((parti & ParteStato) && q.Stato == "Elaborazione in Corso...")
+                    std::filesystem::resize_file(f, 8000);
+            }
+        } oss;
+        oss.f = sorgente;
+        TServiziSviluppo s;
+        s.Osservatore = &oss;
+        TListaColonne lista;
+        TEsitoSviluppo esito;
+        try {
+            SviluppaSistema(lista, dati, s, esito);
+            ADD_FAILURE() << "no error, " << suFile;
+        } catch (const TErroreSirvela& e) {
+            EXPECT_STREQ(e.what(), kErroreCaricaColonne);
+        }
+        EXPECT_EQ(lista.Quante(), 0) << suFile;
+        // The destination file keeps what it held.
+        EXPECT_EQ(LeggiByte(destinazione), (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+    }
+}
