@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "Riferimento.h"
 #include "core/FlussoBinario.h"
@@ -35,6 +37,28 @@ std::vector<TColonna> ColonneDistinte(int n) {
     for (int i = 0; i < n; ++i)
         v.push_back(Col({1 + i % 20, 21, 22, 23, 24, 25, 26 + i / 20 % 200, 0}));
     return v;
+}
+
+// Changes the source file under a running development at the first update `Quando` picks.
+struct TCambiaSorgente : ISviluppoOsservatore {
+    std::function<bool(const TQuadroSviluppo&, unsigned)> Quando;
+    std::function<void()> Azione;
+    void Aggiorna(const TQuadroSviluppo& q, unsigned parti) override {
+        if (Azione && Quando(q, parti)) std::exchange(Azione, nullptr)();
+    }
+};
+
+// Runs the development with that observer alone; the text of the error it stops on.
+std::string SviluppaFinoAdErrore(TListaColonne& lista, const TDatiSviluppo& dati,
+                                 TCambiaSorgente& oss, TEsitoSviluppo& esito) {
+    TServiziSviluppo s;
+    s.Osservatore = &oss;
+    try {
+        SviluppaSistema(lista, dati, s, esito);
+    } catch (const TErroreSirvela& e) {
+        return e.what();
+    }
+    return {};
 }
 
 bool SoloStatoFinale(const TRisultato& r) {
@@ -180,18 +204,14 @@ TEST(Sviluppo, SourceVanishingBetweenPassesLeavesNoFileBehind) {
     dati.Impostazioni.InMemoria = false;
     dati.Impostazioni.FileDestinazione = (dir / "d.Scl").string();
     // The source is removed when the first pass ends.
-    struct TRimuove : ISviluppoOsservatore {
-        std::filesystem::path f;
-        void Aggiorna(const TQuadroSviluppo& q, unsigned parti) override {
-            if ((parti & ParteTotali) && q.Finali.rfind("50 ", 0) == 0) std::filesystem::remove(f);
-        }
-    } oss;
-    oss.f = sorgente;
-    TServiziSviluppo s;
-    s.Osservatore = &oss;
+    TCambiaSorgente oss;
+    oss.Quando = [](const TQuadroSviluppo& q, unsigned parti) {
+        return (parti & ParteTotali) && q.Finali.rfind("50 ", 0) == 0;
+    };
+    oss.Azione = [&] { std::filesystem::remove(sorgente); };
     TListaColonne lista;
     TEsitoSviluppo esito;
-    EXPECT_THROW(SviluppaSistema(lista, dati, s, esito), TErroreSirvela);
+    EXPECT_EQ(SviluppaFinoAdErrore(lista, dati, oss, esito), kErroreCaricaColonne);
     EXPECT_TRUE(esito.Avviato);
     EXPECT_EQ(esito.Passo, 2);
     EXPECT_TRUE(std::filesystem::is_empty(dir.Percorso()));  // no destination, no leftovers
@@ -304,24 +324,14 @@ TEST(Sviluppo, ASourceThatCannotBeReadToItsEndIsAnError) {
         dati.Impostazioni.InMemoria = !suFile;
         dati.Impostazioni.FileDestinazione = destinazione.string();
         // Cut to its first block once the size has been taken.
-        struct TTaglia : ISviluppoOsservatore {
-            std::filesystem::path f;
-            void Aggiorna(const TQuadroSviluppo& q, unsigned parti) override {
-                if ((parti & ParteStato) && q.Stato == "Elaborazione in Corso...")
-                    std::filesystem::resize_file(f, 8000);
-            }
-        } oss;
-        oss.f = sorgente;
-        TServiziSviluppo s;
-        s.Osservatore = &oss;
+        TCambiaSorgente oss;
+        oss.Quando = [](const TQuadroSviluppo& q, unsigned parti) {
+            return (parti & ParteStato) && q.Stato == "Elaborazione in Corso...";
+        };
+        oss.Azione = [&] { std::filesystem::resize_file(sorgente, 8000); };
         TListaColonne lista;
         TEsitoSviluppo esito;
-        try {
-            SviluppaSistema(lista, dati, s, esito);
-            ADD_FAILURE() << "no error, " << suFile;
-        } catch (const TErroreSirvela& e) {
-            EXPECT_STREQ(e.what(), kErroreCaricaColonne);
-        }
+        EXPECT_EQ(SviluppaFinoAdErrore(lista, dati, oss, esito), kErroreCaricaColonne) << suFile;
         EXPECT_EQ(lista.Quante(), 0) << suFile;
         // The destination file keeps what it held.
         EXPECT_EQ(LeggiByte(destinazione), (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));
