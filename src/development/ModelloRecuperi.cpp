@@ -148,7 +148,7 @@ constexpr int kUltimoValore = 255;
 }  // namespace
 
 int TTabellaRecuperi::Righe() const {
-    return std::max(UltimoNonZero, Primo) - Primo + 1;
+    return static_cast<int>(Conteggi.size());
 }
 
 void TAnalisiRecuperi::Aggiorna(const TGestoreLink& gestore, char lettera) {

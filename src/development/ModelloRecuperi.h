@@ -87,7 +87,7 @@ struct TTabellaRecuperi {
     std::vector<std::int64_t> Conteggi;  // from Primo to 255
     double Divisore = 0;                 // of the percentages
     int UltimoNonZero = -1;              // the highest value with a count, -1 for none
-    // Rows shown: from Primo up to the highest value counted (one row at least).
+    // Rows shown: every value from Primo to 255, counted or not.
     int Righe() const;
 };
 

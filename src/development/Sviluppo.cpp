@@ -435,6 +435,8 @@ void TMotoreSviluppo::PassiDaFile() {
         StatoPasso();
         try {
             continua = LeggiSorgente(l);
+        } catch (const TErroreSirvela&) {
+            throw;
         } catch (...) {
             Interrompi(kErroreMemoriaEsaurita);
             continua = false;
@@ -474,7 +476,11 @@ bool TMotoreSviluppo::LeggiSorgente(TLettore& l) {
         }
         if (ultimo) break;
     }
-    if (fallita) SvuotaColonne();
+    if (fallita) {
+        // The file gave less than its size: what was read is no development of it.
+        SvuotaColonne();
+        throw TErroreSirvela(kErroreCaricaColonne);
+    }
     if (alVolo_) {
         RiesaminaSospesi();
         vista_.AggiornaCondRid(totali_, ammesse_, finali_, esaminate_, ContaLista(), true);

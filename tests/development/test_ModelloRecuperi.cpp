@@ -158,8 +158,12 @@ TEST(ModelloRecuperi, AnalysisTablesCountsAndPercentages) {
     EXPECT_EQ(t[0].Titolo, "Dai Livelli della Link");
     EXPECT_EQ(t[1].Titolo + t[1].Sottotitolo, "Dagli Errori Totali  della Link");
     EXPECT_EQ(t[2].Sottotitolo, "su Tutte le Link");
+    // Levels 1..255 and error totals 0..255, whatever was counted; the highest counted
+    // row bounds the print.
     EXPECT_EQ((std::vector<int>{t[0].Righe(), t[1].Righe(), t[2].Righe()}),
-              (std::vector<int>{1, 3, 2}));
+              (std::vector<int>{255, 256, 256}));
+    EXPECT_EQ((std::vector<int>{t[0].UltimoNonZero, t[1].UltimoNonZero, t[2].UltimoNonZero}),
+              (std::vector<int>{1, 2, 1}));
     EXPECT_EQ(analisi.Valore(0, 0), "1");
     EXPECT_EQ(analisi.Valore(1, 2), "1");
     analisi.Percentuali = true;
@@ -170,7 +174,7 @@ TEST(ModelloRecuperi, AnalysisTablesCountsAndPercentages) {
 
     // A letter with nothing recorded shows plain counts, all 0.
     analisi.Aggiorna(g, 'B');
-    EXPECT_EQ(analisi.Tabelle[0].Righe(), 1);
+    EXPECT_EQ(analisi.Tabelle[0].Righe(), 255);
     EXPECT_EQ(analisi.Valore(0, 0), "0");
     EXPECT_EQ(analisi.Valore(1, 0), "0");
 

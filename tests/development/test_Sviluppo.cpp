@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "Riferimento.h"
 #include "core/FlussoBinario.h"
@@ -35,6 +37,28 @@ std::vector<TColonna> ColonneDistinte(int n) {
     for (int i = 0; i < n; ++i)
         v.push_back(Col({1 + i % 20, 21, 22, 23, 24, 25, 26 + i / 20 % 200, 0}));
     return v;
+}
+
+// Changes the source file under a running development at the first update `Quando` picks.
+struct TCambiaSorgente : ISviluppoOsservatore {
+    std::function<bool(const TQuadroSviluppo&, unsigned)> Quando;
+    std::function<void()> Azione;
+    void Aggiorna(const TQuadroSviluppo& q, unsigned parti) override {
+        if (Azione && Quando(q, parti)) std::exchange(Azione, nullptr)();
+    }
+};
+
+// Runs the development with that observer alone; the text of the error it stops on.
+std::string SviluppaFinoAdErrore(TListaColonne& lista, const TDatiSviluppo& dati,
+                                 TCambiaSorgente& oss, TEsitoSviluppo& esito) {
+    TServiziSviluppo s;
+    s.Osservatore = &oss;
+    try {
+        SviluppaSistema(lista, dati, s, esito);
+    } catch (const TErroreSirvela& e) {
+        return e.what();
+    }
+    return {};
 }
 
 bool SoloStatoFinale(const TRisultato& r) {
@@ -180,18 +204,14 @@ TEST(Sviluppo, SourceVanishingBetweenPassesLeavesNoFileBehind) {
     dati.Impostazioni.InMemoria = false;
     dati.Impostazioni.FileDestinazione = (dir / "d.Scl").string();
     // The source is removed when the first pass ends.
-    struct TRimuove : ISviluppoOsservatore {
-        std::filesystem::path f;
-        void Aggiorna(const TQuadroSviluppo& q, unsigned parti) override {
-            if ((parti & ParteTotali) && q.Finali.rfind("50 ", 0) == 0) std::filesystem::remove(f);
-        }
-    } oss;
-    oss.f = sorgente;
-    TServiziSviluppo s;
-    s.Osservatore = &oss;
+    TCambiaSorgente oss;
+    oss.Quando = [](const TQuadroSviluppo& q, unsigned parti) {
+        return (parti & ParteTotali) && q.Finali.rfind("50 ", 0) == 0;
+    };
+    oss.Azione = [&] { std::filesystem::remove(sorgente); };
     TListaColonne lista;
     TEsitoSviluppo esito;
-    EXPECT_THROW(SviluppaSistema(lista, dati, s, esito), TErroreSirvela);
+    EXPECT_EQ(SviluppaFinoAdErrore(lista, dati, oss, esito), kErroreCaricaColonne);
     EXPECT_TRUE(esito.Avviato);
     EXPECT_EQ(esito.Passo, 2);
     EXPECT_TRUE(std::filesystem::is_empty(dir.Percorso()));  // no destination, no leftovers
@@ -286,5 +306,34 @@ TEST(Sviluppo, ReducedColumnsGoToTheNameAsStored) {
             riduzione ? CartellaProgramma / "uscita" : CartellaColonne() / "uscita.Scl";
         EXPECT_EQ(r.Esito.FileScritto, atteso);
         EXPECT_EQ(LeggiByte(atteso).size(), riduzione ? 8u : 16u);
+    }
+}
+
+// A source file that shrinks while it is read (a read that delivers less than the size said)
+// is a read error: never an empty or partial result passed off as a finished run.
+TEST(Sviluppo, ASourceThatCannotBeReadToItsEndIsAnError) {
+    CartellaTemporanea dir;
+    const auto sorgente = dir / "s.Scl";
+    const auto destinazione = dir / "d.Scl";
+    for (bool suFile : {false, true}) {
+        ScriviByte(sorgente, ByteColonne(ColonneDistinte(2500)));
+        ScriviByte(destinazione, {1, 2, 3, 4, 5, 6, 7, 8});
+        TDatiSviluppo dati;
+        dati.Sorgente.DaPronostico = false;
+        dati.Sorgente.FileSorgente = sorgente.string();
+        dati.Impostazioni.InMemoria = !suFile;
+        dati.Impostazioni.FileDestinazione = destinazione.string();
+        // Cut to its first block once the size has been taken.
+        TCambiaSorgente oss;
+        oss.Quando = [](const TQuadroSviluppo& q, unsigned parti) {
+            return (parti & ParteStato) && q.Stato == "Elaborazione in Corso...";
+        };
+        oss.Azione = [&] { std::filesystem::resize_file(sorgente, 8000); };
+        TListaColonne lista;
+        TEsitoSviluppo esito;
+        EXPECT_EQ(SviluppaFinoAdErrore(lista, dati, oss, esito), kErroreCaricaColonne) << suFile;
+        EXPECT_EQ(lista.Quante(), 0) << suFile;
+        // The destination file keeps what it held.
+        EXPECT_EQ(LeggiByte(destinazione), (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));
     }
 }

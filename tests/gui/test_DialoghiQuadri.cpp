@@ -404,8 +404,10 @@ TEST_F(Quadri, RecoveryLettersMaximaAndTheAnalysis) {
             EXPECT_TRUE(a.BtnValori()->isChecked());
             // Level 2 tolerates two errors of its own: nothing was refused.
             a.BtnPercentuali()->click();
-            EXPECT_EQ(a.Tabella(0)->rowCount(), 1);
+            EXPECT_EQ(a.Tabella(0)->rowCount(), 255);  // levels 1..255
+            EXPECT_EQ(a.Tabella(0)->item(254, 0)->text(), "255");
             EXPECT_EQ(a.Tabella(0)->item(0, 1)->text(), "0");
+            EXPECT_EQ(a.Tabella(1)->rowCount(), 256);  // error totals 0..255
             EXPECT_EQ(a.Tabella(1)->horizontalHeaderItem(0)->text(), "Err.");
             a.accept();
         });

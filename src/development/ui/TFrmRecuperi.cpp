@@ -244,6 +244,8 @@ TFrmRecAna::TFrmRecAna(const TGestoreLink& gestore, char lettera, IMessaggi& mes
         auto* tabella = new QTableWidget(0, 2, this);
         tabella->setObjectName(QString("Tabella%1").arg(t));
         tabella->verticalHeader()->hide();
+        // 255 rows each: one line of text a row.
+        tabella->verticalHeader()->setDefaultSectionSize(tabella->fontMetrics().height() + 4);
         tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
         tabella->setSelectionMode(QAbstractItemView::NoSelection);
         tabella->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
