@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/Globali.h"
-#include "tools/ImpaginaSchedine.h"
 #include "tools/TSpoglio.h"
 
 using namespace sirvela;
@@ -151,69 +150,4 @@ TEST(TSpoglio, BrokenRestrictionHelpers) {
     EXPECT_EQ(TestoScorrevole("Pari Dispari", 6), "Dispari");
     EXPECT_EQ(TestoScorrevole("Fisse", 5), "");               // not longer than p
     EXPECT_EQ(TestoScorrevole("Città nuova", 5), "à nuova");  // characters, not bytes
-}
-
-namespace {
-TFoglioInMm Foglio(double larghezza, double altezza) {
-    TFoglioInMm f;
-    f.Larghezza = larghezza;
-    f.Altezza = altezza;
-    // 1 mm per character, "º" being one.
-    f.LarghezzaTesto = [](const std::string& t) {
-        double n = 0;
-        for (unsigned char ch : t) n += (ch & 0xC0) != 0x80;
-        return n;
-    };
-    return f;
-}
-std::vector<TSchedinaVin> Numerate(std::initializer_list<int> numeri) {
-    std::vector<TSchedinaVin> v;
-    for (int n : numeri) {
-        v.emplace_back();
-        v.back().Numero = n;
-    }
-    return v;
-}
-}  // namespace
-
-TEST(ImpaginaSchedine, LinesAndPagesOfSlipNumbers) {
-    // "Nº 1, " is 6 mm wide; on a 40 mm page the line wraps once x passes 30.
-    auto pagine =
-        ImpaginaSchedineVincenti(92, Numerate({1, 2, 3, 4, 5, 6, 7, 8, 9}), Foglio(40, 30));
-    ASSERT_EQ(pagine.size(), 2u);
-    const auto& p1 = pagine[0].Testi;
-    ASSERT_EQ(p1.size(), 9u);
-    EXPECT_EQ(p1[0], (TTestoInMm{"Schedine con punti 92", (40 - 21) / 2.0, 10}));
-    EXPECT_EQ(p1[1], (TTestoInMm{"Nº 1, ", 10, 20}));
-    EXPECT_EQ(p1[4], (TTestoInMm{"Nº 4, ", 28, 20}));  // ends at 34, past 30: wrap after it
-    EXPECT_EQ(p1[5], (TTestoInMm{"Nº 5, ", 10, 28}));
-    EXPECT_EQ(p1[8], (TTestoInMm{"Nº 8, ", 28, 28}));
-    // The wrap after number 8 goes to 36, past the 30 mm page: number 9 opens page 2.
-    ASSERT_EQ(pagine[1].Testi.size(), 1u);
-    EXPECT_EQ(pagine[1].Testi[0], (TTestoInMm{"Nº 9, ", 10, 10}));
-
-    // Nothing left to write: no empty page after the last number.
-    pagine = ImpaginaSchedineVincenti(92, Numerate({1, 2, 3, 4, 5, 6, 7, 8}), Foglio(40, 30));
-    EXPECT_EQ(pagine.size(), 1u);
-    EXPECT_EQ(ImpaginaSchedineVincenti(50, {}, Foglio(210, 297)).size(), 1u);
-}
-
-TEST(ImpaginaSchedine, NothingIsWrittenOffThePaperOrUnderTheFooter) {
-    // "Nº 100000, " is 11 mm: from x = 16 on a 26 mm page it would pass the edge.
-    auto pagine = ImpaginaSchedineVincenti(1, Numerate({1, 100000}), Foglio(26, 100));
-    ASSERT_EQ(pagine[0].Testi.size(), 3u);
-    EXPECT_EQ(pagine[0].Testi[2], (TTestoInMm{"Nº 100000, ", 10, 28}));
-
-    auto f = Foglio(30, 40);
-    f.AltezzaTesto = 4;
-    f.RiservaPiede = 6;
-    // Two numbers a line, at 20 and 28; a line at 36 would reach 40 > 34: page 2.
-    pagine = ImpaginaSchedineVincenti(1, Numerate({1, 2, 3, 4, 5, 6}), f);
-    ASSERT_EQ(pagine.size(), 2u);
-    EXPECT_EQ(pagine[1].Testi.front().Y, 10);
-    for (const auto& p : pagine)
-        for (const auto& t : p.Testi) {
-            EXPECT_LE(t.X + f.LarghezzaTesto(t.Testo), 30.0 + 1e-9) << t.Testo;
-            EXPECT_LE(t.Y + 4, 34.0) << t.Testo;
-        }
 }
