@@ -5,6 +5,7 @@
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/Fabbrica.h"
 #include "conditions/TCondGruppo.h"
+#include "conditions/TCondPuntiTra.h"
 #include "conditions/TCondizione.h"
 
 namespace sirvela {
@@ -208,6 +209,18 @@ std::unique_ptr<TCondizione> TModelloGruppo::CreaMembro() const {
 }
 
 // ---------------------------------------------------------------------------------------------
+
+bool SenzaIntervalli(const TCondizione& c, bool analisiColonne) {
+    if (c.TipoCondizione == kSomme) {
+        const auto& somme = static_cast<const TCondSomme&>(c);
+        return somme.Tutti.Conta() == 0 && somme.Pari.Conta() == 0 && somme.Dispari.Conta() == 0;
+    }
+    if (c.TipoCondizione == kPuntiTra && analisiColonne) {
+        const auto& tra = static_cast<const TCondPuntiTra&>(c);
+        return tra.Punti(tra.GruppoStatistiche()).Conta() == 0;
+    }
+    return false;
+}
 
 void ImpostaDivisore(TCondResti& r, int divisore) {
     r.Divisore = std::clamp(divisore, 2, 99);

@@ -137,6 +137,11 @@ class TModelloGruppo {
     bool cambiato_ = false;
 };
 
+inline constexpr const char* kNessunIntervallo = "Non è stato impostato alcun intervallo";
+// The analyses of Somme need some interval, and the column analysis of a Punti Tra group needs
+// an interval of the group chosen: without one there are no rows to count in.
+bool SenzaIntervalli(const TCondizione& c, bool analisiColonne);
+
 // "Divisione per " of a Resti member, kept within 2..99.
 void ImpostaDivisore(TCondResti& r, int divisore);
 // The two positions of a Distanze Specifiche member stay in 1..8 with the second above the

@@ -11,9 +11,11 @@
 #include "archive/ui/TFrmInfoStat.h"
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/TCondGruppo.h"
+#include "conditions/TCondPuntiTra.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "conditions/ui/Modifica.h"
 #include "conditions/ui/TFrmCondizione.h"
+#include "conditions/ui/TFrmPtTra.h"
 #include "core/T_Sistema.h"
 #include "gui/Modale.h"
 #include "gui/Schermate.h"
@@ -213,4 +215,52 @@ TEST(Schermate, Statistiche) {
         QTRY_COMPARE_WITH_TIMEOUT(w.Stato()->text(), QString("Concorsi Esaminati : 4 Su 4"), 5000);
         test::SalvaSchermata(w, "statistiche-condizionata");
     }
+}
+
+// The Quadro and Punti Tra dialogs analyse what they show, like every condition dialog; an
+// interval condition without intervals has nothing to analyse.
+TEST(Statistiche, QuadroPuntiTraAndSommeAnalyseWhatTheDialogShows) {
+    T_Sistema s;
+    Prepara(s);
+    test::TMessaggiFinti messaggi;
+    auto apri = [&](int tipo) {
+        auto d = CreaDialogoCondizione(tipo, messaggi, nullptr);
+        d->ImpostaOggetto(*s.Dati.Condizioni->Condizione(tipo));
+        return d;
+    };
+    auto titolo = [](TFrmCondizione& d, QPushButton* b) {
+        std::string visto = "nessuna finestra";
+        test::QuandoModale<TFrmArchivio>([&](TFrmArchivio& v) {
+            visto = v.windowTitle().toStdString();
+            v.accept();
+        });
+        b->click();
+        (void)d;
+        return visto;
+    };
+    auto quadro = apri(kQuadro);
+    ASSERT_TRUE(quadro->BtnArchivio()->isEnabled());
+    EXPECT_EQ(titolo(*quadro, quadro->BtnArchivio()), "Analisi Statistica del Quadro");
+
+    auto& tra = dynamic_cast<TCondPuntiTra&>(*s.Dati.Condizioni->Condizione(kPuntiTra));
+    tra.Punti(3).Intervalli[0] = {0, 4, 1, 0};
+    tra.Punti(3).Quanti = 1;
+    auto puntiTra = apri(kPuntiTra);
+    auto& ft = dynamic_cast<TFrmPtTra&>(*puntiTra);
+    ft.Gruppo()->setValue(3);
+    EXPECT_EQ(titolo(ft, ft.BtnArchivio()), "Analisi Statistica dei Punti Tra del Gruppo 3");
+    ft.Gruppo()->setValue(4);
+    ft.BtnAnalisi()->click();
+    ASSERT_EQ(messaggi.Domande.size(), 1u);
+    EXPECT_EQ(messaggi.Domande[0].Testo, "Non è stato impostato alcun intervallo");
+
+    auto somme = apri(kSomme);
+    somme->BtnArchivio()->click();
+    somme->BtnAnalisi()->click();
+    ASSERT_EQ(messaggi.Domande.size(), 3u);
+    EXPECT_EQ(messaggi.Domande[2].Testo, "Non è stato impostato alcun intervallo");
+    EXPECT_EQ(messaggi.Domande[2].Titolo, "Informazione");
+
+    s.Dati.Archivio.Estrazioni.resize(1);
+    for (int tipo : {kQuadro, kPuntiTra}) EXPECT_FALSE(apri(tipo)->BtnArchivio()->isEnabled());
 }

@@ -167,9 +167,15 @@ std::unique_ptr<TCondizione> TFrmCondizione::CopiaPerAnalisi() {
     return copia;
 }
 
+bool TFrmCondizione::NienteDaAnalizzare(const TCondizione& copia, bool analisiColonne) {
+    if (!SenzaIntervalli(copia, analisiColonne)) return false;
+    messaggi_.Mostra("Informazione", kNessunIntervallo, PulsanteOk);
+    return true;
+}
+
 void TFrmCondizione::BtnArchivioClick() {
     std::unique_ptr<TCondizione> copia = CopiaPerAnalisi();
-    if (!copia) return;
+    if (!copia || NienteDaAnalizzare(*copia, false)) return;
     TParametriAnalisi p = ParametriAnalisi();
     p.SoloArchivio = true;
     TFrmArchivio viewer(messaggi_, SceltaFile(), this);
@@ -178,7 +184,7 @@ void TFrmCondizione::BtnArchivioClick() {
 
 void TFrmCondizione::BtnAnalisiClick() {
     std::unique_ptr<TCondizione> copia = CopiaPerAnalisi();
-    if (!copia) return;
+    if (!copia || NienteDaAnalizzare(*copia, true)) return;
     TFrmAnalisiCF finestra(messaggi_, SceltaFile(), this);
     if (finestra.ImpostaOggetto(*copia, ParametriAnalisi())) finestra.exec();
 }

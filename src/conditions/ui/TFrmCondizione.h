@@ -127,6 +127,8 @@ class TFrmCondizione : public QDialog {
     void AggiornaAnalisi(const TCondizione* c);
 
   private:
+    // An interval condition without intervals: says so and gives true.
+    bool NienteDaAnalizzare(const TCondizione& copia, bool analisiColonne);
     void BtnAiutoClick();
     void BtnArchivioClick();
     void BtnAnalisiClick();

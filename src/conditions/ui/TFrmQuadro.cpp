@@ -243,6 +243,7 @@ void TFrmQuadro::AggiornaForm() {
     MostraMembri();
     AggiornaEditori();
     MostraStato(modello_.Livello.Attivato());
+    AggiornaAnalisi(&modello_.Mostrato());
 }
 
 void TFrmQuadro::MostraMembri() {
