@@ -6,6 +6,7 @@
 #include "archive/AnalisiStatistica.h"
 #include "archive/VistaAnalisi.h"
 #include "cli/ContestoCli.h"
+#include "conditions/ModelloDialogo.h"
 #include "conditions/TCondGruppo.h"
 #include "conditions/TCondizione.h"
 #include "conditions/TInsiemeCondizioni.h"
@@ -140,6 +141,7 @@ int EseguiCondizione(TContestoCli& ctx, const TOpzioniAnalisi& o) {
     // The analysis fills the statistics of a copy; the system's condition stays as it is.
     std::unique_ptr<TCondizione> copia = scelta.Clona();
     if (!copia) throw TErroreCli("Impossibile analizzare la condizione.");
+    if (SenzaIntervalli(*copia, o.Colonne)) throw TErroreCli(kNessunIntervallo, kUscitaUso);
 
     TAnnullamento annulla;
     TInterruzione interruzione(annulla);
