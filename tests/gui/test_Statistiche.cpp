@@ -250,6 +250,7 @@ TEST(Statistiche, QuadroPuntiTraAndSommeAnalyseWhatTheDialogShows) {
     ft.Gruppo()->setValue(3);
     EXPECT_EQ(titolo(ft, ft.BtnArchivio()), "Analisi Statistica dei Punti Tra del Gruppo 3");
     ft.Gruppo()->setValue(4);
+    EXPECT_EQ(titolo(ft, ft.BtnArchivio()), "Analisi Statistica dei Punti Tra del Gruppo 4");
     ft.BtnAnalisi()->click();
     ASSERT_EQ(messaggi.Domande.size(), 1u);
     EXPECT_EQ(messaggi.Domande[0].Testo, "Non è stato impostato alcun intervallo");
