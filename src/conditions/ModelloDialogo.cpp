@@ -203,6 +203,13 @@ bool TModelloGruppo::Applica(TErroreGriglia* errore) {
     return true;
 }
 
+std::unique_ptr<TCondizione> TModelloGruppo::CopiaCorrente() const {
+    std::unique_ptr<TCondizione> copia = Membro.CopiaCorrente();
+    // The check writes nothing until every field passes.
+    if (copia && membro_ && membro_->Acquisisci(*copia).Ok()) copia->AggiornaStato();
+    return copia;
+}
+
 std::unique_ptr<TCondizione> TModelloGruppo::CreaMembro() const {
     if (!gruppo_) return nullptr;
     return CreaCondizione(gruppo_->TipoMembri(), gruppo_->Proprietario);

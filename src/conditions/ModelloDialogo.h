@@ -121,6 +121,10 @@ class TModelloGruppo {
     // "OK": the member shown is taken in, then, when anything changed, the copies become the
     // container's members and its switch and state are set. Returns whether it changed.
     bool Applica(TErroreGriglia* errore = nullptr);
+    // A copy of the member shown with its editors and further fields as they stand, the
+    // member left alone; fields that fail their check stay as the member has them. Null
+    // without a member.
+    std::unique_ptr<TCondizione> CopiaCorrente() const;
 
   private:
     void Mostra(int indice);

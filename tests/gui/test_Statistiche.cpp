@@ -10,12 +10,14 @@
 #include "archive/ui/TFrmArchivio.h"
 #include "archive/ui/TFrmInfoStat.h"
 #include "conditions/CondizioniAritmetiche.h"
+#include "conditions/CondizioniRiferimento.h"
 #include "conditions/TCondGruppo.h"
 #include "conditions/TCondPuntiTra.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "conditions/ui/Modifica.h"
 #include "conditions/ui/TFrmCondizione.h"
 #include "conditions/ui/TFrmPtTra.h"
+#include "conditions/ui/TFrmRiferimento.h"
 #include "core/T_Sistema.h"
 #include "gui/Modale.h"
 #include "gui/Schermate.h"
@@ -264,4 +266,26 @@ TEST(Statistiche, QuadroPuntiTraAndSommeAnalyseWhatTheDialogShows) {
 
     s.Dati.Archivio.Estrazioni.resize(1);
     for (int tipo : {kQuadro, kPuntiTra}) EXPECT_FALSE(apri(tipo)->BtnArchivio()->isEnabled());
+}
+
+// A member's further fields (the type of a Sequela) count before they are taken on leaving.
+TEST(Statistiche, ContainerMembersAnalyseTheirFieldsAsShown) {
+    T_Sistema s;
+    Prepara(s);
+    test::TMessaggiFinti messaggi;
+    auto& gruppo = dynamic_cast<TCondGruppo&>(*s.Dati.Condizioni->Condizione(kGruppoSequele));
+    gruppo.AggiungiMembro();
+    auto d = CreaDialogoCondizione(kGruppoSequele, messaggi, nullptr);
+    d->ImpostaOggetto(gruppo);
+    auto& f = dynamic_cast<TFrmSequela&>(*d);
+    f.BtnTipo(2)->click();
+    f.Lunghezza()->setValue(3);
+    std::string visto;
+    test::QuandoModale<TFrmArchivio>([&](TFrmArchivio& v) {
+        visto = v.windowTitle().toStdString();
+        v.accept();
+    });
+    f.BtnArchivio()->click();
+    EXPECT_EQ(visto, "Analisi Statistica delle Sequele Monotermine");
+    EXPECT_EQ(dynamic_cast<TCondSequela&>(*gruppo.Membro(0)).TipoSequela, 1);  // until "OK"
 }

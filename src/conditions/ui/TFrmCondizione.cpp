@@ -317,7 +317,7 @@ void TFrmCondGruppo::AggiornaForm() {
 }
 
 std::unique_ptr<TCondizione> TFrmCondGruppo::CopiaPerAnalisi() {
-    return gruppo_.Membro.CopiaCorrente();
+    return gruppo_.CopiaCorrente();
 }
 
 TParametriAnalisi TFrmCondGruppo::ParametriAnalisi() const {
