@@ -235,8 +235,10 @@ void TFrmCondizione::BtnAiutoClick() {
 
 TFrmCondGruppo::TFrmCondGruppo(IMessaggi& messaggi, const QString& titolo,
                                const QString& argomentoAiuto, const QString& etichetta,
-                               QWidget* parent)
-    : TFrmCondizione(messaggi, titolo, argomentoAiuto, parent), etichetta_(etichetta) {
+                               bool femminile, QWidget* parent)
+    : TFrmCondizione(messaggi, titolo, argomentoAiuto, parent),
+      etichetta_(etichetta),
+      nessuno_((femminile ? "Nessuna " : "Nessun ") + etichetta) {
     BoxStato()->setTitle("Stato generale :");
 
     boxMembro_ = new QGroupBox(this);
@@ -329,7 +331,7 @@ TParametriAnalisi TFrmCondGruppo::ParametriAnalisi() const {
 void TFrmCondGruppo::MostraMembro() {
     const int n = gruppo_.Quanti();
     const int i = gruppo_.Indice();
-    numero_->setText(i < 0 ? QString("Nessun %1").arg(etichetta_)
+    numero_->setText(i < 0 ? nessuno_
                            : QString("%1 Nº %2 di %3").arg(etichetta_).arg(i + 1).arg(n));
     primo_->setEnabled(gruppo_.PuoIndietro());
     precedente_->setEnabled(gruppo_.PuoIndietro());
