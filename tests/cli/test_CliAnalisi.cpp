@@ -89,4 +89,11 @@ TEST(CliAnalisi, OneConditionOverTheArchiveAndTheColumns) {
         EXPECT_EQ(senza.Err, "Non è stato impostato alcun intervallo\n") << codice;
     }
     EXPECT_EQ(Cli({"analisi", "condizione", sst.string(), "--condizione", "18"}, dir).Codice, 0);
+    // Punti Tra analyses the group named after the code.
+    auto gruppo =
+        Cli({"analisi", "condizione", sst.string(), "--condizione", "18:3", "--json"}, dir);
+    ASSERT_EQ(gruppo.Codice, 0) << gruppo.Err;
+    EXPECT_EQ(test::UltimaRigaJson(gruppo.Out)["Titolo"],
+              "Analisi Statistica dei Punti Tra del Gruppo 3");
+    EXPECT_EQ(Cli({"analisi", "condizione", sst.string(), "--condizione", "18:31"}, dir).Codice, 2);
 }
