@@ -6,7 +6,9 @@
 #include "archive/AnalisiStatistica.h"
 #include "archive/VistaAnalisi.h"
 #include "cli/ContestoCli.h"
+#include "conditions/ModelloDialogo.h"
 #include "conditions/TCondGruppo.h"
+#include "conditions/TCondPuntiTra.h"
 #include "conditions/TCondizione.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/T_Sistema.h"
@@ -102,7 +104,8 @@ int EseguiCondizionata(TContestoCli& ctx, const TOpzioniAnalisi& o) {
 }
 
 // The condition a "CODICE[:MEMBRO...]" names: a slot of the set, then a member of each
-// container along the path (Quadri nest). Also the member's place in its container.
+// container along the path (Quadri nest). Also the member's place in its container, or for
+// Punti Tra the group ("18:3"), 1 when not given.
 TCondizione& CondizioneScelta(T_Sistema& sistema, const std::string& testo, int& numero) {
     std::vector<std::string> parti;
     std::stringstream in(testo);
@@ -113,6 +116,10 @@ TCondizione& CondizioneScelta(T_Sistema& sistema, const std::string& testo, int&
     TCondizione* c = sistema.Dati.Condizioni->Condizione(codice);
     if (!c) throw TErroreCli("La condizione " + parti[0] + " non esiste.", kUscitaUso);
     numero = 1;
+    if (codice == kPuntiTra && parti.size() == 2) {
+        numero = static_cast<int>(InteroOpzione(parti[1], 1, TCondPuntiTra::kGruppi, "Il gruppo"));
+        return *c;
+    }
     for (std::size_t i = 1; i < parti.size(); ++i) {
         auto* contenitore = dynamic_cast<TCondContenitore*>(c);
         if (!contenitore)
@@ -140,6 +147,8 @@ int EseguiCondizione(TContestoCli& ctx, const TOpzioniAnalisi& o) {
     // The analysis fills the statistics of a copy; the system's condition stays as it is.
     std::unique_ptr<TCondizione> copia = scelta.Clona();
     if (!copia) throw TErroreCli("Impossibile analizzare la condizione.");
+    if (auto* tra = dynamic_cast<TCondPuntiTra*>(copia.get())) tra->GruppoScelto = par.Numero;
+    if (SenzaIntervalli(*copia, o.Colonne)) throw TErroreCli(kNessunIntervallo, kUscitaUso);
 
     TAnnullamento annulla;
     TInterruzione interruzione(annulla);
@@ -265,7 +274,7 @@ void RegistraAnalisi(CLI::App& app, TContestoCli& ctx) {
     condizione
         ->add_option("--condizione", u->Condizione,
                      "La condizione: il suo codice 1..18 e, per i gruppi e i Quadri, il membro "
-                     "(da 1), anche annidato (17:2:1)")
+                     "(da 1), anche annidato (17:2:1); per Punti Tra il gruppo (18:3)")
         ->required()
         ->type_name("CODICE[:MEMBRO]");
     condizione->add_flag("--colonne", u->Colonne,

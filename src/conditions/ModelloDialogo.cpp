@@ -5,6 +5,7 @@
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/Fabbrica.h"
 #include "conditions/TCondGruppo.h"
+#include "conditions/TCondPuntiTra.h"
 #include "conditions/TCondizione.h"
 
 namespace sirvela {
@@ -202,12 +203,31 @@ bool TModelloGruppo::Applica(TErroreGriglia* errore) {
     return true;
 }
 
+std::unique_ptr<TCondizione> TModelloGruppo::CopiaCorrente() const {
+    std::unique_ptr<TCondizione> copia = Membro.CopiaCorrente();
+    // The check writes nothing until every field passes.
+    if (copia && membro_ && membro_->Acquisisci(*copia).Ok()) copia->AggiornaStato();
+    return copia;
+}
+
 std::unique_ptr<TCondizione> TModelloGruppo::CreaMembro() const {
     if (!gruppo_) return nullptr;
     return CreaCondizione(gruppo_->TipoMembri(), gruppo_->Proprietario);
 }
 
 // ---------------------------------------------------------------------------------------------
+
+bool SenzaIntervalli(const TCondizione& c, bool analisiColonne) {
+    if (c.TipoCondizione == kSomme) {
+        const auto& somme = static_cast<const TCondSomme&>(c);
+        return somme.Tutti.Conta() == 0 && somme.Pari.Conta() == 0 && somme.Dispari.Conta() == 0;
+    }
+    if (c.TipoCondizione == kPuntiTra && analisiColonne) {
+        const auto& tra = static_cast<const TCondPuntiTra&>(c);
+        return tra.Punti(tra.GruppoStatistiche()).Conta() == 0;
+    }
+    return false;
+}
 
 void ImpostaDivisore(TCondResti& r, int divisore) {
     r.Divisore = std::clamp(divisore, 2, 99);

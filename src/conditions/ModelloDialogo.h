@@ -121,6 +121,10 @@ class TModelloGruppo {
     // "OK": the member shown is taken in, then, when anything changed, the copies become the
     // container's members and its switch and state are set. Returns whether it changed.
     bool Applica(TErroreGriglia* errore = nullptr);
+    // A copy of the member shown with its editors and further fields as they stand, the
+    // member left alone; fields that fail their check stay as the member has them. Null
+    // without a member.
+    std::unique_ptr<TCondizione> CopiaCorrente() const;
 
   private:
     void Mostra(int indice);
@@ -136,6 +140,11 @@ class TModelloGruppo {
     bool attivato_ = true;
     bool cambiato_ = false;
 };
+
+inline constexpr const char* kNessunIntervallo = "Non è stato impostato alcun intervallo";
+// The analyses of Somme need some interval, and the column analysis of a Punti Tra group needs
+// an interval of the group chosen: without one there are no rows to count in.
+bool SenzaIntervalli(const TCondizione& c, bool analisiColonne);
 
 // "Divisione per " of a Resti member, kept within 2..99.
 void ImpostaDivisore(TCondResti& r, int divisore);

@@ -116,4 +116,22 @@ bool TModelloPuntiTra::Applica(TErroreGriglia* errore) {
     return cambiato;
 }
 
+std::unique_ptr<TCondizione> TModelloPuntiTra::CopiaCorrente() const {
+    if (!oggetto_) return nullptr;
+    std::unique_ptr<TCondizione> copia = oggetto_->Clona();
+    auto* tra = dynamic_cast<TCondPuntiTra*>(copia.get());
+    if (!tra) return nullptr;
+    for (int g = 1; g <= kGruppi; ++g) {
+        const bool mostrato = g == gruppo_ && griglia_;
+        if (!(mostrato ? griglia_->Modificato : copie_[static_cast<std::size_t>(g - 1)].Modificato))
+            continue;
+        TIntervalliAmmessi prova(tra->Proprietario);
+        if (Verifica(g, prova).Ok()) tra->Punti(g).CopiaDa(prova);
+    }
+    tra->Attivato = attivato_;
+    tra->GruppoScelto = gruppo_;
+    tra->AggiornaStato();
+    return copia;
+}
+
 }  // namespace sirvela

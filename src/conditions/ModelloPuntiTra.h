@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <memory>
 #include <string>
 
 #include "conditions/EditoriValori.h"
@@ -45,6 +46,10 @@ class TModelloPuntiTra {
     // "OK": every changed group checked (the first fault shows its group) and taken into the
     // condition with the switch; returns whether anything changed.
     bool Applica(TErroreGriglia* errore = nullptr);
+    // A copy of the condition as the dialog shows it, looking at the group shown, the
+    // condition left alone (the statistics windows analyse it before "OK"). A group whose
+    // grid fails its check keeps the condition's own list. Null without a condition.
+    std::unique_ptr<TCondizione> CopiaCorrente() const;
 
   private:
     void Mostra(int gruppo);

@@ -81,4 +81,19 @@ TEST(CliAnalisi, OneConditionOverTheArchiveAndTheColumns) {
     EXPECT_EQ(senzaMembri.Err, "La condizione 12 non ha membri.\n");
     auto senzaAnalisi = Cli({"analisi", "condizione", sst.string(), "--condizione", "12"}, dir);
     EXPECT_EQ(senzaAnalisi.Err, "La condizione scelta non ha un'analisi statistica.\n");
+    // Somme without intervals, and the columns of a Punti Tra group without any, have no rows.
+    for (const char* codice : {"1", "18"}) {
+        auto senza =
+            Cli({"analisi", "condizione", sst.string(), "--condizione", codice, "--colonne"}, dir);
+        EXPECT_EQ(senza.Codice, 2) << codice;
+        EXPECT_EQ(senza.Err, "Non è stato impostato alcun intervallo\n") << codice;
+    }
+    EXPECT_EQ(Cli({"analisi", "condizione", sst.string(), "--condizione", "18"}, dir).Codice, 0);
+    // Punti Tra analyses the group named after the code.
+    auto gruppo =
+        Cli({"analisi", "condizione", sst.string(), "--condizione", "18:3", "--json"}, dir);
+    ASSERT_EQ(gruppo.Codice, 0) << gruppo.Err;
+    EXPECT_EQ(test::UltimaRigaJson(gruppo.Out)["Titolo"],
+              "Analisi Statistica dei Punti Tra del Gruppo 3");
+    EXPECT_EQ(Cli({"analisi", "condizione", sst.string(), "--condizione", "18:31"}, dir).Codice, 2);
 }

@@ -272,3 +272,23 @@ TEST(ModelloGruppo, AMemberIsNotLeftHalfSetAndTheEndsStayInPlace) {
     m.Elimina();
     EXPECT_EQ(std::pair(sequela.Tipo(), sequela.Lunghezza()), std::pair(1, 2));
 }
+
+TEST(ModelloGruppo, AnalysisCopyTakesTheMemberFieldsAsShown) {
+    TDatiSistema d;
+    TCondGruppo g(&d, kGruppoSequele);
+    g.AggiungiMembro();
+    TModelloGruppo m;
+    TModelloSequela sequela;
+    m.ImpostaModelloMembro(&sequela);
+    m.ImpostaOggetto(&g);
+    sequela.ImpostaTipo(5);
+    sequela.ImpostaLunghezza(3);
+    auto copia = m.CopiaCorrente();
+    const auto& s = dynamic_cast<const TCondSequela&>(*copia);
+    EXPECT_EQ(std::pair(s.TipoSequela, s.Lunghezza), std::pair(5, 3));
+    EXPECT_FALSE(s.Presenze.SecondariaAbilitata);
+    EXPECT_EQ(static_cast<TCondSequela&>(*g.Membro(0)).TipoSequela, 1);
+    // A pattern that fails its check leaves the member's own fields in the copy.
+    sequela.ImpostaTipo(1);
+    EXPECT_EQ(dynamic_cast<const TCondSequela&>(*m.CopiaCorrente()).Lunghezza, 0);
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "conditions/ModelloDialogo.h"
 #include "conditions/ModelloPuntiTra.h"
 #include "test_FrameworkSupporto.h"
 
@@ -107,4 +108,21 @@ TEST(ModelloPuntiTra, BoundsOutsideTheGroupRangeAreRefused) {
     EXPECT_TRUE(m.Applica());
     for (int g = 1; g <= 30; ++g) EXPECT_EQ(d.tra.Punti(g).Conta(), 0) << g;
     EXPECT_TRUE(d.tra.Attivato);
+}
+
+TEST(ModelloPuntiTra, AnalysisCopyLooksAtTheGroupShownAsTheGridHasIt) {
+    Dialogo d;
+    ASSERT_TRUE(d.m.ImpostaGruppo(2).Ok());
+    d.griglia.ImpostaMin(0, 0, "10");
+    d.griglia.ImpostaMax(0, 0, "12");
+    auto copia = d.m.CopiaCorrente();
+    auto& tra = dynamic_cast<TCondPuntiTra&>(*copia);
+    EXPECT_EQ(tra.GruppoScelto, 2);
+    EXPECT_EQ(tra.Punti(2).Intervalli[0], (TIntervallo{10, 12, 1, 0}));
+    EXPECT_EQ(tra.Punti(5).Conta(), 1);
+    EXPECT_EQ(d.tra.Punti(2).Conta(), 0);
+    EXPECT_FALSE(SenzaIntervalli(tra, true));
+    ASSERT_TRUE(d.m.ImpostaGruppo(3).Ok());
+    EXPECT_TRUE(SenzaIntervalli(*d.m.CopiaCorrente(), true));
+    EXPECT_FALSE(SenzaIntervalli(*d.m.CopiaCorrente(), false));
 }

@@ -210,6 +210,7 @@ TEST_F(Condizioni, ContainersAddNavigateAndDeleteMembers) {
         EXPECT_EQ(d.BoxStato()->title(), "Stato generale :");
         EXPECT_FALSE(d.EliminaBtn()->isEnabled());
         EXPECT_FALSE(d.Divisore()->isEnabled());
+        EXPECT_EQ(d.Numero()->text(), "Nessun Resto");
         d.AggiungiBtn()->click();
         EXPECT_EQ(d.Numero()->text(), "Resto Nº 1 di 1");
         EXPECT_EQ(d.Divisore()->value(), 8);
@@ -243,6 +244,7 @@ TEST_F(Condizioni, ContainersAddNavigateAndDeleteMembers) {
 
     auto& ds = Slot<TCondGruppo>(kGruppoDistanzeSpecifiche);
     ConDialogo<TFrmDistanzePart>("CondDistanzeSpecifiche", [](TFrmDistanzePart& d) {
+        EXPECT_EQ(d.Numero()->text(), "Nessuna Distanza");
         d.AggiungiBtn()->click();
         d.PrimaPosizione()->setValue(5);  // not below the second (2): one under it
         EXPECT_EQ(d.PrimaPosizione()->value(), 1);
@@ -289,6 +291,7 @@ TEST_F(Condizioni, DevelopmentMatchesTheCommandLineOnTheSavedSystem) {
         d.BtnOk()->click();
     });
     ConDialogo<TFrmDistanzePart>("CondDistanzeSpecifiche", [](TFrmDistanzePart& d) {
+        EXPECT_EQ(d.Numero()->text(), "Nessuna Distanza");
         d.AggiungiBtn()->click();
         d.SecondaPosizione()->setValue(8);
         for (int v = 4; v <= 11; ++v) Clic(Editore(d, "PtDistanza"), v);

@@ -219,6 +219,7 @@ TEST_F(Quadri, FilesConfirmationsAndAnnulla) {
     const auto qdr = (CartellaQuadri() / "uno.QDR").string();
     ConDialogo<TFrmQuadro>("Quadri", [&](TFrmQuadro& d) {
         d.ImpostaSceltaFile(scelta);  // the window's already; set again on purpose
+        EXPECT_EQ(d.BoxStato()->title(), "Stato");
         d.Nome()->setText("Primo");
         emit d.Nome()->textEdited("Primo");
         scelta.Risposte.push_back(qdr);

@@ -10,10 +10,14 @@
 #include "archive/ui/TFrmArchivio.h"
 #include "archive/ui/TFrmInfoStat.h"
 #include "conditions/CondizioniAritmetiche.h"
+#include "conditions/CondizioniRiferimento.h"
 #include "conditions/TCondGruppo.h"
+#include "conditions/TCondPuntiTra.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "conditions/ui/Modifica.h"
 #include "conditions/ui/TFrmCondizione.h"
+#include "conditions/ui/TFrmPtTra.h"
+#include "conditions/ui/TFrmRiferimento.h"
 #include "core/T_Sistema.h"
 #include "gui/Modale.h"
 #include "gui/Schermate.h"
@@ -213,4 +217,75 @@ TEST(Schermate, Statistiche) {
         QTRY_COMPARE_WITH_TIMEOUT(w.Stato()->text(), QString("Concorsi Esaminati : 4 Su 4"), 5000);
         test::SalvaSchermata(w, "statistiche-condizionata");
     }
+}
+
+// The Quadro and Punti Tra dialogs analyse what they show, like every condition dialog; an
+// interval condition without intervals has nothing to analyse.
+TEST(Statistiche, QuadroPuntiTraAndSommeAnalyseWhatTheDialogShows) {
+    T_Sistema s;
+    Prepara(s);
+    test::TMessaggiFinti messaggi;
+    auto apri = [&](int tipo) {
+        auto d = CreaDialogoCondizione(tipo, messaggi, nullptr);
+        d->ImpostaOggetto(*s.Dati.Condizioni->Condizione(tipo));
+        return d;
+    };
+    auto titolo = [](TFrmCondizione& d, QPushButton* b) {
+        std::string visto = "nessuna finestra";
+        test::QuandoModale<TFrmArchivio>([&](TFrmArchivio& v) {
+            visto = v.windowTitle().toStdString();
+            v.accept();
+        });
+        b->click();
+        (void)d;
+        return visto;
+    };
+    auto quadro = apri(kQuadro);
+    ASSERT_TRUE(quadro->BtnArchivio()->isEnabled());
+    EXPECT_EQ(titolo(*quadro, quadro->BtnArchivio()), "Analisi Statistica del Quadro");
+
+    auto& tra = dynamic_cast<TCondPuntiTra&>(*s.Dati.Condizioni->Condizione(kPuntiTra));
+    tra.Punti(3).Intervalli[0] = {0, 4, 1, 0};
+    tra.Punti(3).Quanti = 1;
+    auto puntiTra = apri(kPuntiTra);
+    auto& ft = dynamic_cast<TFrmPtTra&>(*puntiTra);
+    ft.Gruppo()->setValue(3);
+    EXPECT_EQ(titolo(ft, ft.BtnArchivio()), "Analisi Statistica dei Punti Tra del Gruppo 3");
+    ft.Gruppo()->setValue(4);
+    EXPECT_EQ(titolo(ft, ft.BtnArchivio()), "Analisi Statistica dei Punti Tra del Gruppo 4");
+    ft.BtnAnalisi()->click();
+    ASSERT_EQ(messaggi.Domande.size(), 1u);
+    EXPECT_EQ(messaggi.Domande[0].Testo, "Non è stato impostato alcun intervallo");
+
+    auto somme = apri(kSomme);
+    somme->BtnArchivio()->click();
+    somme->BtnAnalisi()->click();
+    ASSERT_EQ(messaggi.Domande.size(), 3u);
+    EXPECT_EQ(messaggi.Domande[2].Testo, "Non è stato impostato alcun intervallo");
+    EXPECT_EQ(messaggi.Domande[2].Titolo, "Informazione");
+
+    s.Dati.Archivio.Estrazioni.resize(1);
+    for (int tipo : {kQuadro, kPuntiTra}) EXPECT_FALSE(apri(tipo)->BtnArchivio()->isEnabled());
+}
+
+// A member's further fields (the type of a Sequela) count before they are taken on leaving.
+TEST(Statistiche, ContainerMembersAnalyseTheirFieldsAsShown) {
+    T_Sistema s;
+    Prepara(s);
+    test::TMessaggiFinti messaggi;
+    auto& gruppo = dynamic_cast<TCondGruppo&>(*s.Dati.Condizioni->Condizione(kGruppoSequele));
+    gruppo.AggiungiMembro();
+    auto d = CreaDialogoCondizione(kGruppoSequele, messaggi, nullptr);
+    d->ImpostaOggetto(gruppo);
+    auto& f = dynamic_cast<TFrmSequela&>(*d);
+    f.BtnTipo(2)->click();
+    f.Lunghezza()->setValue(3);
+    std::string visto;
+    test::QuandoModale<TFrmArchivio>([&](TFrmArchivio& v) {
+        visto = v.windowTitle().toStdString();
+        v.accept();
+    });
+    f.BtnArchivio()->click();
+    EXPECT_EQ(visto, "Analisi Statistica delle Sequele Monotermine");
+    EXPECT_EQ(dynamic_cast<TCondSequela&>(*gruppo.Membro(0)).TipoSequela, 1);  // until "OK"
 }

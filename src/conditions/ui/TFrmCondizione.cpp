@@ -167,9 +167,15 @@ std::unique_ptr<TCondizione> TFrmCondizione::CopiaPerAnalisi() {
     return copia;
 }
 
+bool TFrmCondizione::NienteDaAnalizzare(const TCondizione& copia, bool analisiColonne) {
+    if (!SenzaIntervalli(copia, analisiColonne)) return false;
+    messaggi_.Mostra("Informazione", kNessunIntervallo, PulsanteOk);
+    return true;
+}
+
 void TFrmCondizione::BtnArchivioClick() {
     std::unique_ptr<TCondizione> copia = CopiaPerAnalisi();
-    if (!copia) return;
+    if (!copia || NienteDaAnalizzare(*copia, false)) return;
     TParametriAnalisi p = ParametriAnalisi();
     p.SoloArchivio = true;
     TFrmArchivio viewer(messaggi_, SceltaFile(), this);
@@ -178,7 +184,7 @@ void TFrmCondizione::BtnArchivioClick() {
 
 void TFrmCondizione::BtnAnalisiClick() {
     std::unique_ptr<TCondizione> copia = CopiaPerAnalisi();
-    if (!copia) return;
+    if (!copia || NienteDaAnalizzare(*copia, true)) return;
     TFrmAnalisiCF finestra(messaggi_, SceltaFile(), this);
     if (finestra.ImpostaOggetto(*copia, ParametriAnalisi())) finestra.exec();
 }
@@ -229,8 +235,10 @@ void TFrmCondizione::BtnAiutoClick() {
 
 TFrmCondGruppo::TFrmCondGruppo(IMessaggi& messaggi, const QString& titolo,
                                const QString& argomentoAiuto, const QString& etichetta,
-                               QWidget* parent)
-    : TFrmCondizione(messaggi, titolo, argomentoAiuto, parent), etichetta_(etichetta) {
+                               bool femminile, QWidget* parent)
+    : TFrmCondizione(messaggi, titolo, argomentoAiuto, parent),
+      etichetta_(etichetta),
+      nessuno_((femminile ? "Nessuna " : "Nessun ") + etichetta) {
     BoxStato()->setTitle("Stato generale :");
 
     boxMembro_ = new QGroupBox(this);
@@ -311,7 +319,7 @@ void TFrmCondGruppo::AggiornaForm() {
 }
 
 std::unique_ptr<TCondizione> TFrmCondGruppo::CopiaPerAnalisi() {
-    return gruppo_.Membro.CopiaCorrente();
+    return gruppo_.CopiaCorrente();
 }
 
 TParametriAnalisi TFrmCondGruppo::ParametriAnalisi() const {
@@ -323,7 +331,7 @@ TParametriAnalisi TFrmCondGruppo::ParametriAnalisi() const {
 void TFrmCondGruppo::MostraMembro() {
     const int n = gruppo_.Quanti();
     const int i = gruppo_.Indice();
-    numero_->setText(i < 0 ? QString("Nessun %1").arg(etichetta_)
+    numero_->setText(i < 0 ? nessuno_
                            : QString("%1 Nº %2 di %3").arg(etichetta_).arg(i + 1).arg(n));
     primo_->setEnabled(gruppo_.PuoIndietro());
     precedente_->setEnabled(gruppo_.PuoIndietro());

@@ -127,6 +127,8 @@ class TFrmCondizione : public QDialog {
     void AggiornaAnalisi(const TCondizione* c);
 
   private:
+    // An interval condition without intervals: says so and gives true.
+    bool NienteDaAnalizzare(const TCondizione& copia, bool analisiColonne);
     void BtnAiutoClick();
     void BtnArchivioClick();
     void BtnAnalisiClick();
@@ -157,9 +159,10 @@ class TFrmCondizione : public QDialog {
 class TFrmCondGruppo : public TFrmCondizione {
     Q_OBJECT
   public:
-    // `etichetta` names one member: "Resto" gives "Resto Nº 2 di 3".
+    // `etichetta` names one member: "Resto" gives "Resto Nº 2 di 3"; without members the
+    // dialog shows "Nessun Resto", or "Nessuna Sequela" for a feminine name.
     TFrmCondGruppo(IMessaggi& messaggi, const QString& titolo, const QString& argomentoAiuto,
-                   const QString& etichetta, QWidget* parent = nullptr);
+                   const QString& etichetta, bool femminile, QWidget* parent = nullptr);
 
     void ImpostaOggetto(TCondizione& c) override;
     const TModelloGruppo& Gruppo() const { return gruppo_; }
@@ -200,6 +203,7 @@ class TFrmCondGruppo : public TFrmCondizione {
 
     TModelloGruppo gruppo_;
     QString etichetta_;
+    QString nessuno_;
     QGroupBox* boxMembro_;
     QLabel* numero_;
     QToolButton* primo_;

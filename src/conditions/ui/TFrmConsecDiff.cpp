@@ -11,7 +11,7 @@ namespace sirvela {
 
 TFrmConsecDiff::TFrmConsecDiff(IMessaggi& messaggi, QWidget* parent)
     : TFrmCondGruppo(messaggi, "Consecutività  Differenziata dei Segni",
-                     "consecutivita-differenziata", "Consecutività", parent) {
+                     "consecutivita-differenziata", "Consecutività", true, parent) {
     setObjectName("FrmConsecDiff");
     auto* segno = new QGroupBox("Segno", this);
     auto* riga = new QHBoxLayout(segno);

@@ -74,6 +74,7 @@ void TFrmPtTra::ImpostaOggetto(TCondizione& c) {
 void TFrmPtTra::AggiornaForm() {
     MostraStato(modello_.Attivato());
     MostraGruppo();
+    AggiornaAnalisi(modello_.Oggetto());
 }
 
 void TFrmPtTra::MostraGruppo() {

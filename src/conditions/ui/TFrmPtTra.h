@@ -29,6 +29,9 @@ class TFrmPtTra : public TFrmCondizione {
     QLineEdit* Max() const { return max_; }
     TGrigliaIntervalli* Griglia() const { return griglia_; }
 
+    // The analyses look at the group shown, with the intervals as the grid has them.
+    std::unique_ptr<TCondizione> CopiaPerAnalisi() override { return modello_.CopiaCorrente(); }
+
   protected:
     void AggiornaForm() override;
     bool AcquisisceForm() override;

@@ -38,6 +38,7 @@ TRichiestaFile Richiesta(const char* titolo, const char* filtro, const char* est
 TFrmQuadro::TFrmQuadro(IMessaggi& messaggi, QWidget* parent)
     : TFrmCondizione(messaggi, "Quadro", "quadro", parent) {
     setObjectName("FrmQuadro");
+    BoxStato()->setTitle("Stato");
 
     nome_ = new QLineEdit(this);
     nome_->setObjectName("NomeQuadro");
@@ -243,6 +244,7 @@ void TFrmQuadro::AggiornaForm() {
     MostraMembri();
     AggiornaEditori();
     MostraStato(modello_.Livello.Attivato());
+    AggiornaAnalisi(&modello_.Mostrato());
 }
 
 void TFrmQuadro::MostraMembri() {

@@ -46,6 +46,11 @@ class TFrmQuadro : public TFrmCondizione {
     void PreparaPopup(int posto);
     QAction* AzionePopup(const QString& nome) const;
 
+    // The analyses look at the Quadro shown, as the dialog has it.
+    std::unique_ptr<TCondizione> CopiaPerAnalisi() override {
+        return modello_.Livello.CopiaCorrente();
+    }
+
     // A double click on a member.
     void ApriMembro(int indice);
     // What a double click on a box of the tree does: a Quadro is shown here.

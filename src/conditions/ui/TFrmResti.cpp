@@ -23,7 +23,7 @@ QSpinBox* NuovoNumero(QWidget* parent, const char* nome, int da, int a) {
 }  // namespace
 
 TFrmResti::TFrmResti(IMessaggi& messaggi, QWidget* parent)
-    : TFrmCondGruppo(messaggi, "Resti", "resti", "Resto", parent) {
+    : TFrmCondGruppo(messaggi, "Resti", "resti", "Resto", false, parent) {
     setObjectName("FrmResti");
     auto* riga = new QHBoxLayout;
     riga->addWidget(new QLabel("Divisione per ", this));
@@ -46,7 +46,8 @@ void TFrmResti::AggiornaMembro(TCondizione& membro) {
 }
 
 TFrmDistanzePart::TFrmDistanzePart(IMessaggi& messaggi, QWidget* parent)
-    : TFrmCondGruppo(messaggi, "Distanze Specifiche", "distanze-specifiche", "Distanza", parent) {
+    : TFrmCondGruppo(messaggi, "Distanze Specifiche", "distanze-specifiche", "Distanza", true,
+                     parent) {
     setObjectName("FrmDistanzePart");
     auto* riga = new QHBoxLayout;
     prima_ = NuovoNumero(this, "PrimaPosizione", 1, 8);

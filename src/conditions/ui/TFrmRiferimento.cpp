@@ -70,7 +70,7 @@ QToolButton* NuovoBottone(QWidget* parent, const QString& testo, const QString& 
 // ---------------------------------------------------------------------------------------------
 
 TFrmListaCombFiltro::TFrmListaCombFiltro(IMessaggi& messaggi, QWidget* parent)
-    : TFrmCondGruppo(messaggi, "Colonne Filtro", "colonne-filtro", "Colonna Filtro", parent) {
+    : TFrmCondGruppo(messaggi, "Colonne Filtro", "colonne-filtro", "Colonna Filtro", true, parent) {
     setObjectName("FrmListaCombFiltro");
     ImpostaModelloMembro(&filtro_);
 
@@ -158,7 +158,7 @@ void TFrmListaCombFiltro::MostraErrore(const TErroreGriglia& e) {
 // ---------------------------------------------------------------------------------------------
 
 TFrmSequela::TFrmSequela(IMessaggi& messaggi, QWidget* parent)
-    : TFrmCondGruppo(messaggi, "Sequele Pari Dispari", "sequele", "Sequela", parent) {
+    : TFrmCondGruppo(messaggi, "Sequele Pari Dispari", "sequele", "Sequela", true, parent) {
     setObjectName("FrmSequela");
     ImpostaModelloMembro(&sequela_);
 
