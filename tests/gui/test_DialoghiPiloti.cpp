@@ -9,7 +9,9 @@
 #include "app/ui/TFormListaPiloti.h"
 #include "app/ui/TFormSelezionePiloti.h"
 #include "app/ui/TFormTitolo.h"
+#include "app/ui/TFrmImpostazioni.h"
 #include "gui/Modale.h"
+#include "support/Finti.h"
 
 using namespace sirvela;
 
@@ -121,10 +123,14 @@ TEST(DialoghiDellaFinestra, AiutoOpensTheTopicOfEachDialog) {
     TFormSelezionePiloti selezione(1, Nomi(23), 23, TCombinazione{});
     TFormCommento commento({});
     TFormPartecipanti partecipanti(1, false, {}, nullptr);
+    test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta scelta;
+    TFrmImpostazioni varie(messaggi, scelta);
     const std::pair<QDialog*, QString> casi[] = {{&lista, "Il menu Impostazioni"},
                                                  {&selezione, "La finestra principale"},
                                                  {&commento, "Il menu Sistemi"},
-                                                 {&partecipanti, "Il menu Sistemi"}};
+                                                 {&partecipanti, "Il menu Sistemi"},
+                                                 {&varie, "Il menu Impostazioni"}};
     for (const auto& [dialogo, titolo] : casi) {
         auto* aiuto = dialogo->findChild<QPushButton*>("BtnAiuto");
         ASSERT_NE(aiuto, nullptr) << dialogo->windowTitle().toStdString();
