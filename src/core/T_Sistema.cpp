@@ -15,6 +15,8 @@ std::string T_Sistema::NomeNuovoSistema() {
 }
 
 void T_Sistema::Nuovo() {
+    // A version read from some earlier file says nothing about the new one.
+    VersioneFormato = kVersioneFormatoProgramma;
     NomeFile = NomeNuovoSistema();
     SenzaNome = true;
     Modificato = false;

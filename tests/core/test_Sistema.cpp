@@ -134,6 +134,17 @@ TEST_F(Sistema, FormatVersionReadReplacesTheProgramsAndShowsInTheTitle) {
     EXPECT_EQ(r.Titolo(), "Sirvela 2.0 - SenzaNome.Sst");
 }
 
+TEST_F(Sistema, ANewSystemTakesTheProgramsFormatVersionAgain) {
+    T_Sistema s;
+    auto dati = Salvato(s);
+    dati[0] = 0x37;  // a damaged or foreign file
+    TLettore l(dati);
+    ASSERT_TRUE(s.CaricaSistema(l));
+    s.Nuovo();
+    EXPECT_EQ(s.Titolo(), "Sirvela 1.0 - SenzaNome.Sst");
+    EXPECT_EQ(Salvato(s)[0], 100);
+}
+
 TEST_F(Sistema, NewResetsTheSystemButKeepsTheProgramSettings) {
     T_Sistema s;
     s.NomeFile = "/x/Prova.Sst";
