@@ -6,6 +6,7 @@
 #include "core/Interfacce.h"
 #include "printing/SuperficieRegistrata.h"
 #include "support/CartellaDiProva.h"
+#include "support/StampaDiProva.h"
 
 namespace sirvela {
 namespace {
@@ -59,14 +60,10 @@ TEST(StampaStatistichePiloti, WholeTableOnOneSheetAndCancelStopsTheJob) {
     EXPECT_EQ(s.Pagine(), 1);
     EXPECT_DOUBLE_EQ(s.DiTipo(TSegnoRegistrato::Riquadro)[0].A, 24 * 5);
 
-    TAnnullamento annulla;
-    annulla.Richiedi();
-    TControlloStampa fermo;
-    fermo.Annulla = &annulla;
-    TSuperficieRegistrata s2;
-    TmmPrinter p2(s2);
-    EXPECT_FALSE(StampaStatistichePiloti(p2, t, 1, 23, fermo));
-    EXPECT_EQ(s2.Terminati, 0);
+    test::TStampaDiProva fermo;
+    fermo.Annullata();
+    EXPECT_FALSE(StampaStatistichePiloti(fermo.p, t, 1, 23, fermo.k));
+    EXPECT_EQ(fermo.s.Terminati, 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "archive/StampaTabelleAnalisi.h"
 #include "core/Interfacce.h"
 #include "printing/SuperficieRegistrata.h"
+#include "support/StampaDiProva.h"
 
 using namespace sirvela;
 
@@ -84,13 +85,9 @@ TEST(StampaTabelleAnalisi, TitleOfTheViewAndCancel) {
     EXPECT_EQ(TitoloStampaTabelle(r, TRisultatiAnalisi::kFrequenze, true),
               "Frequenze - Consecutività");
 
-    TSuperficieRegistrata s;
-    TmmPrinter p(s);
-    TAnnullamento annulla;
-    annulla.Richiedi();
-    TControlloStampa k;
-    k.Annulla = &annulla;
-    EXPECT_FALSE(StampaTabelleAnalisi(p, "T", {Griglia("A", {50}, 1)}, k));
-    EXPECT_EQ(s.Annullati, 1);
-    EXPECT_EQ(s.Terminati, 0);
+    test::TStampaDiProva st;
+    st.Annullata();
+    EXPECT_FALSE(StampaTabelleAnalisi(st.p, "T", {Griglia("A", {50}, 1)}, st.k));
+    EXPECT_EQ(st.s.Annullati, 1);
+    EXPECT_EQ(st.s.Terminati, 0);
 }

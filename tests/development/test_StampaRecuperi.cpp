@@ -3,6 +3,7 @@
 #include "core/Interfacce.h"
 #include "development/StampaRecuperi.h"
 #include "printing/SuperficieRegistrata.h"
+#include "support/StampaDiProva.h"
 
 using namespace sirvela;
 
@@ -82,13 +83,9 @@ TEST(StampaRecuperi, TablesSideBySideToTheHighestValueIn35RowSheets) {
 }
 
 TEST(StampaRecuperi, CancelDropsTheJob) {
-    TSuperficieRegistrata s;
-    TmmPrinter p(s);
-    TAnnullamento annulla;
-    annulla.Richiedi();
-    TControlloStampa k;
-    k.Annulla = &annulla;
-    EXPECT_FALSE(StampaRecuperi(p, Analisi(), k));
-    EXPECT_EQ(s.Annullati, 1);
-    EXPECT_EQ(s.Terminati, 0);
+    test::TStampaDiProva st;
+    st.Annullata();
+    EXPECT_FALSE(StampaRecuperi(st.p, Analisi(), st.k));
+    EXPECT_EQ(st.s.Annullati, 1);
+    EXPECT_EQ(st.s.Terminati, 0);
 }
