@@ -99,6 +99,9 @@ bool T_Sistema::CaricaSistema(TLettore& l) {
     } else {
         Dati.Colonne.Svuota();
     }
+    // Pilots a selector cannot show or switch off (out of play, excluded, repeated) would go
+    // into the developed columns.
+    Dati.Pronostico.TogliNonSelezionabili(NumeroPiloti, Dati.PilotaEscluso);
     Dati.Sviluppato = true;
     if (ok) Modificato = false;
     return ok;

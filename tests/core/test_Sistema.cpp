@@ -145,6 +145,23 @@ TEST_F(Sistema, ANewSystemTakesTheProgramsFormatVersionAgain) {
     EXPECT_EQ(Salvato(s)[0], 100);
 }
 
+TEST_F(Sistema, LoadingKeepsOnlyThePilotsASelectorCanHold) {
+    T_Sistema s;
+    for (int v : {4, 24, 4, 0, 300, 2})
+        s.Dati.Pronostico.Posizione[0].Numeri[s.Dati.Pronostico.Posizione[0].Quanti++] = v;
+    s.Dati.Pronostico.Posizione[7].Aggiungi(9);
+    s.Dati.Pronostico.Posizione[7].Aggiungi(7);
+    auto dati = Salvato(s);
+    T_Sistema r;
+    r.Dati.PilotaEscluso = 9;
+    TLettore l(dati);
+    ASSERT_TRUE(r.CaricaSistema(l));  // 23 pilots in play
+    EXPECT_EQ(ListaInTesto(r.Dati.Pronostico.Posizione[0]), "4 2");
+    EXPECT_EQ(r.Dati.Pronostico.Posizione[0].Numeri[2], 0);
+    EXPECT_EQ(ListaInTesto(r.Dati.Pronostico.Posizione[7]), "7");
+    EXPECT_FALSE(r.Modificato);
+}
+
 TEST_F(Sistema, NewResetsTheSystemButKeepsTheProgramSettings) {
     T_Sistema s;
     s.NomeFile = "/x/Prova.Sst";
