@@ -99,9 +99,9 @@ bool T_Sistema::CaricaSistema(TLettore& l) {
     } else {
         Dati.Colonne.Svuota();
     }
-    // Pilots a selector cannot show or switch off (out of play, excluded, repeated) would go
-    // into the developed columns.
-    Dati.Pronostico.TogliNonSelezionabili(NumeroPiloti, Dati.PilotaEscluso);
+    // A number that is no pilot at all (0, above 25) or a repeated one would go into the
+    // developed columns as a wrong byte or a duplicate column.
+    Dati.Pronostico.TogliNonSelezionabili(kMaxPiloti, 0);
     Dati.Sviluppato = true;
     if (ok) Modificato = false;
     return ok;

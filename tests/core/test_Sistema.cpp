@@ -145,20 +145,16 @@ TEST_F(Sistema, ANewSystemTakesTheProgramsFormatVersionAgain) {
     EXPECT_EQ(Salvato(s)[0], 100);
 }
 
-TEST_F(Sistema, LoadingKeepsOnlyThePilotsASelectorCanHold) {
+TEST_F(Sistema, LoadingDropsNumbersThatAreNoPilotAndRepeats) {
     T_Sistema s;
-    for (int v : {4, 24, 4, 0, 300, 2})
-        s.Dati.Pronostico.Posizione[0].Numeri[s.Dati.Pronostico.Posizione[0].Quanti++] = v;
-    s.Dati.Pronostico.Posizione[7].Aggiungi(9);
-    s.Dati.Pronostico.Posizione[7].Aggiungi(7);
+    TCombinazione& p = s.Dati.Pronostico.Posizione[0];
+    for (int v : {4, 25, 4, 0, 300, 2}) p.Numeri[p.Quanti++] = static_cast<std::uint16_t>(v);
     auto dati = Salvato(s);
     T_Sistema r;
-    r.Dati.PilotaEscluso = 9;
     TLettore l(dati);
-    ASSERT_TRUE(r.CaricaSistema(l));  // 23 pilots in play
-    EXPECT_EQ(ListaInTesto(r.Dati.Pronostico.Posizione[0]), "4 2");
-    EXPECT_EQ(r.Dati.Pronostico.Posizione[0].Numeri[2], 0);
-    EXPECT_EQ(ListaInTesto(r.Dati.Pronostico.Posizione[7]), "7");
+    ASSERT_TRUE(r.CaricaSistema(l));
+    EXPECT_EQ(ListaInTesto(r.Dati.Pronostico.Posizione[0]), "4 25 2");
+    EXPECT_EQ(r.Dati.Pronostico.Posizione[0].Numeri[3], 0);
     EXPECT_FALSE(r.Modificato);
 }
 
