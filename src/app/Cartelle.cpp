@@ -73,6 +73,8 @@ fs::path PreparaCartellaProgramma(const std::optional<fs::path>& richiesta,
 TAvvio AvviaDaRigaDiComando(int argc, const char* const* argv, const TAmbiente& ambiente) {
     static constexpr std::string_view kOpzione = "--cartella";
     TAvvio avvio;
+    std::error_code ec;
+    avvio.CartellaIniziale = fs::current_path(ec);
     std::optional<fs::path> richiesta;
     for (int i = 1; i < argc; ++i) {
         std::string_view a = argv[i] ? argv[i] : "";
@@ -89,6 +91,12 @@ TAvvio AvviaDaRigaDiComando(int argc, const char* const* argv, const TAmbiente& 
     avvio.Cartella = PreparaCartellaProgramma(
         richiesta, CartellaEseguibile(argc > 0 ? argv[0] : nullptr), ambiente);
     return avvio;
+}
+
+fs::path PercorsoDaRigaDiComando(const TAvvio& avvio, const std::string& argomento) {
+    const fs::path p(argomento);
+    if (argomento.empty() || p.is_absolute() || avvio.CartellaIniziale.empty()) return p;
+    return (avvio.CartellaIniziale / p).lexically_normal();
 }
 
 }  // namespace sirvela

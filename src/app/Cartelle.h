@@ -40,8 +40,13 @@ std::filesystem::path PreparaCartellaProgramma(
 
 struct TAvvio {
     std::filesystem::path Cartella;
-    std::vector<std::string> Argomenti;  // what is left after the folder option, in order
+    std::vector<std::string> Argomenti;      // what is left after the folder option, in order
+    std::filesystem::path CartellaIniziale;  // the current folder before the move
 };
+
+// A file named on the command line, as the user meant it: a relative name is taken from the
+// folder that was current when the program started, not from the program folder.
+std::filesystem::path PercorsoDaRigaDiComando(const TAvvio& avvio, const std::string& argomento);
 
 // Takes "--cartella DIR" or "--cartella=DIR" out of the command line and prepares the folder.
 // Both the desktop program and the command line call this (or the function above) first.

@@ -107,6 +107,21 @@ void TPronostico::CopiaInTutte(const TCombinazione& lista) {
     for (auto& p : Posizione) p.Assegna(copia);
 }
 
+bool TPronostico::TogliNonSelezionabili(int numeroPiloti, int escluso) {
+    bool cambiato = false;
+    for (TCombinazione& p : Posizione) {
+        TCombinazione tenuti;
+        for (int i = 0; i < p.Conta(); ++i) {
+            const int v = p.Numeri[i];
+            if (v >= 1 && v <= numeroPiloti && v != escluso) tenuti.Aggiungi(v);
+        }
+        if (tenuti.Conta() == p.Conta()) continue;
+        p = tenuti;
+        cambiato = true;
+    }
+    return cambiato;
+}
+
 bool TPronostico::Salva(TScrittore& s) const {
     for (const auto& p : Posizione)
         if (!p.Salva(s)) return false;

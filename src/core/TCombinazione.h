@@ -51,6 +51,9 @@ class TPronostico {
     std::int64_t ColonneIniziali() const;
     std::int32_t PilotiSelezionati() const;
     void CopiaInTutte(const TCombinazione& lista);
+    // Keeps in each set only what a selector can hold: pilots 1..numeroPiloti but `escluso`,
+    // each once, in their order. Returns whether any set changed.
+    bool TogliNonSelezionabili(int numeroPiloti, int escluso);
     bool Salva(TScrittore& s) const;
     bool Carica(TLettore& l);
 

@@ -15,6 +15,8 @@ std::string T_Sistema::NomeNuovoSistema() {
 }
 
 void T_Sistema::Nuovo() {
+    // A version read from some earlier file says nothing about the new one.
+    VersioneFormato = kVersioneFormatoProgramma;
     NomeFile = NomeNuovoSistema();
     SenzaNome = true;
     Modificato = false;
@@ -97,6 +99,9 @@ bool T_Sistema::CaricaSistema(TLettore& l) {
     } else {
         Dati.Colonne.Svuota();
     }
+    // A number that is no pilot at all (0, above 25) or a repeated one would go into the
+    // developed columns as a wrong byte or a duplicate column.
+    Dati.Pronostico.TogliNonSelezionabili(kMaxPiloti, 0);
     Dati.Sviluppato = true;
     if (ok) Modificato = false;
     return ok;

@@ -70,5 +70,17 @@ TEST_F(Avvio, CommandLineOptionPreparesTheFoldersAndKeepsTheOtherArguments) {
     }
 }
 
+TEST_F(Avvio, ASystemNamedOnTheCommandLineIsFoundFromTheFolderWhereTheProgramStarted) {
+    fs::create_directory(dir_ / "utente");
+    fs::current_path(dir_ / "utente");
+    const std::string cartella = (dir_ / "dati").string(), assoluto = (dir_ / "a.Sst").string();
+    const char* argv[] = {"sirvela", "--cartella", cartella.c_str(), "sub/s.Sst"};
+    const TAvvio avvio = AvviaDaRigaDiComando(4, argv, Ambiente({}));
+    EXPECT_EQ(fs::current_path(), dir_ / "dati");
+    EXPECT_EQ(PercorsoDaRigaDiComando(avvio, "sub/s.Sst"), dir_ / "utente" / "sub" / "s.Sst");
+    EXPECT_EQ(PercorsoDaRigaDiComando(avvio, "../s.Sst"), dir_ / "s.Sst");
+    EXPECT_EQ(PercorsoDaRigaDiComando(avvio, assoluto), dir_ / "a.Sst");
+}
+
 }  // namespace
 }  // namespace sirvela

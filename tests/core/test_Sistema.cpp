@@ -134,6 +134,30 @@ TEST_F(Sistema, FormatVersionReadReplacesTheProgramsAndShowsInTheTitle) {
     EXPECT_EQ(r.Titolo(), "Sirvela 2.0 - SenzaNome.Sst");
 }
 
+TEST_F(Sistema, ANewSystemTakesTheProgramsFormatVersionAgain) {
+    T_Sistema s;
+    auto dati = Salvato(s);
+    dati[0] = 0x37;  // a damaged or foreign file
+    TLettore l(dati);
+    ASSERT_TRUE(s.CaricaSistema(l));
+    s.Nuovo();
+    EXPECT_EQ(s.Titolo(), "Sirvela 1.0 - SenzaNome.Sst");
+    EXPECT_EQ(Salvato(s)[0], 100);
+}
+
+TEST_F(Sistema, LoadingDropsNumbersThatAreNoPilotAndRepeats) {
+    T_Sistema s;
+    TCombinazione& p = s.Dati.Pronostico.Posizione[0];
+    for (int v : {4, 25, 4, 0, 300, 2}) p.Numeri[p.Quanti++] = static_cast<std::uint16_t>(v);
+    auto dati = Salvato(s);
+    T_Sistema r;
+    TLettore l(dati);
+    ASSERT_TRUE(r.CaricaSistema(l));
+    EXPECT_EQ(ListaInTesto(r.Dati.Pronostico.Posizione[0]), "4 25 2");
+    EXPECT_EQ(r.Dati.Pronostico.Posizione[0].Numeri[3], 0);
+    EXPECT_FALSE(r.Modificato);
+}
+
 TEST_F(Sistema, NewResetsTheSystemButKeepsTheProgramSettings) {
     T_Sistema s;
     s.NomeFile = "/x/Prova.Sst";

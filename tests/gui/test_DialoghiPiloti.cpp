@@ -4,9 +4,14 @@
 #include <QTest>
 #include <vector>
 
+#include "app/ui/TFormAiuto.h"
+#include "app/ui/TFormCommento.h"
 #include "app/ui/TFormListaPiloti.h"
 #include "app/ui/TFormSelezionePiloti.h"
 #include "app/ui/TFormTitolo.h"
+#include "app/ui/TFrmImpostazioni.h"
+#include "gui/Modale.h"
+#include "support/Finti.h"
 
 using namespace sirvela;
 
@@ -111,4 +116,27 @@ TEST(Titolo, AvvioHidesTheButtonsAndStartsLater) {
     EXPECT_FALSE(f.PulsanteUscita()->isVisible());
     EXPECT_EQ(avvio.count(), 0);
     EXPECT_TRUE(avvio.wait(3000));
+}
+
+TEST(DialoghiDellaFinestra, AiutoOpensTheTopicOfEachDialog) {
+    TFormListaPiloti lista(23, Nomi(23));
+    TFormSelezionePiloti selezione(1, Nomi(23), 23, TCombinazione{});
+    TFormCommento commento({});
+    TFormPartecipanti partecipanti(1, false, {}, nullptr);
+    test::TMessaggiFinti messaggi;
+    test::TSceltaFileFinta scelta;
+    TFrmImpostazioni varie(messaggi, scelta);
+    const std::pair<QDialog*, QString> casi[] = {{&lista, "Il menu Impostazioni"},
+                                                 {&selezione, "La finestra principale"},
+                                                 {&commento, "Il menu Sistemi"},
+                                                 {&partecipanti, "Il menu Sistemi"},
+                                                 {&varie, "Il menu Impostazioni"}};
+    for (const auto& [dialogo, titolo] : casi) {
+        auto* aiuto = dialogo->findChild<QPushButton*>("BtnAiuto");
+        ASSERT_NE(aiuto, nullptr) << dialogo->windowTitle().toStdString();
+        QString visto;
+        test::QuandoModale<TFormAiuto>([&](TFormAiuto& a) { visto = a.Testo()->documentTitle(); });
+        aiuto->click();
+        EXPECT_EQ(visto, titolo) << dialogo->windowTitle().toStdString();
+    }
 }

@@ -13,6 +13,7 @@ QDialogButtonBox* PulsantiOkAnnullaAiuto(QDialog& dialogo, const QString& argome
     ok->setDefault(true);
     pulsanti->addButton("Annulla", QDialogButtonBox::RejectRole)->setObjectName("BtnAnnulla");
     QPushButton* aiuto = pulsanti->addButton("Aiuto", QDialogButtonBox::HelpRole);
+    aiuto->setObjectName("BtnAiuto");
     QObject::connect(pulsanti, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
     QObject::connect(aiuto, &QPushButton::clicked, &dialogo,
                      [&dialogo, argomento] { MostraAiuto(&dialogo, argomento); });

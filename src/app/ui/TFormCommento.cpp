@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/TFormAiuto.h"
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
@@ -29,6 +30,9 @@ QDialogButtonBox* Pulsanti(QDialog* d, const char* ok) {
     auto* b = new QDialogButtonBox(d);
     b->addButton(ok, QDialogButtonBox::AcceptRole)->setObjectName("Ok");
     b->addButton("Annulla", QDialogButtonBox::RejectRole)->setObjectName("Annulla");
+    QPushButton* aiuto = b->addButton("Aiuto", QDialogButtonBox::HelpRole);
+    aiuto->setObjectName("BtnAiuto");
+    QObject::connect(aiuto, &QPushButton::clicked, d, [d] { MostraAiuto(d, "sistemi"); });
     QObject::connect(b, &QDialogButtonBox::accepted, d, &QDialog::accept);
     QObject::connect(b, &QDialogButtonBox::rejected, d, &QDialog::reject);
     return b;

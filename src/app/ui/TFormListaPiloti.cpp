@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/TFormAiuto.h"
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
@@ -41,6 +42,9 @@ TFormListaPiloti::TFormListaPiloti(int numeroPiloti, const std::vector<std::stri
     auto* pulsanti = new QDialogButtonBox(this);
     pulsanti->addButton("OK", QDialogButtonBox::AcceptRole);
     pulsanti->addButton("Annulla", QDialogButtonBox::RejectRole);
+    QPushButton* aiuto = pulsanti->addButton("Aiuto", QDialogButtonBox::HelpRole);
+    aiuto->setObjectName("BtnAiuto");
+    connect(aiuto, &QPushButton::clicked, this, [this] { MostraAiuto(this, "impostazioni"); });
     connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui/TFormAiuto.h"
 #include "core/Globali.h"
 #include "core/Testo.h"
 #include "widgets/Conversioni.h"
@@ -56,12 +57,18 @@ TFormSelezionePiloti::TFormSelezionePiloti(int posizione, const std::vector<std:
     auto* chiudi = new QPushButton("Chiudi", this);
     chiudi->setDefault(true);
     connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
+    auto* aiuto = new QPushButton("Aiuto", this);
+    aiuto->setObjectName("BtnAiuto");
+    aiuto->setAutoDefault(false);
+    connect(aiuto, &QPushButton::clicked, this,
+            [this] { MostraAiuto(this, "finestra-principale"); });
 
     auto* basso = new QHBoxLayout;
     basso->addWidget(etichetta);
     basso->addWidget(conteggio_);
     basso->addStretch();
     basso->addWidget(chiudi);
+    basso->addWidget(aiuto);
     auto* l = new QVBoxLayout(this);
     l->addWidget(tabella_);
     l->addLayout(basso);

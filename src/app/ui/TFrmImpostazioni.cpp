@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/Configurazione.h"
+#include "app/ui/PulsantiDialogo.h"
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
@@ -85,13 +86,8 @@ TFrmImpostazioni::TFrmImpostazioni(IMessaggi& messaggi, ISceltaFile& scelta, QWi
     lf->addWidget(fili_);
     lf->addStretch();
 
-    auto* pulsanti = new QDialogButtonBox(this);
-    QPushButton* ok = pulsanti->addButton("OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("BtnOk");
-    ok->setDefault(true);
-    pulsanti->addButton("Annulla", QDialogButtonBox::RejectRole);
+    auto* pulsanti = PulsantiOkAnnullaAiuto(*this, "impostazioni");
     connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* l = new QVBoxLayout(this);
     l->addWidget(costo);

@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     QStringList argomenti;
-    for (const auto& a : avvio.Argomenti) argomenti << QString::fromLocal8Bit(a.c_str());
+    for (const auto& a : avvio.Argomenti)
+        argomenti << QString::fromLocal8Bit(PercorsoDaRigaDiComando(avvio, a).c_str());
 
     auto sistema = std::make_unique<T_Sistema>();
     CaricaDatiAvvio(*sistema);
