@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QTest>
+#include <memory>
 
 #include "FinestraDiProva.h"
 #include "archive/ui/TFrmAnalProgress.h"
@@ -61,16 +62,24 @@ QString Cella(QTableWidget* t, int r, int c) {
 
 }  // namespace
 
-TEST(Statistiche, ArchivioShowsTheConditionAsTheDialogHasIt) {
+// The Pari e Dispari dialog of a prepared system, its PDFs going to the test's folder.
+struct StatisticheDaDialogo : ::testing::Test {
     test::TCartellaDiProva cartella;
     T_Sistema s;
-    Prepara(s);
     test::TMessaggiFinti messaggi;
     test::TSceltaFileFinta scelta;
-    auto d = CreaDialogoCondizione(kPariDispari, messaggi, nullptr);
-    ASSERT_TRUE(d);
-    d->ImpostaSceltaFile(scelta);
-    d->ImpostaOggetto(*s.Dati.Condizioni->Condizione(kPariDispari));
+    std::unique_ptr<TFrmCondizione> d;
+
+    void SetUp() override {
+        Prepara(s);
+        d = CreaDialogoCondizione(kPariDispari, messaggi, nullptr);
+        ASSERT_TRUE(d);
+        d->ImpostaSceltaFile(scelta);
+        d->ImpostaOggetto(*s.Dati.Condizioni->Condizione(kPariDispari));
+    }
+};
+
+TEST_F(StatisticheDaDialogo, ArchivioShowsTheConditionAsTheDialogHasIt) {
     ASSERT_TRUE(d->BtnArchivio()->isEnabled());
     bool visto = false;
     test::QuandoModale<TFrmArchivio>([&](TFrmArchivio& v) {
@@ -104,16 +113,7 @@ TEST(Statistiche, ArchivioShowsTheConditionAsTheDialogHasIt) {
     EXPECT_FALSE(d->BtnArchivio()->isEnabled());
 }
 
-TEST(Statistiche, AnalisiRunsTheColumnPassAndShowsTheThreeTables) {
-    test::TCartellaDiProva cartella;
-    T_Sistema s;
-    Prepara(s);
-    test::TMessaggiFinti messaggi;
-    test::TSceltaFileFinta scelta;
-    auto d = CreaDialogoCondizione(kPariDispari, messaggi, nullptr);
-    ASSERT_TRUE(d);
-    d->ImpostaSceltaFile(scelta);
-    d->ImpostaOggetto(*s.Dati.Condizioni->Condizione(kPariDispari));
+TEST_F(StatisticheDaDialogo, AnalisiRunsTheColumnPassAndShowsTheThreeTables) {
     bool visto = false;
     test::QuandoModale<TFrmAnalisiCF>([&](TFrmAnalisiCF& a) {
         visto = true;
