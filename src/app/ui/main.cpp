@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -53,6 +54,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     CaricaRisorse();
+    QIcon icona;
+    for (int lato : {16, 32, 48, 64, 128, 256})
+        icona.addFile(QString(":/icona/sirvela-%1.png").arg(lato));
+    app.setWindowIcon(icona);
     // The toolkit's own texts (file dialogs, context menus) in Italian too, when installed.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QTranslator traduzione;
