@@ -12,6 +12,9 @@
 
 namespace sirvela {
 
+namespace {
+
+// The system and processor this program was built for: "Linux (x86_64)".
 QString PiattaformaProgramma() {
 #if defined(Q_OS_LINUX)
     const QString sistema = "Linux";
@@ -24,6 +27,8 @@ QString PiattaformaProgramma() {
 #endif
     return sistema + " (" + QSysInfo::buildCpuArchitecture() + ")";
 }
+
+}  // namespace
 
 TFormTitolo::TFormTitolo(const QString& immagine, QWidget* parent) : QDialog(parent) {
     setObjectName("FormTitolo");

@@ -5,9 +5,6 @@
 
 namespace sirvela {
 
-// The system and processor this program was built for: "Linux (x86_64)".
-QString PiattaformaProgramma();
-
 // The title window: the picture, the version and the two buttons. "Avvio" hides the buttons
 // and asks for the main window a second later; "Uscita" ends the program.
 class TFormTitolo : public QDialog {
