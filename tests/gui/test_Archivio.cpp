@@ -239,8 +239,11 @@ TEST_F(Archivio, APerPilotPrintThatWentOutOrFailedClosesTheStatisticsWindow) {
         std::filesystem::path Pdf;
         std::vector<std::string> Errori;
     };
+    // A failure says what failed and why.
     const Caso casi[] = {{cartella / "partenti.pdf", {}},
-                         {cartella / "manca" / "partenti.pdf", {"Impossibile stampare i dati"}}};
+                         {cartella / "manca" / "partenti.pdf",
+                          {"Impossibile stampare i dati\nLa cartella " +
+                           (cartella / "manca").string() + " non esiste."}}};
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.Pdf.string());
         messaggi.Errori.clear();
