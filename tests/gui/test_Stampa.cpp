@@ -152,6 +152,32 @@ TEST_F(Stampe, SalvaPdfThroughTheRealFileChooser) {
     EXPECT_EQ(test::LeggiByte(pdf), prima);
 }
 
+// The choices of "Stampa Schedine", the range among them, come back at the next opening; the
+// orientation starts from the default all the same.
+TEST_F(Stampe, TicketChoicesAreRememberedBetweenOpenings) {
+    Apri();
+    sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
+    f->AggiornaStatoMenu();
+    ConDialogo<TFormStampaBollette>("SchedineDaMemoria", [](TFormStampaBollette& d) {
+        EXPECT_TRUE(d.Tutte()->isChecked());
+        d.Intervallo()->setChecked(true);
+        d.A()->setValue(3);
+        d.Da()->setValue(2);
+        d.SuTabulato()->setChecked(true);
+        d.Orizzontale()->setChecked(true);
+        d.reject();
+    });
+    ConDialogo<TFormStampaBollette>("BarraStampaSchedine", [](TFormStampaBollette& d) {
+        EXPECT_TRUE(d.Intervallo()->isChecked());
+        EXPECT_TRUE(d.Da()->isEnabled());
+        EXPECT_EQ(d.Da()->value(), 2);
+        EXPECT_EQ(d.A()->value(), 3);
+        EXPECT_TRUE(d.SuTabulato()->isChecked());
+        EXPECT_TRUE(d.Verticale()->isChecked());
+        d.reject();
+    });
+}
+
 // The pause between paper tickets waits for the user, and its question stays in front.
 TEST_F(Stampe, ThePauseBetweenTicketsIsInFront) {
     Apri();
