@@ -77,8 +77,10 @@ TEST_F(DownloadFinestra, ArchiveDownloadedWithTheWindowShowingItsProgress) {
     EXPECT_EQ(d->Stato()->text(), "Aggiornamento in Corso...");
     EXPECT_EQ(d->Passo()->text(), "Passo 1 di 1");
     EXPECT_EQ(d->Indicatore()->value(), 100);
-    // The main window's commands are back.
+    // The main window's commands are back, each tool-bar button as its menu item.
     EXPECT_TRUE(f->Azione("AggiornamentoArchivi")->isEnabled());
+    EXPECT_TRUE(f->Azione("BarraAggiornamento")->isEnabled());
+    BarraComeMenu();
     EXPECT_FALSE(f->ComandiSospesi());
 }
 

@@ -379,11 +379,11 @@ void TFormPrincipale::ComandoPiloti(int posizione) {
 void TFormPrincipale::SospendiComandi(bool si) {
     if (si == comandiSospesi_) return;
     if (si) {
+        // Every state is read before any changes: a tool-bar button follows its menu item, so
+        // switching the item off first would record the button as off.
         statiPrimaDellaSospensione_.clear();
-        for (const auto& [nome, a] : azioni_) {
-            statiPrimaDellaSospensione_[a] = a->isEnabled();
-            a->setEnabled(false);
-        }
+        for (const auto& [nome, a] : azioni_) statiPrimaDellaSospensione_[a] = a->isEnabled();
+        for (const auto& [nome, a] : azioni_) a->setEnabled(false);
     } else {
         for (const auto& [a, attiva] : statiPrimaDellaSospensione_) a->setEnabled(attiva);
     }

@@ -281,7 +281,11 @@ TFrmCondGruppo::TFrmCondGruppo(IMessaggi& messaggi, const QString& titolo,
     connect(disattivatoS_, &QRadioButton::clicked, this,
             [this] { gruppo_.Membro.ClicAttivato(false); });
 
-    auto* testa = new QHBoxLayout;
+    // The navigation row is one widget, so that hiding it leaves no gap.
+    navigazione_ = new QWidget(boxMembro_);
+    navigazione_->setObjectName("Navigazione");
+    auto* testa = new QHBoxLayout(navigazione_);
+    testa->setContentsMargins(0, 0, 0, 0);
     testa->addWidget(numero_);
     testa->addStretch();
     for (QWidget* w : std::initializer_list<QWidget*>{primo_, precedente_, successivo_, ultimo_})
@@ -294,7 +298,7 @@ TFrmCondGruppo::TFrmCondGruppo(IMessaggi& messaggi, const QString& titolo,
     piede->addWidget(boxStatoMembro_);
     piede->addStretch();
     auto* l = new QVBoxLayout(boxMembro_);
-    l->addLayout(testa);
+    l->addWidget(navigazione_);
     l->addLayout(membro);
     l->addLayout(piede);
     corpo_->addWidget(boxMembro_);
@@ -303,9 +307,8 @@ TFrmCondGruppo::TFrmCondGruppo(IMessaggi& messaggi, const QString& titolo,
 }
 
 void TFrmCondGruppo::SoloMembro() {
-    for (QWidget* w : std::initializer_list<QWidget*>{numero_, primo_, precedente_, successivo_,
-                                                      ultimo_, aggiungi_, elimina_, BoxStato()})
-        w->hide();
+    navigazione_->hide();
+    BoxStato()->hide();
 }
 
 void TFrmCondGruppo::ImpostaOggetto(TCondizione& c) {

@@ -205,6 +205,7 @@ class TFrmCondGruppo : public TFrmCondizione {
     QString etichetta_;
     QString nessuno_;
     QGroupBox* boxMembro_;
+    QWidget* navigazione_;
     QLabel* numero_;
     QToolButton* primo_;
     QToolButton* precedente_;
