@@ -7,7 +7,21 @@
 #include <thread>
 #include <vector>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace sirvela {
+
+void AbbassaPrioritaFilo() {
+#ifdef __linux__
+    // On Linux the nice value belongs to the thread, and threads it creates inherit it.
+    const id_t filo = static_cast<id_t>(gettid());
+    const int attuale = getpriority(PRIO_PROCESS, filo);
+    if (attuale < 5) setpriority(PRIO_PROCESS, filo, 5);
+#endif
+}
 
 int FiliDisponibili() {
     return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
