@@ -106,6 +106,7 @@ int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std:
         "I percorsi dei file sono relativi alla cartella corrente. "
         "\"sirvela-cli COMANDO --help\" descrive ogni comando.");
     RegistraSviluppo(app, ctx);
+    RegistraConteggio(app, ctx);
     RegistraSpoglio(app, ctx);
     RegistraSistema(app, ctx);
     RegistraStrumenti(app, ctx);
