@@ -318,8 +318,12 @@ void TFormPrincipale::MostraPreviste() {
 
 void TFormPrincipale::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::ActivationChange || !conteggio_) return;
     // Back from a dialog that may have changed a condition, the link tables or a setting.
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) AggiornaConteggioDalVivo();
+    if (isActiveWindow()) AggiornaConteggioDalVivo();
+    // A dialog that counts by itself has the processors meanwhile.
+    else if (QApplication::activeModalWidget())
+        conteggio_->Sospendi();
 }
 
 void TFormPrincipale::AggiornaStatoMenu() {

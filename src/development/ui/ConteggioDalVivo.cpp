@@ -28,6 +28,7 @@ TConteggioQt::TConteggioQt(QObject* parent) : QObject(parent) {
                     if (richiesta != richiesta_) return;
                     ultimo_ = esito;
                     richiestaUltimo_ = richieste_;
+                    finito_ = esito.Esatto || !esito.Errore.empty();
                     emit Risultato(esito);
                 },
                 Qt::QueuedConnection);
@@ -48,9 +49,14 @@ bool TConteggioQt::Richiedi(std::unique_ptr<TDatiSistema> copia) {
     if (richiesta_ != 0 && impronta == impronta_) return false;
     impronta_ = std::move(impronta);
     ultimo_.reset();
+    finito_ = false;
     ++richieste_;
     richiesta_ = motore_->Richiedi(std::move(copia));
     return true;
+}
+
+void TConteggioQt::Sospendi() {
+    if (richiesta_ != 0 && !finito_) Annulla();
 }
 
 void TConteggioQt::Annulla() {
@@ -83,12 +89,13 @@ void TRigaConteggio::Aggiorna() {
     }
     show();
     if (!conteggio_.Richiedi(std::move(c))) return;
-    if (primaRichiesta_ == 0) primaRichiesta_ = conteggio_.Richieste();
+    if (!improntaPrima_) improntaPrima_ = conteggio_.Impronta();
     if (text().isEmpty()) setText(QS("Con queste impostazioni: " + std::string(kConteggioInCorso)));
 }
 
 void TRigaConteggio::Mostra(const TEsitoConteggio& e) {
-    const bool iniziale = conteggio_.RichiestaUltimo() == primaRichiesta_;
+    // Counted again after a pause, the values the dialog opened with are still the reference.
+    const bool iniziale = conteggio_.Impronta() == *improntaPrima_;
     if (iniziale) prima_ = e;
     setText(QS(TestoConteggioDialogo(e, !iniziale && prima_ ? &*prima_ : nullptr)));
 }
@@ -113,6 +120,11 @@ bool TRigaConteggio::eventFilter(QObject* o, QEvent* e) {
         case QEvent::WindowActivate:
             // Back from a window it opened (a file loaded, a member edited).
             if (o == dialogo_) pausa_.start();
+            break;
+        case QEvent::WindowDeactivate:
+            // A dialog opened from this one counts alone meanwhile.
+            if (o == dialogo_ && QApplication::activeModalWidget() != dialogo_)
+                conteggio_.Sospendi();
             break;
         case QEvent::MouseButtonRelease:
         case QEvent::KeyRelease:

@@ -38,11 +38,16 @@ class TConteggioQt : public QObject {
     bool Richiedi(std::unique_ptr<TDatiSistema> copia);
     // Nothing more is reported; the next request counts anew.
     void Annulla();
+    // Stops a count still running, so that a window opened over this one counts alone; the
+    // next request counts anew. A count that ended stays.
+    void Sospendi();
     // The latest result of the latest request; empty until one came.
     const std::optional<TEsitoConteggio>& Ultimo() const { return ultimo_; }
     // Requests made so far, and the one the latest result belongs to.
     std::uint64_t Richieste() const { return richieste_; }
     std::uint64_t RichiestaUltimo() const { return richiestaUltimo_; }
+    // What the latest request counts (ImprontaConteggio of its copy).
+    const std::vector<std::uint8_t>& Impronta() const { return impronta_; }
 
   signals:
     // A result of the latest request: estimates while the exact count runs, then the count.
@@ -55,6 +60,7 @@ class TConteggioQt : public QObject {
     std::uint64_t richiestaUltimo_ = 0;
     std::vector<std::uint8_t> impronta_;
     std::optional<TEsitoConteggio> ultimo_;
+    bool finito_ = false;  // the latest request's final result came
 };
 
 // The line at the bottom of a condition dialog: "Con queste impostazioni: 9.244 colonne
@@ -83,7 +89,8 @@ class TRigaConteggio : public QLabel {
     QWidget* dialogo_;
     TConteggioQt conteggio_;
     QTimer pausa_;
-    std::uint64_t primaRichiesta_ = 0;  // the count of the values the dialog opened with
+    // The values the dialog opened with, and their count.
+    std::optional<std::vector<std::uint8_t>> improntaPrima_;
     std::optional<TEsitoConteggio> prima_;
     bool osserva_ = false;  // looking at the input events of the application
 };
