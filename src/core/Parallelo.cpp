@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -18,8 +19,9 @@ void AbbassaPrioritaFilo() {
 #ifdef __linux__
     // On Linux the nice value belongs to the thread, and threads it creates inherit it.
     const id_t filo = static_cast<id_t>(gettid());
+    errno = 0;
     const int attuale = getpriority(PRIO_PROCESS, filo);
-    if (attuale < 5) setpriority(PRIO_PROCESS, filo, 5);
+    if (errno == 0) setpriority(PRIO_PROCESS, filo, std::min(attuale + 5, 19));
 #endif
 }
 

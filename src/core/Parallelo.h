@@ -8,7 +8,8 @@ namespace sirvela {
 int FiliDisponibili();
 
 // Work in the background yields to the window: the calling thread, and the threads it starts
-// afterwards, run at a lower priority. Does nothing where the system cannot do it per thread.
+// afterwards, run a few steps below the priority it had. Does nothing where the system cannot
+// do it per thread.
 void AbbassaPrioritaFilo();
 
 // Calls f(from, to) over consecutive slices of [0, n) of at most `blocco` items, on up to
