@@ -6,6 +6,7 @@
 // Runs with any Qt platform (QT_QPA_PLATFORM=offscreen without a display).
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -35,6 +36,13 @@ class TSceltaMuta : public ISceltaFile {
     std::optional<std::string> Apri(const TRichiestaFile&) override { return {}; }
     std::optional<std::string> Salva(const TRichiestaFile&) override { return {}; }
 };
+
+// Waits in the event loop, as the window does between the user's actions.
+void Attendi(int ms) {
+    QEventLoop ciclo;
+    QTimer::singleShot(ms, &ciclo, &QEventLoop::quit);
+    ciclo.exec();
+}
 
 }  // namespace
 
@@ -75,31 +83,53 @@ int main(int argc, char** argv) {
     // Pilot 25 in position 8 is clicked on and off: two systems by turns, both counted anew.
     TGraphNumSelector* s = f.Selettore(8);
     const QPoint cella = s->RettangoloCella(std::min(NumeroPiloti, 25)).center();
-    std::vector<double> tempi;
     QTest::qWait(2000);  // the first count, at start
-    battito.start();
-    for (int k = 0; k < clic; ++k) {
-        const std::uint64_t prima = f.ConteggioDalVivo().Richieste();
-        QElapsedTimer t;
-        t.start();
-        QTest::mouseClick(s, Qt::LeftButton, {}, cella);
-        while (f.ConteggioDalVivo().Richieste() == prima ||
-               !(f.ConteggioDalVivo().RichiestaUltimo() == f.ConteggioDalVivo().Richieste() &&
-                 f.ConteggioDalVivo().Ultimo() && f.ConteggioDalVivo().Ultimo()->Esatto)) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-            if (t.elapsed() > 60000) break;
+    const TConteggioQt& c = f.ConteggioDalVivo();
+    auto esatto = [&] {
+        return c.RichiestaUltimo() == c.Richieste() && c.Ultimo() && c.Ultimo()->Esatto;
+    };
+    // One round of clicks; `attendi`: each waits for the exact count before the next.
+    auto giro = [&](int quanti, int ogni, bool attendi, std::vector<double>& tempi) {
+        ultimo = 0;
+        stallo = 0;
+        double clicPiuLungo = 0;
+        battito.start();
+        for (int k = 0; k < quanti; ++k) {
+            const std::uint64_t prima = c.Richieste();
+            QElapsedTimer t;
+            t.start();
+            QTest::mouseClick(s, Qt::LeftButton, {}, cella);
+            clicPiuLungo = std::max(clicPiuLungo, static_cast<double>(t.nsecsElapsed()) / 1e6);
+            while (attendi && (c.Richieste() == prima || !esatto()) && t.elapsed() < 60000)
+                Attendi(2);
+            if (attendi) tempi.push_back(static_cast<double>(t.nsecsElapsed()) / 1e9);
+            QTest::qWait(std::max(0, ogni - static_cast<int>(t.elapsed())));
         }
-        tempi.push_back(static_cast<double>(t.nsecsElapsed()) / 1e9);
-        QTest::qWait(std::max(0, intervallo - static_cast<int>(t.elapsed())));
-    }
-    battito.stop();
+        battito.stop();
+        return std::pair(static_cast<double>(stallo) / 1e6, clicPiuLungo);
+    };
+    std::vector<double> tempi, nessuno;
+    // The same clicks with the count switched off: the stalls the machine makes by itself.
+    sistema.Dati.ConteggioDalVivo = false;
+    f.AggiornaConteggioDalVivo();
+    const auto [stalloSpento, clicSpento] = giro(clic, intervallo, false, nessuno);
+    sistema.Dati.ConteggioDalVivo = true;
+    f.AggiornaConteggioDalVivo();
+    QTest::qWait(2000);
+    const auto [stalloAcceso, clicAcceso] = giro(clic, intervallo, true, tempi);
+    // Clicks faster than the count: each one cancels the count of the one before.
+    const auto [stalloRapido, clicRapido] = giro(clic * 2, 60, false, nessuno);
+    QElapsedTimer fine;
+    fine.start();
+    while (!esatto() && fine.elapsed() < 60000) Attendi(2);
     std::vector<double> ordinati = tempi;
     std::sort(ordinati.begin(), ordinati.end());
+    std::printf("%s: dal clic al conteggio esatto, %d clic: mediana %.3f s, peggiore %.3f s\n",
+                argv[1], clic, ordinati[ordinati.size() / 2], ordinati.back());
     std::printf(
-        "%s: %d clic, dal clic al conteggio esatto: mediana %.3f s, peggiore %.3f s; "
-        "stallo massimo del ciclo degli eventi %.1f ms\n",
-        argv[1], clic, ordinati[ordinati.size() / 2], ordinati.back(),
-        static_cast<double>(stallo) / 1e6);
-    std::printf("riga: %s\n", f.PannelloPreviste()->text().toStdString().c_str());
+        "  stallo massimo del ciclo degli eventi (clic piu' lungo): conteggio spento "
+        "%.1f ms (%.1f ms), acceso %.1f ms (%.1f ms), clic ogni 60 ms %.1f ms (%.1f ms)\n",
+        stalloSpento, clicSpento, stalloAcceso, clicAcceso, stalloRapido, clicRapido);
+    std::printf("  riga: %s\n", f.PannelloPreviste()->text().toStdString().c_str());
     return 0;
 }
