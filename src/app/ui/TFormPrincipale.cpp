@@ -427,6 +427,8 @@ void TFormPrincipale::ComandoPiloti(int posizione) {
 
 void TFormPrincipale::SospendiComandi(bool si) {
     if (si == comandiSospesi_) return;
+    // The development has the processors; the count takes up again when it ends.
+    if (si && conteggio_) conteggio_->Sospendi();
     if (si) {
         statiPrimaDellaSospensione_.clear();
         for (const auto& [nome, a] : azioni_) {
