@@ -96,6 +96,7 @@ void Componi(CLI::App& app, TContestoCli& ctx, bool& versione) {
         "I percorsi dei file sono relativi alla cartella corrente. "
         "\"sirvela-cli COMANDO --help\" descrive ogni comando.");
     RegistraSviluppo(app, ctx);
+    RegistraConteggio(app, ctx);
     RegistraSpoglio(app, ctx);
     RegistraSistema(app, ctx);
     RegistraStrumenti(app, ctx);

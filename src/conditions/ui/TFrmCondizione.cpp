@@ -98,10 +98,24 @@ TFrmCondizione::TFrmCondizione(IMessaggi& messaggi, const QString& titolo,
     for (QPushButton* b : {archivioBtn_, analisiBtn_, ok_, annulla_, azzera_, aiutoBtn_})
         riga_->addWidget(b, 0, Qt::AlignBottom);
 
+    rigaConteggio_ = new TRigaConteggio([this] { return CopiaConteggio({}); }, this);
+
     auto* l = new QVBoxLayout(this);
     l->addLayout(corpo_);
     l->addLayout(riga_);
+    l->addWidget(rigaConteggio_);
     l->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::unique_ptr<TDatiSistema> TFrmCondizione::CopiaConteggio(TSostituzioni s) {
+    IFonteConteggio* sopra = FonteConteggio(this);
+    const TCondizione* originale = OriginaleConteggio();
+    if (!sopra || !originale) return nullptr;
+    std::unique_ptr<TCondizione> copia = CopiaPerConteggio();
+    if (!copia) return nullptr;
+    if (const TCondizione* radice = RadiceLavoro()) ApplicaSostituzioni(*radice, *copia, s);
+    s.Aggiungi(originale, std::move(copia));
+    return sopra->CopiaConteggio(std::move(s));
 }
 
 TFrmCondizione::~TFrmCondizione() = default;
@@ -323,6 +337,15 @@ void TFrmCondGruppo::AggiornaForm() {
 
 std::unique_ptr<TCondizione> TFrmCondGruppo::CopiaPerAnalisi() {
     return gruppo_.CopiaCorrente();
+}
+
+const TCondizione* TFrmCondGruppo::OriginaleConteggio() const {
+    if (sostituito_) return sostituito_;
+    return gruppo_.Oggetto();
+}
+
+std::unique_ptr<TCondizione> TFrmCondGruppo::CopiaPerConteggio() {
+    return sostituito_ ? gruppo_.CopiaCorrente() : gruppo_.CopiaIntera();
 }
 
 TParametriAnalisi TFrmCondGruppo::ParametriAnalisi() const {
