@@ -40,4 +40,14 @@ void ScriviTesto(const std::filesystem::path& p, const std::string& testo) {
     f << testo;
 }
 
+std::vector<std::uint8_t> ConcorsiInOrdine(int quanti) {
+    std::vector<std::uint8_t> b;
+    for (int i = 0; i < quanti; ++i) {
+        const int anno = 2000 + i / 200;
+        for (int v : {i % 200 + 1, anno & 0xFF, anno >> 8, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8})
+            b.push_back(static_cast<std::uint8_t>(v));
+    }
+    return b;
+}
+
 }  // namespace sirvela::test

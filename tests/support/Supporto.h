@@ -21,5 +21,8 @@ class CartellaTemporanea {
 std::vector<std::uint8_t> LeggiByte(const std::filesystem::path& p);
 void ScriviByte(const std::filesystem::path& p, const std::vector<std::uint8_t>& dati);
 void ScriviTesto(const std::filesystem::path& p, const std::string& testo);
+// The bytes of an archive of `quanti` contests in order: 1..200 of each year from 2000 on, each
+// with pilots 1..8.
+std::vector<std::uint8_t> ConcorsiInOrdine(int quanti);
 
 }  // namespace sirvela::test
