@@ -138,13 +138,7 @@ TEST_F(CliStampa, SummarySheetCopies) {
 TEST_F(CliStampa, PdfFileFromTheProgram) {
     const std::string comando = "cd '" + dir.Percorso().string() + "' && '" + SIRVELA_CLI_EXE +
                                 "' stampa schedine c.Scl --pdf out.pdf --cartella programma 2>&1";
-    FILE* p = popen(comando.c_str(), "r");
-    ASSERT_NE(p, nullptr);
-    std::string out;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, n);
-    const int stato = pclose(p);
+    const auto [stato, out] = test::EseguiComando(comando);
     ASSERT_TRUE(WIFEXITED(stato));
     ASSERT_EQ(WEXITSTATUS(stato), 0) << out;
     EXPECT_EQ(test::PaginePdf(dir / "out.pdf"), 3);
@@ -169,13 +163,7 @@ TEST_F(CliStampa, AFullDiskKeepsTheOldPdf) {
     const std::string comando = "unshare -m sh '" + (dir / "pieno.sh").string() + "' '" +
                                 disco.string() + "' '" + dir.Percorso().string() + "' '" +
                                 SIRVELA_CLI_EXE + "' 2>&1";
-    FILE* p = popen(comando.c_str(), "r");
-    ASSERT_NE(p, nullptr);
-    std::string out;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, n);
-    const int stato = pclose(p);
+    const auto [stato, out] = test::EseguiComando(comando);
     if (!WIFEXITED(stato) || WEXITSTATUS(stato) != 0)
         GTEST_SKIP() << "tmpfs non montabile: " << out;
     EXPECT_NE(out.find("Impossibile scrivere il file PDF " + (disco / "out.pdf").string() +

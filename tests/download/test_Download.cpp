@@ -535,13 +535,7 @@ TEST_F(Download, OneUpdateAtATime) {
     // The command line, as another process.
     const std::string comando = "'" + std::string(SIRVELA_CLI_EXE) +
                                 "' aggiorna archivi --cartella '" + programma.string() + "' 2>&1";
-    FILE* p = popen(comando.c_str(), "r");
-    ASSERT_NE(p, nullptr);
-    std::string uscita;
-    char buffer[512];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;)
-        uscita.append(buffer, n);
-    const int stato = pclose(p);
+    const auto [stato, uscita] = test::EseguiComando(comando);
     EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 1) << uscita;
     EXPECT_EQ(uscita, std::string(kAggiornamentoInCorso) + "\n");
     TArchivio copia = sistema->Dati.Archivio;

@@ -1,5 +1,6 @@
 #include "support/Supporto.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -48,6 +49,17 @@ std::vector<std::uint8_t> ConcorsiInOrdine(int quanti) {
             b.push_back(static_cast<std::uint8_t>(v));
     }
     return b;
+}
+
+TComando EseguiComando(const std::string& comando) {
+    TComando r;
+    FILE* p = popen(comando.c_str(), "r");
+    if (!p) return r;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;)
+        r.Uscita.append(buffer, n);
+    r.Stato = pclose(p);
+    return r;
 }
 
 }  // namespace sirvela::test

@@ -25,4 +25,12 @@ void ScriviTesto(const std::filesystem::path& p, const std::string& testo);
 // with pilots 1..8.
 std::vector<std::uint8_t> ConcorsiInOrdine(int quanti);
 
+// Runs a shell command and collects what it writes on stdout; Stato is pclose's status
+// (-1 when the shell could not be started).
+struct TComando {
+    int Stato = -1;
+    std::string Uscita;
+};
+TComando EseguiComando(const std::string& comando);
+
 }  // namespace sirvela::test
