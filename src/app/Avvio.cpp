@@ -68,6 +68,12 @@ TAvvioDocumento CaricaDatiAvvio(T_Sistema& sistema) {
     return esito;
 }
 
+std::vector<std::string> AvvisiAvvio(const TAvvioDocumento& avvio) {
+    std::vector<std::string> avvisi;
+    if (avvio.Impostazioni.Configurazione.PrezziCorretti) avvisi.emplace_back(kPrezziNonValidi);
+    return avvisi;
+}
+
 bool SalvaImpostazioniDi(const T_Sistema& sistema, IMessaggi* messaggi) {
     return SalvaImpostazioniDi(sistema.Dati, messaggi);
 }

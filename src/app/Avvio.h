@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "app/Configurazione.h"
 #include "app/ListaPiloti.h"
 
@@ -17,6 +20,8 @@ struct TAvvioDocumento {
 
 // Reads the archive (a missing one is no error at start) and the settings into the document.
 TAvvioDocumento CaricaDatiAvvio(T_Sistema& sistema);
+// What the start-up had to put right and tells the user once (kPrezziNonValidi).
+std::vector<std::string> AvvisiAvvio(const TAvvioDocumento& avvio);
 // The settings as the document holds them now, and back.
 TImpostazioniProgramma ImpostazioniDi(const T_Sistema& sistema);
 TPiloti PilotiDi(const T_Sistema& sistema);

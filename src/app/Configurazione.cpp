@@ -1,6 +1,8 @@
 #include "app/Configurazione.h"
 
+#include <cmath>
 #include <fstream>
+#include <utility>
 
 #include "app/Cartelle.h"
 #include "core/FlussoBinario.h"
@@ -17,6 +19,18 @@ bool Campo(T& campo, Leggi&& leggi) {
     if (!leggi(letto)) return false;
     campo = std::move(letto);
     return true;
+}
+
+// A price that is no amount would print as "L. nan" on every ticket: the default stands in.
+bool CorreggiPrezzi(TImpostazioniProgramma& imp) {
+    bool corretti = false;
+    for (auto [prezzo, predefinito] : {std::pair{&imp.PrezzoLire, TPrezzi{}.PrezzoLire},
+                                       std::pair{&imp.PrezzoEuro, TPrezzi{}.PrezzoEuro}}) {
+        if (std::isfinite(*prezzo) && *prezzo >= 0) continue;
+        *prezzo = predefinito;
+        corretti = true;
+    }
+    return corretti;
 }
 
 }  // namespace
@@ -68,9 +82,9 @@ TLetturaConfigurazione LeggiConfigurazione(TLettore& l, TImpostazioniProgramma& 
     auto reale = [&](double& c) { return Campo(c, [&](double& v) { return l.LeggiDouble(v); }); };
     auto flag = [&](bool& c) { return Campo(c, [&](bool& v) { return l.LeggiBool(v); }); };
 
-    if (!(stringa(imp.Sfondo, 255) && reale(imp.PrezzoLire) && reale(imp.PrezzoEuro) &&
-          flag(imp.Euro)))
-        return esito;
+    const bool prezzi = stringa(imp.Sfondo, 255) && reale(imp.PrezzoLire) && reale(imp.PrezzoEuro);
+    esito.PrezziCorretti = CorreggiPrezzi(imp);
+    if (!(prezzi && flag(imp.Euro))) return esito;
     if (!Campo(imp.NumeroPiloti, [&](std::int32_t& v) { return l.LeggiI32(v); })) return esito;
     esito.NumeroPilotiLetto = true;
     const std::int32_t limitato = LimitaNumeroPiloti(imp.NumeroPiloti);

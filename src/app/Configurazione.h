@@ -15,6 +15,8 @@ class TLettore;
 class TScrittore;
 
 inline constexpr const char* kErroreSalvaConfigurazione = "Impossibile Salvare la Configurazione";
+inline constexpr const char* kPrezziNonValidi =
+    "I prezzi in \"Sirvela.cfg\" non erano validi: sono stati sostituiti da quelli predefiniti.";
 inline constexpr std::int32_t kMinimoPiloti = 20;
 inline constexpr std::int32_t kNumeroPilotiPredefinito = 23;
 inline constexpr int kLunghezzaDatoRicevitoria = 60;
@@ -64,6 +66,7 @@ struct TLetturaConfigurazione {
     bool Completa = false;              // every field was read whole
     bool NumeroPilotiLetto = false;     // the stored pilot count was there
     bool NumeroPilotiCorretto = false;  // it lay outside 20..25 and was brought into range
+    bool PrezziCorretti = false;  // a price not finite or negative was replaced by the default
 };
 
 // Reads field by field from the reader's position and stops at the first field cut short,

@@ -119,8 +119,9 @@ bool TAggiornamentoArchivio::Elimina() {
 
 bool TAggiornamentoArchivio::Ok() {
     modificato_ = false;
-    if (archivio_.Salva(false)) return true;
-    messaggi_.Errore(kErroreSalvaArchivi);
+    bool occupato = false;
+    if (archivio_.Salva(false, &occupato)) return true;
+    messaggi_.Errore(TestoErroreSalvaArchivi(occupato));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "archive/TArchivio.h"
 
+#include "core/BloccoAggiornamento.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 
@@ -68,8 +69,16 @@ bool TArchivio::SalvaSu(const std::filesystem::path& percorso) const {
     return s.Chiudi();
 }
 
-bool TArchivio::Salva(bool sulRipristino) const {
-    return SalvaSu(sulRipristino ? FileRipristino : FileLocale());
+bool TArchivio::Salva(bool sulRipristino, bool* occupato) const {
+    if (sulRipristino) return SalvaSu(FileRipristino);
+    TBloccoAggiornamento blocco(CartellaProgramma);
+    if (occupato) *occupato = blocco.Occupato();
+    return !blocco.Occupato() && SalvaSu(FileLocale());
+}
+
+std::string TestoErroreSalvaArchivi(bool occupato) {
+    return occupato ? std::string(kErroreSalvaArchivi) + "\n" + kAggiornamentoInCorso
+                    : kErroreSalvaArchivi;
 }
 
 int TArchivio::Inserisce(const TEstrazione& e) {
@@ -109,8 +118,9 @@ TEsitoRipristino RipristinaArchivi(TArchivio& archivio) {
         esito.Messaggi.emplace_back(kErroreRipristinoArchivi);
         return esito;
     }
-    if (!copia.Salva(false)) {
-        esito.Messaggi.emplace_back(kErroreSalvaArchivi);
+    bool occupato = false;
+    if (!copia.Salva(false, &occupato)) {
+        esito.Messaggi.emplace_back(TestoErroreSalvaArchivi(occupato));
         return esito;
     }
     archivio.Estrazioni = std::move(copia.Estrazioni);

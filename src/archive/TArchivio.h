@@ -13,6 +13,8 @@ class TScrittore;
 
 inline constexpr const char* kErroreCaricaArchivi = "Impossibile caricare gli archivi";
 inline constexpr const char* kErroreSalvaArchivi = "Impossibile salvare gli archivi";
+// kErroreSalvaArchivi and, when the lock was the reason, kAggiornamentoInCorso under it.
+std::string TestoErroreSalvaArchivi(bool occupato);
 inline constexpr const char* kErroreRipristinoArchivi = "Impossibile ripristinare gli archivi.";
 inline constexpr const char* kArchiviRipristinati =
     "Gli archivi sono stati ripristinati correttamente.";
@@ -81,8 +83,10 @@ class TArchivio {
     // local file leaves the single default contest and returns false (the caller shows
     // kErroreCaricaArchivi); from the restore copy the list keeps what was read.
     bool Carica(bool dalRipristino = false);
-    // Writes the whole list; the previous file survives a failed write.
-    bool Salva(bool sulRipristino = false) const;
+    // Writes the whole list; the previous file survives a failed write. The local file is
+    // written under the program folder's update lock: while a download or another save holds
+    // it nothing is written and `occupato` (when given) is set.
+    bool Salva(bool sulRipristino = false, bool* occupato = nullptr) const;
     bool CaricaDa(const std::filesystem::path& percorso);
     bool SalvaSu(const std::filesystem::path& percorso) const;
 

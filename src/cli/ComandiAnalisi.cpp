@@ -108,9 +108,18 @@ int EseguiCondizionata(TContestoCli& ctx, const TOpzioniAnalisi& o) {
 // Punti Tra the group ("18:3"), 1 when not given.
 TCondizione& CondizioneScelta(T_Sistema& sistema, const std::string& testo, int& numero) {
     std::vector<std::string> parti;
-    std::stringstream in(testo);
-    for (std::string p; std::getline(in, p, ':');) parti.push_back(p);
-    if (parti.empty()) throw TErroreCli("Manca la condizione da analizzare.", kUscitaUso);
+    for (std::size_t inizio = 0;;) {
+        const auto fine = testo.find(':', inizio);
+        parti.push_back(testo.substr(inizio, fine - inizio));
+        if (fine == std::string::npos) break;
+        inizio = fine + 1;
+    }
+    if (testo.empty()) throw TErroreCli("Manca la condizione da analizzare.", kUscitaUso);
+    // "1:" or "17::2" would quietly name another condition than the one meant.
+    for (const auto& p : parti)
+        if (p.empty())
+            throw TErroreCli("Il codice della condizione \"" + testo + "\" ha una parte vuota.",
+                             kUscitaUso);
     const int codice =
         static_cast<int>(InteroOpzione(parti[0], 1, 18, "Il codice della condizione"));
     TCondizione* c = sistema.Dati.Condizioni->Condizione(codice);
@@ -120,15 +129,19 @@ TCondizione& CondizioneScelta(T_Sistema& sistema, const std::string& testo, int&
         numero = static_cast<int>(InteroOpzione(parti[1], 1, TCondPuntiTra::kGruppi, "Il gruppo"));
         return *c;
     }
+    std::string nome = parti[0];  // the condition reached so far, as typed
     for (std::size_t i = 1; i < parti.size(); ++i) {
         auto* contenitore = dynamic_cast<TCondContenitore*>(c);
         if (!contenitore)
-            throw TErroreCli("La condizione " + parti[0] + " non ha membri.", kUscitaUso);
+            throw TErroreCli(
+                "La condizione " + nome + " non è un gruppo di condizioni: non ha membri.",
+                kUscitaUso);
         if (contenitore->QuantiMembri() == 0)
-            throw TErroreCli("La condizione " + parti[0] + " non ha membri.", kUscitaUso);
+            throw TErroreCli("La condizione " + nome + " non ha membri.", kUscitaUso);
         numero =
             static_cast<int>(InteroOpzione(parti[i], 1, contenitore->QuantiMembri(), "Il membro"));
         c = contenitore->Membri[static_cast<std::size_t>(numero - 1)].get();
+        nome += ":" + parti[i];
     }
     return *c;
 }

@@ -111,7 +111,9 @@ int EseguiAggiungi(TContestoCli& ctx, const TOpzioniAggiungi& o) {
     TAggiornamentoArchivio aggiornamento(archivio, messaggi);
     aggiornamento.Aggiungi(editor.Concorso);
     const int ordinale = aggiornamento.Indice() + 1;
-    if (!aggiornamento.Ok()) throw TErroreCli(kErroreSalvaArchivi);
+    if (!aggiornamento.Ok())
+        throw TErroreCli(messaggi.Testi.empty() ? std::string(kErroreSalvaArchivi)
+                                                : messaggi.Testi.back());
     ctx.Out << "Concorso Nº" << numero << " " << anno << " aggiunto in posizione " << ordinale
             << " (concorsi in archivio: " << archivio.Quante() << ").\n";
     return kUscitaOk;

@@ -19,11 +19,72 @@ std::pair<std::size_t, std::size_t> RigaColonna(const std::string& testo, std::s
     return {riga, colonna};
 }
 
+// Where the parser is: the member of each object and the element of each list it is inside,
+// written as the import names fields ("Condizioni[3].Valori").
+class TPosizioneJson {
+  public:
+    bool Segui(nlohmann::json::parse_event_t evento, const nlohmann::json& valore) {
+        using E = nlohmann::json::parse_event_t;
+        switch (evento) {
+            case E::object_start:
+            case E::array_start:
+                livelli_.push_back({evento == E::array_start, {}, 0});
+                break;
+            case E::object_end:
+            case E::array_end:
+                if (!livelli_.empty()) livelli_.pop_back();
+                Avanza();
+                break;
+            case E::key:
+                if (!livelli_.empty() && valore.is_string())
+                    livelli_.back().Chiave = valore.get<std::string>();
+                break;
+            case E::value:
+                Avanza();
+                break;
+        }
+        return true;
+    }
+    std::string Campo() const {
+        std::string c;
+        for (const auto& l : livelli_) {
+            if (l.Lista)
+                c += "[" + std::to_string(l.Indice) + "]";
+            else if (!l.Chiave.empty())
+                c += (c.empty() ? "" : ".") + l.Chiave;
+        }
+        return c;
+    }
+
+  private:
+    void Avanza() {
+        if (!livelli_.empty() && livelli_.back().Lista) ++livelli_.back().Indice;
+    }
+    struct TLivello {
+        bool Lista;
+        std::string Chiave;
+        std::size_t Indice;
+    };
+    std::vector<TLivello> livelli_;
+};
+
 nlohmann::json LeggiJson(const std::filesystem::path& percorso) {
     const std::string testo =
         LeggiFileIntero(percorso, "Impossibile leggere il file \"" + percorso.string() + "\".");
+    TPosizioneJson posizione;
     try {
-        return nlohmann::json::parse(testo);
+        return nlohmann::json::parse(
+            testo, [&posizione](int, nlohmann::json::parse_event_t evento, nlohmann::json& valore) {
+                return posizione.Segui(evento, valore);
+            });
+    } catch (const nlohmann::json::out_of_range&) {
+        // The only range error of the parser: a number beyond what a double holds.
+        const std::string campo = posizione.Campo();
+        throw TErroreCli(
+            "Il file JSON non è valido: " +
+            (campo.empty() ? std::string("un numero") : "il numero nel campo \"" + campo + "\"") +
+            " è fuori dall'intervallo dei numeri rappresentabili. Nessun sistema è "
+            "stato scritto.");
     } catch (const nlohmann::json::parse_error& e) {
         // The parser counts the byte it stopped at from 1.
         const std::size_t byte = e.byte > 0 ? e.byte - 1 : 0;

@@ -44,7 +44,9 @@ void TContestoCli::PreparaCartella() const {
 
 TAvvioDocumento TContestoCli::Avvia(T_Sistema& sistema) const {
     PreparaCartella();
-    return CaricaDatiAvvio(sistema);
+    TAvvioDocumento avvio = CaricaDatiAvvio(sistema);
+    for (const auto& avviso : AvvisiAvvio(avvio)) Err << avviso << "\n";
+    return avvio;
 }
 
 void TContestoCli::OpzioneCartella(CLI::App& comando) {

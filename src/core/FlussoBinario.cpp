@@ -1,10 +1,11 @@
 #include "core/FlussoBinario.h"
 
 #include <sys/stat.h>
+
 #include <cstring>
-#include <random>
 
 #include "core/Cp1252.h"
+#include "core/SalvataggioSicuro.h"
 
 namespace sirvela {
 namespace {
@@ -127,19 +128,10 @@ bool TLettore::LeggiStringaCorta(std::string& v, int capacita) {
     return ok;
 }
 
-TScrittore::TScrittore(const std::filesystem::path& destinazione) : destinazione_(destinazione) {
-    std::random_device rd;
-    std::filesystem::path nome = destinazione.filename();
-    nome += ".tmp" + std::to_string(rd() % 1000000);
-    temporaneo_ = destinazione.parent_path() / nome;
-    file_ = std::fopen(temporaneo_.c_str(), "wb");
-    if (!file_) {
-        ok_ = false;
-        return;
-    }
-    buffer_.resize(kBufferFile);
-    std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());
-    aperto_ = true;
+TScrittore::TScrittore(const std::filesystem::path& destinazione, ISistemaFile& sistema)
+    : file_(std::make_unique<TSalvataggioSicuro>(destinazione, sistema)) {
+    aperto_ = file_->Ok();
+    ok_ = aperto_;
 }
 
 TScrittore::TScrittore() : aperto_(true) {}
@@ -148,21 +140,26 @@ TScrittore::~TScrittore() {
     Abbandona();
 }
 
+int TScrittore::Errore() const {
+    if (errore_ != 0) return errore_;
+    if (file_ && !file_->Ok()) return file_->Errore();
+    return ok_ ? 0 : EIO;
+}
+
 bool TScrittore::Scrivi(const void* origine, std::size_t n) {
     if (!ok_ || !aperto_ || chiuso_) return ok_ = false;
     std::size_t k = n;
     if (scritti_ + n > limite_) {
         k = static_cast<std::size_t>(limite_ - scritti_);
+        errore_ = erroreLimite_;
         ok_ = false;
     }
+    scritti_ += k;
     if (file_) {
-        std::size_t fatti = std::fwrite(origine, 1, k, file_);
-        if (fatti != k) ok_ = false;
-        scritti_ += fatti;
+        if (!file_->Scrivi(origine, k)) ok_ = false;
     } else {
         auto p = static_cast<const std::uint8_t*>(origine);
         dati_.insert(dati_.end(), p, p + k);
-        scritti_ += k;
     }
     return ok_;
 }
@@ -204,29 +201,37 @@ bool TScrittore::ScriviStringaCorta(std::string_view utf8, int capacita) {
     return Scrivi(b.data(), b.size());
 }
 
+bool TScrittore::Completa() {
+    if (file_ && ok_ && !chiuso_ && !file_->Completa()) ok_ = false;
+    return ok_;
+}
+
+namespace {
+const std::filesystem::path kNessunFile;
+}
+
+const std::filesystem::path& TScrittore::Temporaneo() const {
+    return file_ ? file_->Temporaneo() : kNessunFile;
+}
+
+const std::filesystem::path& TScrittore::Destinazione() const {
+    return file_ ? file_->Destinazione() : kNessunFile;
+}
+
 bool TScrittore::Chiudi() {
     if (chiuso_) return ok_;
     chiuso_ = true;
     if (!file_) return ok_ && aperto_;
-    if (std::fflush(file_) != 0) ok_ = false;
-    if (std::fclose(file_) != 0) ok_ = false;
-    file_ = nullptr;
-    std::error_code ec;
-    if (ok_) {
-        std::filesystem::rename(temporaneo_, destinazione_, ec);
-        if (ec) ok_ = false;
+    if (!ok_) {
+        file_->Abbandona();
+        return false;
     }
-    if (!ok_) std::filesystem::remove(temporaneo_, ec);
+    if (!file_->Conferma()) ok_ = false;
     return ok_;
 }
 
 void TScrittore::Abbandona() {
-    if (file_) {
-        std::fclose(file_);
-        file_ = nullptr;
-        std::error_code ec;
-        std::filesystem::remove(temporaneo_, ec);
-    }
+    if (file_ && !chiuso_) file_->Abbandona();
     chiuso_ = true;
 }
 

@@ -1,13 +1,19 @@
 #pragma once
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/SistemaFile.h"
+
 namespace sirvela {
+
+class TSalvataggioSicuro;
 
 // Little-endian reader over a file or a block of memory. Every read reports whether the
 // whole field arrived; after the first short read the reader stays failed, so a sequence of
@@ -57,12 +63,14 @@ class TLettore {
     bool ok_ = true;
 };
 
-// Little-endian writer. A file is written beside the target under a temporary name and
-// renamed over it only by a successful Chiudi, so a failed save never destroys the old file.
-// The memory form can be told to fail after a number of bytes, to test short writes.
+// Little-endian writer. A file is written through the safe save (core/SalvataggioSicuro.h):
+// the target is replaced only by a successful Chiudi, so a failed save never destroys the old
+// file. The memory form, and the file form too, can be told to fail after a number of bytes as
+// a full disk would, to test short writes.
 class TScrittore {
   public:
-    explicit TScrittore(const std::filesystem::path& destinazione);
+    explicit TScrittore(const std::filesystem::path& destinazione,
+                        ISistemaFile& sistema = SistemaFileReale());
     TScrittore();  // in memory
     ~TScrittore();
     TScrittore(const TScrittore&) = delete;
@@ -70,6 +78,8 @@ class TScrittore {
 
     bool Aperto() const { return aperto_; }
     bool Ok() const { return ok_; }
+    // The system's error number of the first failure (ENOSPC past the limit); 0 while none.
+    int Errore() const;
 
     bool Scrivi(const void* origine, std::size_t n);
     bool ScriviU8(std::uint8_t v) { return Scrivi(&v, 1); }
@@ -83,23 +93,34 @@ class TScrittore {
     // Converts to Windows-1252, cuts to capacita bytes and zero-fills the rest.
     bool ScriviStringaCorta(std::string_view utf8, int capacita = 255);
 
-    // File: flushes and renames over the target when every write succeeded, otherwise
-    // removes the temporary file. Returns whether the target now holds everything written.
+    // File: everything written is in the temporary file, readable there before Chiudi (a
+    // download checks its content so). Memory: whether every write succeeded.
+    bool Completa();
+    const std::filesystem::path& Temporaneo() const;
+    const std::filesystem::path& Destinazione() const;  // empty in memory
+    std::uint64_t Scritti() const { return scritti_; }
+    // File: puts the target in place of the old file as the safe save does, when every write
+    // succeeded; otherwise removes the temporary file. Returns whether the target now holds
+    // everything written, safely on the disk.
     bool Chiudi();
     // Drops a file being written without touching the target.
     void Abbandona();
+    // The safe save behind a file writer (null in memory): backups, permissions.
+    TSalvataggioSicuro* File() { return file_.get(); }
 
     const std::vector<std::uint8_t>& Dati() const { return dati_; }
-    void ImpostaLimite(std::uint64_t limite) { limite_ = limite; }
+    void ImpostaLimite(std::uint64_t limite, int errore = ENOSPC) {
+        limite_ = limite;
+        erroreLimite_ = errore;
+    }
 
   private:
-    std::FILE* file_ = nullptr;
-    std::filesystem::path destinazione_;
-    std::filesystem::path temporaneo_;
-    std::vector<char> buffer_;
+    std::unique_ptr<TSalvataggioSicuro> file_;
     std::vector<std::uint8_t> dati_;
     std::uint64_t scritti_ = 0;
     std::uint64_t limite_ = UINT64_MAX;
+    int erroreLimite_ = ENOSPC;
+    int errore_ = 0;
     bool aperto_ = false;
     bool ok_ = true;
     bool chiuso_ = false;

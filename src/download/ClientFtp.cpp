@@ -2,8 +2,9 @@
 
 #include <curl/curl.h>
 
-#include <cstdio>
 #include <mutex>
+
+#include "core/FlussoBinario.h"
 
 namespace sirvela {
 namespace fs = std::filesystem;
@@ -79,8 +80,9 @@ int Progresso(void* dati, curl_off_t totale, curl_off_t ricevuti, curl_off_t, cu
     return 0;
 }
 
-std::size_t ScriviFile(char* dati, std::size_t, std::size_t n, void* file) {
-    return std::fwrite(dati, 1, n, static_cast<std::FILE*>(file));
+// A write the local file refuses ends the transfer.
+std::size_t ScriviFile(char* dati, std::size_t, std::size_t n, void* locale) {
+    return static_cast<TScrittore*>(locale)->Scrivi(dati, n) ? n : 0;
 }
 
 std::size_t Scarta(char*, std::size_t, std::size_t n, void*) {
@@ -154,6 +156,15 @@ void TClientFtpCurl::Prepara() {
     curl_easy_setopt(c, CURLOPT_TRANSFERTEXT, 0L);
     curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, Progresso);
+    // The library's own watch over slow transfers and the deadline: the watchdog above only
+    // sees whether bytes come at all.
+    if (imp_.VelocitaMinima > 0 && imp_.FinestraVelocita.count() > 0) {
+        curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, imp_.VelocitaMinima);
+        curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME,
+                         static_cast<long>(imp_.FinestraVelocita.count()));
+    }
+    if (imp_.Scadenza.count() > 0)
+        curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, static_cast<long>(imp_.Scadenza.count()));
 }
 
 TEsitoFtp TClientFtpCurl::Connetti(const std::string& host, int porta) {
@@ -185,7 +196,7 @@ TEsitoFtp TClientFtpCurl::Connetti(const std::string& host, int porta) {
 }
 
 TEsitoFtp TClientFtpCurl::Scarica(const std::string& cartella, const std::string& file,
-                                  const fs::path& locale, IAvanzamentoFtp* avanzamento) {
+                                  TScrittore& locale, IAvanzamentoFtp* avanzamento) {
     if (!curl_) return TEsitoFtp::Errore;
     if (annulla_ && annulla_->Richiesto()) return TEsitoFtp::Annullato;
     const auto percorso = PercorsoFtp(cartella, file);
@@ -193,11 +204,7 @@ TEsitoFtp TClientFtpCurl::Scarica(const std::string& cartella, const std::string
         errore_ = "percorso non valido";
         return TEsitoFtp::Errore;
     }
-    std::FILE* f = std::fopen(locale.c_str(), "wb");
-    if (!f) {
-        errore_ = "impossibile scrivere " + locale.string();
-        return TEsitoFtp::Errore;
-    }
+    if (!locale.Ok()) return TEsitoFtp::ErroreLocale;
     Prepara();
     CURL* c = static_cast<CURL*>(curl_);
     const std::string url = indirizzo_ + *percorso;
@@ -208,20 +215,23 @@ TEsitoFtp TClientFtpCurl::Scarica(const std::string& cartella, const std::string
     curl_easy_setopt(c, CURLOPT_URL, url.c_str());
     curl_easy_setopt(c, CURLOPT_XFERINFODATA, &stato);
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, ScriviFile);
-    curl_easy_setopt(c, CURLOPT_WRITEDATA, f);
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &locale);
     // A server that stops answering a command is the watchdog's case too.
     curl_easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, Secondi(imp_.Sorveglianza));
     const CURLcode r = curl_easy_perform(c);
     curl_easy_setopt(c, CURLOPT_NOPROGRESS, 1L);
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, Scarta);
-    const bool scritto = std::fclose(f) == 0;
     if (stato.Annullato) return TEsitoFtp::Annullato;
+    if (!locale.Ok()) {
+        errore_ = "errore di scrittura";
+        return TEsitoFtp::ErroreLocale;
+    }
     if (stato.Bloccato || r == CURLE_OPERATION_TIMEDOUT) {
         errore_ = curl_easy_strerror(r);
         return TEsitoFtp::Bloccato;
     }
-    if (r != CURLE_OK || !scritto) {
-        errore_ = r != CURLE_OK ? curl_easy_strerror(r) : "errore di scrittura";
+    if (r != CURLE_OK) {
+        errore_ = curl_easy_strerror(r);
         return TEsitoFtp::Errore;
     }
     // A transfer the server ended early without saying so still counts as cut.

@@ -9,12 +9,15 @@
 
 namespace sirvela {
 
+class TScrittore;
+
 // How a download ended.
 enum class TEsitoFtp {
     Ok,
-    Errore,     // refused, cut or failed on the way
-    Annullato,  // the cancel token was set
-    Bloccato,   // the watchdog fired: no data for too long
+    Errore,        // refused, cut or failed on the way
+    Annullato,     // the cancel token was set
+    Bloccato,      // no data for too long, too slow for too long, or past the deadline
+    ErroreLocale,  // the file received could not be written here
 };
 
 // Bytes received so far and the size of the file (0 while unknown).
@@ -31,11 +34,11 @@ class IClientFtp {
     virtual ~IClientFtp() = default;
     // Errore when the host cannot be reached or refuses the log-in.
     virtual TEsitoFtp Connetti(const std::string& host, int porta) = 0;
-    // Changes to `cartella` (from the log-in folder; empty: stay there) and fetches `file` into
-    // `locale`, which may be left incomplete when the result is not Ok.
+    // Changes to `cartella` (from the log-in folder; empty: stay there) and writes `file` into
+    // `locale`, which may hold part of it when the result is not Ok (ErroreLocale: `locale`
+    // refused a write and says why).
     virtual TEsitoFtp Scarica(const std::string& cartella, const std::string& file,
-                              const std::filesystem::path& locale,
-                              IAvanzamentoFtp* avanzamento) = 0;
+                              TScrittore& locale, IAvanzamentoFtp* avanzamento) = 0;
     virtual void Disconnetti() = 0;
 };
 
@@ -46,6 +49,12 @@ struct TImpostazioniFtp {
     std::chrono::milliseconds Attesa{100000};
     // Longest time a download may go without receiving anything.
     std::chrono::milliseconds Sorveglianza{100000};
+    // A download slower than VelocitaMinima bytes a second over FinestraVelocita is given up,
+    // and so is any that is not done by the Scadenza (a server that keeps a transfer alive
+    // with a byte now and then). 0 turns either off.
+    long VelocitaMinima = 256;
+    std::chrono::seconds FinestraVelocita{60};
+    std::chrono::milliseconds Scadenza{std::chrono::minutes(30)};
 };
 
 // "ftp://host:porta/": the host is letters, digits, '.', '-' and '_', and may end with
@@ -67,8 +76,8 @@ class TClientFtpCurl : public IClientFtp {
     TClientFtpCurl& operator=(const TClientFtpCurl&) = delete;
 
     TEsitoFtp Connetti(const std::string& host, int porta) override;
-    TEsitoFtp Scarica(const std::string& cartella, const std::string& file,
-                      const std::filesystem::path& locale, IAvanzamentoFtp* avanzamento) override;
+    TEsitoFtp Scarica(const std::string& cartella, const std::string& file, TScrittore& locale,
+                      IAvanzamentoFtp* avanzamento) override;
     void Disconnetti() override;
 
     // The library's text for the last failure, for diagnostics.

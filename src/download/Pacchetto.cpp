@@ -5,11 +5,14 @@
 #include <sodium.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include "core/FlussoBinario.h"
+#include "core/SalvataggioSicuro.h"
 
 #ifndef SIRVELA_CHIAVE_AGGIORNAMENTI
 #error "SIRVELA_CHIAVE_AGGIORNAMENTI must name the public key of program updates"
@@ -59,6 +62,9 @@ const TChiavePubblica& ChiaveAggiornamenti() {
 
 bool FirmaValida(const fs::path& file, const fs::path& firma, const TChiavePubblica& chiave) {
     if (sodium_init() < 0) return false;
+    std::error_code ec;
+    const auto dimensione = fs::file_size(file, ec);
+    if (ec || dimensione > kMassimoAggiornamento) return false;
     std::vector<unsigned char> dati, sigillo;
     if (!LeggiTutto(firma, sigillo) || sigillo.size() != kLunghezzaFirma) return false;
     if (!LeggiTutto(file, dati)) return false;
@@ -66,40 +72,37 @@ bool FirmaValida(const fs::path& file, const fs::path& firma, const TChiavePubbl
            0;
 }
 
-bool EstraiMembro(const fs::path& archivio, const std::string& membro,
-                  const fs::path& destinazione) {
+bool EstraiMembro(const fs::path& archivio, const std::string& membro, const fs::path& destinazione,
+                  std::uint64_t massimo) {
     struct archive* a = archive_read_new();
     archive_read_support_filter_all(a);
     archive_read_support_format_all(a);
     bool fatto = false;
     if (archive_read_open_filename(a, archivio.c_str(), 64 * 1024) == ARCHIVE_OK) {
         struct archive_entry* voce = nullptr;
-        while (!fatto && archive_read_next_header(a, &voce) == ARCHIVE_OK) {
+        while (archive_read_next_header(a, &voce) == ARCHIVE_OK) {
             std::string nome = archive_entry_pathname(voce) ? archive_entry_pathname(voce) : "";
             while (nome.rfind("./", 0) == 0) nome.erase(0, 2);
             if (nome != membro) continue;
             if (archive_entry_filetype(voce) != AE_IFREG) break;
-            fs::path temporaneo = destinazione;
-            temporaneo += ".parziale";
-            std::FILE* f = std::fopen(temporaneo.c_str(), "wb");
-            if (!f) break;
-            bool ok = true;
-            char blocco[64 * 1024];
+            // The size the header gives is refused before anything is written; what really
+            // comes out is held to the same limit.
+            if (archive_entry_size_is_set(voce) &&
+                static_cast<std::uint64_t>(archive_entry_size(voce)) > massimo)
+                break;
+            TScrittore s(destinazione);
+            s.ImpostaLimite(massimo, EFBIG);
+            std::vector<char> blocco(64 * 1024);
+            bool letto = true;
             for (;;) {
-                const la_ssize_t n = archive_read_data(a, blocco, sizeof blocco);
+                const la_ssize_t n = archive_read_data(a, blocco.data(), blocco.size());
                 if (n == 0) break;
-                if (n < 0 || std::fwrite(blocco, 1, static_cast<std::size_t>(n), f) !=
-                                 static_cast<std::size_t>(n)) {
-                    ok = false;
+                if (n < 0 || !s.Scrivi(blocco.data(), static_cast<std::size_t>(n))) {
+                    letto = false;
                     break;
                 }
             }
-            ok = std::fclose(f) == 0 && ok;
-            std::error_code ec;
-            if (ok) fs::permissions(temporaneo, fs::perms(0755), ec);
-            if (ok && !ec) fs::rename(temporaneo, destinazione, ec);
-            if (!ok || ec) fs::remove(temporaneo, ec);
-            fatto = ok && !ec;
+            fatto = letto && s.File() && s.File()->ImpostaPermessi(fs::perms(0755)) && s.Chiudi();
             break;
         }
     }

@@ -16,16 +16,21 @@ const TChiavePubblica& ChiaveAggiornamenti();
 // 64 hexadecimal digits into a key; false (key untouched) when the text is not one.
 bool ChiaveDaTesto(const std::string& esadecimale, TChiavePubblica& chiave);
 
-// True only when `firma` holds exactly one signature of the whole of `file` by `chiave`.
+// True only when `firma` holds exactly one signature of the whole of `file` by `chiave` (a
+// file larger than kMassimoAggiornamento is not even read).
 bool FirmaValida(const std::filesystem::path& file, const std::filesystem::path& firma,
                  const TChiavePubblica& chiave);
 
+// The largest program update taken, packed or unpacked.
+inline constexpr std::uint64_t kMassimoAggiornamento = 200ull << 20;
+
 // Extracts the regular file named `membro` ("./" in front ignored) from an archive in any
-// format the archive library reads, to `destinazione` (written under a temporary name and
-// renamed, made executable). False when the archive cannot be read, the member is missing or is
-// not a plain file; the destination is then untouched.
+// format the archive library reads, to `destinazione` (saved safely, made executable). False
+// when the archive cannot be read, the member is missing, is not a plain file or is larger
+// than `massimo` bytes; the destination is then untouched.
 bool EstraiMembro(const std::filesystem::path& archivio, const std::string& membro,
-                  const std::filesystem::path& destinazione);
+                  const std::filesystem::path& destinazione,
+                  std::uint64_t massimo = kMassimoAggiornamento);
 
 // What can stand in for the installed program: a non-empty regular file that opens as a
 // program (an ELF header or "#!") and that we may run.

@@ -5,10 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <thread>
 
+#include "core/SalvataggioSicuro.h"
 #include "download/Pacchetto.h"
 
 extern char** environ;
@@ -31,16 +34,10 @@ TEsitoSostituzione SostituisciEseguibile(const fs::path& installato, const fs::p
     std::error_code ec;
     esito.Messaggio = kSostituzioneFallita;
     if (!fs::is_regular_file(installato, ec)) return esito;
-    const fs::path backup = FileBackup(installato);
-    fs::remove(backup, ec);
-    fs::create_hard_link(installato, backup, ec);
-    if (ec) {
-        ec.clear();
-        fs::copy_file(installato, backup, fs::copy_options::overwrite_existing, ec);
-        if (ec) return esito;
-    }
-    fs::rename(nuovo, installato, ec);
-    if (ec) return esito;
+    if (ConservaCopia(installato, FileBackup(installato)) != 0) return esito;
+    // Once renamed the new program is the installed one, even when the folder could not be
+    // synced afterwards.
+    if (RinominaDurevole(nuovo, installato) != 0 && fs::exists(nuovo, ec)) return esito;
     esito.Riuscita = true;
     esito.Messaggio.clear();
     return esito;
@@ -58,6 +55,16 @@ bool Zombie(pid_t processo) {
 }
 
 }  // namespace
+
+pid_t IdProcesso(const std::string& testo) {
+    long long valore = 0;
+    const char* fine = testo.data() + testo.size();
+    const auto [dove, errore] = std::from_chars(testo.data(), fine, valore);
+    if (errore != std::errc{} || dove != fine || valore <= 0 ||
+        valore > std::numeric_limits<pid_t>::max())
+        return 0;
+    return static_cast<pid_t>(valore);
+}
 
 bool AttendiFine(pid_t processo, std::chrono::milliseconds limite) {
     const auto fine = std::chrono::steady_clock::now() + limite;
@@ -99,12 +106,7 @@ int EseguiAggiornatore(const std::vector<std::string>& argomenti,
         std::cerr << "Uso: " << kNomeAggiornatore << " PID INSTALLATO NUOVO [ARGOMENTI...]\n";
         return 2;
     }
-    pid_t processo = 0;
-    try {
-        processo = static_cast<pid_t>(std::stol(argomenti[0]));
-    } catch (const std::exception&) {
-        processo = 0;
-    }
+    const pid_t processo = IdProcesso(argomenti[0]);
     const fs::path installato = argomenti[1], nuovo = argomenti[2];
     const std::vector<std::string> resto(argomenti.begin() + 3, argomenti.end());
     if (processo <= 0) {

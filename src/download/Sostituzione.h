@@ -22,18 +22,24 @@ inline constexpr const char* kProgrammaNonTerminato =
     "Il programma non si è chiuso in tempo per essere aggiornato. Il programma installato non è "
     "stato modificato.";
 
-// Where the previous program is kept after an update: beside it, with ".precedente" added.
+// Where the previous file is kept when an update replaces it (the program, the archive, the
+// pilot list): beside it, with ".precedente" added.
 std::filesystem::path FileBackup(const std::filesystem::path& installato);
 
-// Puts `nuovo` in the place of `installato`: the installed program is first linked (or copied)
-// to its backup, then the new one is renamed over it in one step, so at no moment is there no
-// program. On any failure the installed program is untouched and the message says so.
+// Puts `nuovo` in the place of `installato`: the installed program is first kept as its backup,
+// then the new one is renamed over it in one step and both are safely on the disk, so at no
+// moment is there no program. On any failure the installed program is untouched and the
+// message says so.
 struct TEsitoSostituzione {
     bool Riuscita = false;
     std::string Messaggio;
 };
 TEsitoSostituzione SostituisciEseguibile(const std::filesystem::path& installato,
                                          const std::filesystem::path& nuovo);
+
+// A process id as the updater's first argument gives it: decimal digits alone, within the
+// system's range; 0 for anything else.
+pid_t IdProcesso(const std::string& testo);
 
 // Waits until the process has ended (a process that ended but was not yet collected by its
 // parent counts as ended); false when it is still running after `limite`.

@@ -2,13 +2,19 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <climits>
 #include <fstream>
+#include <sstream>
 
 #include "app/Avvio.h"
 #include "app/Cartelle.h"
+#include "app/Configurazione.h"
 #include "app/ListaPiloti.h"
+#include "archive/AggiornamentoArchivio.h"
 #include "archive/TArchivio.h"
 #include "core/Globali.h"
+#include "core/SalvataggioSicuro.h"
 #include "core/T_Sistema.h"
 #include "download/Sostituzione.h"
 
@@ -16,6 +22,16 @@ namespace sirvela {
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr std::uint64_t kMassimoDescrizione = 1 << 20;
+
+// A record an archive may hold: no byte of it is out of place.
+bool ConcorsoValido(const TEstrazione& e) {
+    if (e.Numero < 1 || e.Anno < kAnnoMinimo || e.Anno > kAnnoMassimo) return false;
+    for (const auto v : e.Vincente)
+        if (v > kMaxPiloti && v != kJolly) return false;
+    return true;
+}
 
 void Elimina(const fs::path& p) {
     std::error_code ec;
@@ -62,22 +78,33 @@ int PercentualeRicevuta(std::uint64_t ricevuti, std::uint64_t totale) {
 }
 
 bool ArchivioRicevutoValido(const fs::path& file) {
-    std::error_code ec;
-    const auto n = fs::file_size(file, ec);
-    return !ec && n > 0 && n % 13 == 0;
+    TLettore l(file);
+    if (!l.Aperto() || l.Dimensione() == 0 || l.Dimensione() % 13 != 0) return false;
+    std::int64_t precedente = INT64_MIN;
+    while (!l.FineFile()) {
+        TEstrazione e;
+        if (!e.Carica(l) || !ConcorsoValido(e) || e.Chiave() < precedente) return false;
+        precedente = e.Chiave();
+    }
+    return true;
 }
 
 bool ListaPilotiRicevutaValida(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return false;
-    bool qualcosa = false;
     char c;
     while (in.get(c)) {
         const auto u = static_cast<unsigned char>(c);
         if ((u < 0x20 && c != '\r' && c != '\n' && c != '\t') || u == 0x7f) return false;
-        qualcosa = true;
     }
-    return qualcosa && !in.bad();
+    if (in.bad()) return false;
+    TPiloti piloti;
+    const TLetturaPiloti lettura = LeggiListaPiloti(file, piloti);
+    if (!lettura.Letta) return false;
+    int nomi = 0;
+    for (int i = 1; i <= lettura.Righe; ++i)
+        if (piloti.Nomi[i].find_first_not_of(" \t") != std::string::npos) ++nomi;
+    return nomi >= kMinimoPiloti;
 }
 
 TInstallazione TInstallazione::Corrente() {
@@ -111,37 +138,38 @@ TEsitoFtp TDownload::Connessione(const std::string& host, int porta) {
 bool TDownload::AcquisisceParametri() {
     Internet = TInternet{};
     if (Connessione(Server.Host, Server.Porta) != TEsitoFtp::Ok) return false;
-    const fs::path locale = CartellaProgramma / kFileDescrizione;
+    // Read in memory: a few lines, so anything much longer is no description.
+    TScrittore descrizione;
+    descrizione.ImpostaLimite(kMassimoDescrizione, EFBIG);
+    std::istringstream testo;
+    if (client_.Scarica("", kFileDescrizione, descrizione, nullptr) == TEsitoFtp::Ok)
+        testo.str(std::string(descrizione.Dati().begin(), descrizione.Dati().end()));
+    else
+        testo.setstate(std::ios::failbit);
     // A description without this version's section or one of its values says so too: a
     // command that silently does nothing looks like one that worked.
-    const bool letto = client_.Scarica("", kFileDescrizione, locale, nullptr) == TEsitoFtp::Ok &&
-                       Internet.LeggiFile(locale, ChiaveSezione(kVersioneFormatoProgramma));
+    const bool letto = testo && Internet.Leggi(testo, ChiaveSezione(kVersioneFormatoProgramma));
     if (!letto) messaggi_.Errore(kErroreParametri);
-    Elimina(locale);
     client_.Disconnetti();
     return letto;
 }
 
+void TDownload::ErroreLocale(const TScrittore& locale) {
+    messaggi_.Errore(TestoErroreScrittura("", locale.Destinazione(), locale.Errore()));
+}
+
 TEsitoFtp TDownload::Scarica(const std::string& cartella, const std::string& file,
-                             const fs::path& locale, bool segnalaErrore) {
+                             TScrittore& locale, bool segnalaErrore) {
     TIndicatore indicatore(vista_);
     const TEsitoFtp esito = client_.Scarica(cartella, file, locale, &indicatore);
     if (esito == TEsitoFtp::Ok) return esito;
-    Elimina(locale);
-    if (esito == TEsitoFtp::Bloccato || (esito == TEsitoFtp::Errore && segnalaErrore))
+    if (esito == TEsitoFtp::ErroreLocale && locale.Errore() != EFBIG)
+        ErroreLocale(locale);
+    else if (esito == TEsitoFtp::Bloccato || (esito == TEsitoFtp::Errore && segnalaErrore))
         messaggi_.Errore(kErroreTrasferimento);
+    locale.Abbandona();
     client_.Disconnetti();
     return esito;
-}
-
-bool TDownload::Sostituisci(const fs::path& temporaneo, const fs::path& destinazione) {
-    std::error_code ec;
-    // One rename: the old file stays whole until the new one takes its name.
-    fs::rename(temporaneo, destinazione, ec);
-    if (!ec) return true;
-    Elimina(temporaneo);
-    messaggi_.Errore(kErroreSostituzioneFile + ("\"" + destinazione.filename().string() + "\""));
-    return false;
 }
 
 TEsitoDownload TDownload::Aggiorna(TModoDownload modo) {
@@ -153,6 +181,11 @@ TEsitoDownload TDownload::Aggiorna(TModoDownload modo) {
             messaggi_.Errore(kAggiornamentoImpossibile);
             return {};
         }
+    }
+    TBloccoAggiornamento blocco(CartellaProgramma);
+    if (blocco.Occupato()) {
+        messaggi_.Errore(kAggiornamentoInCorso);
+        return {};
     }
     if (!AcquisisceParametri()) return {};
     if (vista_) vista_->Apri(TitoloModo(modo), kStatoDownload, TestoPasso(1, 1));
@@ -176,23 +209,37 @@ TEsitoDownload TDownload::SostituisceFile(const std::string& fileServer,
                                           const fs::path& destinazione,
                                           bool (*valido)(const fs::path&), const char* nonValido) {
     TEsitoDownload esito;
+    std::error_code ec;
+    fs::create_directories(destinazione.parent_path(), ec);
+    TScrittore locale(destinazione, *SistemaFile);
+    if (!locale.Aperto()) {
+        ErroreLocale(locale);
+        return esito;
+    }
     const TEsitoFtp collegato = Connessione(Internet.HostName, kPortaFtp);
     esito.Annullato = collegato == TEsitoFtp::Annullato;
     if (collegato != TEsitoFtp::Ok) return esito;
-    std::error_code ec;
-    fs::create_directories(destinazione.parent_path(), ec);
-    fs::path temporaneo = destinazione;
-    temporaneo.replace_extension(".tmp");
-    const TEsitoFtp r = Scarica(Internet.ArchiviDir, fileServer, temporaneo);
+    const TEsitoFtp r = Scarica(Internet.ArchiviDir, fileServer, locale);
     esito.Annullato = r == TEsitoFtp::Annullato;
     if (r != TEsitoFtp::Ok) return esito;
     client_.Disconnetti();
-    if (!valido(temporaneo)) {
-        Elimina(temporaneo);
+    if (!locale.Completa()) {
+        ErroreLocale(locale);
+        return esito;
+    }
+    if (!valido(locale.Temporaneo())) {
+        locale.Abbandona();
         messaggi_.Errore(nonValido);
         return esito;
     }
-    esito.Riuscito = Sostituisci(temporaneo, destinazione);
+    locale.File()->ConservaPrecedente(FileBackup(destinazione));
+    if (!locale.Chiudi()) {
+        messaggi_.Errore(kErroreSostituzioneFile +
+                         ("\"" + destinazione.filename().string() +
+                          "\": " + DescrizioneErrore(locale.Errore()) + "."));
+        return esito;
+    }
+    esito.Riuscito = true;
     return esito;
 }
 
@@ -220,33 +267,47 @@ TEsitoDownload TDownload::Piloti() {
 
 TEsitoDownload TDownload::Programma() {
     TEsitoDownload esito;
+    TScrittore pacchetto(CartellaProgramma / kPacchettoProgramma, *SistemaFile);
+    TScrittore firma(CartellaProgramma / kFirmaPacchetto, *SistemaFile);
+    // Bigger than any program: refused, not stored.
+    pacchetto.ImpostaLimite(kMassimoAggiornamento, EFBIG);
+    firma.ImpostaLimite(4096, EFBIG);
+    if (!pacchetto.Aperto() || !firma.Aperto()) {
+        ErroreLocale(pacchetto.Aperto() ? firma : pacchetto);
+        return esito;
+    }
     const TEsitoFtp collegato = Connessione(Internet.HostName, kPortaFtp);
     esito.Annullato = collegato == TEsitoFtp::Annullato;
     if (collegato != TEsitoFtp::Ok) return esito;
-    const fs::path pacchetto = CartellaProgramma / kPacchettoProgramma;
-    const fs::path firma = CartellaProgramma / kFirmaPacchetto;
     TEsitoFtp r = Scarica(Internet.ExeDir, kPacchettoProgramma, pacchetto);
-    // A signature missing on the server makes an unsigned update, refused below like a bad one.
+    // A signature missing or oversized on the server makes an unsigned update, refused below
+    // like a bad one.
     if (r == TEsitoFtp::Ok) {
         r = Scarica(Internet.ExeDir, kFirmaPacchetto, firma, false);
-        if (r == TEsitoFtp::Errore) r = TEsitoFtp::Ok;
+        if (r == TEsitoFtp::Errore || (r == TEsitoFtp::ErroreLocale && firma.Errore() == EFBIG))
+            r = TEsitoFtp::Ok;
     }
     esito.Annullato = r == TEsitoFtp::Annullato;
     if (r != TEsitoFtp::Ok) {
-        Elimina(pacchetto);
+        if (r == TEsitoFtp::ErroreLocale && pacchetto.Errore() == EFBIG)
+            messaggi_.Errore(kProgrammaRicevutoNonValido);
         return esito;
     }
     client_.Disconnetti();
-    const bool firmato = FirmaValida(pacchetto, firma, Installazione.Chiave);
-    Elimina(firma);
+    if (!pacchetto.Completa()) {
+        ErroreLocale(pacchetto);
+        return esito;
+    }
+    const bool firmato = firma.Completa() && FirmaValida(pacchetto.Temporaneo(), firma.Temporaneo(),
+                                                         Installazione.Chiave);
+    firma.Abbandona();
     if (!firmato) {
-        Elimina(pacchetto);
         messaggi_.Errore(kFirmaNonValida);
         return esito;
     }
     const fs::path inAttesa = Installazione.InAttesa();
-    const bool estratto = EstraiMembro(pacchetto, kMembroProgramma, inAttesa);
-    Elimina(pacchetto);
+    const bool estratto = EstraiMembro(pacchetto.Temporaneo(), kMembroProgramma, inAttesa);
+    pacchetto.Abbandona();
     if (!estratto || !EseguibileValido(inAttesa)) {
         Elimina(inAttesa);
         messaggi_.Errore(kProgrammaRicevutoNonValido);

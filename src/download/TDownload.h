@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/BloccoAggiornamento.h"
+#include "core/FlussoBinario.h"
 #include "core/Interfacce.h"
 #include "download/ClientFtp.h"
 #include "download/Pacchetto.h"
@@ -57,8 +59,10 @@ std::string TestoPasso(int passo, int passi);
 // The gauge: whole percent of the file received, 0 while the size is unknown.
 int PercentualeRicevuta(std::uint64_t ricevuti, std::uint64_t totale);
 
-// Shapes a download must have before it may replace the user's file: the archive is whole
-// 13-byte records (at least one), the pilot list is text.
+// What a download must hold before it may replace the user's file. The archive: whole 13-byte
+// records (at least one), each a contest 1..255 of a year 1871..2050 whose positions hold a
+// pilot 1..25, the wildcard or nothing, in chronological order. The pilot list: text with at
+// least 20 names among the lines the program reads.
 bool ArchivioRicevutoValido(const std::filesystem::path& file);
 bool ListaPilotiRicevutaValida(const std::filesystem::path& file);
 
@@ -90,8 +94,10 @@ struct TEsitoDownload {
 };
 
 // The three commands of the "Internet" menu. Each fetches "dwninfo.txt" from the description
-// server, logs in to the host it names and downloads to a temporary name; the user's file is
-// replaced only by a whole download of the right shape. The messages go to the message box.
+// server, logs in to the host it names and downloads to a temporary name of its own; the user's
+// file is replaced only by a whole download of the right content, safely on the disk, and the
+// replaced one is kept beside it. One command at a time per program folder ("Un altro
+// aggiornamento è in corso." otherwise). The messages go to the message box.
 class TDownload {
   public:
     TDownload(T_Sistema& sistema, IClientFtp& client, IMessaggi& messaggi,
@@ -100,8 +106,10 @@ class TDownload {
     TServerDescrizione Server = TServerDescrizione::Leggi(TServerDescrizione::FileLocale());
     TInstallazione Installazione;
     TInternet Internet;
+    // The files received are written through this (tests make it fail).
+    ISistemaFile* SistemaFile = &SistemaFileReale();
 
-    // Fetches and reads "dwninfo.txt" (deleted again afterwards); false when it could not.
+    // Fetches and reads "dwninfo.txt" (in memory); false when it could not.
     bool AcquisisceParametri();
     TEsitoDownload Aggiorna(TModoDownload modo);
 
@@ -114,12 +122,12 @@ class TDownload {
   private:
     // Logs in; a refusal is shown, a cancel is not.
     TEsitoFtp Connessione(const std::string& host, int porta);
-    TEsitoFtp Scarica(const std::string& cartella, const std::string& file,
-                      const std::filesystem::path& locale, bool segnalaErrore = true);
-    bool Sostituisci(const std::filesystem::path& temporaneo,
-                     const std::filesystem::path& destinazione);
+    TEsitoFtp Scarica(const std::string& cartella, const std::string& file, TScrittore& locale,
+                      bool segnalaErrore = true);
+    // A file received that cannot be written here, named with the reason.
+    void ErroreLocale(const TScrittore& locale);
     // Downloads a file of the archive folder under a temporary name beside `destinazione` and
-    // renames it over it when it has the right shape.
+    // puts it in its place, keeping the old one, when its content is right.
     TEsitoDownload SostituisceFile(const std::string& fileServer,
                                    const std::filesystem::path& destinazione,
                                    bool (*valido)(const std::filesystem::path&),

@@ -1,11 +1,14 @@
 #include <sodium.h>
-#include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "core/FlussoBinario.h"
+#include "core/SalvataggioSicuro.h"
 
 // The publisher's side of signed program updates: makes the key pair and signs an update
 // archive, writing the detached signature beside it with ".sig" added.
@@ -17,10 +20,13 @@ int Uso() {
     return 2;
 }
 
-bool Scrivi(const std::string& percorso, const unsigned char* dati, std::size_t n) {
-    std::ofstream out(percorso, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(dati), static_cast<std::streamsize>(n));
-    return static_cast<bool>(out.flush());
+// Saved safely; a secret is readable by its owner alone before a byte of it is written.
+bool Scrivi(const std::string& percorso, const unsigned char* dati, std::size_t n,
+            bool segreto = false) {
+    sirvela::TScrittore s{std::filesystem::path(percorso)};
+    if (segreto && s.File() && !s.File()->ImpostaPermessi(std::filesystem::perms(0600)))
+        return false;
+    return s.Scrivi(dati, n) && s.Chiudi();
 }
 
 std::vector<unsigned char> Leggi(const std::string& percorso, bool& ok) {
@@ -40,9 +46,7 @@ int main(int argc, char** argv) {
     if (a.size() == 2 && a[0] == "chiavi") {
         unsigned char pubblica[crypto_sign_PUBLICKEYBYTES], segreta[crypto_sign_SECRETKEYBYTES];
         crypto_sign_keypair(pubblica, segreta);
-        const mode_t prima = umask(077);
-        const bool ok = Scrivi(a[1], segreta, sizeof segreta);
-        umask(prima);
+        const bool ok = Scrivi(a[1], segreta, sizeof segreta, true);
         sodium_memzero(segreta, sizeof segreta);
         if (!ok) {
             std::cerr << "Impossibile scrivere " << a[1] << "\n";

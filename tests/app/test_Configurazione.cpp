@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <limits>
 #include <set>
+#include <sstream>
 
 #include "app/Configurazione.h"
+#include "cli/Cli.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/Interfacce.h"
@@ -113,6 +116,41 @@ TEST_F(Configurazione, StoredPilotCountIsKeptWithin20And25) {
         EXPECT_EQ(LeggiConfigurazione(l, imp).NumeroPilotiCorretto, scritto != letto);
         EXPECT_EQ(imp.NumeroPiloti, letto);
     }
+}
+
+// A price that is no amount (not a number, infinite, negative) would print as "L. nan": it
+// becomes the default and the start-up says so, once.
+TEST_F(Configurazione, PricesThatAreNoAmountsBecomeTheDefaults) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const TPrezzi d;
+    struct Caso {
+        double Lire, Euro, AttesoLire, AttesoEuro;
+    };
+    const Caso casi[] = {{1500, 0.75, 1500, 0.75},
+                         {0, 0, 0, 0},
+                         {nan, 0.75, d.PrezzoLire, 0.75},
+                         {1500, inf, 1500, d.PrezzoEuro},
+                         {-inf, -0.01, d.PrezzoLire, d.PrezzoEuro}};
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.Lire);
+        Byte b = FileCompleto();
+        Intero(b, 256, std::bit_cast<std::uint64_t>(k.Lire), 8);
+        Intero(b, 264, std::bit_cast<std::uint64_t>(k.Euro), 8);
+        TImpostazioniProgramma imp;
+        TLettore l{std::span<const std::uint8_t>(b)};
+        EXPECT_EQ(LeggiConfigurazione(l, imp).PrezziCorretti,
+                  k.Lire != k.AttesoLire || k.Euro != k.AttesoEuro);
+        EXPECT_EQ(imp.PrezzoLire, k.AttesoLire);
+        EXPECT_EQ(imp.PrezzoEuro, k.AttesoEuro);
+    }
+    Byte b = FileCompleto();
+    Intero(b, 264, std::bit_cast<std::uint64_t>(nan), 8);
+    ScriviByte(dir_ / "Sirvela.cfg", b);
+    std::ostringstream out, err;
+    EXPECT_EQ(EseguiCli({"archivio", "mostra", "--cartella", dir_.Percorso().string()}, out, err),
+              0);
+    EXPECT_EQ(err.str(), std::string(kPrezziNonValidi) + "\n");
 }
 
 TEST_F(Configurazione, StartUpOrderListThenConfigurationThenExcludedPilot) {

@@ -106,6 +106,13 @@ TEST(CliSistema, BadJsonIsRefusedWithItsPlaceOrFieldAndNothingIsWritten) {
              {fuori.dump(), "\"ImpSviluppo.VinciteMultiple\""},
              {lettera.dump(), "\"Condizioni[0].Categorie.Tutti i Numeri.Link\""},
              {"[1, 2]", "\"(radice)\""},
+             // Numbers beyond a double's range are named by their field, in Italian.
+             {"{\"Concorso\": 1e999}",
+              "Il file JSON non è valido: il numero nel campo \"Concorso\" è fuori "
+              "dall'intervallo"},
+             {"{\"Concorso\": 3, \"Pronostico\": [[1], {\"a\": [2]}, [-1e400]]}",
+              "il numero nel campo \"Pronostico[2][0]\" è fuori"},
+             {"1E+400", "Il file JSON non è valido: un numero è fuori"},
          }) {
         test::ScriviTesto(dir / "x.json", c.testo);
         auto e =

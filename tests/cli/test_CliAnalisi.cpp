@@ -97,3 +97,36 @@ TEST(CliAnalisi, OneConditionOverTheArchiveAndTheColumns) {
               "Analisi Statistica dei Punti Tra del Gruppo 3");
     EXPECT_EQ(Cli({"analisi", "condizione", sst.string(), "--condizione", "18:31"}, dir).Codice, 2);
 }
+
+// A member is reached part by part; an empty part, or a step into a member that holds no
+// others, is refused naming what was typed.
+TEST(CliAnalisi, ConditionPathsAreCheckedPartByPart) {
+    test::CartellaTemporanea dir;
+    ScriviArchivio(dir);
+    test::ScriviTesto(dir / "resti.json", R"({
+      "Pronostico": [[1],[2],[3],[4],[5],[6],[7],[8,9,10]],
+      "Condizioni": [{"Tipo":1},{"Tipo":2},{"Tipo":3},{"Tipo":4},{"Tipo":5},{"Tipo":6},
+        {"Tipo":7},{"Tipo":8},{"Tipo":9},{"Tipo":10},{"Tipo":11},
+        {"Tipo":12,"Membri":[{"Tipo":36,"Divisore":7,
+          "Categorie":{"Resto":{"Principale":{"Accettati":[0,1,2]}}}}]},
+        {"Tipo":13},{"Tipo":14},{"Tipo":15},{"Tipo":16},{"Tipo":17},{"Tipo":18}]})");
+    const auto sst = dir / "resti.Sst";
+    ASSERT_EQ(Cli({"sistema", "importa", (dir / "resti.json").string(), sst.string()}, dir).Codice,
+              0);
+    const std::pair<const char*, const char*> casi[] = {
+        {"12:1", nullptr},
+        {"12:1:1", "La condizione 12:1 non è un gruppo di condizioni: non ha membri.\n"},
+        {"1:1", "La condizione 1 non è un gruppo di condizioni: non ha membri.\n"},
+        {"1:", "Il codice della condizione \"1:\" ha una parte vuota.\n"},
+        {"12::1", "Il codice della condizione \"12::1\" ha una parte vuota.\n"},
+        {":12", "Il codice della condizione \":12\" ha una parte vuota.\n"},
+    };
+    for (const auto& [codice, errore] : casi) {
+        SCOPED_TRACE(codice);
+        const auto e = Cli({"analisi", "condizione", sst.string(), "--condizione", codice}, dir);
+        EXPECT_EQ(e.Codice, errore ? 2 : 0) << e.Err;
+        if (errore) {
+            EXPECT_EQ(e.Err, errore);
+        }
+    }
+}

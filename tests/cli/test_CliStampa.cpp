@@ -138,15 +138,38 @@ TEST_F(CliStampa, SummarySheetCopies) {
 TEST_F(CliStampa, PdfFileFromTheProgram) {
     const std::string comando = "cd '" + dir.Percorso().string() + "' && '" + SIRVELA_CLI_EXE +
                                 "' stampa schedine c.Scl --pdf out.pdf --cartella programma 2>&1";
-    FILE* p = popen(comando.c_str(), "r");
-    ASSERT_NE(p, nullptr);
-    std::string out;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, n);
-    const int stato = pclose(p);
+    const auto [stato, out] = test::EseguiComando(comando);
     ASSERT_TRUE(WIFEXITED(stato));
     ASSERT_EQ(WEXITSTATUS(stato), 0) << out;
     EXPECT_EQ(test::PaginePdf(dir / "out.pdf"), 3);
     EXPECT_FALSE(std::filesystem::exists(dir / "out.pdf.tmp"));
+}
+
+// The real program on a full disk: exit 1 with the reason, the old PDF kept and nothing left
+// beside it. The disk is a tiny tmpfs in a mount namespace of its own; the test is skipped
+// where mounting is not allowed.
+TEST_F(CliStampa, AFullDiskKeepsTheOldPdf) {
+    const auto disco = dir / "disco";
+    std::filesystem::create_directories(disco);
+    test::ScriviTesto(dir / "pieno.sh",
+                      "mount -t tmpfs -o size=256k tmpfs \"$1\" 2>/dev/null || exit 77\n"
+                      "printf vecchio > \"$1/out.pdf\"\n"
+                      "cat /dev/zero > \"$1/riempi\" 2>/dev/null\n"
+                      "cd \"$2\" && \"$3\" stampa schedine c.Scl --pdf \"$1/out.pdf\" "
+                      "--cartella programma\n"
+                      "echo \"uscita $?\"\n"
+                      "echo \"pdf $(cat \"$1/out.pdf\")\"\n"
+                      "echo \"file $(ls \"$1\" | tr '\\n' ' ')\"\n");
+    const std::string comando = "unshare -m sh '" + (dir / "pieno.sh").string() + "' '" +
+                                disco.string() + "' '" + dir.Percorso().string() + "' '" +
+                                SIRVELA_CLI_EXE + "' 2>&1";
+    const auto [stato, out] = test::EseguiComando(comando);
+    if (!WIFEXITED(stato) || WEXITSTATUS(stato) != 0)
+        GTEST_SKIP() << "tmpfs non montabile: " << out;
+    EXPECT_NE(out.find("Impossibile scrivere il file PDF " + (disco / "out.pdf").string() +
+                       ": disco pieno."),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("uscita 1\npdf vecchio\nfile out.pdf riempi \n"), std::string::npos) << out;
+    EXPECT_EQ(out.find("File PDF scritto"), std::string::npos) << out;
 }

@@ -3,8 +3,9 @@
 
 Serves a folder to anonymous users on 127.0.0.1 at a free port, which it prints as
 "PORTA <n>" once it listens, and misbehaves on request: --taglia NAME sends half of that file
-and then drops the connection, --blocca NAME sends half and then goes silent. It ends by
-itself after --durata seconds, so a test that forgets it cannot leave it behind for long.
+and then drops the connection, --blocca NAME sends half and then goes silent, --goccia NAME
+sends one byte every --pausa-goccia seconds. It ends by itself after --durata seconds, so a
+test that forgets it cannot leave it behind for long.
 """
 import argparse
 import os
@@ -35,12 +36,29 @@ class Meta:
         return b""
 
 
+class Goccia:
+    """Keeps a transfer alive with one byte at a time."""
+
+    def __init__(self, dati, pausa):
+        self.dati = dati
+        self.pausa = pausa
+
+    def more(self):
+        if not self.dati:
+            return b""
+        time.sleep(self.pausa)
+        byte, self.dati = self.dati[:1], self.dati[1:]
+        return byte
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("radice")
     ap.add_argument("--taglia", action="append", default=[])
     ap.add_argument("--blocca", action="append", default=[])
+    ap.add_argument("--goccia", action="append", default=[])
     ap.add_argument("--pausa", type=float, default=8.0)
+    ap.add_argument("--pausa-goccia", type=float, default=0.2)
     ap.add_argument("--rifiuta", action="store_true", help="refuse every log-in")
     ap.add_argument("--durata", type=float, default=120.0)
     a = ap.parse_args()
@@ -56,6 +74,11 @@ def main():
 
         def ftp_RETR(self, file):
             nome = os.path.basename(file)
+            if nome in a.goccia:
+                with open(file, "rb") as f:
+                    dati = f.read()
+                self.push_dtp_data(Goccia(dati, a.pausa_goccia), isproducer=True, cmd="RETR")
+                return file
             modo = "taglia" if nome in a.taglia else "blocca" if nome in a.blocca else None
             if modo is None:
                 return FTPHandler.ftp_RETR(self, file)

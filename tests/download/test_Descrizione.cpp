@@ -83,17 +83,26 @@ TEST(Descrizione, GaugeAndShapesOfWhatArrives) {
     EXPECT_EQ(TestoPasso(1, 1), "Passo 1 di 1");
 
     test::CartellaTemporanea d;
+    // Contest n of 2000, pilots 1..8, for n = 1, 2, ...
+    std::vector<std::uint8_t> concorsi;
+    for (std::uint8_t n = 1; n <= 2; ++n)
+        concorsi.insert(concorsi.end(), {n, 0xD0, 0x07, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8});
     const std::pair<std::size_t, bool> archivi[] = {
         {0, false}, {13, true}, {26, true}, {14, false}};
     for (auto [n, ok] : archivi) {
-        test::ScriviByte(d / "a", std::vector<std::uint8_t>(n, 1));
+        test::ScriviByte(d / "a", {concorsi.begin(), concorsi.begin() + static_cast<long>(n)});
         EXPECT_EQ(ArchivioRicevutoValido(d / "a"), ok) << n;
     }
+    auto Venti = [](const std::string& riga) {
+        std::string t;
+        for (int i = 0; i < 20; ++i) t += riga;
+        return t;
+    };
     const std::pair<std::string, bool> liste[] = {{"", false},
-                                                  {"Rossi\r\nBianchi\r\n", true},
-                                                  {"Müller\tB\n", true},
-                                                  {std::string("A\0B\n", 4), false},
-                                                  {"\x1b[2J", false}};
+                                                  {Venti("Rossi\r\n"), true},
+                                                  {Venti("Müller\tB\n"), true},
+                                                  {Venti(std::string("A\0B\n", 4)), false},
+                                                  {Venti("\x1b[2J\n"), false}};
     for (const auto& [testo, ok] : liste) {
         test::ScriviTesto(d / "p", testo);
         EXPECT_EQ(ListaPilotiRicevutaValida(d / "p"), ok) << testo;

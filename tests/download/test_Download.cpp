@@ -4,10 +4,13 @@
 #include <sodium.h>
 #include <sys/wait.h>
 
+#include <cerrno>
 #include <chrono>
+#include <future>
 #include <thread>
 
 #include "app/ListaPiloti.h"
+#include "archive/AggiornamentoArchivio.h"
 #include "archive/TArchivio.h"
 #include "cli/CliSupporto.h"
 #include "core/Globali.h"
@@ -17,6 +20,7 @@
 #include "support/CartellaDiProva.h"
 #include "support/Finti.h"
 #include "support/ServerFtp.h"
+#include "support/SistemaFileDiProva.h"
 #include "support/Supporto.h"
 
 using namespace sirvela;
@@ -96,13 +100,15 @@ test::TServerFtp::Opzioni Blocca(const char* file) {
     return o;
 }
 
-std::vector<std::uint8_t> Archivio(int concorsi) {
-    std::vector<std::uint8_t> b;
-    for (int i = 0; i < concorsi; ++i) {
-        for (int v : {i % 200 + 1, 0xD0, 0x07, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8})
-            b.push_back(static_cast<std::uint8_t>(v));
-    }
-    return b;
+// "Anna Rossi", "Bruno Verdi", then "Pilota 3" and so on: `nomi` lines.
+std::string ListaPiloti(int nomi) {
+    std::string t;
+    for (int i = 1; i <= nomi; ++i)
+        t += (i == 1   ? "Anna Rossi"
+              : i == 2 ? "Bruno Verdi"
+                       : "Pilota " + std::to_string(i)) +
+             std::string("\r\n");
+    return t;
 }
 
 // The archive and the pilot list on the server, the old ones in the program folder.
@@ -116,7 +122,7 @@ struct Download : ::testing::Test {
     TAnnullamento annulla;
     std::unique_ptr<T_Sistema> sistema;
     std::unique_ptr<test::TServerFtp> server;
-    const std::vector<std::uint8_t> vecchio = Archivio(1);
+    const std::vector<std::uint8_t> vecchio = test::ConcorsiInOrdine(1);
     TCoppia chiavi;
     TInstallazione installazione;
 
@@ -129,8 +135,8 @@ struct Download : ::testing::Test {
         sistema = std::make_unique<T_Sistema>();
         sistema->Dati.Archivio.Carica(false);
         fs::create_directories(radice / "archivi");
-        test::ScriviByte(radice / "archivi" / "sirarch.dat", Archivio(3000));
-        test::ScriviTesto(radice / "archivi" / "listapiloti.txt", "Anna Rossi\r\nBruno Verdi\r\n");
+        test::ScriviByte(radice / "archivi" / "sirarch.dat", test::ConcorsiInOrdine(3000));
+        test::ScriviTesto(radice / "archivi" / "listapiloti.txt", ListaPiloti(20));
         installazione.Eseguibile = c / "bin" / "sirvela";
         installazione.Aggiornatore = c / "bin" / "sirvela-aggiorna";
         installazione.Chiave = chiavi.Pubblica;
@@ -152,9 +158,14 @@ struct Download : ::testing::Test {
         TImpostazioniFtp imp;
         imp.Attesa = 20s;
         imp.Sorveglianza = sorveglianza;
+        return Esegui(modo, imp);
+    }
+    TEsitoDownload Esegui(TModoDownload modo, const TImpostazioniFtp& imp,
+                          ISistemaFile& sf = SistemaFileReale()) {
         TClientFtpCurl client(imp, &annulla);
         TDownload d(*sistema, client, messaggi, &vista);
         d.Installazione = installazione;
+        d.SistemaFile = &sf;
         return d.Aggiorna(modo);
     }
     std::vector<std::string> Testi() const {
@@ -175,7 +186,7 @@ TEST_F(Download, ArchiveAndPilotListReplacedAndReloaded) {
     Avvia();
     TEsitoDownload e = Esegui(TModoDownload::Archivi);
     EXPECT_TRUE(e.Riuscito);
-    EXPECT_EQ(test::LeggiByte(TArchivio::FileLocale()), Archivio(3000));
+    EXPECT_EQ(test::LeggiByte(TArchivio::FileLocale()), test::ConcorsiInOrdine(3000));
     EXPECT_EQ(sistema->Dati.Archivio.Quante(), 3000);
     EXPECT_EQ(Testi(), std::vector<std::string>{kArchiviAggiornati});
     EXPECT_EQ(vista.Testi, (std::vector<std::string>{"Aggiornamento degli Archivi",
@@ -184,14 +195,19 @@ TEST_F(Download, ArchiveAndPilotListReplacedAndReloaded) {
     EXPECT_EQ(vista.Percentuali.back(), 100);
     EXPECT_EQ(vista.Chiusure, 1);
 
+    // The replaced file is kept beside the new one.
+    EXPECT_EQ(test::LeggiByte(FileBackup(TArchivio::FileLocale())), vecchio);
+
     messaggi.Domande.clear();
-    sistema->Dati.NomiPiloti[2] = "resta se la lista è corta";
+    sistema->Dati.NomiPiloti[21] = "sparisce: la lista nuova è più corta";
     e = Esegui(TModoDownload::Piloti);
     EXPECT_TRUE(e.Riuscito);
-    EXPECT_EQ(Leggi(FileListaPiloti()), "Anna Rossi\r\nBruno Verdi\r\n");
+    EXPECT_EQ(Leggi(FileListaPiloti()), ListaPiloti(20));
+    EXPECT_EQ(Leggi(FileBackup(FileListaPiloti())), "Vecchio Pilota\r\n");
     EXPECT_EQ(sistema->Dati.NomiPiloti[1], "Anna Rossi");
     EXPECT_EQ(sistema->Dati.NomiPiloti[2], "Bruno Verdi");
-    EXPECT_EQ(sistema->Dati.NomiPiloti[3], "");
+    EXPECT_EQ(sistema->Dati.NomiPiloti[20], "Pilota 20");
+    EXPECT_EQ(sistema->Dati.NomiPiloti[21], "");
     EXPECT_EQ(vista.Testi[0], "Aggiornamento dei Piloti");
     EXPECT_EQ(Testi(), std::vector<std::string>{kPilotiAggiornati});
     NienteAvanzi();
@@ -243,7 +259,7 @@ TEST_F(Download, FailuresBeforeTheTransferChangeNothing) {
         NienteAvanzi();
         fs::remove_all(radice);
         fs::create_directories(radice / "archivi");
-        test::ScriviByte(radice / "archivi" / "sirarch.dat", Archivio(3000));
+        test::ScriviByte(radice / "archivi" / "sirarch.dat", test::ConcorsiInOrdine(3000));
     }
 }
 
@@ -347,7 +363,7 @@ TEST_F(Download, CommandLineWithTheSameMessagesAndExitStatus) {
     EXPECT_EQ(e.Out, std::string(kArchiviAggiornati) + "\n");
     EXPECT_NE(e.Err.find("Aggiornamento degli Archivi ["), std::string::npos);
     EXPECT_NE(e.Err.find("100%"), std::string::npos);
-    EXPECT_EQ(test::LeggiByte(TArchivio::FileLocale()), Archivio(3000));
+    EXPECT_EQ(test::LeggiByte(TArchivio::FileLocale()), test::ConcorsiInOrdine(3000));
 
     fs::remove(radice / "archivi" / "listapiloti.txt");
     e = test::Cli({"aggiorna", "piloti"}, c);
@@ -410,5 +426,191 @@ TEST(Aggiornatore, ReplacesKeepsABackupAndStartsTheNewProgram) {
     }
 }
 #endif
+
+// What the server sends must be an archive or a pilot list before it replaces anything.
+TEST_F(Download, ContentIsCheckedBeforeAnythingIsReplaced) {
+    auto Con = [](std::vector<std::uint8_t> b, std::size_t i, std::uint8_t v) {
+        b[i] = v;
+        return b;
+    };
+    std::vector<std::uint8_t> casuali(13 * 100);
+    std::uint32_t x = 12345;
+    for (auto& b : casuali) b = static_cast<std::uint8_t>((x = x * 1103515245 + 12345) >> 24);
+    auto Testo = [](const std::string& t) { return std::vector<std::uint8_t>(t.begin(), t.end()); };
+    struct Caso {
+        const char* Nome;
+        TModoDownload Modo;
+        std::vector<std::uint8_t> Contenuto;
+        const char* Messaggio;  // nullptr: taken
+    };
+    const Caso casi[] = {
+        {"random bytes", TModoDownload::Archivi, casuali, kArchivioRicevutoNonValido},
+        {"all 0xFF", TModoDownload::Archivi, std::vector<std::uint8_t>(13 * 50, 0xFF),
+         kArchivioRicevutoNonValido},
+        {"contest 0", TModoDownload::Archivi, Con(test::ConcorsiInOrdine(3), 13, 0),
+         kArchivioRicevutoNonValido},
+        {"year 2051", TModoDownload::Archivi,
+         Con(Con(test::ConcorsiInOrdine(3), 14, 0x03), 15, 0x08), kArchivioRicevutoNonValido},
+        {"pilot 26", TModoDownload::Archivi, Con(test::ConcorsiInOrdine(3), 20, 26),
+         kArchivioRicevutoNonValido},
+        {"out of order", TModoDownload::Archivi, Con(test::ConcorsiInOrdine(3), 26, 1),
+         kArchivioRicevutoNonValido},
+        {"wildcard and empty positions", TModoDownload::Archivi,
+         Con(Con(test::ConcorsiInOrdine(3), 5, kJolly), 12, 0), nullptr},
+        {"two empty lines", TModoDownload::Piloti, Testo("\r\n\r\n"), kPilotiRicevutiNonValidi},
+        {"19 names", TModoDownload::Piloti, Testo(ListaPiloti(19) + "  \r\n"),
+         kPilotiRicevutiNonValidi},
+        {"20 names past the 25th line", TModoDownload::Piloti,
+         Testo(std::string(10, '\n') + ListaPiloti(20)), kPilotiRicevutiNonValidi},
+        {"20 names and an empty one", TModoDownload::Piloti, Testo(ListaPiloti(20) + "\r\n"),
+         nullptr},
+    };
+    Avvia();
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.Nome);
+        messaggi = {};
+        const bool archivio = k.Modo == TModoDownload::Archivi;
+        const fs::path locale = archivio ? TArchivio::FileLocale() : FileListaPiloti();
+        const auto prima = test::LeggiByte(locale);
+        test::ScriviByte(radice / "archivi" / (archivio ? "sirarch.dat" : "listapiloti.txt"),
+                         k.Contenuto);
+        const TEsitoDownload e = Esegui(k.Modo);
+        EXPECT_EQ(e.Riuscito, k.Messaggio == nullptr);
+        if (k.Messaggio) {
+            EXPECT_EQ(Testi(), std::vector<std::string>{k.Messaggio});
+            EXPECT_EQ(test::LeggiByte(locale), prima);
+        } else {
+            EXPECT_EQ(test::LeggiByte(locale), k.Contenuto);
+        }
+        NienteAvanzi();
+    }
+}
+
+// A server that keeps the transfer alive with a byte now and then never outlasts the slowest
+// speed or the deadline.
+TEST_F(Download, TrickledTransfersEndWithTheTransferError) {
+    struct Caso {
+        const char* Nome;
+        long Velocita;
+        std::chrono::milliseconds Scadenza;
+    };
+    const Caso casi[] = {{"too slow", 1000, 0ms}, {"past the deadline", 0, 2500ms}};
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.Nome);
+        messaggi = {};
+        test::TServerFtp::Opzioni o;
+        o.Goccia = {"sirarch.dat"};
+        Avvia(o);
+        TImpostazioniFtp imp;
+        imp.Attesa = 20s;
+        imp.Sorveglianza = 20s;
+        imp.VelocitaMinima = k.Velocita;
+        imp.FinestraVelocita = 1s;
+        imp.Scadenza = k.Scadenza;
+        const TEsitoDownload e = Esegui(TModoDownload::Archivi, imp);
+        EXPECT_FALSE(e.Riuscito);
+        EXPECT_EQ(Testi(), std::vector<std::string>{kErroreTrasferimento});
+        EXPECT_EQ(test::LeggiByte(TArchivio::FileLocale()), vecchio);
+        NienteAvanzi();
+    }
+}
+
+// While one download runs, a second one (another window, the nightly command line) and a save
+// of the archive are refused, and the first goes on unharmed.
+TEST_F(Download, OneUpdateAtATime) {
+    Avvia(Blocca("sirarch.dat"));
+    std::promise<void> inCorso;
+    bool segnalato = false;
+    vista.SuPercentuale = [&](int p) {
+        if (p > 0 && !segnalato) {
+            segnalato = true;
+            inCorso.set_value();
+        }
+    };
+    std::thread primo([&] { Esegui(TModoDownload::Archivi); });
+    ASSERT_EQ(inCorso.get_future().wait_for(20s), std::future_status::ready);
+
+    test::TMessaggiFinti altri;
+    TClientFtpCurl client;
+    TDownload secondo(*sistema, client, altri);
+    EXPECT_FALSE(secondo.Aggiorna(TModoDownload::Piloti).Riuscito);
+    EXPECT_EQ(altri.Errori, std::vector<std::string>{kAggiornamentoInCorso});
+    // The command line, as another process.
+    const std::string comando = "'" + std::string(SIRVELA_CLI_EXE) +
+                                "' aggiorna archivi --cartella '" + programma.string() + "' 2>&1";
+    const auto [stato, uscita] = test::EseguiComando(comando);
+    EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 1) << uscita;
+    EXPECT_EQ(uscita, std::string(kAggiornamentoInCorso) + "\n");
+    TArchivio copia = sistema->Dati.Archivio;
+    TAggiornamentoArchivio manutenzione(copia, altri);
+    EXPECT_FALSE(manutenzione.Ok());
+    EXPECT_EQ(altri.Errori.back(), std::string(kErroreSalvaArchivi) + "\n" + kAggiornamentoInCorso);
+
+    annulla.Richiedi();
+    primo.join();
+    EXPECT_EQ(test::LeggiByte(TArchivio::FileLocale()), vecchio);
+    EXPECT_EQ(Leggi(FileListaPiloti()), "Vecchio Pilota\r\n");
+    NienteAvanzi();
+    // Once it is over the next one goes ahead.
+    annulla.Azzera();
+    Avvia();
+    EXPECT_TRUE(Esegui(TModoDownload::Piloti).Riuscito);
+}
+
+// A file received that cannot be written here says which file and why, and changes nothing.
+TEST_F(Download, ALocalWriteFailureIsNamed) {
+    Avvia();
+    const std::pair<const char*, int> casi[] = {
+        {"CreaNuovo", EACCES}, {"Scrivi", ENOSPC}, {"SincronizzaFile", EIO}};
+    for (const auto& [chiamata, errore] : casi) {
+        SCOPED_TRACE(chiamata);
+        messaggi = {};
+        test::TSistemaFileDiProva sf;
+        sf.Guasti[chiamata] = errore;
+        TImpostazioniFtp imp;
+        imp.Attesa = 20s;
+        EXPECT_FALSE(Esegui(TModoDownload::Archivi, imp, sf).Riuscito);
+        const std::string motivo = errore == EACCES   ? "accesso negato"
+                                   : errore == ENOSPC ? "disco pieno"
+                                                      : "errore del disco";
+        ASSERT_EQ(Testi().size(), 1u);
+        EXPECT_NE(Testi()[0].find("sirarch.dat"), std::string::npos) << Testi()[0];
+        EXPECT_NE(Testi()[0].find(motivo), std::string::npos) << Testi()[0];
+        EXPECT_EQ(test::LeggiByte(TArchivio::FileLocale()), vecchio);
+        NienteAvanzi();
+    }
+    // The client stops at the first write refused and says so.
+    TClientFtpCurl client;
+    ASSERT_EQ(client.Connetti(server->Host(), 0), TEsitoFtp::Ok);
+    TScrittore memoria;
+    memoria.ImpostaLimite(100);
+    EXPECT_EQ(client.Scarica("archivi", "sirarch.dat", memoria, nullptr), TEsitoFtp::ErroreLocale);
+    EXPECT_EQ(memoria.Errore(), ENOSPC);
+}
+
+TEST(Aggiornatore, ProcessIdIsParsedStrictly) {
+    const std::pair<const char*, pid_t> casi[] = {
+        {"123", 123},      {"2147483647", 2147483647},
+        {"4294967297", 0}, {"2147483648", 0},
+        {"999999abc", 0},  {"", 0},
+        {"0", 0},          {"-5", 0},
+        {"+5", 0},         {" 5", 0},
+        {"5 ", 0},         {"0x10", 0},
+    };
+    for (const auto& [testo, atteso] : casi) EXPECT_EQ(IdProcesso(testo), atteso) << testo;
+}
+
+TEST(Aggiornatore, AMemberOverTheCapIsNotExtracted) {
+    test::CartellaTemporanea c;
+    const std::string programma = "#!/bin/sh\n" + std::string(2000, '#') + "\n";
+    CreaPacchetto(c / "p.tar.gz", kMembroProgramma, programma);
+    test::ScriviTesto(c / "sirvela", "vecchio");
+    EXPECT_FALSE(EstraiMembro(c / "p.tar.gz", kMembroProgramma, c / "sirvela", 1000));
+    EXPECT_EQ(Leggi(c / "sirvela"), "vecchio");
+    EXPECT_EQ(std::distance(fs::directory_iterator(c.Percorso()), {}), 2);
+    EXPECT_TRUE(EstraiMembro(c / "p.tar.gz", kMembroProgramma, c / "sirvela", programma.size()));
+    EXPECT_EQ(Leggi(c / "sirvela"), programma);
+    EXPECT_TRUE(EseguibileValido(c / "sirvela"));
+}
 
 }  // namespace

@@ -23,7 +23,7 @@ namespace {
 struct DownloadFinestra : test::TFinestraDiProva {
     fs::path radice = cartella / "server";
     const std::vector<std::uint8_t> vecchio = std::vector<std::uint8_t>(13, 1);
-    const std::vector<std::uint8_t> nuovo = std::vector<std::uint8_t>(13 * 4000, 2);
+    const std::vector<std::uint8_t> nuovo = test::ConcorsiInOrdine(4000);
     std::unique_ptr<test::TServerFtp> server;
     TMenuInternet* menu = nullptr;
 

@@ -16,11 +16,13 @@
 #include "app/ui/TFormMessage.h"
 #include "app/ui/TSceltaFileQt.h"
 #include "conditions/TGestoreLink.h"
+#include "core/FlussoBinario.h"
 #include "development/ui/TFrmRecuperi.h"
 #include "gui/Schermate.h"
 #include "printing/StampaProspetto.h"
 #include "printing/StampaSchedine.h"
 #include "printing/StampaTabulato.h"
+#include "printing/qt/SuperficieQt.h"
 #include "printing/ui/EseguiStampa.h"
 #include "printing/ui/ImmagineSchedina.h"
 #include "printing/ui/TFormImpostaTabulato.h"
@@ -375,6 +377,39 @@ TEST_F(Stampe, EditorColumnsGoOnTicketsOnceTheyAreGood) {
 }
 
 // The printing dialogs.
+// The disk fills up at the start, half way and on the very last bytes of the document: the
+// PDF that was there stays, nothing is left beside it and the reason is told.
+TEST(PdfSuDiscoPieno, AFileCutShortNeverReplacesTheOldOne) {
+    test::CartellaTemporanea dir;
+    const auto pdf = dir / "out.pdf";
+    const auto disegno = [](TmmPrinter& p) {
+        p.Inizia("Prova");
+        for (int i = 0; i < 3; ++i) {
+            if (i > 0) p.NuovaPagina();
+            p.Scrivi(20, 20, "Pagina di prova " + std::to_string(i + 1));
+        }
+        p.Termina();
+        return true;
+    };
+    ASSERT_TRUE(StampaSuPdfOrientata(pdf, "Prova", disegno, false));
+    const auto buono = test::LeggiByte(pdf);
+    ASSERT_EQ(PaginePdf(pdf), 3);
+    for (const std::uint64_t limite : {std::uint64_t{0}, std::uint64_t{4096}, buono.size() - 8}) {
+        SCOPED_TRACE(limite);
+        TScrittore file(pdf);
+        file.ImpostaLimite(limite);
+        try {
+            StampaSuPdfOrientata(file, "Prova", disegno, false);
+            ADD_FAILURE() << "scritto oltre il limite";
+        } catch (const TErroreStampa& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Impossibile scrivere il file PDF " + pdf.string() + ": disco pieno.");
+        }
+        EXPECT_EQ(test::LeggiByte(pdf), buono);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Percorso()), {}), 1);
+    }
+}
+
 TEST(Schermate, Stampa) {
     SALTA_SENZA_SCHERMATE();
     test::TCartellaDiProva programma;

@@ -20,6 +20,7 @@ TServerFtp::TServerFtp(const std::filesystem::path& radice, const Opzioni& o) {
     std::vector<std::string> a{SIRVELA_PYTHON, SIRVELA_SERVER_FTP, radice.string()};
     for (const auto& f : o.Taglia) a.insert(a.end(), {"--taglia", f});
     for (const auto& f : o.Blocca) a.insert(a.end(), {"--blocca", f});
+    for (const auto& f : o.Goccia) a.insert(a.end(), {"--goccia", f});
     if (o.Rifiuta) a.push_back("--rifiuta");
     std::vector<char*> argv;
     for (auto& s : a) argv.push_back(s.data());

@@ -14,6 +14,7 @@ class TServerFtp {
     struct Opzioni {
         std::vector<std::string> Taglia;  // files sent half way, then the session is dropped
         std::vector<std::string> Blocca;  // files sent half way, then the server goes silent
+        std::vector<std::string> Goccia;  // files sent one byte every fifth of a second
         bool Rifiuta = false;             // every log-in refused
     };
     explicit TServerFtp(const std::filesystem::path& radice, const Opzioni& opzioni);

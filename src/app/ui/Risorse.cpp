@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QtGlobal>
 
+#include "core/FlussoBinario.h"
+
 static void InizializzaRisorseSirvela() {
     Q_INIT_RESOURCE(sirvela);
 }
@@ -13,16 +15,18 @@ void CaricaRisorse() {
     InizializzaRisorseSirvela();
 }
 
+bool SalvaByte(const std::filesystem::path& destinazione, const QByteArray& dati) {
+    TScrittore s(destinazione);
+    return s.Scrivi(dati.constData(), static_cast<std::size_t>(dati.size())) && s.Chiudi();
+}
+
 bool InstallaSeManca(const QString& risorsa, const std::filesystem::path& destinazione) {
     std::error_code ec;
     if (std::filesystem::exists(destinazione, ec)) return true;
     std::filesystem::create_directories(destinazione.parent_path(), ec);
-    const QString file = QString::fromStdString(destinazione.string());
-    if (!QFile::copy(risorsa, file)) return false;
-    // Resources are read-only; the copy belongs to the user.
-    QFile::setPermissions(
-        file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    return true;
+    QFile file(risorsa);
+    // A file cut short by a crash would count as installed from then on: it is saved safely.
+    return file.open(QIODevice::ReadOnly) && SalvaByte(destinazione, file.readAll());
 }
 
 }  // namespace sirvela

@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
         argomenti << QString::fromLocal8Bit(PercorsoDaRigaDiComando(avvio, a).c_str());
 
     auto sistema = std::make_unique<T_Sistema>();
-    CaricaDatiAvvio(*sistema);
+    const TAvvioDocumento datiAvvio = CaricaDatiAvvio(*sistema);
     TSceltaFileQt scelta;
 
     TFormTitolo titolo(QS((CartellaProgramma / "intro.bmp").string()));
@@ -100,6 +100,8 @@ int main(int argc, char** argv) {
                 unsetenv(kVariabileEsitoAggiornamento);
                 if (!testo.empty()) messaggi.Errore(testo);
             }
+            for (const auto& avviso : AvvisiAvvio(datiAvvio))
+                messaggi.Mostra("Informazione", avviso, PulsanteOk);
         } catch (const std::exception&) {
             principale.reset();
             messaggi.Errore("Errore durante l'avvio del programma");

@@ -46,8 +46,7 @@ TEsitoFtp TClientFtpInFilo::Connetti(const std::string& host, int porta) {
 }
 
 TEsitoFtp TClientFtpInFilo::Scarica(const std::string& cartella, const std::string& file,
-                                    const std::filesystem::path& locale,
-                                    IAvanzamentoFtp* avanzamento) {
+                                    TScrittore& locale, IAvanzamentoFtp* avanzamento) {
     TPonteAvanzamento ponte(avanzamento);
     TEsitoFtp r = TEsitoFtp::Errore;
     Esegui([&] { r = reale_.Scarica(cartella, file, locale, &ponte); });

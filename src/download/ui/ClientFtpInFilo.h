@@ -30,8 +30,8 @@ class TClientFtpInFilo : public IClientFtp {
   public:
     explicit TClientFtpInFilo(IClientFtp& reale) : reale_(reale) {}
     TEsitoFtp Connetti(const std::string& host, int porta) override;
-    TEsitoFtp Scarica(const std::string& cartella, const std::string& file,
-                      const std::filesystem::path& locale, IAvanzamentoFtp* avanzamento) override;
+    TEsitoFtp Scarica(const std::string& cartella, const std::string& file, TScrittore& locale,
+                      IAvanzamentoFtp* avanzamento) override;
     void Disconnetti() override;
 
   private:

@@ -1,16 +1,20 @@
 #include "printing/qt/SuperficieQt.h"
 
-#include <QFile>
+#include <QByteArray>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QIODevice>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 
+#include "core/FlussoBinario.h"
+#include "core/SalvataggioSicuro.h"
 #include "printing/TmmPrinter.h"
 
 namespace sirvela {
@@ -29,6 +33,29 @@ bool Monospaziato(const std::string& nome) {
     const QString n = Q(nome).toLower();
     return n.contains("courier") || n.contains("mono") || n.contains("fixed");
 }
+
+// The PDF writer's output, handed to the safe save as it comes. Keeps the last bytes, so the
+// end of the document can be checked.
+class TDispositivoPdf : public QIODevice {
+  public:
+    explicit TDispositivoPdf(TScrittore& file) : file_(file) { open(QIODevice::WriteOnly); }
+    bool isSequential() const override { return true; }
+    // The bytes ended with the PDF's end-of-file mark and every one was written.
+    bool Completo() const { return file_.Ok() && coda_.trimmed().endsWith("%%EOF"); }
+
+  protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* dati, qint64 n) override {
+        if (!file_.Scrivi(dati, static_cast<std::size_t>(n))) return -1;
+        coda_.append(dati, n);
+        if (coda_.size() > 64) coda_ = coda_.right(64);
+        return n;
+    }
+
+  private:
+    TScrittore& file_;
+    QByteArray coda_;
+};
 
 }  // namespace
 
@@ -189,13 +216,18 @@ bool StampaSuPdf(const std::filesystem::path& percorso, const std::string& titol
 bool StampaSuPdfOrientata(const std::filesystem::path& percorso, const std::string& titolo,
                           const TDisegnoStampa& disegno, bool orizzontale) {
     if (auto errore = ErrorePercorsoPdf(percorso)) throw TErroreStampa(*errore);
+    TScrittore file(percorso);
+    return StampaSuPdfOrientata(file, titolo, disegno, orizzontale);
+}
+
+bool StampaSuPdfOrientata(TScrittore& file, const std::string& titolo,
+                          const TDisegnoStampa& disegno, bool orizzontale) {
     PreparaQt();
-    std::filesystem::path temporaneo = percorso;
-    temporaneo += ".tmp";
-    const QString nomeTemporaneo = QString::fromStdString(temporaneo.string());
     bool completa = false;
+    bool chiuso = false;
     {
-        QPdfWriter pdf(nomeTemporaneo);
+        TDispositivoPdf dispositivo(file);
+        QPdfWriter pdf(&dispositivo);
         pdf.setResolution(kRisoluzionePdf);
         pdf.setCreator("Sirvela");
         pdf.setTitle(Q(titolo));
@@ -212,21 +244,28 @@ bool StampaSuPdfOrientata(const std::filesystem::path& percorso, const std::stri
             }
             superficie.Chiudi();
         } catch (...) {
-            superficie.Chiudi();
-            QFile::remove(nomeTemporaneo);
+            try {
+                superficie.Chiudi();
+            } catch (...) {
+            }
+            file.Abbandona();
             throw;
         }
+        // The painter does not report a failed last write: the file is judged by what reached
+        // it, and a document cut short is never put in place of the old one.
+        chiuso = dispositivo.Completo();
     }
-    std::error_code ec;
     if (!completa) {
-        std::filesystem::remove(temporaneo, ec);
+        file.Abbandona();
         return false;
     }
-    std::filesystem::rename(temporaneo, percorso, ec);
-    if (ec) {
-        std::filesystem::remove(temporaneo, ec);
-        throw TErroreStampa("Impossibile scrivere il file " + percorso.string());
+    if (!chiuso || file.Scritti() == 0) {
+        const int errore = file.Ok() ? EIO : file.Errore();
+        file.Abbandona();
+        throw TErroreStampa(TestoErroreScrittura("PDF", file.Destinazione(), errore));
     }
+    if (!file.Chiudi())
+        throw TErroreStampa(TestoErroreScrittura("PDF", file.Destinazione(), file.Errore()));
     return true;
 }
 

@@ -14,6 +14,7 @@ class QPagedPaintDevice;
 namespace sirvela {
 
 class TmmPrinter;
+class TScrittore;
 
 // The page surface drawn with a QPainter on a paged device: a printer, the printer of a print
 // preview, a PDF writer. Millimetres become device units at the device's own resolution
@@ -76,13 +77,17 @@ QFont CarattereQt(const TCarattereStampa& c);
 // uses the offscreen platform (the command line).
 void PreparaQt();
 
-// The PDF printer (see TStampaPdf). The file is written under a temporary name beside the
-// target and renamed when complete, so a failed or cancelled print leaves an old file alone.
-// A4 portrait.
+// The PDF printer (see TStampaPdf). The file goes through the safe save and is put in place
+// only when the whole document reached the disk, so a failed or cancelled print leaves an old
+// file alone; a failed write throws "Impossibile scrivere il file PDF X: <motivo>.". A4
+// portrait.
 bool StampaSuPdf(const std::filesystem::path& percorso, const std::string& titolo,
                  const TDisegnoStampa& disegno);
 // The same on A4 landscape when `orizzontale`.
 bool StampaSuPdfOrientata(const std::filesystem::path& percorso, const std::string& titolo,
+                          const TDisegnoStampa& disegno, bool orizzontale);
+// The same into a file writer (one that fails after some bytes, in the tests).
+bool StampaSuPdfOrientata(TScrittore& file, const std::string& titolo,
                           const TDisegnoStampa& disegno, bool orizzontale);
 
 }  // namespace sirvela

@@ -1,8 +1,10 @@
 #include "printing/ui/ImmagineSchedina.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPainter>
 
+#include "app/ui/Risorse.h"
 #include "core/Globali.h"
 #include "printing/StampaSchedine.h"
 #include "widgets/Conversioni.h"
@@ -77,8 +79,14 @@ QImage DisegnaSchedina() {
     return img;
 }
 
+namespace {
+std::filesystem::path PercorsoImmagineSchedina() {
+    return CartellaProgramma / "sched.bmp";
+}
+}  // namespace
+
 QString FileImmagineSchedina() {
-    return QS((CartellaProgramma / "sched.bmp").string());
+    return QS(PercorsoImmagineSchedina().string());
 }
 
 QImage ImmagineSchedina() {
@@ -88,7 +96,12 @@ QImage ImmagineSchedina() {
     img = DisegnaSchedina();
     // Put in the program folder like the other pictures that come with the program; a
     // folder that cannot be written still gets the picture on screen.
-    if (!QFile::exists(file)) img.save(file, "BMP");
+    if (!QFile::exists(file)) {
+        QByteArray dati;
+        QBuffer buffer(&dati);
+        buffer.open(QIODevice::WriteOnly);
+        if (img.save(&buffer, "BMP")) SalvaByte(PercorsoImmagineSchedina(), dati);
+    }
     return img;
 }
 
