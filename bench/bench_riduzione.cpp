@@ -121,13 +121,13 @@ int main(int argc, char** argv) {
         const double tMig = Secondi(t0);
         const std::int64_t buchi = Scoperte(colonne, migliorata, g, vincite);
         std::printf(
-            "G%d optimised %lld (%.2f s)  improved %lld, bound %lld (relaxation %.4f, %lld "
+            "G%d optimised %lld (%.2f s)  improved %lld, bound %lld (relaxation %.4f..%.4f, %lld "
             "fixed), %.1f%% fewer (%.1f s, %lld steps of each chain, %lld in all, %.0f steps/s)  "
             "uncovered %lld\n",
             g, static_cast<long long>(ottimizzata.Quante()), tOtt,
             static_cast<long long>(migliorata.Quante()),
             static_cast<long long>(esito.LimiteInferiore), esito.Rilassamento,
-            static_cast<long long>(esito.Fisse),
+            esito.TettoRilassamento, static_cast<long long>(esito.Fisse),
             100.0 * static_cast<double>(ottimizzata.Quante() - migliorata.Quante()) /
                 static_cast<double>(ottimizzata.Quante()),
             tMig, static_cast<long long>(esito.Iterazioni), static_cast<long long>(esito.Passi),

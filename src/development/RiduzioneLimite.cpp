@@ -261,6 +261,7 @@ TLimiteInferiore LimiteInferiore(const TGrafoCopertura& g,
                 // get there is taken as settled.
                 const double tetto =
                     dallaMedia ? Ammissibile(s, s.xm, s.axm) : Ammissibile(s, s.x, s.ax);
+                if (esito.Tetto == 0 || tetto < esito.Tetto) esito.Tetto = tetto;
                 fine = esito.Colonne >= superiore || Arrotonda(tetto) <= esito.Colonne ||
                        fatte - salita > std::max(kFermo, salita) || fatte >= iterazioni ||
                        (basta && basta());

@@ -16,6 +16,9 @@ class TGrafoCopertura;
 struct TLimiteInferiore {
     double Valore = 0;         // the best of those sums
     std::int64_t Colonne = 0;  // rounded up: no cover has fewer columns
+    // The smallest fractional cover met (0 = none yet): the relaxation's value lies between
+    // Valore and it.
+    double Tetto = 0;
     std::int64_t Iterazioni = 0;
 };
 

@@ -236,6 +236,7 @@ void RiduzioneMigliorata(TListaColonne& colonne, int garanzia, int vincite,
         });
     esito.LimiteInferiore = limite.Colonne;
     esito.Rilassamento = limite.Valore;
+    esito.TettoRilassamento = limite.Tetto;
     mostra(nota, 0, false);
 
     // As many chains as asked for, as long as they fit in memory.

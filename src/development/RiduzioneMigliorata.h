@@ -35,6 +35,7 @@ struct TEsitoMigliorata {
     std::int64_t Partenza = 0;         // columns of the cover the search started from
     std::int64_t LimiteInferiore = 0;  // no reduction of the columns is smaller; 0 = unknown
     double Rilassamento = 0;           // the bound before rounding up
+    double TettoRilassamento = 0;      // a fractional cover: the relaxation is below it
     std::int64_t Fisse = 0;            // columns every cover needs, kept from the start
     std::int64_t Passi = 0;            // search steps of all chains together
     std::int64_t Iterazioni = 0;       // steps of each chain: with the seed, they repeat it

@@ -345,6 +345,10 @@ TEST(RiduzioneMigliorata, TheBoundNeverPassesTheOptimumOfSmallSets) {
         EXPECT_GT(u.Esito.LimiteInferiore, 0);
         EXPECT_LE(u.Esito.LimiteInferiore, static_cast<std::int64_t>(ottimo));
         EXPECT_LE(u.Esito.Rilassamento, static_cast<double>(ottimo) + 1e-9);
+        // The relaxation lies between the dual bound and the fractional cover found.
+        if (u.Esito.TettoRilassamento > 0) {
+            EXPECT_LE(u.Esito.Rilassamento, u.Esito.TettoRilassamento + 1e-9);
+        }
         // So few columns leave the search no excuse.
         EXPECT_EQ(u.Colonne.size(), ottimo);
         EXPECT_TRUE(Copre(v, u.Colonne, c.garanzia, c.vincite));
