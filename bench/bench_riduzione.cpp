@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     std::string file;
     std::vector<int> garanzie;
     TParametriMigliorata parametri;
-    parametri.Secondi = 60;
+    bool secondi = false;
     int vincite = 1;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
             ++i;
         } else if (a == "--secondi") {
             parametri.Secondi = std::atof(v);
+            secondi = true;
             ++i;
         } else if (a == "--iterazioni") {
             parametri.Iterazioni = std::atoll(v);
@@ -97,6 +98,8 @@ int main(int argc, char** argv) {
         }
     }
     if (garanzie.empty()) garanzie = {70, 80};
+    // An iteration budget alone lifts the time limit.
+    if (parametri.Iterazioni > 0 && !secondi) parametri.Secondi = 0;
     TListaColonne colonne;
     if (file.empty()) {
         colonne = ColonneR();
@@ -118,15 +121,17 @@ int main(int argc, char** argv) {
         const double tMig = Secondi(t0);
         const std::int64_t buchi = Scoperte(colonne, migliorata, g, vincite);
         std::printf(
-            "G%d optimised %lld (%.2f s)  improved %lld, bound %lld, %.1f%% fewer (%.1f s, "
-            "%lld steps, %.0f steps/s)  uncovered %lld\n",
+            "G%d optimised %lld (%.2f s)  improved %lld, bound %lld (relaxation %.4f..%.4f, %lld "
+            "fixed), %.1f%% fewer (%.1f s, %lld steps of each chain, %lld in all, %.0f steps/s)  "
+            "uncovered %lld\n",
             g, static_cast<long long>(ottimizzata.Quante()), tOtt,
             static_cast<long long>(migliorata.Quante()),
-            static_cast<long long>(esito.LimiteInferiore),
+            static_cast<long long>(esito.LimiteInferiore), esito.Rilassamento,
+            esito.TettoRilassamento, static_cast<long long>(esito.Fisse),
             100.0 * static_cast<double>(ottimizzata.Quante() - migliorata.Quante()) /
                 static_cast<double>(ottimizzata.Quante()),
-            tMig, static_cast<long long>(esito.Passi), static_cast<double>(esito.Passi) / tMig,
-            static_cast<long long>(buchi));
+            tMig, static_cast<long long>(esito.Iterazioni), static_cast<long long>(esito.Passi),
+            static_cast<double>(esito.Passi) / tMig, static_cast<long long>(buchi));
     }
     return 0;
 }

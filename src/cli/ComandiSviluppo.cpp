@@ -1,6 +1,5 @@
 #include <chrono>
 #include <cmath>
-#include <limits>
 
 #include "cli/ContestoCli.h"
 #include "core/T_Sistema.h"
@@ -17,8 +16,10 @@ class TOsservatoreCli : public ISviluppoOsservatore {
     explicit TOsservatoreCli(TBarraProgresso* barra) : barra_(barra) {}
     void Aggiorna(const TQuadroSviluppo& quadro, unsigned parti) override {
         Quadro = quadro;
-        if (barra_ && (parti & (ParteIndicatore | ParteStato)))
-            barra_->Mostra(quadro.Indicatore, quadro.Stato);
+        // The improved reduction tells its best cover and bound as they move.
+        if (barra_ && (parti & (ParteIndicatore | ParteStato | ParteMigliorata)))
+            barra_->Mostra(quadro.Indicatore,
+                           quadro.Migliorata.empty() ? quadro.Stato : quadro.Migliorata);
     }
     TQuadroSviluppo Quadro;
 
@@ -57,21 +58,23 @@ void ScriviRiga(std::ostream& out, const std::string& etichetta, const std::stri
     out << etichetta << " " << valore << "\n";
 }
 
-// The search settings of --migliorata: a time budget (30 s unless only an iteration budget is
-// given, so that the same seed gives the same columns on any machine), iterations, seed.
-TParametriMigliorata ParametriMigliorata(const TOpzioniSviluppo& o) {
-    TParametriMigliorata p;
+// The search settings of --migliorata into the development settings: the defaults of a new
+// system, but an iteration budget given alone lifts the time limit, so that the same seed
+// gives the same columns on any machine.
+void ImpostaRicerca(const TOpzioniSviluppo& o, TImpostazioniSviluppo& imp) {
+    using T = TImpostazioniSviluppo;
+    imp.RicercaAiPredefiniti();
     if (!o.Iterazioni.empty()) {
-        p.Iterazioni =
-            InteroOpzione(o.Iterazioni, 1, 1'000'000'000'000LL, "Il numero di iterazioni");
-        p.Secondi = 0;
+        imp.IterazioniMigliorata =
+            InteroOpzione(o.Iterazioni, 1, T::kIterazioniMassime, "Il numero di iterazioni");
+        imp.SecondiMigliorata = 0;
     }
     if (!o.Tempo.empty())
-        p.Secondi = static_cast<double>(InteroOpzione(o.Tempo, 1, 7 * 24 * 3600, "Il tempo"));
+        imp.SecondiMigliorata =
+            static_cast<std::uint32_t>(InteroOpzione(o.Tempo, 1, T::kSecondiMassimi, "Il tempo"));
     if (!o.Seme.empty())
-        p.Seme = static_cast<std::uint64_t>(
-            InteroOpzione(o.Seme, 0, std::numeric_limits<long long>::max(), "Il seme"));
-    return p;
+        imp.SemeMigliorata = static_cast<std::uint64_t>(
+            InteroOpzione(o.Seme, 0, static_cast<long long>(T::kSemeMassimo), "Il seme"));
 }
 
 // Runs "Calcolo Colonne" on the document with its stored settings and reports it as the
@@ -94,7 +97,6 @@ int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
     servizi.Messaggi = &messaggi;
     servizi.Fili =
         o.Fili.empty() ? 0 : static_cast<int>(InteroOpzione(o.Fili, 1, 256, "Il numero di fili"));
-    servizi.Migliorata = ParametriMigliorata(o);
 
     TEsitoSviluppo esito;
     const auto inizio = std::chrono::steady_clock::now();
@@ -122,7 +124,10 @@ int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
                                                : colonne;
         j["Colonne"] = colonne;
         if (riduzione) j["Ridotte"] = colonne;
-        if (imp.RiduzioneDopo() && imp.Migliorata) j["LimiteInferiore"] = esito.LimiteInferiore;
+        if (imp.RiduzioneDopo() && imp.Migliorata) {
+            j["LimiteInferiore"] = esito.LimiteInferiore;
+            j["Iterazioni"] = esito.IterazioniMigliorata;
+        }
         j["Secondi"] = std::round(secondi * 1000) / 1000;
         return j;
     };
@@ -217,7 +222,8 @@ int EseguiRiduci(TContestoCli& ctx, const TOpzioniSviluppo& o) {
     if (!o.Migliorata && !(o.Tempo.empty() && o.Iterazioni.empty() && o.Seme.empty()))
         throw TErroreCli("Tempo, iterazioni e seme valgono solo con la riduzione migliorata.",
                          kUscitaUso);
-    ParametriMigliorata(o);  // refuses wrong values before anything is read
+    TImpostazioniSviluppo ricerca;
+    ImpostaRicerca(o, ricerca);  // refuses wrong values before anything is read
     const fs::path file = ctx.Percorso(o.File);
     const fs::path output = ctx.Percorso(o.Output);
     T_Sistema sistema;
@@ -232,6 +238,7 @@ int EseguiRiduci(TContestoCli& ctx, const TOpzioniSviluppo& o) {
     d.ImpSviluppo.Migliorata = o.Migliorata;
     d.ImpSviluppo.Garanzia = static_cast<std::uint8_t>(garanzia);
     d.ImpSviluppo.VinciteMultiple = static_cast<std::uint8_t>(vincite);
+    ImpostaRicerca(o, d.ImpSviluppo);
     return Sviluppa(ctx, sistema, output, o);
 }
 
@@ -271,12 +278,12 @@ void RegistraSviluppo(CLI::App& app, TContestoCli& ctx) {
                   "Riduzione migliorata: parte dalla ottimizzata e cerca meno colonne con la "
                   "stessa garanzia; Ctrl-C la ferma e tiene la migliore trovata");
     rid->add_option("--tempo", r->Tempo,
-                    "Secondi di ricerca della riduzione migliorata (30 se non si danno le "
-                    "iterazioni)")
+                    "Secondi della riduzione migliorata (60 se non si danno le iterazioni)")
         ->type_name("SECONDI");
     rid->add_option("--iterazioni", r->Iterazioni,
                     "Passi di ricerca di ciascuna delle 4 catene della riduzione migliorata: con "
-                    "lo stesso seme danno le stesse colonne su ogni macchina")
+                    "lo stesso seme danno le stesse colonne su ogni macchina; --json dice quanti "
+                    "ne ha fatti una ricerca a tempo")
         ->type_name("N");
     rid->add_option("--seme", r->Seme, "Seme della ricerca della riduzione migliorata (1)")
         ->type_name("N");

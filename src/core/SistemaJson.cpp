@@ -50,7 +50,10 @@ Uscita EsportaSistema(const T_Sistema& s, bool conColonne) {
                         {"Migliorata", imp.Migliorata},
                         {"Garanzia", imp.Garanzia},
                         {"VinciteMultiple", imp.VinciteMultiple},
-                        {"FileDestinazione", imp.FileDestinazione}};
+                        {"FileDestinazione", imp.FileDestinazione},
+                        {"SecondiMigliorata", imp.SecondiMigliorata},
+                        {"IterazioniMigliorata", imp.IterazioniMigliorata},
+                        {"SemeMigliorata", imp.SemeMigliorata}};
     o["Commento"] = s.Commento;
     o["Partecipanti"] = s.Partecipanti;
     o["NumPartecipanti"] = s.NumPartecipanti;
@@ -140,6 +143,17 @@ void ImportaSistema(const Valore& j, T_Sistema& s, bool& conColonne) {
         });
         Se(v, "FileDestinazione", c,
            [&](const Valore& x, const std::string& n) { imp.FileDestinazione = Testo(x, n); });
+        using T = TImpostazioniSviluppo;
+        Se(v, "SecondiMigliorata", c, [&](const Valore& x, const std::string& n) {
+            imp.SecondiMigliorata = static_cast<std::uint32_t>(Intero(x, n, 0, T::kSecondiMassimi));
+        });
+        Se(v, "IterazioniMigliorata", c, [&](const Valore& x, const std::string& n) {
+            imp.IterazioniMigliorata = Intero(x, n, 0, T::kIterazioniMassime);
+        });
+        Se(v, "SemeMigliorata", c, [&](const Valore& x, const std::string& n) {
+            imp.SemeMigliorata = static_cast<std::uint64_t>(
+                Intero(x, n, 0, static_cast<long long>(T::kSemeMassimo)));
+        });
     });
     Se(j, "Commento", "", [&](const Valore& v, const std::string& c) { s.Commento = Righe(v, c); });
     Se(j, "Partecipanti", "",

@@ -64,7 +64,7 @@ bool CaricaListaStringhe(TLettore& l, std::vector<std::string>& righe) {
 bool T_Sistema::SalvaSistema(TScrittore& s) {
     bool ok = s.ScriviI32(VersioneFormato) && Dati.Pronostico.Salva(s) &&
               s.ScriviI32(Dati.Concorso) && Dati.Condizioni->Salva(s) && Dati.Recuperi->Salva(s) &&
-              Dati.Sorgente.Salva(s) && Dati.ImpSviluppo.Salva(s) &&
+              SalvaSviluppo(s, Dati.Sorgente, Dati.ImpSviluppo) &&
               SalvaListaStringhe(s, Commento) && SalvaListaStringhe(s, Partecipanti) &&
               s.ScriviI32(NumPartecipanti) && s.ScriviBool(SpecificaNomi) &&
               Dati.Archivio.Selezione.Salva(s);
@@ -89,8 +89,8 @@ bool T_Sistema::CaricaSistema(TLettore& l) {
     bool ok = l.LeggiI32(versione);
     if (ok) VersioneFormato = versione;
     ok = ok && Dati.Pronostico.Carica(l) && l.LeggiI32(Dati.Concorso) &&
-         Dati.Condizioni->Carica(l) && Dati.Recuperi->Carica(l) && Dati.Sorgente.Carica(l) &&
-         Dati.ImpSviluppo.Carica(l) && CaricaListaStringhe(l, Commento) &&
+         Dati.Condizioni->Carica(l) && Dati.Recuperi->Carica(l) &&
+         CaricaSviluppo(l, Dati.Sorgente, Dati.ImpSviluppo) && CaricaListaStringhe(l, Commento) &&
          CaricaListaStringhe(l, Partecipanti) && l.LeggiI32(NumPartecipanti) &&
          l.LeggiBool(SpecificaNomi) && Dati.Archivio.Selezione.Carica(l);
     std::uint8_t flag = 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -12,6 +13,10 @@ struct TImpostazioniSviluppo {
     static constexpr int kGaranziaMinima = 30;
     static constexpr int kGaranziaMassima = 92;
     static constexpr int kVinciteMassime = 10;
+    static constexpr std::uint32_t kSecondiPredefiniti = 60;
+    static constexpr std::uint32_t kSecondiMassimi = 7 * 24 * 3600;
+    static constexpr std::int64_t kIterazioniMassime = 999'999'999'999;
+    static constexpr std::uint64_t kSemeMassimo = 999'999'999'999'999'999;
 
     bool UsaCondizioni = true;
     bool Autoriduzione = false;
@@ -23,6 +28,12 @@ struct TImpostazioniSviluppo {
     std::uint8_t Garanzia = 80;
     std::uint8_t VinciteMultiple = 1;
     std::string FileDestinazione;  // default <program folder>/Colonne/DestinazioneDiDefault.Scl
+    // The improved reduction's search: seconds (0 = no limit), steps of each chain (0 = no
+    // limit; with neither, the default time) and seed. Kept where older readers do not look
+    // (see SalvaSviluppo).
+    std::uint32_t SecondiMigliorata = kSecondiPredefiniti;
+    std::int64_t IterazioniMigliorata = 0;
+    std::uint64_t SemeMigliorata = 1;
 
     TImpostazioniSviluppo();
     void Predefiniti();
@@ -39,13 +50,13 @@ struct TImpostazioniSviluppo {
     // column that many times in one go.
     int PassiEffettivi() const { return Autoriduzione && Migliorata ? 1 : VinciteEffettive(); }
 
-    bool Salva(TScrittore& s) const;
-    bool Carica(TLettore& l);
-    bool operator==(const TImpostazioniSviluppo&) const = default;
+    // The search settings as they were on a new system.
+    bool RicercaPredefinita() const;
+    void RicercaAiPredefiniti();
+    // Brings stored search settings into their ranges.
+    void LimitaRicerca();
 
-  private:
-    // The stored byte of the reduction after the development: 0 none, 1 optimised, 2 improved.
-    std::uint8_t ByteRiduzione() const;
+    bool operator==(const TImpostazioniSviluppo&) const = default;
 };
 
 // Where the development takes its candidates: the position sets or a column file (257 bytes).
@@ -55,9 +66,18 @@ struct TSorgente {
 
     TSorgente();
     void Predefiniti();
-    bool Salva(TScrittore& s) const;
-    bool Carica(TLettore& l);
     bool operator==(const TSorgente&) const = default;
 };
+
+// The source (257 bytes) and the development settings (262 bytes), as they follow each other
+// in the system file. The improved reduction's search settings, which older readers do not
+// know, ride in the unused tail of the destination name's short string, or of the source
+// name's when the destination name leaves no room: a reader takes only the characters its
+// length byte counts. Without room in either they are not stored. A file without them loads
+// the defaults. A short file leaves the fields it does not reach as they were.
+bool SalvaSviluppo(TScrittore& s, const TSorgente& sorgente, const TImpostazioniSviluppo& imp);
+bool CaricaSviluppo(TLettore& l, TSorgente& sorgente, TImpostazioniSviluppo& imp);
+// The longest name (Windows-1252 bytes) that leaves room for the search settings.
+inline constexpr std::size_t kNomeConRicerca = 227;
 
 }  // namespace sirvela

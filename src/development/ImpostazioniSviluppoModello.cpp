@@ -24,6 +24,7 @@ void TModelloImpSviluppo::ApplicaRegole() {
     i.Garanzia = static_cast<std::uint8_t>(i.GaranziaEffettiva());
     i.VinciteMultiple = static_cast<std::uint8_t>(i.VinciteEffettive());
     if (!VinciteAbilitate()) i.VinciteMultiple = 1;
+    i.LimitaRicerca();
     // Both ticks never stand together; a stored file cannot even say so.
     if (i.Ottimizzata && i.Migliorata) i.Migliorata = false;
 }

@@ -27,13 +27,15 @@ struct TModelloImpSviluppo {
     bool GaranziaAbilitata() const { return Impostazioni.Autoriduzione; }
     bool OttimizzataAbilitata() const { return Impostazioni.Autoriduzione; }
     bool MigliorataAbilitata() const { return Impostazioni.Autoriduzione; }
+    // Time, iterations and seed of the improved reduction's search.
+    bool RicercaAbilitata() const { return Impostazioni.Autoriduzione && Impostazioni.Migliorata; }
     // The improved reduction covers each column that many times; the optimised one cannot.
     bool VinciteAbilitate() const {
         return Impostazioni.Autoriduzione && !Impostazioni.Ottimizzata;
     }
 
     // The values the controls can hold: guarantee 30..92, passes 1..10, and 1 pass while
-    // that control is disabled.
+    // that control is disabled; search settings within their ranges.
     void ApplicaRegole();
     // A click on a radio or check box, after its new state was taken.
     void Clic() {

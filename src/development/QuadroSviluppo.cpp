@@ -33,10 +33,10 @@ void Fette(int (&torta)[2], std::int64_t parte, std::int64_t totale) {
 
 }  // namespace
 
-std::string TestoMigliorata(std::int64_t colonne, std::int64_t limite) {
+std::string TestoMigliorata(std::int64_t colonne, std::int64_t limite, double secondi) {
     std::string t = "Colonne: " + std::to_string(colonne);
-    if (limite > 0) t += " (minimo teorico ≥ " + std::to_string(limite) + ")";
-    return t;
+    if (limite > 0) t += " — minimo teorico ≥ " + std::to_string(limite);
+    return t + " — " + std::to_string(static_cast<std::int64_t>(std::max(secondi, 0.0))) + " s";
 }
 
 TVistaSviluppo::TVistaSviluppo(ISviluppoOsservatore* osservatore, const TPrezzi& prezzi,
@@ -117,20 +117,24 @@ void TVistaSviluppo::AggiornaRidOtt(std::int64_t iniziali, std::int64_t ridotte,
 }
 
 void TVistaSviluppo::AggiornaMigliorata(std::int64_t iniziali, std::int64_t migliore,
-                                        std::int64_t limite, int percento, double rimanenti,
-                                        bool completo) {
+                                        std::int64_t limite, int percento, double trascorsi,
+                                        double rimanenti, bool completo) {
     unsigned parti = 0;
     const int gauge = std::clamp(percento, 0, 100);
     if (gauge != quadro_.Indicatore) {
         quadro_.Indicatore = gauge;
         parti |= ParteIndicatore;
     }
-    std::string testo = TestoMigliorata(migliore, limite);
+    std::string testo = TestoMigliorata(migliore, limite, trascorsi);
     if (testo != quadro_.Migliorata || completo) {
         quadro_.Migliorata = std::move(testo);
-        quadro_.RidFinali = Costo(migliore);
+        parti |= ParteMigliorata;
+    }
+    std::string costo = Costo(migliore);
+    if (costo != quadro_.RidFinali || completo) {
+        quadro_.RidFinali = std::move(costo);
         quadro_.FattoreRiduzione = migliore < 1 ? std::string() : TestoFattore(iniziali, migliore);
-        parti |= ParteMigliorata | ParteRidFinali | ParteFattore;
+        parti |= ParteRidFinali | ParteFattore;
     }
     std::string stato = "Riduzione Migliorata in Corso...";
     if (rimanenti >= 0) stato += "   Tempo Rimanente : " + TestoTempo(std::ceil(rimanenti));

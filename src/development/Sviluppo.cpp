@@ -572,10 +572,11 @@ void TMotoreSviluppo::Esegui() {
             if (imp_.Migliorata) {
                 TEsitoMigliorata m;
                 RiduzioneMigliorata(colonne_, garanzia_, imp_.VinciteEffettive(),
-                                    servizi_.Migliorata, vista_, servizi_.Annullamento,
-                                    servizi_.Orologio, m);
+                                    ParametriMigliorata(imp_, servizi_.Migliorata), vista_,
+                                    servizi_.Annullamento, servizi_.Orologio, m);
                 esito_.RiduzioneInterrotta = m.Interrotta;
                 esito_.LimiteInferiore = m.LimiteInferiore;
+                esito_.IterazioniMigliorata = m.Iterazioni;
             } else {
                 esito_.RiduzioneAnnullata = !RiduzioneOttimizzata(
                     colonne_, kPunteggioMassimo - garanzia_, vista_, servizi_.Annullamento);

@@ -98,7 +98,8 @@ struct TServiziSviluppo {
     // Tests: a cancel seen at every poll from this examined count on (-1: none), so a run on
     // several threads can be stopped at the same point as one on a single thread.
     std::int64_t AnnullaDa = -1;
-    // How long and how the improved reduction searches.
+    // The improved reduction's chains and memory; its time, iterations and seed are the
+    // development settings'.
     TParametriMigliorata Migliorata;
     // The columns that pass are counted, never stored or written: no destination file, no
     // reduction, one pass; ColonneSviluppate of the outcome is the count.
@@ -114,7 +115,8 @@ struct TEsitoSviluppo {
     bool RiduzioneAnnullata = false;
     // The improved reduction was stopped by a cancel; the columns are the best cover found.
     bool RiduzioneInterrotta = false;
-    std::int64_t LimiteInferiore = 0;  // of the improved reduction; 0 = not known
+    std::int64_t LimiteInferiore = 0;       // of the improved reduction; 0 = not known
+    std::int64_t IterazioniMigliorata = 0;  // its steps of each chain (they repeat its result)
     std::int64_t ContaTotali = 0;
     std::int64_t ContaAmmesse = 0;
     std::int64_t ContaEsaminate = 0;

@@ -240,10 +240,22 @@ TEST(CliRiduci, ImprovedReductionWithItsBoundTheSameForTheSameSeed) {
     EXPECT_EQ(j["Ridotte"], a.size());
     EXPECT_GT(j["LimiteInferiore"], 0);
     EXPECT_LE(j["LimiteInferiore"], a.size());
-    EXPECT_NE(e.Out.find("\nColonne: " + std::to_string(a.size()) + " (minimo teorico ≥ "),
+    EXPECT_EQ(j["Iterazioni"], 2000);
+    EXPECT_NE(e.Out.find("\nColonne: " + std::to_string(a.size()) + " — minimo teorico ≥ "),
               std::string::npos);
-    ASSERT_EQ(riduci("b.Scl", {"--migliorata", "--iterazioni", "2000", "--seme", "7"}).Codice, 0);
+    // --progresso tells the best cover and the bound as they move.
+    auto b =
+        riduci("b.Scl", {"--migliorata", "--iterazioni", "2000", "--seme", "7", "--progresso"});
+    ASSERT_EQ(b.Codice, 0);
     EXPECT_EQ(test::LeggiColonne(p.dir / "b.Scl"), a);
+    EXPECT_NE(b.Err.find("minimo teorico ≥ "), std::string::npos) << b.Err;
+    // The same search kept in the system gives the same columns from "sviluppa".
+    TSistemaProva conRicerca(R"({"Autoriduzione": true, "Migliorata": true, "Garanzia": 75,
+        "SecondiMigliorata": 0, "IterazioniMigliorata": 2000, "SemeMigliorata": 7})");
+    ASSERT_EQ(
+        Cli({"sviluppa", conRicerca.sst.string(), "-o", (p.dir / "s.Scl").string()}, p.dir).Codice,
+        0);
+    EXPECT_EQ(test::LeggiColonne(p.dir / "s.Scl"), a);
     // Several wins: each column has two kept columns at the guarantee (or all it can have).
     ASSERT_EQ(riduci("v.Scl", {"--migliorata", "--iterazioni", "500", "-v", "2"}).Codice, 0);
     const auto v = test::LeggiColonne(p.dir / "v.Scl");

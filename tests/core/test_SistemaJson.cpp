@@ -29,6 +29,34 @@ TEST(SistemaJson, ImportOfAnExportWritesTheSameBytes) {
     }
 }
 
+TEST(SistemaJson, TheImprovedReductionsSearchSettingsTravelWithTheSystem) {
+    test::CartellaTemporanea dir;
+    T_Sistema s;
+    auto& imp = s.Dati.ImpSviluppo;
+    imp.Autoriduzione = imp.Migliorata = true;
+    imp.SecondiMigliorata = 0;
+    imp.IterazioniMigliorata = 999'999'999'999;
+    imp.SemeMigliorata = 123456789012345678;
+    s.NomeFile = (dir / "ricerca.Sst").string();
+    ASSERT_TRUE(s.SalvaSistema());
+    const auto j = EsportaFileSistema(s.NomeFile);
+    EXPECT_EQ(j["ImpSviluppo"]["SecondiMigliorata"], 0);
+    EXPECT_EQ(j["ImpSviluppo"]["IterazioniMigliorata"], 999'999'999'999);
+    EXPECT_EQ(j["ImpSviluppo"]["SemeMigliorata"], 123456789012345678u);
+    ImportaFileSistema(nlohmann::json::parse(j.dump()), dir / "copia.Sst");
+    EXPECT_EQ(test::LeggiByte(dir / "copia.Sst"), test::LeggiByte(s.NomeFile));
+    T_Sistema letto;
+    ASSERT_TRUE(letto.CaricaSistema(dir / "copia.Sst"));
+    EXPECT_EQ(letto.Dati.ImpSviluppo, imp);
+    // A JSON without them gives the defaults of a new system.
+    auto senza = j;
+    senza["ImpSviluppo"].erase("SemeMigliorata");
+    ImportaFileSistema(nlohmann::json::parse(senza.dump()), dir / "senza.Sst");
+    ASSERT_TRUE(letto.CaricaSistema(dir / "senza.Sst"));
+    EXPECT_EQ(letto.Dati.ImpSviluppo.SemeMigliorata, 1u);
+    EXPECT_EQ(letto.Dati.ImpSviluppo.IterazioniMigliorata, 999'999'999'999);
+}
+
 TEST(SistemaJson, ExportIsReadable) {
     T_Sistema s;
     s.Dati.Pronostico.Posizione[0].Aggiungi(4);
@@ -70,6 +98,10 @@ TEST(SistemaJson, BadValuesAreRefusedNamingTheFieldAndNothingIsWritten) {
          },
          "Condizioni[0].Categorie.Nessuna"},
         {[](auto& j) { j["ImpSviluppo"]["Garanzia"] = 300; }, "ImpSviluppo.Garanzia"},
+        {[](auto& j) { j["ImpSviluppo"]["SecondiMigliorata"] = -1; },
+         "ImpSviluppo.SecondiMigliorata"},
+        {[](auto& j) { j["ImpSviluppo"]["IterazioniMigliorata"] = 1'000'000'000'000; },
+         "ImpSviluppo.IterazioniMigliorata"},
         {[](auto& j) {
              j["Colonne"][2] = {1, 2, 3};
          },

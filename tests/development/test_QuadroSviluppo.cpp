@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "Riferimento.h"
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/TInsiemeCondizioni.h"
@@ -62,35 +65,31 @@ TEST(QuadroSviluppo, CompleteRefreshesAndZeroDivisors) {
 }
 
 TEST(ImpostazioniSviluppo, RecordsAreByteExact) {
+    TSorgente src;
+    src.DaPronostico = false;
     TImpostazioniSviluppo imp;
     imp.Autoriduzione = true;
     imp.Garanzia = 70;
     imp.VinciteMultiple = 3;
     imp.FileDestinazione = "perè.Scl";
     TScrittore s;
-    ASSERT_TRUE(imp.Salva(s));
-    ASSERT_EQ(s.Dati().size(), 262u);
-    EXPECT_EQ((std::vector<std::uint8_t>(s.Dati().begin(), s.Dati().begin() + 8)),
+    ASSERT_TRUE(SalvaSviluppo(s, src, imp));
+    // The source (257 bytes), then the development settings (262).
+    ASSERT_EQ(s.Dati().size(), 257u + 262u);
+    EXPECT_EQ(s.Dati()[0], 0);
+    EXPECT_EQ((std::vector<std::uint8_t>(s.Dati().begin() + 257, s.Dati().begin() + 265)),
               (std::vector<std::uint8_t>{1, 1, 1, 0, 70, 3, 8, 'p'}));
-    EXPECT_EQ(s.Dati()[10], 0xE8);  // Windows-1252
+    EXPECT_EQ(s.Dati()[257 + 10], 0xE8);  // Windows-1252
+    TSorgente src2;
     TImpostazioniSviluppo letto;
     TLettore l(s.Dati());
-    ASSERT_TRUE(letto.Carica(l));
+    ASSERT_TRUE(CaricaSviluppo(l, src2, letto));
     EXPECT_EQ(letto, imp);
-    // A short record fails.
-    TLettore corto(std::span(s.Dati().data(), 100));
-    EXPECT_FALSE(letto.Carica(corto));
-
-    TSorgente src;
-    src.DaPronostico = false;
-    TScrittore s2;
-    ASSERT_TRUE(src.Salva(s2));
-    EXPECT_EQ(s2.Dati().size(), 257u);
-    TSorgente src2;
-    TLettore l2(s2.Dati());
-    ASSERT_TRUE(src2.Carica(l2));
     EXPECT_EQ(src2, src);
     EXPECT_NE(src2.FileSorgente.find("SorgenteDiDefault.Scl"), std::string::npos);
+    // A short record fails.
+    TLettore corto(std::span(s.Dati().data(), 357));
+    EXPECT_FALSE(CaricaSviluppo(corto, src2, letto));
 }
 
 TEST(SviluppoSistema, DevelopsTheDocumentWithItsConditions) {
@@ -124,8 +123,8 @@ TEST(ImpostazioniSviluppo, TheImprovedReductionIsTheValueTwoOfTheOptimisedByte) 
     // Four flags, the guarantee, the wins, then the destination name.
     const auto byte = [](const TImpostazioniSviluppo& i) {
         TScrittore s;
-        EXPECT_TRUE(i.Salva(s));
-        return std::vector<std::uint8_t>(s.Dati().begin(), s.Dati().begin() + 6);
+        EXPECT_TRUE(SalvaSviluppo(s, {}, i));
+        return std::vector<std::uint8_t>(s.Dati().begin() + 257, s.Dati().begin() + 263);
     };
     TImpostazioniSviluppo i;
     i.Autoriduzione = true;
@@ -143,19 +142,104 @@ TEST(ImpostazioniSviluppo, TheImprovedReductionIsTheValueTwoOfTheOptimisedByte) 
     };
     for (const Caso c : {Caso{0, false, false}, Caso{1, true, false}, Caso{2, false, true},
                          Caso{7, true, false}}) {
-        std::vector<std::uint8_t> dati = {1, 1, 1, c.valore, 80, 1, 0};
-        dati.resize(262);
+        std::vector<std::uint8_t> dati(257, 0);
+        for (std::uint8_t b : {1, 1, 1, int{c.valore}, 80, 1, 0}) dati.push_back(b);
+        dati.resize(257 + 262);
         TLettore l(dati);
+        TSorgente src;
         TImpostazioniSviluppo letta;
-        ASSERT_TRUE(letta.Carica(l));
+        ASSERT_TRUE(CaricaSviluppo(l, src, letta));
         EXPECT_EQ(letta.Ottimizzata, c.ottimizzata) << int{c.valore};
         EXPECT_EQ(letta.Migliorata, c.migliorata) << int{c.valore};
     }
     // A file ending before the byte leaves the choice as it was.
-    std::vector<std::uint8_t> corto = {1, 1, 1};
+    std::vector<std::uint8_t> corto(257 + 3, 1);
     TLettore l(corto);
+    TSorgente src;
     TImpostazioniSviluppo letta;
     letta.Migliorata = true;
-    EXPECT_FALSE(letta.Carica(l));
+    EXPECT_FALSE(CaricaSviluppo(l, src, letta));
     EXPECT_TRUE(letta.Migliorata);
+}
+
+// The search settings sit in the last 28 bytes of a short string, where a reader of the plain
+// layout looks at nothing: a signature, the seconds, iterations and seed, and a check.
+TEST(ImpostazioniSviluppo, TheSearchSettingsRideInTheTailOfANameAndOlderReadersSkipThem) {
+    const std::vector<std::uint8_t> coda = {'S',  'R',  'M', 1,               // signature
+                                            0x78, 0,    0,   0,               // 120 seconds
+                                            0x88, 0x13, 0,   0, 0, 0, 0, 0,   // 5000 iterations
+                                            0x2A, 0,    0,   0, 0, 0, 0, 0};  // seed 42
+    struct Caso {
+        std::size_t sorgente, destinazione;  // name lengths
+        int dove;                            // 0 none, 1 in the source, 2 in the destination
+    };
+    for (const Caso c : {Caso{10, 10, 2}, Caso{10, 227, 2}, Caso{10, 228, 1}, Caso{227, 255, 1},
+                         Caso{228, 255, 0}}) {
+        SCOPED_TRACE(testing::Message() << c.sorgente << "/" << c.destinazione);
+        TSorgente src;
+        src.FileSorgente = std::string(c.sorgente, 's');
+        TImpostazioniSviluppo imp;
+        imp.FileDestinazione = std::string(c.destinazione, 'd');
+        imp.SecondiMigliorata = 120;
+        imp.IterazioniMigliorata = 5000;
+        imp.SemeMigliorata = 42;
+        TScrittore s;
+        ASSERT_TRUE(SalvaSviluppo(s, src, imp));
+        const auto& b = s.Dati();
+        ASSERT_EQ(b.size(), 519u);
+        // Field tails: the source's ends at 257, the destination's at 519.
+        for (std::size_t fine : {257u, 519u}) {
+            const bool qui = (fine == 257u && c.dove == 1) || (fine == 519u && c.dove == 2);
+            const std::vector<std::uint8_t> letta(b.begin() + fine - 28, b.begin() + fine - 4);
+            if (qui) {
+                EXPECT_EQ(letta, coda) << fine;
+            } else if (fine == 519u ? c.destinazione < 228 : c.sorgente < 228) {
+                EXPECT_EQ(letta, std::vector<std::uint8_t>(24, 0)) << fine;
+            }
+        }
+        // The plain layout: a flag, a short string, six bytes, a short string.
+        TLettore vecchio(b);
+        bool flag = false;
+        std::string sorgente, destinazione;
+        std::array<std::uint8_t, 6> sei{};
+        ASSERT_TRUE(vecchio.LeggiBool(flag) && vecchio.LeggiStringaCorta(sorgente) &&
+                    vecchio.Leggi(sei.data(), 6) && vecchio.LeggiStringaCorta(destinazione));
+        EXPECT_EQ(sorgente, src.FileSorgente);
+        EXPECT_EQ(destinazione, imp.FileDestinazione);
+        EXPECT_TRUE(vecchio.FineFile());
+
+        TSorgente src2;
+        TImpostazioniSviluppo letta;
+        letta.SemeMigliorata = 9;
+        TLettore l(b);
+        ASSERT_TRUE(CaricaSviluppo(l, src2, letta));
+        if (c.dove != 0) {
+            EXPECT_EQ(letta, imp);
+        } else {
+            // No room: the defaults, as from a file that never had them.
+            EXPECT_TRUE(letta.RicercaPredefinita());
+        }
+    }
+
+    // The defaults leave the tails zero, as every writer before; bytes there that fail the
+    // check are not taken for settings.
+    TImpostazioniSviluppo imp;
+    imp.FileDestinazione = "d.Scl";
+    TScrittore s;
+    ASSERT_TRUE(SalvaSviluppo(s, {}, imp));
+    auto b = s.Dati();
+    EXPECT_EQ(std::count(b.begin() + 491, b.end(), 0), 28);
+    imp.SemeMigliorata = 7;
+    TScrittore s7;
+    ASSERT_TRUE(SalvaSviluppo(s7, {}, imp));
+    for (std::size_t guasto : {491u, 500u, 515u}) {
+        auto rotto = s7.Dati();
+        rotto[guasto] ^= 1;
+        TLettore l(rotto);
+        TSorgente src;
+        TImpostazioniSviluppo letta;
+        letta.SemeMigliorata = 3;
+        ASSERT_TRUE(CaricaSviluppo(l, src, letta));
+        EXPECT_TRUE(letta.RicercaPredefinita()) << guasto;
+    }
 }

@@ -161,6 +161,44 @@ TEST_F(Impostazioni, OkRefusesAMissingSourceAndStoresTheRest) {
     EXPECT_FALSE(sistema.Modificato);
 }
 
+TEST_F(Impostazioni, TheImprovedReductionsSearchIsSetBesideItAndKeptWithTheSystem) {
+    auto& imp = sistema.Dati.ImpSviluppo;
+    imp.Autoriduzione = true;
+    imp.SecondiMigliorata = 45;
+    imp.SemeMigliorata = 9;
+    imp.FileDestinazione = (CartellaColonne() / "una cartella lunga" / "Ridotte.Scl").string();
+    Apri();
+    ConDialogo<TFrmImpSv>("ImpostazioniSviluppo", [&](TFrmImpSv& d) {
+        EXPECT_EQ(d.Secondi()->value(), 45);
+        EXPECT_EQ(d.Iterazioni()->text(), "");
+        EXPECT_EQ(d.Seme()->text(), "9");
+        // The name is cut in its field: the tooltip holds all of it.
+        EXPECT_EQ(d.NomeDestinazione()->toolTip().toStdString(), imp.FileDestinazione);
+        for (QWidget* w : std::initializer_list<QWidget*>{d.Secondi(), d.Iterazioni(), d.Seme()})
+            EXPECT_FALSE(w->isEnabled());
+        d.Migliorata()->click();
+        for (QWidget* w : std::initializer_list<QWidget*>{d.Secondi(), d.Iterazioni(), d.Seme()})
+            EXPECT_TRUE(w->isEnabled());
+        d.Secondi()->setValue(0);
+        EXPECT_EQ(d.Secondi()->text(), "Nessun limite");
+        QTest::keyClicks(d.Iterazioni(), "12x34");  // digits only
+        d.Seme()->clear();
+        QTest::keyClicks(d.Seme(), "77");
+        d.BtnOk()->click();
+    });
+    EXPECT_TRUE(imp.Migliorata);
+    EXPECT_EQ(imp.SecondiMigliorata, 0u);
+    EXPECT_EQ(imp.IterazioniMigliorata, 1234);
+    EXPECT_EQ(imp.SemeMigliorata, 77u);
+    EXPECT_TRUE(sistema.Modificato);
+    // Saved and loaded with the system.
+    sistema.NomeFile = (cartella / "ricerca.Sst").string();
+    ASSERT_TRUE(sistema.SalvaSistema());
+    T_Sistema letto;
+    ASSERT_TRUE(letto.CaricaSistema(sistema.NomeFile));
+    EXPECT_EQ(letto.Dati.ImpSviluppo, imp);
+}
+
 TEST_F(Impostazioni, VarieStoresPricesAndBackgroundAndWritesTheSettings) {
     sistema.Dati.Prezzi.PrezzoEuro = 0.5164568990894864;
     Apri();

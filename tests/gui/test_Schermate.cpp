@@ -100,8 +100,8 @@ TEST(Schermate, Finestre) {
         test::TUltimoQuadro ultimo;
         TServiziSviluppo servizi;
         servizi.Osservatore = &ultimo;
-        servizi.Migliorata.Iterazioni = 3000;
-        servizi.Migliorata.Secondi = 0;
+        sistema.Dati.ImpSviluppo.IterazioniMigliorata = 3000;
+        sistema.Dati.ImpSviluppo.SecondiMigliorata = 0;
         TEsitoSviluppo esito;
         SviluppaSistema(sistema, servizi, esito);
         d.Prepara(sistema.Dati.ImpSviluppo);

@@ -335,7 +335,7 @@ TEST(EsecuzioneSviluppo, AnnullaKeepsTheBestCoverOfTheImprovedReduction) {
     test::TMessaggiFinti messaggi;
     d.Prepara(s.Dati.ImpSviluppo);
     d.show();
-    // "Annulla" once the search shows its time left; the 30 s of the program's budget would
+    // "Annulla" once the search shows its time left; the 60 s of the default budget would
     // only pass if the press were lost.
     QTimer premi;
     QObject::connect(&premi, &QTimer::timeout, [&] {

@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "app/ui/TFormAiuto.h"
@@ -37,13 +38,38 @@ TFrmImpSv::TFrmImpSv(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent)
     migliorata_ = new QCheckBox("Riduzione Migliorata", boxRiduzione_);
     migliorata_->setObjectName("Migliorata");
     migliorata_->setToolTip(
-        "Parte dalla riduzione ottimizzata e cerca per 30 secondi meno colonne con la stessa "
-        "garanzia");
+        "Parte dalla riduzione ottimizzata e cerca meno colonne con la stessa garanzia, per il "
+        "tempo o le iterazioni indicati");
+    // The search of the improved reduction: 0 and an empty field mean no limit.
+    secondi_ = new QSpinBox(boxRiduzione_);
+    secondi_->setObjectName("SecondiMigliorata");
+    secondi_->setRange(0, static_cast<int>(TImpostazioniSviluppo::kSecondiMassimi));
+    secondi_->setSpecialValueText("Nessun limite");
+    secondi_->setSuffix(" s");
+    secondi_->setFixedWidth(130);
+    const auto cifre = [this](const char* nome, int quante) {
+        auto* e = new QLineEdit(boxRiduzione_);
+        e->setObjectName(nome);
+        e->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QString("[0-9]{0,%1}").arg(quante)), e));
+        e->setFixedWidth(130);
+        return e;
+    };
+    iterazioni_ = cifre("IterazioniMigliorata", 12);
+    iterazioni_->setPlaceholderText("Nessun limite");
+    iterazioni_->setToolTip(
+        "Passi di ciascuna delle catene di ricerca: con lo stesso seme danno le stesse colonne "
+        "su ogni computer. Senza tempo né iterazioni la ricerca dura 60 secondi");
+    seme_ = cifre("SemeMigliorata", 18);
+    seme_->setToolTip("Un altro seme fa cercare per un'altra strada");
     auto* fr = new QFormLayout(boxRiduzione_);
     fr->addRow("Garanzia Minima", garanzia_);
     fr->addRow("Vincite Multiple", vincite_);
     fr->addRow(ottimizzata_);
     fr->addRow(migliorata_);
+    fr->addRow("Tempo Massimo", secondi_);
+    fr->addRow("Iterazioni", iterazioni_);
+    fr->addRow("Seme", seme_);
     auto* le = new QVBoxLayout(elaborazione);
     le->addWidget(usaCondizioni_);
     le->addWidget(autoriduzione_);
@@ -90,6 +116,10 @@ TFrmImpSv::TFrmImpSv(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent)
         connect(c, &QAbstractButton::clicked, this, [this, c] { SpuntaRiduzione(c); });
     connect(garanzia_, &QSpinBox::valueChanged, this, &TFrmImpSv::AcquisisceForm);
     connect(vincite_, &QSpinBox::valueChanged, this, &TFrmImpSv::AcquisisceForm);
+    connect(secondi_, &QSpinBox::valueChanged, this, &TFrmImpSv::AcquisisceForm);
+    // The whole path of a long name, cut on the left in the field.
+    for (QLineEdit* e : {nomeSorgente_, nomeDestinazione_})
+        connect(e, &QLineEdit::textChanged, e, [e](const QString& t) { e->setToolTip(t); });
     connect(cercaSorgente_, &QPushButton::clicked, this, &TFrmImpSv::BtnCercaSorgenteClick);
     connect(cercaDestinazione_, &QPushButton::clicked, this, &TFrmImpSv::BtnCercaDestinazioneClick);
 
@@ -119,7 +149,7 @@ void TFrmImpSv::ImpostaOggetto(const TModelloImpSviluppo& modello) {
 }
 
 void TFrmImpSv::AggiornaForm() {
-    const QSignalBlocker b1(garanzia_), b2(vincite_);
+    const QSignalBlocker b1(garanzia_), b2(vincite_), b3(secondi_);
     const auto& imp = modello_.Impostazioni;
     usaCondizioni_->setChecked(imp.UsaCondizioni);
     autoriduzione_->setChecked(imp.Autoriduzione);
@@ -127,6 +157,11 @@ void TFrmImpSv::AggiornaForm() {
     vincite_->setValue(imp.VinciteMultiple);
     ottimizzata_->setChecked(imp.Ottimizzata);
     migliorata_->setChecked(imp.Migliorata);
+    secondi_->setValue(static_cast<int>(imp.SecondiMigliorata));
+    iterazioni_->setText(imp.IterazioniMigliorata == 0
+                             ? QString()
+                             : QString::number(static_cast<qlonglong>(imp.IterazioniMigliorata)));
+    seme_->setText(QString::number(static_cast<qulonglong>(imp.SemeMigliorata)));
     (modello_.Sorgente.DaPronostico ? daPronostico_ : daFile_)->setChecked(true);
     (imp.InMemoria ? inMemoria_ : suFile_)->setChecked(true);
     if (nomeSorgente_->text() != QS(modello_.Sorgente.FileSorgente))
@@ -142,6 +177,8 @@ void TFrmImpSv::AggiornaForm() {
     ottimizzata_->setEnabled(modello_.OttimizzataAbilitata());
     migliorata_->setEnabled(modello_.MigliorataAbilitata());
     vincite_->setEnabled(modello_.VinciteAbilitate());
+    for (QWidget* w : std::initializer_list<QWidget*>{secondi_, iterazioni_, seme_})
+        w->setEnabled(modello_.RicercaAbilitata());
 }
 
 void TFrmImpSv::AcquisisceForm() {
@@ -152,6 +189,10 @@ void TFrmImpSv::AcquisisceForm() {
     imp.VinciteMultiple = static_cast<std::uint8_t>(vincite_->value());
     imp.Ottimizzata = ottimizzata_->isChecked();
     imp.Migliorata = migliorata_->isChecked();
+    imp.SecondiMigliorata = static_cast<std::uint32_t>(secondi_->value());
+    // The fields take digits only, as many as their largest value has.
+    imp.IterazioniMigliorata = iterazioni_->text().toLongLong();
+    imp.SemeMigliorata = seme_->text().toULongLong();
     imp.InMemoria = inMemoria_->isChecked();
     imp.FileDestinazione = SS(nomeDestinazione_->text());
     modello_.Sorgente.DaPronostico = daPronostico_->isChecked();

@@ -29,6 +29,9 @@ class TFrmImpSv : public QDialog {
     QSpinBox* Vincite() const { return vincite_; }
     QCheckBox* Ottimizzata() const { return ottimizzata_; }
     QCheckBox* Migliorata() const { return migliorata_; }
+    QSpinBox* Secondi() const { return secondi_; }
+    QLineEdit* Iterazioni() const { return iterazioni_; }
+    QLineEdit* Seme() const { return seme_; }
     QRadioButton* DaPronostico() const { return daPronostico_; }
     QRadioButton* DaFile() const { return daFile_; }
     QLineEdit* NomeSorgente() const { return nomeSorgente_; }
@@ -62,6 +65,9 @@ class TFrmImpSv : public QDialog {
     QSpinBox* vincite_;
     QCheckBox* ottimizzata_;
     QCheckBox* migliorata_;
+    QSpinBox* secondi_;
+    QLineEdit* iterazioni_;
+    QLineEdit* seme_;
     QRadioButton* daPronostico_;
     QRadioButton* daFile_;
     QLineEdit* nomeSorgente_;
