@@ -12,11 +12,13 @@ namespace sirvela {
 // One piece of a development done on a worker thread: a run of consecutive candidates in
 // enumeration order.
 struct TParteSviluppo {
-    TListaColonne Colonne;  // the candidates that passed, in order
+    TListaColonne Colonne;     // the candidates that passed, in order
+    std::int64_t Contate = 0;  // candidates that passed, counted only (not in Colonne)
     std::int64_t Esaminate = 0;
     std::int64_t Ammesse = 0;
     bool Completa = false;  // false: stopped at a cancel poll
     TContiPotatura Potatura;
+    std::int64_t Passate() const { return Colonne.Quante() + Contate; }
 };
 
 struct TLavoroFili {
@@ -28,6 +30,7 @@ struct TLavoroFili {
     TTettoMemoria* Tetto = nullptr;
     const TPreFiltro* PreFiltro = nullptr;  // the test's, when it has one
     const TPotatura* Potatura = nullptr;    // the test's, when it has one
+    bool SoloConteggio = false;             // the candidates that pass are only counted
 };
 
 enum class TFineFili { Completa, Annullata, Errore };

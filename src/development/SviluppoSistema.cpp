@@ -72,6 +72,18 @@ TTestCondizioni::TTestCondizioni(TInsiemeCondizioni& condizioni, TGestoreLink& r
 
 TTestCondizioni::~TTestCondizioni() = default;
 
+bool CopiaPerTest(const TDatiSistema& da, TDatiSistema& in) {
+    in.Archivio = da.Archivio;
+    in.Pronostico = da.Pronostico;
+    in.NomiPiloti = da.NomiPiloti;
+    in.PilotaEscluso = da.PilotaEscluso;
+    in.Concorso = da.Concorso;
+    TScrittore s;
+    const bool scritte = da.Condizioni->Salva(s) && da.Recuperi->Salva(s);
+    TLettore l(s.Dati());
+    return scritte && in.Condizioni->Carica(l) && in.Recuperi->Carica(l);
+}
+
 std::unique_ptr<ITestColonne> TTestCondizioni::CopiaPerFilo() {
     if (condizioni_.RaccogliErrori) return nullptr;
     return std::make_unique<TCopia>(*this);

@@ -44,7 +44,7 @@ void TMenuStampe::ComandoSchedine(TOrigineColonne origine) {
     if (!ColonnePerStrumento(origine, f.Sistema().Dati.Colonne, d.Colonne, f.Messaggi(),
                              f.SceltaFile()))
         return;
-    d.exec();
+    d.Esegui(f.MemoriaDialoghi());
 }
 
 void TMenuStampe::ComandoProspetto() {
