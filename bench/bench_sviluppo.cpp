@@ -11,6 +11,10 @@
 //       also the development that tests every candidate
 // Usage: bench_sviluppo [b1|b2|b3|all] [--senza-letterale]
 //        bench_sviluppo b5 [N] [--senza-potatura]
+//        bench_sviluppo quadri FILI   twenty sub-Quadri of 999 filter columns each, 720
+//                                     columns, on FILI threads (0: all): time and peak memory
+#include <sys/resource.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +26,7 @@
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/CondizioniForma.h"
 #include "conditions/TCondGruppo.h"
+#include "conditions/TCondQuadro.h"
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/FlussoBinario.h"
@@ -301,6 +306,52 @@ void B5(int piloti, bool senzaPotatura) {
     std::filesystem::remove(file);
 }
 
+// A system at the size a player reaches with Quadri: 20 sub-Quadri of 999 filter columns
+// (some 20,000 conditions), developed on `fili` threads. Run once per thread count: the peak
+// memory is the process's.
+void Quadri(int fili) {
+    T_Sistema sistema;
+    auto* quadro = static_cast<TCondQuadro*>(sistema.Dati.Condizioni->Condizione(kQuadro));
+    TCombinazione punti;
+    for (int v = 0; v <= 6; ++v) punti.Numeri[punti.Quanti++] = static_cast<std::uint16_t>(v);
+    std::uint32_t seme = 7;
+    for (int q = 0; q < 20; ++q) {
+        auto sub = std::make_unique<TCondQuadro>(&sistema.Dati, kNomeSubQuadro);
+        std::vector<TColonna> colonne(TCondQuadro::kMaxMembri);
+        for (TColonna& c : colonne)
+            for (auto& x : c)
+                x = static_cast<std::uint8_t>(1 + (seme = seme * 1103515245u + 12345u) % 8);
+        InserisciColonneFiltro(*sub, colonne, true, punti);
+        quadro->Membri.push_back(std::move(sub));
+    }
+    quadro->ApplicaPreset();
+    sistema.Dati.Condizioni->AggiornaTutte();
+    // Pilots 1 and 2 first, 3..8 in any order after them: 720 columns, each tested against every
+    // member.
+    TPronostico p = Tutti(8);
+    for (int k = 0; k < 2; ++k) {
+        p.Posizione[k].Quanti = 1;
+        p.Posizione[k].Numeri[0] = static_cast<std::uint16_t>(k + 1);
+    }
+    TDatiSviluppo dati;
+    dati.Pronostico = &p;
+    TTestCondizioni test(*sistema.Dati.Condizioni, *sistema.Dati.Recuperi);
+    TServiziSviluppo s;
+    s.Test = &test;
+    s.Fili = fili;
+    TListaColonne lista;
+    TEsitoSviluppo esito;
+    const auto a = Orologio::now();
+    SviluppaSistema(lista, dati, s, esito);
+    const double t = Secondi(a);
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    std::printf(
+        "Quadri 20 x 999, 720 colonne: %d fili, %.3f s, colonne %lld, memoria massima %ld MB\n",
+        fili > 0 ? fili : FiliPredefiniti(), t, static_cast<long long>(esito.ContaFinali),
+        uso.ru_maxrss / 1024);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -318,6 +369,10 @@ int main(int argc, char** argv) {
                 piloti = std::atoi(argv[i]);
         }
         B5(piloti, senzaPotatura);
+        return 0;
+    }
+    if (quale == "quadri") {
+        Quadri(argc > 2 ? std::atoi(argv[2]) : 0);
         return 0;
     }
     TListaColonne primeB2;
