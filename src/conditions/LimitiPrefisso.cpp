@@ -333,6 +333,16 @@ TColonna ConUltimo(const TPrefisso& p, std::uint8_t ultimo) {
     return c;
 }
 
+// For a kind that sees only the parity of the last pilot: the even last pilots when an even
+// one may pass, the odd ones when an odd one may.
+template <class F>
+std::uint64_t UltimiPerParita(const F& giudica) {
+    std::uint64_t possibili = 0;
+    if (giudica(2) != TVerdettoPrefisso::Nessuna) possibili |= TPrefisso::kPari;
+    if (giudica(1) != TVerdettoPrefisso::Nessuna) possibili |= TPrefisso::kDispari;
+    return possibili;
+}
+
 class TLimiteSomme : public TLimitePrefisso {
   public:
     explicit TLimiteSomme(const TCondSomme& s)
@@ -549,10 +559,7 @@ class TLimiteVortici : public TLimitePrefisso {
             return Entrambi(Parte(c, 8, posD_, bracciD_, daD_, aD_, true),
                             Parte(c, 8, posI_, bracciI_, daI_, aI_, false));
         };
-        std::uint64_t possibili = 0;
-        if (giudica(2) != V::Nessuna) possibili |= TPrefisso::kPari;
-        if (giudica(1) != V::Nessuna) possibili |= TPrefisso::kDispari;
-        return possibili;
+        return UltimiPerParita(giudica);
     }
 
   private:
@@ -645,10 +652,7 @@ class TLimiteSimmetrie : public TLimitePrefisso {
                                      inverse_.Giudica(s.Inverse, s.SerieInverse)),
                             totali_.Giudica(s.Dirette + s.Inverse));
         };
-        std::uint64_t possibili = 0;
-        if (giudica(2) != V::Nessuna) possibili |= TPrefisso::kPari;
-        if (giudica(1) != V::Nessuna) possibili |= TPrefisso::kDispari;
-        return possibili;
+        return UltimiPerParita(giudica);
     }
 
   private:
@@ -688,10 +692,7 @@ class TLimiteInterruzioni : public TLimitePrefisso {
                 Entrambi(globali_.Giudica(v.Globali, v.SerieGlobali), pari_.Giudica(v.Pari)),
                 dispari_.Giudica(v.Dispari));
         };
-        std::uint64_t possibili = 0;
-        if (giudica(2) != V::Nessuna) possibili |= TPrefisso::kPari;
-        if (giudica(1) != V::Nessuna) possibili |= TPrefisso::kDispari;
-        return possibili;
+        return UltimiPerParita(giudica);
     }
 
   private:
@@ -867,10 +868,7 @@ class TLimiteConsecDiff : public TLimitePrefisso {
                 TCondConsecDiff::Calcola(ConUltimo(p, ultimo), pari_);
             return (selezionati_ >> v.Quanti) & 1u ? consecutivita_.Giudica(v.Serie) : V::Tutte;
         };
-        std::uint64_t possibili = 0;
-        if (giudica(2) != V::Nessuna) possibili |= TPrefisso::kPari;
-        if (giudica(1) != V::Nessuna) possibili |= TPrefisso::kDispari;
-        return possibili;
+        return UltimiPerParita(giudica);
     }
 
   private:
@@ -1021,12 +1019,8 @@ class TLimiteRipetizioni : public TLimitePrefisso {
                 ConUltimo(p, static_cast<std::uint8_t>(ultimo)), r, pariDispari_);
             return c.Giudica(v.Quante, v.Serie);
         };
+        if (pariDispari_) return UltimiPerParita(giudica);
         std::uint64_t possibili = 0;
-        if (pariDispari_) {
-            if (giudica(2) != V::Nessuna) possibili |= TPrefisso::kPari;
-            if (giudica(1) != V::Nessuna) possibili |= TPrefisso::kDispari;
-            return possibili;
-        }
         // Only whether the last pilot is the result's counts.
         const std::uint64_t uguale = BitPilota(r[7]);
         if (uguale && giudica(r[7]) != V::Nessuna) possibili |= uguale;

@@ -32,6 +32,23 @@ constexpr std::int64_t kPausaMassima = std::int64_t{1} << 22;
 // Questions at one depth between two reorderings of its bounds.
 constexpr std::int64_t kRiordino = 4096;
 
+// Counts one question of a bound's window; at its end, a bound that was not `utile` (given how
+// many it pruned) rests for a growing number of partial columns.
+template <class P, class U>
+void Conta(P& prova, bool potato, const U& utile) {
+    ++prova.Prove;
+    prova.Potati += potato;
+    prova.Totale += potato;
+    if (prova.Prove < kFinestra) return;
+    if (utile(prova.Potati)) {
+        prova.ProssimaPausa = kPausaMinima;
+    } else {
+        prova.Pausa = prova.ProssimaPausa;
+        prova.ProssimaPausa = std::min(2 * prova.ProssimaPausa, kPausaMassima);
+    }
+    prova.Prove = prova.Potati = 0;
+}
+
 }  // namespace
 
 TPotatore::TPotatore(
@@ -95,22 +112,10 @@ bool TPotatore::Pota(int livello, const TColonna& c) {
         }
         chiesto = true;
         const bool nessuna = potatura_.Limite(i).Esamina(p) == TVerdettoPrefisso::Nessuna;
-        ++prova.Prove;
-        if (nessuna) {
-            ++prova.Potati;
-            ++prova.Totale;
-        }
-        if (prova.Prove == kFinestra) {
-            // Worth asking while it skips, on average, a few candidates per question.
-            if (static_cast<std::int64_t>(prova.Potati) * sotto_[l + 1] <
-                2 * std::int64_t{kFinestra}) {
-                prova.Pausa = prova.ProssimaPausa;
-                prova.ProssimaPausa = std::min(2 * prova.ProssimaPausa, kPausaMassima);
-            } else {
-                prova.ProssimaPausa = kPausaMinima;
-            }
-            prova.Prove = prova.Potati = 0;
-        }
+        // Worth asking while it skips, on average, a few candidates per question.
+        Conta(prova, nessuna, [&](std::uint32_t potati) {
+            return static_cast<std::int64_t>(potati) * sotto_[l + 1] >= 2 * std::int64_t{kFinestra};
+        });
         if (nessuna) {
             ++conti_.Esaminati;
             ++conti_.Potati;
@@ -146,18 +151,7 @@ std::uint64_t TPotatore::Ultimi(const TColonna& c) {
         ultimi &= potatura_.Limite(i).Ultimi(p);
         // Here a question is worth asking while it rules out pilots once in four.
         const std::uint32_t tolti = prima != ultimi;
-        ++prova.Prove;
-        prova.Potati += tolti;
-        prova.Totale += tolti;
-        if (prova.Prove == kFinestra) {
-            if (4 * prova.Potati < kFinestra) {
-                prova.Pausa = prova.ProssimaPausa;
-                prova.ProssimaPausa = std::min(2 * prova.ProssimaPausa, kPausaMassima);
-            } else {
-                prova.ProssimaPausa = kPausaMinima;
-            }
-            prova.Prove = prova.Potati = 0;
-        }
+        Conta(prova, tolti, [](std::uint32_t potati) { return 4 * potati >= kFinestra; });
         if (!ultimi) {
             ++conti_.Potati;
             ++conti_.PotatiPerLivello[6];
@@ -191,18 +185,7 @@ std::uint64_t TPotatore::Penultimi() {
                 static_cast<std::int8_t>(i);
         // Worth asking while it rules out a pilot once in four.
         const std::uint32_t tolto = prima != penultimi;
-        ++prova.Prove;
-        prova.Potati += tolto;
-        prova.Totale += tolto;
-        if (prova.Prove == kFinestra) {
-            if (4 * prova.Potati < kFinestra) {
-                prova.Pausa = prova.ProssimaPausa;
-                prova.ProssimaPausa = std::min(2 * prova.ProssimaPausa, kPausaMassima);
-            } else {
-                prova.ProssimaPausa = kPausaMinima;
-            }
-            prova.Prove = prova.Potati = 0;
-        }
+        Conta(prova, tolto, [](std::uint32_t potati) { return 4 * potati >= kFinestra; });
         if (!penultimi) break;
     }
     if (++domande_[7] % kRiordino == 0) Riordina(7);

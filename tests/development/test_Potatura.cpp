@@ -162,21 +162,6 @@ void Sistema(T_Sistema& s, std::mt19937& r, TVariante variante) {
     s.Dati.Sorgente.DaPronostico = true;
 }
 
-std::vector<std::int32_t> StatisticheLink(const TGestoreLink& g) {
-    std::vector<std::int32_t> v;
-    auto aggiungi = [&v](const T_FrequenzeRitardi& f) {
-        v.push_back(f.Estrazioni);
-        for (const auto& e : f.Primaria) v.push_back(e.Frequenza);
-    };
-    for (const auto& gruppo : g.Gruppi) {
-        aggiungi(gruppo->StatLivelli);
-        aggiungi(gruppo->StatErrori);
-        v.push_back(static_cast<std::int32_t>(gruppo->Registrazioni));
-    }
-    aggiungi(g.Stat);
-    return v;
-}
-
 struct TCorsa {
     TRisultato Risultato;
     std::vector<std::int32_t> Statistiche;
