@@ -58,7 +58,7 @@ double Due(double v) {
 void CaricaSistemaCli(TContestoCli& ctx, T_Sistema& sistema, const std::string& nome) {
     const fs::path file = ctx.Percorso(nome);
     ctx.Avvia(sistema);
-    if (!sistema.CaricaSistema(file)) throw TErroreCli(kErroreCaricaSistema);
+    if (!sistema.CaricaSistema(file)) throw TErroreCli(sistema.ErroreCaricamento());
     sistema.NomeFile = file.string();
     sistema.SenzaNome = false;
 }

@@ -42,7 +42,7 @@ int EseguiSpoglio(TContestoCli& ctx, const TOpzioniSpoglio& o) {
         throw TErroreCli(lettura.Messaggio + "\n(casella " + std::to_string(lettura.Cella) + "º)",
                          kUscitaUso);
     if (!o.Sistema.empty() && !sistema.CaricaSistema(fileSistema))
-        throw TErroreCli(kErroreCaricaSistema);
+        throw TErroreCli(sistema.ErroreCaricamento());
     if (!spoglio.Colonne.CaricaDaFile(file)) throw TErroreCli(kErroreLetturaColonne);
 
     spoglio.Esegui();

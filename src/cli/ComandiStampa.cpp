@@ -95,7 +95,7 @@ int EseguiProspetto(TContestoCli& ctx, const TOpzioniStampa& o) {
     T_Sistema sistema;
     ctx.Avvia(sistema);
     const auto file = ctx.Percorso(o.File);
-    if (!sistema.CaricaSistema(file)) throw TErroreCli(kErroreCaricaSistema);
+    if (!sistema.CaricaSistema(file)) throw TErroreCli(sistema.ErroreCaricamento());
     sistema.NomeFile = file.string();
     if (o.PerPartecipante && !CopiaPerPartecipanteDisponibile(sistema))
         throw TErroreCli("Il sistema ha un solo partecipante: usare --copie.", kUscitaUso);

@@ -197,7 +197,7 @@ int EseguiSviluppa(TContestoCli& ctx, const TOpzioniSviluppo& o) {
     const fs::path output = o.Output.empty() ? fs::path() : ctx.Percorso(o.Output);
     T_Sistema sistema;
     ctx.Avvia(sistema);
-    if (!sistema.CaricaSistema(file)) throw TErroreCli(kErroreCaricaSistema);
+    if (!sistema.CaricaSistema(file)) throw TErroreCli(sistema.ErroreCaricamento());
     sistema.NomeFile = file.string();
     sistema.SenzaNome = false;
     return Sviluppa(ctx, sistema, output, o);

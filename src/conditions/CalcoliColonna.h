@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -76,6 +77,13 @@ inline bool Ammesso(const TValoriAmmessi& t, int principale, int secondario) {
 // Punti Tra contribution of one active category; a missing value adds nothing.
 inline void Tra(const TValoriAmmessi& t, int principale, int secondario) {
     if (t.Attivo && principale >= 0) t.AggiungiTra(principale, secondario);
+}
+
+// A Campo made usable: both ends within 1..8, from not above to.
+inline void CorreggiCampo(const TValoriAmmessi& v, int& da, int& a) {
+    da = std::clamp(static_cast<int>(v.CampoDa), 1, 8);
+    a = std::clamp(static_cast<int>(v.CampoA), 1, 8);
+    if (da > a) std::swap(da, a);
 }
 
 // Appends one category's pair to the values of a column.

@@ -31,6 +31,7 @@ class TCondSomme : public TCondizione {
     bool VerificaVeloce(const TColonna& c) const;
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
     // The statistics count interval rows, not sums: the row of each list for a column.
@@ -60,6 +61,7 @@ class TCondPariDispari : public TCondizione {
     bool VerificaVeloce(const TColonna& c) const;
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
@@ -83,6 +85,7 @@ class TCondBaricentri : public TCondizione {
     static TBaricentri Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -105,6 +108,7 @@ class TCondDistanzeGlobali : public TCondizione {
     static TDistanze Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -124,6 +128,7 @@ class TCondDistanzeSpecifiche : public TCondizione {
     int Calcola(const TColonna& c) const;
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -141,6 +146,7 @@ class TCondResti : public TCondizione {
     int Calcola(const TColonna& c) const;
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
     // The holders start with values 0..Divisore.
     int MassimoStatistica(int categoria) const override;

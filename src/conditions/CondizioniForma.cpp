@@ -9,6 +9,7 @@
 namespace sirvela {
 
 using calcoli::Ammesso;
+using calcoli::CorreggiCampo;
 using calcoli::Metti;
 using calcoli::Tra;
 
@@ -71,13 +72,6 @@ TCrescenze CalcolaCrescenze(const TColonna& c, TParti parti) {
         r.SerieDecrescenze = calcoli::SerieMassima(giu);
     }
     return r;
-}
-
-// A Campo made usable: both ends within 1..8, from not above to.
-void CorreggiCampo(const TValoriAmmessi& v, int& da, int& a) {
-    da = std::clamp(static_cast<int>(v.CampoDa), 1, 8);
-    a = std::clamp(static_cast<int>(v.CampoA), 1, 8);
-    if (da > a) std::swap(da, a);
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ class TCondVortici : public TCondizione {
     static TVortice Calcola(const TColonna& c, int da, int a, bool diretto);
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -43,6 +44,7 @@ class TCondNumeriConsecutivi : public TCondizione {
     static int Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
@@ -66,6 +68,7 @@ class TCondSimmetrie : public TCondizione {
     static TSimmetrie Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -88,6 +91,7 @@ class TCondInterruzioni : public TCondizione {
     static TInterruzioni Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -109,6 +113,7 @@ class TCondCrescenzeDecrescenze : public TCondizione {
     static TCrescenze Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
@@ -128,6 +133,7 @@ class TCondNumeroSequenze : public TCondizione {
     static std::array<int, 4> Calcola(const TColonna& c);
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };
 
@@ -148,6 +154,7 @@ class TCondConsecDiff : public TCondizione {
     static TValori Calcola(const TColonna& c, bool pari);
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
     // A column the "Segni" selector leaves out passes, whatever its run.

@@ -346,6 +346,7 @@ std::unique_ptr<TCondizione> Importa(const Valore& j, TDatiSistema* dati, int ti
                 "atteso " + std::to_string(tipoAtteso) + ", trovato " + std::to_string(tipo));
     auto c = CreaCondizione(tipo, dati);
     if (!c) Rifiuta(campo + ".Tipo", std::to_string(tipo) + " non è un tipo di condizione");
+    if (!TLimiteLettura::Conta()) Rifiuta(campo, kMotivoTroppeCondizioni);
     bool conCategorie = false;
     for (const TCampoRecord& f : c->Campi()) {
         if (CategoriaElencata(*c, f)) {

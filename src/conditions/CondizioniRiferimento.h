@@ -29,6 +29,7 @@ class TCondRipetizioni : public TCondizione {
     void CalcolaValoriFinoA(const TColonna& c, int fine, TValoriColonna& valori) const;
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
     // An archived contest is compared with the two contests before it in the list.
     void CalcolaValoriEstrazione(int indice, TValoriColonna& valori) const override;
@@ -56,6 +57,7 @@ class TCondColonnaFiltro : public TCondizione {
     TCoincidenze Calcola(const TColonna& c) const;
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void AggiornaStato() override;
     void CalcolaValori(const TColonna& c, TValoriColonna& valori) const override;
 };

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "conditions/Fabbrica.h"
+#include "conditions/TInsiemeCondizioni.h"
 #include "core/FlussoBinario.h"
+#include "core/TDatiSistema.h"
 #include "core/Testo.h"
 
 namespace sirvela {
@@ -107,7 +109,21 @@ int TModelloQuadro::AggiungiMembri(const std::function<int(TCondQuadro&)>& aggiu
     return n;
 }
 
+std::int64_t TModelloQuadro::CondizioniSistema() const {
+    const TDatiSistema* d = radice_->Proprietario;
+    std::int64_t n = d && d->Condizioni ? d->Condizioni->QuanteCondizioni() : 0;
+    if (oggetto_) n -= ContaCondizioni(*oggetto_);
+    return n + ContaCondizioni(*radice_);
+}
+
+TEsito TModelloQuadro::Spazio(std::int64_t nuove) const {
+    if (CondizioniSistema() + nuove <= kMassimoCondizioni) return {};
+    return TEsito::Fallito(std::string(kSpazioInsufficiente) + " (" + kMotivoTroppeCondizioni +
+                           ")");
+}
+
 TEsito TModelloQuadro::Nuova(std::uint8_t tipo, int posto) {
+    if (TEsito spazio = Spazio(1); !spazio) return spazio;
     TDatiSistema* proprietario = radice_->Proprietario;
     std::unique_ptr<TCondizione> nuova =
         tipo == kQuadro ? std::make_unique<TCondQuadro>(proprietario, kNomeSubQuadro)
@@ -133,6 +149,9 @@ int TModelloQuadro::Copia() {
 }
 
 TEsito TModelloQuadro::Incolla(int posto) {
+    std::int64_t nuove = 0;
+    for (const auto& m : appunti_.Contenuto) nuove += ContaCondizioni(*m);
+    if (TEsito spazio = Spazio(nuove); !spazio) return spazio;
     Prendi();
     const TEsito esito = appunti_.Incolla(Mostrato(), posto);
     DopoMembri();
@@ -152,7 +171,8 @@ TEsito TModelloQuadro::SalvaCondizioni(const std::filesystem::path& percorso) co
 
 TEsito TModelloQuadro::CaricaCondizioni(const std::filesystem::path& percorso, int posto) {
     Prendi();
-    const TEsito esito = sirvela::CaricaCondizioni(Mostrato(), percorso, posto);
+    const TEsito esito =
+        sirvela::CaricaCondizioni(Mostrato(), percorso, posto, CondizioniSistema());
     DopoMembri();
     return esito;
 }
@@ -164,7 +184,8 @@ TEsito TModelloQuadro::SalvaQuadro(const std::filesystem::path& percorso) {
 
 TEsito TModelloQuadro::CaricaQuadro(const std::filesystem::path& percorso) {
     Prendi();
-    const TEsito esito = sirvela::CaricaQuadro(Mostrato(), percorso);
+    const TEsito esito = sirvela::CaricaQuadro(Mostrato(), percorso,
+                                               CondizioniSistema() - ContaCondizioni(Mostrato()));
     Mostra();
     return esito;
 }

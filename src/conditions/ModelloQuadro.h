@@ -117,6 +117,10 @@ class TModelloQuadro {
     std::unique_ptr<TCondizione> CopiaIntera() const;
 
   private:
+    // The conditions of the system with the dialog's copy in place of the Quadro it edits.
+    std::int64_t CondizioniSistema() const;
+    // Refused when `nuove` more would take the system past kMassimoCondizioni.
+    TEsito Spazio(std::int64_t nuove) const;
     // The editor and the switch into the Quadro shown, and back.
     void Prendi();
     void Mostra();

@@ -32,6 +32,13 @@ void TCondContenitore::RaccogliGruppoTra(int gruppo, TEsameTraLink& esame) {
         if (m->Attivato) m->RaccogliGruppoTra(gruppo, esame);
 }
 
+bool TCondContenitore::PuoRegistrare() const {
+    if (TCondizione::PuoRegistrare()) return true;
+    for (const auto& m : Membri)
+        if (m->Attivo && m->PuoRegistrare()) return true;
+    return false;
+}
+
 void TCondContenitore::AzzeraStatistiche() {
     TCondizione::AzzeraStatistiche();
     for (auto& m : Membri) m->AzzeraStatistiche();

@@ -26,6 +26,8 @@ class TCondContenitore : public TCondizione {
     void RaccogliLink(char lettera, TEsameTraLink& esame) override;
     void RaccogliGruppoTra(int gruppo, TEsameTraLink& esame) override;
     void AzzeraStatistiche() override;
+    // Members that are not in play (Attivo false) are never tested.
+    bool PuoRegistrare() const override;
 
     // Nesting a damaged file could ask for beyond any real use; deeper member lists fail to
     // load.
@@ -61,6 +63,7 @@ class TCondGruppo : public TCondContenitore {
     bool EliminaMembro(int indice);
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void AggiornaStato() override;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "conditions/CalcoliColonna.h"
+#include "conditions/StatoValutazione.h"
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/TDatiSistema.h"
@@ -37,10 +38,16 @@ void TCondPuntiTra::AggiornaStato() {
     VerificaRapida = false;
 }
 
+std::array<std::uint32_t, TCondPuntiTra::kGruppi + 1>& TCondPuntiTra::TotaliInUso() {
+    const TStatoValutazione* s = StatoFilo();
+    return s && s->TotaliTra ? *s->TotaliTra : Totali;
+}
+
 bool TCondPuntiTra::Valuta(const TColonna&) {
     const int n = std::clamp(QuantiGruppi, 0, kGruppi);
+    const auto& totali = TotaliInUso();
     for (int g = 1; g <= n; ++g)
-        if (!Punti(g).Accetta(static_cast<double>(Totali[static_cast<unsigned>(g)]))) return false;
+        if (!Punti(g).Accetta(static_cast<double>(totali[static_cast<unsigned>(g)]))) return false;
     return true;
 }
 

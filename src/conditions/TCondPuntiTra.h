@@ -40,7 +40,10 @@ class TCondPuntiTra : public TCondizione {
     const TIntervalliAmmessi& Punti(int gruppo) const {
         return PuntiAmmessi[static_cast<unsigned>(gruppo - 1)];
     }
-    void AzzeraTotali() { Totali.fill(0); }
+    // The totals of the column under test: this thread's own on a development's worker
+    // thread (see TStatoFilo), else Totali.
+    std::array<std::uint32_t, kGruppi + 1>& TotaliInUso();
+    void AzzeraTotali() { TotaliInUso().fill(0); }
 
     // The tables in use assigned to a group (from the conditions switched on).
     TEsameGruppoTra EsaminaGruppo(int gruppo) const;

@@ -111,7 +111,6 @@ bool TCondQuadro::Valuta(const TColonna& c) {
     TInsiemeCondizioni* insieme = Proprietario ? Proprietario->Condizioni.get() : nullptr;
     const bool raccogli = insieme && insieme->RaccogliErrori;
     const std::size_t erroriPrima = raccogli ? insieme->ListaErrori.size() : 0;
-    InValutazione = true;
 
     int conta = 0, serie = 0, migliore = 0;
     const int n = QuantiMembri();
@@ -149,7 +148,6 @@ bool TCondQuadro::Valuta(const TColonna& c) {
     const bool accetta = Accettate.Accetta(conta, migliore);
     // An accepted Quadro reports nothing of its members.
     if (accetta && raccogli) insieme->ListaErrori.resize(erroriPrima);
-    InValutazione = false;
     return accetta;
 }
 
@@ -232,13 +230,20 @@ TEsito SalvaQuadro(const TCondQuadro& q, const std::filesystem::path& percorso) 
     return {};
 }
 
-TEsito CaricaQuadro(TCondQuadro& q, const std::filesystem::path& percorso) {
+namespace {
+std::string ConMotivo(const char* messaggio, bool troppe) {
+    return troppe ? std::string(messaggio) + ": " + kMotivoTroppeCondizioni + "." : messaggio;
+}
+}  // namespace
+
+TEsito CaricaQuadro(TCondQuadro& q, const std::filesystem::path& percorso, std::int64_t altre) {
     TLettore l(percorso);
     std::uint8_t tipo = 0;
     if (!l.Aperto() || !l.LeggiU8(tipo) || tipo != kQuadro)
         return TEsito::Fallito(kErroreCaricaQuadro);
     TCondQuadro letto(q.Proprietario);
-    if (!letto.Carica(l)) return TEsito::Fallito(kErroreCaricaQuadro);
+    TLimiteLettura limite(altre + 1);
+    if (!letto.Carica(l)) return TEsito::Fallito(ConMotivo(kErroreCaricaQuadro, limite.Superato()));
     q.Prendi(letto);
     return {};
 }
@@ -256,9 +261,11 @@ TEsito SalvaCondizioni(const TCondQuadro& q, const std::filesystem::path& percor
     return {};
 }
 
-TEsito CaricaCondizioni(TCondQuadro& q, const std::filesystem::path& percorso, int posto) {
+TEsito CaricaCondizioni(TCondQuadro& q, const std::filesystem::path& percorso, int posto,
+                        std::int64_t gia) {
     TLettore l(percorso);
     if (!l.Aperto()) return TEsito::Fallito(kErroreCaricaCondizioni);
+    TLimiteLettura limite(gia);
     std::vector<std::unique_ptr<TCondizione>> letti;
     while (!l.FineFile()) {
         std::uint8_t tipo = 0;
@@ -268,7 +275,8 @@ TEsito CaricaCondizioni(TCondQuadro& q, const std::filesystem::path& percorso, i
         // No room: stop before reading (and holding) any more of the file.
         if (q.QuantiMembri() + static_cast<int>(letti.size()) >= TCondQuadro::kMaxMembri)
             return TEsito::Fallito(kSpazioInsufficiente);
-        if (!c->Carica(l)) return TEsito::Fallito(kErroreCaricaCondizioni);
+        if (!TLimiteLettura::Conta() || !c->Carica(l))
+            return TEsito::Fallito(ConMotivo(kErroreCaricaCondizioni, limite.Superato()));
         letti.push_back(std::move(c));
     }
     return q.Inserisci(posto, std::move(letti));

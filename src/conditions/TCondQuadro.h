@@ -51,7 +51,8 @@ class TCondQuadro : public TCondContenitore {
     TValoriAmmessi Accettate;  // Massimo 999: count of satisfied members, longest run
     bool Preset = true;
     std::uint8_t Relazione = kAnd;
-    bool InValutazione = false;
+    bool InValutazione = false;  // kept with the settings; the test shares the Quadro between
+                                 // threads and writes nothing into it
 
     // Fills Accettate from the relation and the number of members (when Preset is on).
     void ApplicaPreset();
@@ -67,6 +68,7 @@ class TCondQuadro : public TCondContenitore {
     void DeselezionaTutti();
 
     bool Valuta(const TColonna& c) override;
+    std::unique_ptr<TLimitePrefisso> LimitePrefisso() const override;
     void AggiornaStato() override;
     // Statistics: the satisfied members and their longest run, every member looked at (a
     // member not in play counts as satisfied), each column with clean link groups.
@@ -95,16 +97,19 @@ class TAppuntiQuadro {
 };
 
 // Quadro files (*.QDR): one Quadro record, type byte included. A failed load leaves the
-// Quadro as it was.
+// Quadro as it was. `altre`: the conditions of the system that stay besides the Quadro
+// itself; a file that would take the system past kMassimoCondizioni is refused.
 std::filesystem::path FileQuadroPredefinito();  // <program folder>/Quadri/SenzaNom.QDR
 TEsito SalvaQuadro(const TCondQuadro& q, const std::filesystem::path& percorso);
-TEsito CaricaQuadro(TCondQuadro& q, const std::filesystem::path& percorso);
+TEsito CaricaQuadro(TCondQuadro& q, const std::filesystem::path& percorso, std::int64_t altre = 0);
 
 // Condition files (*.CND): the records of the selected members, in member order. Loading
-// inserts every record of the file at a 0-based place, or nothing when the file is damaged or
-// the Quadro has no room for all of them.
+// inserts every record of the file at a 0-based place, or nothing when the file is damaged,
+// the Quadro has no room for all of them or the system, holding `gia` conditions, would pass
+// kMassimoCondizioni.
 TEsito SalvaCondizioni(const TCondQuadro& q, const std::filesystem::path& percorso);
-TEsito CaricaCondizioni(TCondQuadro& q, const std::filesystem::path& percorso, int posto);
+TEsito CaricaCondizioni(TCondQuadro& q, const std::filesystem::path& percorso, int posto,
+                        std::int64_t gia = 0);
 
 // Filter columns added to a Quadro from archived results or a column file: "di Posizione"
 // takes each column as the filter column, otherwise its pilots become the list compared

@@ -4,6 +4,7 @@
 
 #include "archive/AvanzamentoAnalisi.h"
 #include "conditions/Fabbrica.h"
+#include "conditions/LimitiPrefisso.h"
 #include "conditions/TCondGruppo.h"
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
@@ -105,6 +106,24 @@ void TCondizione::RaccogliGruppoTra(int gruppo, TEsameTraLink& esame) {
         riporta(v->Principale, cat.Nome);
         if (v->SecondariaAbilitata) riporta(v->Secondaria, cat.Nome + " (Serie)");
     }
+}
+
+std::unique_ptr<TLimitePrefisso> TCondizione::LimitePrefisso() const {
+    return nullptr;
+}
+
+bool TCondizione::PuoRegistrare() const {
+    for (const TCategoria& cat : categorie_) {
+        if (const TValoriAmmessi* v = cat.Valori) {
+            const int ultimo = UltimoValore(*v);
+            if ((v->Principale.Attiva && v->Principale.HaRecuperi(ultimo)) ||
+                (v->Secondaria.Attiva && v->Secondaria.HaRecuperi(ultimo)))
+                return true;
+        } else if (cat.Intervalli && cat.Intervalli->Attivo && cat.Intervalli->HaRecuperi()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void TCondizione::CalcolaValori(const TColonna&, TValoriColonna& valori) const {
@@ -304,6 +323,8 @@ namespace {
 // Nesting depth of the member lists being read on this thread: only Quadri nest, and a damaged
 // file could ask for more levels than any real use.
 thread_local int profonditaMembri = 0;
+// The count of the reading going on, if any.
+thread_local TLimiteLettura* limiteLettura = nullptr;
 
 struct TLivelloMembri {
     TLivelloMembri() { ++profonditaMembri; }
@@ -317,6 +338,29 @@ int UltimaListaConIntervalli(const std::vector<TIntervalliAmmessi>& liste) {
 }
 
 }  // namespace
+
+std::int64_t ContaCondizioni(const TCondizione& c) {
+    std::int64_t n = 1;
+    if (const auto* k = dynamic_cast<const TCondContenitore*>(&c))
+        for (const auto& m : k->Membri) n += ContaCondizioni(*m);
+    return n;
+}
+
+TLimiteLettura::TLimiteLettura(std::int64_t gia) : conta_(gia), prima_(limiteLettura) {
+    limiteLettura = this;
+}
+
+TLimiteLettura::~TLimiteLettura() {
+    limiteLettura = prima_;
+}
+
+bool TLimiteLettura::Conta() {
+    TLimiteLettura* l = limiteLettura;
+    if (!l) return true;
+    if (++l->conta_ <= kMassimoCondizioni) return true;
+    l->superato_ = true;
+    return false;
+}
 
 bool TCondizione::Salva(TScrittore& s) const {
     if (!s.ScriviU8(TipoCondizione)) return false;
@@ -409,7 +453,8 @@ bool TCondizione::Carica(TLettore& l) {
                         if (!l.LeggiU8(tipo)) return false;
                         if (tipo == kFineLista) return true;
                         if (!MembroAmmesso(m.Tipo, tipo) ||
-                            static_cast<int>(m.Lista->size()) >= m.Limite)
+                            static_cast<int>(m.Lista->size()) >= m.Limite ||
+                            !TLimiteLettura::Conta())
                             return false;
                         auto membro = CreaCondizione(tipo, Proprietario);
                         if (!membro) return false;

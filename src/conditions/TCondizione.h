@@ -15,6 +15,7 @@ namespace sirvela {
 
 class TDatiSistema;
 class TEsameTraLink;
+class TLimitePrefisso;
 class TLettore;
 class TScrittore;
 class TCondizione;
@@ -48,6 +49,12 @@ enum TipoCondizione : std::uint8_t {
     kSequela = 38,
 };
 constexpr std::uint8_t kFineLista = 100;  // ends a member list in a record
+
+// The most conditions a system holds, the members of containers and Quadri included: enough
+// for thirty Quadri of 999 filter columns, while the system stays within some 200 MB.
+inline constexpr std::int64_t kMassimoCondizioni = 30000;
+inline constexpr const char* kMotivoTroppeCondizioni =
+    "il sistema supererebbe il limite di 30.000 condizioni, membri compresi";
 inline bool EContenitore(int tipo) {
     return tipo >= 11 && tipo <= 15;
 }
@@ -152,6 +159,13 @@ class TCondizione {
     // Reports every table in use assigned to this Punti Tra group.
     virtual void RaccogliGruppoTra(int gruppo, TEsameTraLink& esame);
 
+    // The bound of the test on partial columns, from the settings as they are now (derived
+    // states up to date); null when the kind cannot bound a partial column.
+    virtual std::unique_ptr<TLimitePrefisso> LimitePrefisso() const;
+    // Whether testing a column may register a recovery error: some table or interval list in
+    // use holds a recovery value (members in play included). Derived states up to date.
+    virtual bool PuoRegistrare() const;
+
     // The values of every category for a column, computed as Valuta computes them, with no
     // side effect. Kinds without such values (containers, Quadro, Punti Tra) report none.
     virtual void CalcolaValori(const TColonna& c, TValoriColonna& valori) const;
@@ -225,6 +239,28 @@ class TCondizione {
   private:
     std::vector<TCategoria> categorie_;
     std::vector<TCampoRecord> campi_;
+};
+
+// The conditions in a condition: itself and every member below it.
+std::int64_t ContaCondizioni(const TCondizione& c);
+
+// While it lives, the readings of conditions on this thread count every member they make;
+// one that would take a system past kMassimoCondizioni fails, `gia` being in it already.
+class TLimiteLettura {
+  public:
+    explicit TLimiteLettura(std::int64_t gia);
+    ~TLimiteLettura();
+    TLimiteLettura(const TLimiteLettura&) = delete;
+    TLimiteLettura& operator=(const TLimiteLettura&) = delete;
+    // A reading failed at the limit.
+    bool Superato() const { return superato_; }
+    // One more member: false past the limit.
+    static bool Conta();
+
+  private:
+    std::int64_t conta_;
+    bool superato_ = false;
+    TLimiteLettura* prima_;
 };
 
 }  // namespace sirvela

@@ -156,15 +156,42 @@ void TGestoreLink::AzzeraStatistiche() {
     Cambiato = false;
 }
 
-void TGestoreLink::SommaStatistiche(const TGestoreLink& altro) {
+std::unique_ptr<TStatisticheLink> TGestoreLink::PrendiStatistiche() {
+    bool qualcosa = Stat.Estrazioni > 0;
+    for (const auto& g : Gruppi)
+        qualcosa = qualcosa || g->Registrazioni > 0 || g->StatLivelli.Estrazioni > 0 ||
+                   g->StatErrori.Estrazioni > 0;
+    if (!qualcosa) return nullptr;
+    auto s = std::make_unique<TStatisticheLink>();
     for (int i = 0; i < kLettere; ++i) {
         TGruppoLink& g = *Gruppi[static_cast<unsigned>(i)];
-        const TGruppoLink& a = *altro.Gruppi[static_cast<unsigned>(i)];
-        g.StatLivelli.Somma(a.StatLivelli);
-        g.StatErrori.Somma(a.StatErrori);
-        g.Registrazioni += a.Registrazioni;
+        s->Livelli[static_cast<unsigned>(i)] = std::move(g.StatLivelli);
+        s->Errori[static_cast<unsigned>(i)] = std::move(g.StatErrori);
+        s->Registrazioni[static_cast<unsigned>(i)] = g.Registrazioni;
     }
-    Stat.Somma(altro.Stat);
+    s->Totale = std::move(Stat);
+    AzzeraStatistiche();
+    return s;
+}
+
+void TGestoreLink::SommaStatistiche(const TStatisticheLink& altre) {
+    for (int i = 0; i < kLettere; ++i) {
+        TGruppoLink& g = *Gruppi[static_cast<unsigned>(i)];
+        g.StatLivelli.Somma(altre.Livelli[static_cast<unsigned>(i)]);
+        g.StatErrori.Somma(altre.Errori[static_cast<unsigned>(i)]);
+        g.Registrazioni += altre.Registrazioni[static_cast<unsigned>(i)];
+    }
+    Stat.Somma(altre.Totale);
+}
+
+void TGestoreLink::CopiaPerFilo(const TGestoreLink& altro) {
+    CopiaDa(altro);
+    LettereInUso = altro.LettereInUso;
+    SommaLivelli = altro.SommaLivelli;
+    Attivo = altro.Attivo;
+    quanteInUso_ = 0;
+    for (const char lettera : LettereInUso)
+        if (TGruppoLink* g = Gruppo(lettera)) inUso_[static_cast<unsigned>(quanteInUso_++)] = g;
 }
 
 bool TGestoreLink::Verifica() {

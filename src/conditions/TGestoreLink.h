@@ -63,6 +63,15 @@ class TGruppoLink {
     std::uint32_t bit_ = 0;
 };
 
+// What a development records in the link groups: refused levels and error totals per letter,
+// registrations, refused overall totals.
+struct TStatisticheLink {
+    std::array<T_FrequenzeRitardi, 26> Livelli;
+    std::array<T_FrequenzeRitardi, 26> Errori;
+    std::array<std::uint32_t, 26> Registrazioni{};
+    T_FrequenzeRitardi Totale;
+};
+
 // The 26 link groups and the overall accepted error totals of a system.
 class TGestoreLink {
   public:
@@ -87,8 +96,14 @@ class TGestoreLink {
     void AggiornaStato();
     void Azzera();
     void AzzeraStatistiche();
-    // Adds the statistics of another manager's development (a copy on another thread).
-    void SommaStatistiche(const TGestoreLink& altro);
+    // The statistics recorded since they were last cleared, taken out (cleared here); null
+    // when nothing was recorded.
+    std::unique_ptr<TStatisticheLink> PrendiStatistiche();
+    // Adds statistics taken out of another manager (a copy on another thread).
+    void SommaStatistiche(const TStatisticheLink& altre);
+    // The tables and the examination of another manager (letters in use, their sums), for a
+    // copy that counts the errors of columns tested on another thread.
+    void CopiaPerFilo(const TGestoreLink& altro);
     bool Verifica();
     // 27 records of 424 bytes: the 26 ErroriAmmessi, then ErroriAmmessiTotali.
     bool Salva(TScrittore& s) const;

@@ -2,6 +2,7 @@
 
 #include "conditions/CondizioniAritmetiche.h"
 #include "conditions/Fabbrica.h"
+#include "conditions/StatoValutazione.h"
 #include "conditions/TCondPuntiTra.h"
 #include "conditions/TGestoreLink.h"
 #include "core/FlussoBinario.h"
@@ -88,7 +89,9 @@ bool TInsiemeCondizioni::Verifica(const TColonna& c) {
 
 bool TInsiemeCondizioni::VerificaDopoPreTest(const TColonna& c) {
     const bool raccogli = RaccogliErrori;
-    TGestoreLink* link = Proprietario ? Proprietario->Recuperi.get() : nullptr;
+    const TStatoValutazione* filo = StatoFilo();
+    TGestoreLink* link =
+        filo ? filo->Recuperi : (Proprietario ? Proprietario->Recuperi.get() : nullptr);
     if (link) link->Azzera();
     if (puntiTra_ && puntiTra_->Attivo) puntiTra_->AzzeraTotali();
 
@@ -119,11 +122,24 @@ bool TInsiemeCondizioni::Salva(TScrittore& s) const {
 }
 
 bool TInsiemeCondizioni::Carica(TLettore& l) {
+    TLimiteLettura limite(static_cast<std::int64_t>(Condizioni.size()));
+    bool ok = true;
     for (auto& c : Condizioni) {
         std::uint8_t tipo = 0;  // the slot decides the kind; the byte is not checked
-        if (!c || !l.LeggiU8(tipo) || !c->Carica(l)) return false;
+        if (!c || !l.LeggiU8(tipo) || !c->Carica(l)) {
+            ok = false;
+            break;
+        }
     }
-    return true;
+    LimiteSuperato = limite.Superato();
+    return ok;
+}
+
+std::int64_t TInsiemeCondizioni::QuanteCondizioni() const {
+    std::int64_t n = 0;
+    for (const auto& c : Condizioni)
+        if (c) n += ContaCondizioni(*c);
+    return n;
 }
 
 }  // namespace sirvela

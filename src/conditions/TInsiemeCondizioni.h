@@ -49,7 +49,11 @@ class TInsiemeCondizioni {
     // The same test for a column known to pass the pre-test (in normal mode): the rest only.
     bool VerificaDopoPreTest(const TColonna& c);
     bool Salva(TScrittore& s) const;
+    // Fails also when the record holds more conditions than a system may (LimiteSuperato).
     bool Carica(TLettore& l);
+    bool LimiteSuperato = false;  // the last Carica stopped at kMassimoCondizioni
+    // The conditions of the set, members included.
+    std::int64_t QuanteCondizioni() const;
 
   private:
     void RileggiSlot();

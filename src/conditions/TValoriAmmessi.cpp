@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "conditions/StatoValutazione.h"
 #include "conditions/TCondPuntiTra.h"
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
@@ -17,6 +18,8 @@ inline int Ultima(int massimo) {
 }
 
 inline bool RegistraNelGruppo(TDatiSistema* proprietario, char lettera, int livello) {
+    if (const TStatoValutazione* s = StatoFilo())
+        return s->Recuperi->RegistraErrore(lettera, livello);
     if (!proprietario || !proprietario->Recuperi) return false;
     return proprietario->Recuperi->RegistraErrore(lettera, livello);
 }
@@ -24,7 +27,7 @@ inline bool RegistraNelGruppo(TDatiSistema* proprietario, char lettera, int live
 inline std::array<std::uint32_t, TCondPuntiTra::kGruppi + 1>* TotaliTra(TDatiSistema* p) {
     if (!p || !p->Condizioni) return nullptr;
     TCondPuntiTra* tra = p->Condizioni->PuntiTra();
-    return tra ? &tra->Totali : nullptr;
+    return tra ? &tra->TotaliInUso() : nullptr;
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ bool TControlloreDocumento::CaricaFile(const std::string& percorso) {
     Ridisegna();
     inCaricamento_ = false;
     if (!ok) {
-        messaggi_.Errore(kErroreCaricaSistema);
+        messaggi_.Errore(sistema_.ErroreCaricamento());
         return false;
     }
     sistema_.Modificato = false;

@@ -70,7 +70,7 @@ Uscita EsportaSistema(const T_Sistema& s, bool conColonne) {
 
 Uscita EsportaFileSistema(const std::filesystem::path& percorso) {
     T_Sistema s;
-    if (!s.CaricaSistema(percorso)) throw TErroreSirvela(kErroreCaricaSistema);
+    if (!s.CaricaSistema(percorso)) throw TErroreSirvela(s.ErroreCaricamento());
     // The file has no count of its columns: they are there when it goes past the selection.
     s.Dati.SalvaColonne = false;
     TScrittore senza;
@@ -98,6 +98,7 @@ void ImportaSistema(const Valore& j, T_Sistema& s, bool& conColonne) {
     Se(j, "Condizioni", "", [&](const Valore& v, const std::string& c) {
         Lista(v, c);
         if (v.size() != 18) Rifiuta(c, "attese 18 condizioni, una per tipo da 1 a 18");
+        TLimiteLettura limite(0);
         for (int k = 1; k <= 18; ++k)
             d.Condizioni->Sostituisci(k, ImportaCondizione(v[k - 1], &d, k, Elemento(c, k - 1)));
     });

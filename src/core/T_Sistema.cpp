@@ -113,6 +113,12 @@ bool T_Sistema::CaricaSistema(const std::filesystem::path& percorso) {
     return CaricaSistema(l);
 }
 
+std::string T_Sistema::ErroreCaricamento() const {
+    if (Dati.Condizioni && Dati.Condizioni->LimiteSuperato)
+        return std::string(kErroreCaricaSistema) + ": " + kMotivoTroppeCondizioni + ".";
+    return kErroreCaricaSistema;
+}
+
 std::string T_Sistema::Titolo() const {
     return TitoloProgramma(VersioneFormato, NomeFile);
 }

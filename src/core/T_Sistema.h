@@ -48,6 +48,8 @@ class T_Sistema {
     // list and returns false without touching Modificato.
     bool CaricaSistema(const std::filesystem::path& percorso);
     bool CaricaSistema(TLettore& l);
+    // The message of a failed CaricaSistema, with the reason when there is a known one.
+    std::string ErroreCaricamento() const;
 
     // Window title: "Sirvela " version " - " file name.
     std::string Titolo() const;

@@ -4,9 +4,11 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "core/Colonna.h"
 #include "core/TCombinazione.h"
+#include "development/Potatura.h"
 #include "development/Sviluppo.h"
 
 namespace sirvela {
@@ -31,12 +33,20 @@ namespace sirvela {
 //   void Scartati(std::int64_t n)                n calls of Scartato at once
 // takes the candidates of the last position in one block: the repeated and the pre-filtered
 // ones are counted together and the rest handed over in order, with no branch per pilot.
+// A handler that also offers
+//   bool Potati(std::int64_t n, std::int64_t ammesse, std::int64_t blocco,
+//               std::int64_t controlli, const F& ammesseFinoA)
+// has the subtrees no completion of which passes the test (given a TPotatura) skipped whole:
+// n candidates, `ammesse` of them with eight different pilots (ammesseFinoA(k) of the first
+// k), spanning `controlli` polls `blocco` candidates apart as SaltaConControlli does (none when
+// the subtree lies below position 5); false = cancelled at one of them.
 // Returns false when cancelled. Pilot bytes are taken as they are (0..255), so corrupt sets
 // with duplicates or numbers beyond the pilots in play are handled like the plain loops.
 template <typename G>
 class TEnumeratore {
   public:
-    TEnumeratore(const TPronostico& p, G& gestore, const TPreFiltro* filtro = nullptr)
+    TEnumeratore(const TPronostico& p, G& gestore, const TPreFiltro* filtro = nullptr,
+                 const TPotatura* potatura = nullptr)
         : g_(gestore), filtro_(filtro) {
         for (int i = 0; i < 8; ++i) {
             const TCombinazione& pos = p.Posizione[i];
@@ -47,6 +57,12 @@ class TEnumeratore {
         if (n_[7] <= 64) {
             for (int s = 0; s < n_[7]; ++s) slotUltima_[v_[7][s]] |= std::uint64_t{1} << s;
             tutteUltima_ = n_[7] == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n_[7]) - 1;
+            ordinataUltima_ = true;
+            for (int s = 0; s < n_[7]; ++s) {
+                ordinataUltima_ =
+                    ordinataUltima_ && v_[7][s] < 64 && (s == 0 || v_[7][s - 1] < v_[7][s]);
+                if (v_[7][s] < 64) slotDi_[v_[7][s]] = static_cast<std::uint8_t>(s);
+            }
         }
         sotto_[8] = 1;
         for (int i = 7; i >= 0; --i) sotto_[i] = sotto_[i + 1] * n_[i];
@@ -57,7 +73,16 @@ class TEnumeratore {
             for (int k = l + 1; k <= 4; ++k) c *= n_[k];
             controlli_[l] = c;
         }
+        if constexpr (kPota) {
+            if (potatura && potatura->Quanti() > 0) {
+                potatore_.emplace(*potatura, n_, v_);
+                if (!potatore_->Attivo()) potatore_.reset();
+            }
+        }
     }
+
+    // What the pruning did; null without it.
+    const TPotatore* Potatore() const { return potatore_ ? &*potatore_ : nullptr; }
 
     bool Esegui() {
         if (n_[0] <= 0) return true;
@@ -67,6 +92,12 @@ class TEnumeratore {
 
   private:
     static constexpr bool kInBlocco = requires(G & g) { g.Scartati(std::int64_t{1}); };
+    struct TNessuna {
+        std::int64_t operator()(std::int64_t) const { return 0; }
+    };
+    static constexpr bool kPota = requires(G & g) {
+        g.Potati(std::int64_t{1}, std::int64_t{1}, std::int64_t{1}, std::int64_t{1}, TNessuna{});
+    };
 
     bool Usato(std::uint8_t v) const { return (usati_[v >> 6] >> (v & 63)) & 1u; }
     void Segna(std::uint8_t v) {
@@ -112,21 +143,31 @@ class TEnumeratore {
                 totali = f.Totali.data() + somma;
             }
         }
+        // The last pilots the bounds leave (all without them).
+        [[maybe_unused]] std::uint64_t ultimi = ~std::uint64_t{0};
+        if constexpr (L == 7 && kPota) {
+            if (potatore_) ultimi = ultimi_;
+        }
+        [[maybe_unused]] const bool vaglia = filtro_ || ultimi != ~std::uint64_t{0};
+        // Whether a free last pilot can pass: the pre-filter and the bounds.
+        [[maybe_unused]] auto passa = [&](int x) {
+            if (!((ultimi >> (x & 63)) & 1u) && x < 64) return false;
+            if (!filtro_) return true;
+            const bool dispari = x & 1;
+            return (dispari ? passaDispari && daDispari <= x && x <= aDispari
+                            : passaPari && daPari <= x && x <= aPari) &&
+                   totali[x];
+        };
         if constexpr (L == 7 && kInBlocco) {
             if (n <= 64) {
                 // Counted while walked: without a CPU flag std::popcount is a library call.
                 std::uint64_t libere = tutteUltima_ & ~usateUltima_;
                 std::int64_t quanteLibere = 0, passate = 0;
-                if (filtro_) {
+                if (vaglia) {
                     std::uint64_t passano = 0;
                     for (std::uint64_t m = libere; m; m &= m - 1) {
                         const int s = std::countr_zero(m);
-                        const int x = v[s];
-                        const bool dispari = x & 1;
-                        const bool passa = dispari ? passaDispari : passaPari;
-                        const int da = dispari ? daDispari : daPari;
-                        const int a = dispari ? aDispari : aPari;
-                        passano |= std::uint64_t{passa && da <= x && x <= a && totali[x]} << s;
+                        passano |= std::uint64_t{passa(v[s])} << s;
                         ++quanteLibere;
                     }
                     libere = passano;
@@ -139,10 +180,30 @@ class TEnumeratore {
                     g_.Candidato(candidato);
                     ++passate;
                 }
-                if (!filtro_) quanteLibere = passate;
+                if (!vaglia) quanteLibere = passate;
                 g_.Salta(n - quanteLibere);
                 g_.Scartati(quanteLibere - passate);
                 return true;
+            }
+        }
+        if constexpr (L == 7 && kPota && !kInBlocco) {
+            if (potatore_ && n <= 64) {
+                // With the last set in increasing order, the candidates are found among the
+                // pilots that pass, not among all the free slots.
+                std::uint64_t piloti = 0;
+                if (ordinataUltima_) {
+                    piloti = ultimi;
+                    if (filtro_) {
+                        auto tratto = [](bool passa, int da, int a, std::uint64_t parita) {
+                            da = std::max(da, 0);
+                            a = std::min(a, 63);
+                            return passa && da <= a ? parita & TTabellaLimiti::Tratto(da, a) : 0;
+                        };
+                        piloti &= tratto(passaDispari, daDispari, aDispari, TPrefisso::kDispari) |
+                                  tratto(passaPari, daPari, aPari, TPrefisso::kPari);
+                    }
+                }
+                return UltimaATratti(base, piloti, totali, passa);
             }
         }
         for (int s = 0; s < n; ++s) {
@@ -157,14 +218,9 @@ class TEnumeratore {
                 continue;
             }
             if constexpr (L == 7) {
-                if (filtro_) {
-                    const bool passa = ((x & 1) ? passaDispari && daDispari <= x && x <= aDispari
-                                                : passaPari && daPari <= x && x <= aPari) &&
-                                       totali[x];
-                    if (!passa) {
-                        g_.Scartato();
-                        continue;
-                    }
+                if (vaglia && !passa(x)) {
+                    g_.Scartato();
+                    continue;
                 }
                 const std::uint64_t parola = base | (std::uint64_t{x} << 56);
                 TColonna candidato;
@@ -172,16 +228,116 @@ class TEnumeratore {
                 g_.Candidato(candidato);
             } else {
                 c[L] = x;
+                Segna(x);
+                if constexpr (kPota) {
+                    if (potatore_) {
+                        bool potato;
+                        if constexpr (L == 6) {
+                            if (!((penultimi_ >> (x & 63)) & 1u)) {
+                                potatore_->PotatoPenultimo(x);
+                                potato = true;
+                            } else {
+                                ultimi_ = potatore_->Ultimi(c);
+                                potato = ultimi_ == 0;
+                            }
+                        } else {
+                            potato = potatore_->Pota(L, c);
+                            if constexpr (L == 5) {
+                                if (!potato) penultimi_ = potatore_->Penultimi();
+                            }
+                        }
+                        if (potato) {
+                            const bool ok = Potato<L>(c);
+                            Segna(x);
+                            if (!ok) return false;
+                            continue;
+                        }
+                    }
+                }
                 if constexpr (L == 4) {
                     if (g_.Annullato()) return false;
                 }
-                Segna(x);
                 const bool ok = Livello<L + 1>(c);
                 Segna(x);
                 if (!ok) return false;
             }
         }
         return true;
+    }
+
+    // The last position with the bounds: the candidates that can pass are handed over in
+    // order, the slots between them counted in runs, as many candidates at once.
+    // `piloti`: with the last set in increasing order, the free pilots that pass the bounds
+    // and the pre-filter's ranges (its totals still to be checked).
+    template <class P>
+    bool UltimaATratti(std::uint64_t base, std::uint64_t piloti, const bool* totali,
+                       const P& passa) {
+        const std::uint8_t* v = v_[7].data();
+        const int n = n_[7];
+        const std::uint64_t libere = tutteUltima_ & ~usateUltima_;
+        std::uint64_t candidate = 0;
+        if (ordinataUltima_) {
+            for (; piloti; piloti &= piloti - 1) {
+                const int x = std::countr_zero(piloti);
+                if (!totali || totali[x])
+                    candidate |= std::uint64_t{1} << slotDi_[static_cast<std::size_t>(x)];
+            }
+        } else {
+            for (std::uint64_t m = libere; m; m &= m - 1) {
+                const int s = std::countr_zero(m);
+                candidate |= std::uint64_t{passa(v[s])} << s;
+            }
+        }
+        // Slots below `fino` from `da` on: how many are free.
+        auto libereTra = [libere](int da, int fino) {
+            const std::uint64_t sotto =
+                fino >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << fino) - 1;
+            return static_cast<std::int64_t>(
+                ContaBit(libere & sotto & ~((std::uint64_t{1} << da) - 1)));
+        };
+        int da = 0;
+        auto salta = [&](int fino) {
+            if (fino <= da) return;
+            const int inizio = da;
+            g_.Potati(fino - da, libereTra(da, fino), 0, 0, [&](std::int64_t k) {
+                return libereTra(inizio, inizio + static_cast<int>(k));
+            });
+        };
+        for (std::uint64_t m = candidate; m; m &= m - 1) {
+            const int s = std::countr_zero(m);
+            salta(s);
+            const std::uint64_t parola = base | (std::uint64_t{v[s]} << 56);
+            TColonna candidato;
+            std::memcpy(candidato.data(), &parola, 8);
+            g_.Candidato(candidato);
+            da = s + 1;
+        }
+        salta(n);
+        return true;
+    }
+
+    // The subtree below the partial column just fixed at position L is skipped.
+    template <int L>
+    bool Potato(const TColonna& c) {
+        if constexpr (L == 6) {
+            // Below position 7 the admitted candidates are the free slots of the last position.
+            if (n_[7] <= 64) {
+                const std::uint64_t libere = tutteUltima_ & ~usateUltima_;
+                return g_.Potati(sotto_[7], ContaBit(libere), 0, 0, [libere](std::int64_t k) {
+                    const std::uint64_t primi =
+                        k >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << k) - 1;
+                    return static_cast<std::int64_t>(ContaBit(libere & primi));
+                });
+            }
+            potatore_->Fissa(6, c);
+        }
+        const TPotatore& p = *potatore_;
+        auto fino = [&p](std::int64_t k) { return p.AmmesseFinoA(L, k); };
+        const std::int64_t ammesse = p.Ammesse(L);
+        if constexpr (L <= 4)
+            return g_.Potati(sotto_[L + 1], ammesse, sotto_[5], controlli_[L], fino);
+        else
+            return g_.Potati(sotto_[L + 1], ammesse, 0, 0, fino);
     }
 
     G& g_;
@@ -196,6 +352,12 @@ class TEnumeratore {
     std::array<std::uint64_t, 256> slotUltima_{};
     std::uint64_t tutteUltima_ = 0;
     std::uint64_t usateUltima_ = 0;
+    // The last set holds pilots below 64 in increasing order; then the slot of each pilot.
+    bool ordinataUltima_ = false;
+    std::array<std::uint8_t, 64> slotDi_{};
+    std::optional<TPotatore> potatore_;
+    std::uint64_t ultimi_ = 0;     // last pilots the bounds leave below the partial column
+    std::uint64_t penultimi_ = 0;  // pilots of position 7 the bounds leave
 };
 
 }  // namespace sirvela

@@ -85,10 +85,15 @@ class TMotoreSviluppo {
             tick_ += n;
             esaminate_ += n;
         } else {
-            Avanza(n);
+            Avanza(n, [this](std::int64_t) { return ammesse_; });
         }
     }
-    bool SaltaConControlli(std::int64_t n, std::int64_t blocco, std::int64_t controlli);
+    bool SaltaConControlli(std::int64_t n, std::int64_t blocco, std::int64_t controlli) {
+        return Potati(n, 0, blocco, controlli, [](std::int64_t) { return std::int64_t{0}; });
+    }
+    template <class F>
+    bool Potati(std::int64_t n, std::int64_t ammesse, std::int64_t blocco, std::int64_t controlli,
+                const F& ammesseFinoA);
     bool Annullato() const {
         if (servizi_.Annullamento && servizi_.Annullamento->Richiesto()) return true;
         return servizi_.AnnullaDa >= 0 && esaminate_ >= servizi_.AnnullaDa;
@@ -126,12 +131,18 @@ class TMotoreSviluppo {
         } else
             Salta(1);
     }
-    bool AvanzaFinoAScatto(std::int64_t n);
-    void Avanza(std::int64_t n) {
-        while (n > 0) {
+    // `ammesseDopo(i)`: the admitted count once the first i of the n candidates are handled.
+    template <class F>
+    bool AvanzaFinoAScatto(std::int64_t n, const F& ammesseDopo);
+    template <class F>
+    void Avanza(std::int64_t n, const F& ammesseDopo) {
+        std::int64_t fatti = 0;
+        while (fatti < n) {
             const std::int64_t prima = esaminate_;
-            if (!AvanzaFinoAScatto(n)) return;
-            n -= esaminate_ - prima;
+            const bool scatto = AvanzaFinoAScatto(
+                n - fatti, [&](std::int64_t i) { return ammesseDopo(fatti + i); });
+            fatti += esaminate_ - prima;
+            if (!scatto) return;
         }
     }
 
@@ -189,6 +200,7 @@ class TMotoreSviluppo {
     TTettoMemoria tetto_;
     TPreFiltro preFiltro_;
     bool preFiltrato_ = false;
+    const TPotatura* potatura_ = nullptr;
     bool inMemoria_ = true;
     bool scriviAllaFine_ = false;
 
@@ -246,10 +258,12 @@ void TMotoreSviluppo::ScriviBuffer() {
     riempimento_ = 0;
 }
 
-// Advances over up to n handled candidates that change nothing but the examined count and
-// the refresh tick, stopping after the first refresh that would write to the dialog (made
-// here). Returns whether it made one. Refreshes that would write nothing are skipped.
-bool TMotoreSviluppo::AvanzaFinoAScatto(std::int64_t n) {
+// Advances over up to n handled candidates that no test passes (so they change nothing but
+// the examined and admitted counts and the refresh tick), stopping after the first refresh
+// that would write to the dialog (made here). Returns whether it made one. Refreshes that
+// would write nothing are skipped.
+template <class F>
+bool TMotoreSviluppo::AvanzaFinoAScatto(std::int64_t n, const F& ammesseDopo) {
     const std::int64_t periodo = sogliaTick_ + 1;
     const std::int64_t primo = periodo - tick_;  // candidates up to the next refresh
     if (primo <= n && totali_ > 0) {
@@ -262,6 +276,7 @@ bool TMotoreSviluppo::AvanzaFinoAScatto(std::int64_t n) {
             i += (minimo - esaminate_ - i + periodo - 1) / periodo * periodo;
         if (i <= n) {
             esaminate_ += i;
+            ammesse_ = ammesseDopo(i);
             tick_ = 0;
             Rinfresca();
             return true;
@@ -272,11 +287,24 @@ bool TMotoreSviluppo::AvanzaFinoAScatto(std::int64_t n) {
     return false;
 }
 
-bool TMotoreSviluppo::SaltaConControlli(std::int64_t n, std::int64_t blocco,
-                                        std::int64_t controlli) {
+template <class F>
+bool TMotoreSviluppo::Potati(std::int64_t n, std::int64_t ammesse, std::int64_t blocco,
+                             std::int64_t controlli, const F& ammesseFinoA) {
     // The plain loops poll before the first candidate of each combination of positions 1..5.
     if (controlli > 0 && Annullato()) return false;
     if (n <= 0) return true;
+    const std::int64_t prima = ammesse_;
+    auto dopo = [&](std::int64_t k) { return prima + ammesseFinoA(k); };
+    if (controlli <= 0) {
+        if (tick_ + n <= sogliaTick_) {
+            tick_ += n;
+            esaminate_ += n;
+        } else {
+            Avanza(n, dopo);
+        }
+        ammesse_ = prima + ammesse;
+        return true;
+    }
     // A cancel set by the observer during a refresh is seen at the next of those polls.
     std::int64_t fatti = 0, fine = n;
     bool annullato = false;
@@ -288,9 +316,10 @@ bool TMotoreSviluppo::SaltaConControlli(std::int64_t n, std::int64_t blocco,
         }
     }
     while (fatti < fine) {
-        const std::int64_t prima = esaminate_;
-        const bool scatto = AvanzaFinoAScatto(fine - fatti);
-        fatti += esaminate_ - prima;
+        const std::int64_t inizio = esaminate_;
+        const bool scatto =
+            AvanzaFinoAScatto(fine - fatti, [&](std::int64_t i) { return dopo(fatti + i); });
+        fatti += esaminate_ - inizio;
         if (!scatto) break;
         if (!annullato && Annullato()) {
             const std::int64_t prossimo = (fatti + blocco - 1) / blocco;
@@ -300,6 +329,7 @@ bool TMotoreSviluppo::SaltaConControlli(std::int64_t n, std::int64_t blocco,
             }
         }
     }
+    ammesse_ = annullato ? dopo(fine) : prima + ammesse;
     return !annullato;
 }
 
@@ -353,8 +383,10 @@ void TMotoreSviluppo::Interrompi(const char* memoria) {
 bool TMotoreSviluppo::EnumeraProtetto() {
     try {
         TEnumeratore<TMotoreSviluppo> e(*dati_.Pronostico, *this,
-                                        preFiltrato_ ? &preFiltro_ : nullptr);
-        if (e.Esegui()) return true;
+                                        preFiltrato_ ? &preFiltro_ : nullptr, potatura_);
+        const bool completa = e.Esegui();
+        if (const TPotatore* p = e.Potatore()) esito_.Potatura.Somma(p->Conti());
+        if (completa) return true;
         Interrompi();
     } catch (...) {
         Interrompi(kErroreMemoriaSviluppo);
@@ -378,11 +410,13 @@ bool TMotoreSviluppo::EnumeraSuFili() {
     lavoro.AnnullaDa = servizi_.AnnullaDa;
     lavoro.Tetto = &tetto_;
     lavoro.PreFiltro = preFiltrato_ ? &preFiltro_ : nullptr;
+    lavoro.Potatura = potatura_;
     lavoro.SoloConteggio = servizi_.SoloConteggio;
     const std::int64_t prima = ContaLista();  // columns of the earlier passes
     auto parte = [this](TParteSviluppo& p) {
         esaminate_ += p.Esaminate;
         ammesse_ += p.Ammesse;
+        esito_.Potatura.Somma(p.Potatura);
         contate_ += p.Contate;
         if (inMemoria_) {
             colonne_.AccodaLista(std::move(p.Colonne));
@@ -543,6 +577,10 @@ void TMotoreSviluppo::Esegui() {
     SvuotaColonne();
     if (servizi_.Test) servizi_.Test->Prepara();
     preFiltrato_ = usaCondizioni_ && servizi_.Test->PreFiltro(preFiltro_);
+    potatura_ = usaCondizioni_ ? servizi_.Test->Potatura() : nullptr;
+    if (potatura_)
+        for (int i = 0; i < potatura_->Quanti(); ++i)
+            esito_.NomiPotatura.push_back(potatura_->Nome(i));
     esito_.Avviato = true;
     const double inizio = Adesso();
     ammesse_ = 0;

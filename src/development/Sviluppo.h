@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/Colonna.h"
 #include "core/Interfacce.h"
@@ -12,6 +13,7 @@
 #include "core/TListaColonne.h"
 #include "core/Testo.h"
 #include "development/ImpostazioniSviluppo.h"
+#include "development/Potatura.h"
 #include "development/QuadroSviluppo.h"
 #include "development/RiduzioneMigliorata.h"
 
@@ -45,6 +47,12 @@ struct TPreFiltro {
     }();
 };
 
+// Statistics a column test gathers while it runs, taken out of a copy (each test its own kind).
+class TStatisticheTest {
+  public:
+    virtual ~TStatisticheTest() = default;
+};
+
 // The test a candidate with eight different pilots must pass: the system's conditions and
 // link groups.
 class ITestColonne {
@@ -56,14 +64,22 @@ class ITestColonne {
     virtual bool Verifica(const TColonna& c) = 0;
     // Verifica of a candidate that passed the pre-filter (see PreFiltro).
     virtual bool VerificaPreFiltrata(const TColonna& c) { return Verifica(c); }
-    // A prepared copy with statistics of its own, for another thread; null when the test
-    // cannot be copied (the development then stays on one thread).
+    // After Prepara: a copy for another thread, prepared, sharing with this test whatever
+    // testing only reads and with counts and statistics of its own; null when the test cannot
+    // be copied (the development then stays on one thread).
     virtual std::unique_ptr<ITestColonne> CopiaPerFilo() { return nullptr; }
-    // Adds the statistics a copy gathered into this test's and clears the copy's.
-    virtual void Unisci(ITestColonne& /*copia*/) {}
+    // Bytes one such copy takes (charged to the development's memory ceiling).
+    virtual std::int64_t MemoriaCopia() const { return 0; }
+    // The statistics gathered since the last call, taken out of this test; null when none.
+    virtual std::unique_ptr<TStatisticheTest> PrendiStatistiche() { return nullptr; }
+    // Adds statistics taken out of a copy.
+    virtual void Unisci(TStatisticheTest& /*statistiche*/) {}
     // After Prepara: what a candidate must pass before anything else is looked at, when the
     // test has such a part (a candidate it rejects is rejected by Verifica with no effect).
     virtual bool PreFiltro(TPreFiltro& /*filtro*/) const { return false; }
+    // After Prepara: the bounds of the test on partial columns, shared by every thread; a
+    // subtree they rule out is skipped with no effect on the test (null: none).
+    virtual const TPotatura* Potatura() const { return nullptr; }
 };
 
 // Worker threads of a development: as many as the machine has cores.
@@ -125,6 +141,10 @@ struct TEsitoSviluppo {
     std::int64_t ColonneSviluppate = 0;  // columns in memory when the development ended
     std::filesystem::path FileScritto;   // the destination file, when there was one
     std::string TempoImpiegato;          // h:mm:ss
+    // Subtrees of the position sets skipped because no completion passes the conditions, and
+    // the names of the conditions (as TPotatura lists them) that ruled them out.
+    TContiPotatura Potatura;
+    std::vector<std::string> NomiPotatura;
 };
 
 // Develops a system into `colonne` or into the destination file: the source candidates (the

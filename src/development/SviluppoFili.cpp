@@ -30,12 +30,27 @@ struct alignas(64) TConteggiFilo {
 
 struct TParteInCorso {
     std::unique_ptr<TParteSviluppo> Parte;
-    std::unique_ptr<ITestColonne> Test;  // holds the piece's statistics until it is handed over
+    std::unique_ptr<TStatisticheTest> Statistiche;  // of the piece's test, until handed over
 };
 
 class TSviluppoFili {
   public:
-    TSviluppoFili(const TLavoroFili& lavoro) : lavoro_(lavoro), conteggi_(Fili()) {
+    TSviluppoFili(const TLavoroFili& lavoro) : lavoro_(lavoro) {
+        // One copy of the test per thread, made here before any thread runs, as many as the
+        // memory ceiling allows.
+        fili_ = std::max(1, lavoro.Fili);
+        if (lavoro.Test) {
+            const std::int64_t byte = std::max<std::int64_t>(lavoro.Test->MemoriaCopia(), 0);
+            for (int i = 0; i < fili_; ++i) {
+                if (lavoro.Tetto && !lavoro.Tetto->Prendi(byte)) break;
+                prese_ += byte;
+                auto copia = lavoro.Test->CopiaPerFilo();
+                if (!copia) break;
+                copie_.push_back(std::move(copia));
+            }
+            fili_ = static_cast<int>(copie_.size());
+        }
+        conteggi_ = std::vector<TConteggiFilo>(static_cast<std::size_t>(std::max(fili_, 1)));
         const TPronostico& p = *lavoro.Pronostico;
         // The pieces are the combinations of the first `livelli_` positions (at most five, so a
         // piece begins exactly where a cancel is polled).
@@ -49,6 +64,10 @@ class TSviluppoFili {
         for (int i = livelli_; i < 8; ++i) perParte_ *= p.Posizione[i].Conta();
     }
 
+    ~TSviluppoFili() {
+        if (lavoro_.Tetto) lavoro_.Tetto->Rendi(prese_);
+    }
+
     TFineFili Esegui(
         const std::function<void(TParteSviluppo&)>& parte,
         const std::function<void(std::int64_t, std::int64_t, std::int64_t)>& avanzamento);
@@ -57,13 +76,15 @@ class TSviluppoFili {
     class TGestore;
 
   private:
-    int Fili() const { return std::max(1, lavoro_.Fili); }
+    int Fili() const { return std::max(1, fili_); }
     void Lavora(int filo);
     TPronostico PronosticoParte(std::int64_t indice) const;
-    std::unique_ptr<ITestColonne> NuovoTest();
     bool Fermati() const { return fermati_.load(std::memory_order_relaxed); }
 
     const TLavoroFili& lavoro_;
+    int fili_ = 1;
+    std::vector<std::unique_ptr<ITestColonne>> copie_;  // one per thread
+    std::int64_t prese_ = 0;                            // bytes taken from the ceiling
     int livelli_ = 0;
     std::int64_t parti_ = 0;
     std::int64_t perParte_ = 0;  // candidates in each piece
@@ -77,8 +98,7 @@ class TSviluppoFili {
     std::condition_variable spazio_;
     std::int64_t consegnate_ = 0;                   // pieces handed over
     std::map<std::int64_t, TParteInCorso> pronte_;  // done, waiting for the pieces before them
-    std::vector<std::unique_ptr<ITestColonne>> riserva_;  // copies whose statistics are clear
-    int finiti_ = 0;                                      // workers that have ended
+    int finiti_ = 0;                                // workers that have ended
     bool errore_ = false;
 };
 
@@ -109,6 +129,11 @@ class TSviluppoFili::TGestore {
     }
     void Salta(std::int64_t n) { esaminate_ += n; }
     bool SaltaConControlli(std::int64_t n, std::int64_t blocco, std::int64_t controlli) {
+        return Potati(n, 0, blocco, controlli, [](std::int64_t) { return std::int64_t{0}; });
+    }
+    template <class F>
+    bool Potati(std::int64_t n, std::int64_t ammesse, std::int64_t blocco, std::int64_t controlli,
+                const F& ammesseFinoA) {
         if (controlli > 0) {
             if (Annullato()) return false;
             // The first of the skipped polls that reaches the cancel count.
@@ -117,11 +142,13 @@ class TSviluppoFili::TGestore {
                 const std::int64_t k = (da - (inizio_ + esaminate_) + blocco - 1) / blocco;
                 if (k < controlli) {
                     esaminate_ += k * blocco;
+                    ammesse_ += ammesseFinoA(k * blocco);
                     return false;
                 }
             }
         }
         esaminate_ += n;
+        ammesse_ += ammesse;
         return true;
     }
     bool Annullato() {
@@ -169,19 +196,6 @@ TPronostico TSviluppoFili::PronosticoParte(std::int64_t indice) const {
     return p;
 }
 
-std::unique_ptr<ITestColonne> TSviluppoFili::NuovoTest() {
-    if (!lavoro_.Test) return nullptr;
-    std::lock_guard blocco(mutex_);
-    if (!riserva_.empty()) {
-        auto t = std::move(riserva_.back());
-        riserva_.pop_back();
-        return t;
-    }
-    auto t = lavoro_.Test->CopiaPerFilo();
-    if (!t) throw std::bad_alloc();
-    return t;
-}
-
 void TSviluppoFili::Lavora(int filo) {
     TConteggiFilo& conteggi = conteggi_[static_cast<std::size_t>(filo)];
     try {
@@ -200,12 +214,15 @@ void TSviluppoFili::Lavora(int filo) {
             TParteInCorso p;
             p.Parte = std::make_unique<TParteSviluppo>();
             p.Parte->Colonne.ImpostaTetto(lavoro_.Tetto);
-            p.Test = NuovoTest();
+            ITestColonne* test =
+                copie_.empty() ? nullptr : copie_[static_cast<std::size_t>(filo)].get();
             const TPronostico pronostico = PronosticoParte(indice);
-            TGestore g(*this, *p.Parte, p.Test.get(), indice * perParte_, conteggi);
-            TEnumeratore<TGestore> e(pronostico, g, lavoro_.PreFiltro);
+            TGestore g(*this, *p.Parte, test, indice * perParte_, conteggi);
+            TEnumeratore<TGestore> e(pronostico, g, lavoro_.PreFiltro, lavoro_.Potatura);
             p.Parte->Completa = e.Esegui();
+            if (const TPotatore* potatore = e.Potatore()) p.Parte->Potatura = potatore->Conti();
             g.Fine();
+            if (test) p.Statistiche = test->PrendiStatistiche();
             const bool completa = p.Parte->Completa;
             {
                 std::lock_guard blocco(mutex_);
@@ -234,6 +251,7 @@ TFineFili TSviluppoFili::Esegui(
     const std::function<void(TParteSviluppo&)>& parte,
     const std::function<void(std::int64_t, std::int64_t, std::int64_t)>& avanzamento) {
     if (lavoro_.Pronostico->Posizione[0].Conta() <= 0 || parti_ <= 0) return TFineFili::Completa;
+    if (lavoro_.Test && copie_.empty()) return TFineFili::Errore;  // no room for a copy
     std::vector<std::thread> fili;
     fili.reserve(static_cast<std::size_t>(Fili()));
     auto ferma = [&] {
@@ -291,10 +309,7 @@ TFineFili TSviluppoFili::Esegui(
                 if (it == pronte_.end()) continue;
                 p = std::move(it->second);
                 pronte_.erase(it);
-                if (p.Test) {
-                    lavoro_.Test->Unisci(*p.Test);
-                    riserva_.push_back(std::move(p.Test));
-                }
+                if (p.Statistiche) lavoro_.Test->Unisci(*p.Statistiche);
             }
             esaminate += p.Parte->Esaminate;
             ammesse += p.Parte->Ammesse;

@@ -17,6 +17,7 @@ struct TParteSviluppo {
     std::int64_t Esaminate = 0;
     std::int64_t Ammesse = 0;
     bool Completa = false;  // false: stopped at a cancel poll
+    TContiPotatura Potatura;
     std::int64_t Passate() const { return Colonne.Quante() + Contate; }
 };
 
@@ -28,6 +29,7 @@ struct TLavoroFili {
     std::int64_t AnnullaDa = -1;  // see TServiziSviluppo
     TTettoMemoria* Tetto = nullptr;
     const TPreFiltro* PreFiltro = nullptr;  // the test's, when it has one
+    const TPotatura* Potatura = nullptr;    // the test's, when it has one
     bool SoloConteggio = false;             // the candidates that pass are only counted
 };
 

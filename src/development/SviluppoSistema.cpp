@@ -5,7 +5,9 @@
 #include <limits>
 
 #include "conditions/CondizioniAritmetiche.h"
+#include "conditions/StatoValutazione.h"
 #include "conditions/TCondGruppo.h"
+#include "conditions/TCondPuntiTra.h"
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/FlussoBinario.h"
@@ -15,27 +17,60 @@ namespace sirvela {
 
 namespace {
 
-// The conditions and link groups of a system copied for another thread: through their stored
-// form, into a system of their own that shares nothing with the original but the settings.
-class TCopiaCondizioni : public ITestColonne {
-  public:
-    explicit TCopiaCondizioni(const TDatiSistema& originale) {
-        Valida = CopiaPerTest(originale, dati_);
-        test_.Prepara();
-    }
-    void Prepara() override { test_.Prepara(); }
-    bool Verifica(const TColonna& c) override { return test_.Verifica(c); }
-    bool VerificaPreFiltrata(const TColonna& c) override { return test_.VerificaPreFiltrata(c); }
-    bool PreFiltro(TPreFiltro& filtro) const override { return test_.PreFiltro(filtro); }
-    TGestoreLink& Recuperi() { return *dati_.Recuperi; }
-    bool Valida = false;
-
-  private:
-    TDatiSistema dati_;
-    TTestCondizioni test_{*dati_.Condizioni, *dati_.Recuperi};
+// The link statistics a copy gathered.
+struct TStatisticheRecuperi : TStatisticheTest, TStatisticheLink {
+    explicit TStatisticheRecuperi(TStatisticheLink&& s) : TStatisticheLink(std::move(s)) {}
 };
 
 }  // namespace
+
+// The test on another thread: the conditions are the system's, only read; the link groups
+// that count the errors of the column under test, the Punti Tra totals and the order of the
+// plain path are its own.
+class TTestCondizioni::TCopia : public ITestColonne {
+  public:
+    explicit TCopia(const TTestCondizioni& originale)
+        : condizioni_(originale.condizioni_),
+          recuperi_(originale.recuperi_.Proprietario),
+          semplice_(originale.semplice_),
+          foglie_(originale.foglie_),
+          dopoPreFiltro_(originale.dopoPreFiltro_) {
+        recuperi_.CopiaPerFilo(originale.recuperi_);
+        recuperi_.AzzeraStatistiche();
+        stato_.Recuperi = &recuperi_;
+        stato_.TotaliTra = &totali_;
+    }
+    void Prepara() override {}
+    bool Verifica(const TColonna& c) override {
+        if (semplice_) return foglie_.Verifica(c);
+        TStatoFilo filo(stato_);
+        return condizioni_.Verifica(c);
+    }
+    bool VerificaPreFiltrata(const TColonna& c) override {
+        if (semplice_) return dopoPreFiltro_.Verifica(c);
+        TStatoFilo filo(stato_);
+        return condizioni_.VerificaDopoPreTest(c);
+    }
+    std::unique_ptr<TStatisticheTest> PrendiStatistiche() override {
+        auto s = recuperi_.PrendiStatistiche();
+        if (!s) return nullptr;
+        return std::make_unique<TStatisticheRecuperi>(std::move(*s));
+    }
+
+  private:
+    TInsiemeCondizioni& condizioni_;
+    TGestoreLink recuperi_;
+    std::array<std::uint32_t, TCondPuntiTra::kGruppi + 1> totali_{};
+    TStatoValutazione stato_;
+    const bool semplice_;
+    TElencoSemplice foglie_;
+    TElencoSemplice dopoPreFiltro_;
+};
+
+TTestCondizioni::TTestCondizioni(TInsiemeCondizioni& condizioni, TGestoreLink& recuperi)
+    : condizioni_(condizioni), recuperi_(recuperi) {}
+
+TTestCondizioni::~TTestCondizioni() = default;
 
 bool CopiaPerTest(const TDatiSistema& da, TDatiSistema& in) {
     in.Archivio = da.Archivio;
@@ -50,12 +85,30 @@ bool CopiaPerTest(const TDatiSistema& da, TDatiSistema& in) {
 }
 
 std::unique_ptr<ITestColonne> TTestCondizioni::CopiaPerFilo() {
-    const TDatiSistema* dati = condizioni_.Proprietario;
-    if (!dati || dati->Condizioni.get() != &condizioni_ || dati->Recuperi.get() != &recuperi_)
-        return nullptr;
-    auto copia = std::make_unique<TCopiaCondizioni>(*dati);
-    if (!copia->Valida) return nullptr;
-    return copia;
+    if (condizioni_.RaccogliErrori) return nullptr;
+    return std::make_unique<TCopia>(*this);
+}
+
+std::int64_t TTestCondizioni::MemoriaCopia() const {
+    // The link manager (26 groups with their tables and statistics, some 20 KB each) and the
+    // plain path's lists.
+    const auto liste = static_cast<std::int64_t>(
+        (foglie_.Foglie().size() + dopoPreFiltro_.Foglie().size()) * 2 * sizeof(std::int64_t));
+    return static_cast<std::int64_t>(sizeof(TCopia)) + 27 * 20 * 1024 + liste;
+}
+
+std::unique_ptr<TStatisticheTest> TTestCondizioni::PrendiStatistiche() {
+    auto s = recuperi_.PrendiStatistiche();
+    if (!s) return nullptr;
+    return std::make_unique<TStatisticheRecuperi>(std::move(*s));
+}
+
+void TTestCondizioni::Unisci(TStatisticheTest& statistiche) {
+    if (auto* s = dynamic_cast<TStatisticheRecuperi*>(&statistiche)) recuperi_.SommaStatistiche(*s);
+}
+
+const TPotatura* TTestCondizioni::Potatura() const {
+    return potatura_ && potatura_->Quanti() > 0 ? potatura_.get() : nullptr;
 }
 
 // The two conditions the column test decides first with plain lookups, while they can.
@@ -109,12 +162,6 @@ bool TTestCondizioni::PreFiltro(TPreFiltro& f) const {
     return usato;
 }
 
-void TTestCondizioni::Unisci(ITestColonne& copia) {
-    auto& c = dynamic_cast<TCopiaCondizioni&>(copia);
-    recuperi_.SommaStatistiche(c.Recuperi());
-    c.Recuperi().AzzeraStatistiche();
-}
-
 void TTestCondizioni::Prepara() {
     condizioni_.AzzeraTutteStatistiche();
     condizioni_.Prepara(false);
@@ -122,6 +169,28 @@ void TTestCondizioni::Prepara() {
     recuperi_.AzzeraStatistiche();
     recuperi_.AggiornaStato();
     PreparaSemplice();
+    PreparaPotatura();
+}
+
+void TTestCondizioni::PreparaPotatura() {
+    potatura_ = std::make_unique<TPotatura>();
+    if (condizioni_.RaccogliErrori) return;
+    // The order the test tries the conditions in: the pre-test, then the slots.
+    std::vector<TCondizione*> ordine;
+    for (const int slot : {kPariDispari, kSomme}) {
+        TCondizione* c = condizioni_.Condizione(slot);
+        if (c && c->VerificaRapida) ordine.push_back(c);
+    }
+    for (int k = 0; k < condizioni_.QuanteAttive; ++k) {
+        TCondizione* c = condizioni_.Attive[static_cast<unsigned>(k)];
+        if (!c->VerificaRapida) ordine.push_back(c);
+    }
+    for (TCondizione* c : ordine) {
+        // Past a condition that may register a recovery error, skipping a column would change
+        // what the link groups count.
+        if (!semplice_ && c->PuoRegistrare()) break;
+        if (auto limite = c->LimitePrefisso()) potatura_->Aggiungi(c->Nome, std::move(limite));
+    }
 }
 
 void TElencoSemplice::Svuota() {

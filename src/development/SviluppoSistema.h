@@ -35,20 +35,25 @@ class TElencoSemplice {
 // A system's condition set and link manager as the development's column test.
 class TTestCondizioni : public ITestColonne {
   public:
-    TTestCondizioni(TInsiemeCondizioni& condizioni, TGestoreLink& recuperi)
-        : condizioni_(condizioni), recuperi_(recuperi) {}
+    TTestCondizioni(TInsiemeCondizioni& condizioni, TGestoreLink& recuperi);
+    ~TTestCondizioni() override;
     void Prepara() override;
     bool Verifica(const TColonna& c) override;
     bool VerificaPreFiltrata(const TColonna& c) override;
     std::unique_ptr<ITestColonne> CopiaPerFilo() override;
-    void Unisci(ITestColonne& copia) override;
+    std::int64_t MemoriaCopia() const override;
+    std::unique_ptr<TStatisticheTest> PrendiStatistiche() override;
+    void Unisci(TStatisticheTest& statistiche) override;
     bool PreFiltro(TPreFiltro& filtro) const override;
+    const TPotatura* Potatura() const override;
 
     // After Prepara: whether the test is a plain AND of the conditions in play (see Semplice).
     bool Semplice() const { return semplice_; }
 
   private:
+    class TCopia;
     void PreparaSemplice();
+    void PreparaPotatura();
 
     TInsiemeCondizioni& condizioni_;
     TGestoreLink& recuperi_;
@@ -61,6 +66,9 @@ class TTestCondizioni : public ITestColonne {
     TElencoSemplice dopoPreFiltro_;
     // Remainders of the total, decided by the pre-filter on the plain path.
     std::vector<TCondizione*> restiNelFiltro_;
+    // The bounds of the conditions tried before any that may register a recovery error: a
+    // subtree they rule out holds no column that would have touched the link groups.
+    std::unique_ptr<TPotatura> potatura_;
 };
 
 // Copies what the column test of `da` reads into `in`: archive, position sets, pilots,

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SviluppoLetterale.h"
+#include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/T_Sistema.h"
 #include "development/Sviluppo.h"
@@ -142,6 +143,22 @@ inline void SistemaCasuale(T_Sistema& s, std::mt19937& r, int prova) {
     imp.VinciteMultiple = prova % 7 == 1 ? 2 : 1;
     imp.InMemoria = prova % 2 == 0;
     s.Dati.Sorgente.DaPronostico = true;
+}
+
+// Every link frequency and registration count, in a fixed order.
+inline std::vector<std::int32_t> StatisticheLink(const TGestoreLink& g) {
+    std::vector<std::int32_t> v;
+    auto aggiungi = [&v](const T_FrequenzeRitardi& f) {
+        v.push_back(f.Estrazioni);
+        for (const auto& e : f.Primaria) v.push_back(e.Frequenza);
+    };
+    for (const auto& gruppo : g.Gruppi) {
+        aggiungi(gruppo->StatLivelli);
+        aggiungi(gruppo->StatErrori);
+        v.push_back(static_cast<std::int32_t>(gruppo->Registrazioni));
+    }
+    aggiungi(g.Stat);
+    return v;
 }
 
 }  // namespace sirvela::test

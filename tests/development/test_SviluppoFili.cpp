@@ -27,21 +27,6 @@ struct TEsitoFili {
     std::vector<std::string> Messaggi;
 };
 
-std::vector<std::int32_t> StatisticheLink(const TGestoreLink& g) {
-    std::vector<std::int32_t> v;
-    auto aggiungi = [&v](const T_FrequenzeRitardi& f) {
-        v.push_back(f.Estrazioni);
-        for (const auto& e : f.Primaria) v.push_back(e.Frequenza);
-    };
-    for (const auto& gruppo : g.Gruppi) {
-        aggiungi(gruppo->StatLivelli);
-        aggiungi(gruppo->StatErrori);
-        v.push_back(static_cast<std::int32_t>(gruppo->Registrazioni));
-    }
-    aggiungi(g.Stat);
-    return v;
-}
-
 TEsitoFili Sviluppa(T_Sistema& s, int fili, std::int64_t annullaDa = -1) {
     TEsitoFili r;
     TMessaggiFinti messaggi;
