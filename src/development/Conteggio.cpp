@@ -88,8 +88,7 @@ std::unique_ptr<TDatiSistema> CopiaPerConteggio(const TDatiSistema& d, TSostituz
 std::vector<std::uint8_t> ImprontaConteggio(const TDatiSistema& d) {
     TScrittore s;
     d.Pronostico.Salva(s);
-    d.Sorgente.Salva(s);
-    d.ImpSviluppo.Salva(s);
+    SalvaSviluppo(s, d.Sorgente, d.ImpSviluppo);
     d.Condizioni->Salva(s);
     d.Recuperi->Salva(s);
     // The conditions that look at past results read the archive and the contest.
