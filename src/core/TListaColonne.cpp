@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/FileColonne.h"
 #include "core/FlussoBinario.h"
 
 namespace sirvela {
@@ -164,7 +165,8 @@ bool TListaColonne::ScriviSuFile(TScrittore& s) const {
     return ok;
 }
 
-bool TListaColonne::LeggiDaFile(TLettore& l) {
+bool TListaColonne::LeggiDaFile(TLettore& l, const TControlloColonne* controllo,
+                                TDifettoLettura* difetto) {
     Svuota();
     const std::uint64_t r = l.Rimanenti();
     std::uint64_t pieni = r / (kRecordPerIO * 8);
@@ -177,12 +179,25 @@ bool TListaColonne::LeggiDaFile(TLettore& l) {
                 Svuota();
                 return false;
             }
+            // The block is checked while it is still in the cache.
+            if (controllo) {
+                const std::size_t cattivo = controllo->PrimoNonValido(buffer.data(), n);
+                if (cattivo < n) {
+                    if (difetto) {
+                        difetto->Record = quante_ + static_cast<std::int64_t>(cattivo);
+                        difetto->Colonna = buffer[cattivo];
+                    }
+                    Svuota();
+                    return false;
+                }
+            }
             for (std::size_t i = 0; i < n; ++i) Accoda(buffer[i]);
             if (pieni == 0) break;
             --pieni;
         }
     } catch (const std::bad_alloc&) {
         Svuota();
+        if (difetto) difetto->Memoria = true;
         return false;
     }
     return true;
