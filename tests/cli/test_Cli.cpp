@@ -29,13 +29,26 @@ TEST(Cli, VersionUsageAndItalianParseErrors) {
         std::string inizio;
     };
     for (const auto& c : std::vector<Caso>{
-             {{"--sconosciuta"}, "Argomenti non previsti: --sconosciuta"},
+             {{"--sconosciuta"}, "Opzione sconosciuta: --sconosciuta.\n"},
              {{"spoglio", "a.Scl"}, "Manca un argomento obbligatorio: --risultato"},
-             {{"sistema"}, "Manca il comando da eseguire."},
+             {{"spoglio", "a.Scl", "--risultato"}, "Manca il valore di --risultato.\n"},
+             {{"sistema"}, "Manca il comando da eseguire. Comandi di sistema: esporta, importa.\n"},
              {{"operazioni", "or", "a.Scl", "b.Scl"}, "Manca un argomento obbligatorio: --output"},
+             {{"svilupa", "x.Sst"},
+              "Comando sconosciuto: svilupa. Comandi: sviluppa, riduci, spoglio, sistema, "
+              "operazioni, converti, archivio, stampa, aggiorna, analisi. Forse si intendeva "
+              "sviluppa?\n"},
+             {{"sistema", "esportaa", "x.Sst"},
+              "Comando sconosciuto: sistema esportaa. Comandi di sistema: esporta, importa. Forse "
+              "si intendeva esporta?\n"},
+             {{"riduci", "a.Scl", "-g", "80", "--ouput", "b.Scl"},
+              "Opzione sconosciuta: --ouput. Forse si intendeva --output?\n"},
+             {{"stampa", "prospetto", "s.Sst", "--pdf", "x.pdf", "--copie", "2",
+               "--per-partecipante"},
+              "--copie e --per-partecipante non possono essere usati insieme.\n"},
          }) {
         std::ostringstream o, e;
-        EXPECT_EQ(EseguiCli(c.argomenti, o, e), 2);
+        EXPECT_EQ(EseguiCli(c.argomenti, o, e), 2) << e.str();
         EXPECT_EQ(e.str().rfind(c.inizio, 0), 0u) << e.str();
     }
 }
