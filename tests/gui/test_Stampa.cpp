@@ -84,6 +84,25 @@ TEST_F(Stampe, TicketsToPdfKeepTheOrientation) {
     d.A()->setValue(2);
     EXPECT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Annullata);
     EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreNumeroSchedine});
+    // Nothing to print, and a ticket that would leave out a column with a pilot out of play,
+    // are told before a file is asked for.
+    d.Da()->setValue(4);
+    d.A()->setValue(9);
+    EXPECT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Annullata);
+    EXPECT_EQ(messaggi.Errori.back(), "Nessuna schedina da stampare: le schedine sono 3.");
+    const TListaColonne buone = d.Colonne;
+    d.Colonne.Accoda({3, 6, 1, 9, 5, 19, 2, 24});
+    d.Tutte()->setChecked(true);
+    for (bool tabulato : {false, true}) {
+        d.SuTabulato()->setChecked(tabulato);
+        d.SuSchedine()->setChecked(!tabulato);
+        EXPECT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Annullata);
+        EXPECT_EQ(messaggi.Errori.back(),
+                  "1 colonna contiene piloti fuori gioco (3 6 1 9 5 19 2 24) e non può essere "
+                  "stampata.");
+    }
+    d.SuSchedine()->setChecked(true);
+    d.Colonne = buone;
     EXPECT_TRUE(scelta.Richieste.empty());
 
     d.Tutte()->setChecked(true);
