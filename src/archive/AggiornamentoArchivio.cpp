@@ -120,7 +120,7 @@ bool TAggiornamentoArchivio::Elimina() {
 bool TAggiornamentoArchivio::Ok() {
     modificato_ = false;
     if (archivio_.Salva(false)) return true;
-    messaggi_.Errore(kErroreSalvaArchivi);
+    messaggi_.Errore(ErroreSalvaArchivi(TArchivio::FileLocale()));
     return false;
 }
 
@@ -128,7 +128,7 @@ bool TAggiornamentoArchivio::Annulla() {
     if (!modificato_) return true;
     modificato_ = false;
     const bool ok = archivio_.Carica(false);
-    if (!ok) messaggi_.Errore(kErroreCaricaArchivi);
+    if (!ok) messaggi_.Errore(ErroreCaricaArchivi(TArchivio::FileLocale()));
     indice_ = std::min(indice_, archivio_.Quante() - 1);
     return ok;
 }

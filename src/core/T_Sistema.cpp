@@ -5,6 +5,7 @@
 #include "core/Cp1252.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
+#include "core/MotiviFile.h"
 
 namespace sirvela {
 
@@ -111,6 +112,30 @@ bool T_Sistema::CaricaSistema(const std::filesystem::path& percorso) {
     TLettore l(percorso);
     if (!l.Aperto()) return false;
     return CaricaSistema(l);
+}
+
+std::string ErroreCaricaSistema(const std::filesystem::path& percorso) {
+    return ConFile(kErroreCaricaSistema, percorso,
+                   MotivoNonLeggibile(percorso).value_or("file incompleto o danneggiato"));
+}
+
+std::string ErroreSalvaSistema(const std::filesystem::path& percorso) {
+    return ConFile(kErroreSalvaSistema, percorso, MotivoScrittura(percorso));
+}
+
+std::vector<std::string> AvvisiSistema(const T_Sistema& sistema) {
+    std::vector<std::string> avvisi;
+    const TDatiSistema& d = sistema.Dati;
+    if (auto piloti = AvvisoPilotiFuoriGioco(d.Pronostico, d.PilotiInGioco()); !piloti.empty())
+        avvisi.push_back(std::move(piloti));
+    const int garanzia = d.ImpSviluppo.Garanzia;
+    if (garanzia != d.ImpSviluppo.GaranziaEffettiva())
+        avvisi.push_back("La garanzia memorizzata nel sistema, " + std::to_string(garanzia) +
+                         ", è fuori dall'intervallo " +
+                         std::to_string(TImpostazioniSviluppo::kGaranziaMinima) + "-" +
+                         std::to_string(TImpostazioniSviluppo::kGaranziaMassima) + ": si usa " +
+                         std::to_string(d.ImpSviluppo.GaranziaEffettiva()) + ".");
+    return avvisi;
 }
 
 std::string T_Sistema::Titolo() const {

@@ -53,6 +53,15 @@ class T_Sistema {
     std::string Titolo() const;
 };
 
+// "Impossibile Caricare il Sistema X: motivo." after CaricaSistema failed on that file.
+std::string ErroreCaricaSistema(const std::filesystem::path& percorso);
+// "Impossibile Salvare Il Sistema X: motivo." after SalvaSistema failed on that file.
+std::string ErroreSalvaSistema(const std::filesystem::path& percorso);
+// What the user is told about a system just read, one message each: pilots of the position
+// sets that are not in play (kept in the file, never developed) and a stored guarantee that
+// the development cannot use as it stands.
+std::vector<std::string> AvvisiSistema(const T_Sistema& sistema);
+
 // A list of text lines: per line an int32 length and its characters, then -1.
 bool SalvaListaStringhe(TScrittore& s, const std::vector<std::string>& righe);
 bool CaricaListaStringhe(TLettore& l, std::vector<std::string>& righe);

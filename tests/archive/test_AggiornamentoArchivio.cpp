@@ -129,7 +129,11 @@ TEST(TAggiornamentoArchivio, OkSavesCancelReloadsFailuresReported) {
     EXPECT_EQ(a.Quante(), 62);  // the edits stay in memory
     m.Aggiungi(Concorso(2000, 23));
     EXPECT_FALSE(m.Annulla());
-    EXPECT_EQ(msg.Testi, (std::vector<std::string>{kErroreSalvaArchivi, kErroreCaricaArchivi}));
+    const std::string cartella = CartellaArchivi().string();
+    EXPECT_EQ(msg.Testi, (std::vector<std::string>{
+                             "Impossibile salvare gli archivi sirarch.dat: la cartella " +
+                                 cartella + " non esiste.",
+                             "Impossibile caricare gli archivi sirarch.dat: file non trovato."}));
 }
 
 TEST(TImpostazioniDiRicerca, ItemsClampingTextsAndBar) {

@@ -137,10 +137,10 @@ TEST(CliSistema, BadJsonIsRefusedWithItsPlaceOrFieldAndNothingIsWritten) {
 
     auto manca = Cli({"sistema", "esporta", (dir / "manca.Sst").string()}, dir);
     EXPECT_EQ(manca.Codice, 1);
-    EXPECT_EQ(manca.Err, "Impossibile Caricare il Sistema\n");
+    EXPECT_EQ(manca.Err, "Impossibile Caricare il Sistema manca.Sst: file non trovato.\n");
     auto json = Cli({"sistema", "importa", (dir / "manca.json").string(), s.NomeFile}, dir);
     EXPECT_EQ(json.Codice, 1);
-    EXPECT_NE(json.Err.find("Impossibile leggere il file"), std::string::npos);
+    EXPECT_EQ(json.Err, "Impossibile leggere il file JSON manca.json: file non trovato.\n");
 }
 
 // ---- spoglio ----
@@ -207,7 +207,9 @@ TEST(CliSpoglio, ResultCellsAreCheckedWithTheProgramMessages) {
 
     auto manca = Cli({"spoglio", (f.dir / "manca.Scl").string(), "-r", "1 2 3 4 5 6 7 8"}, f.dir);
     EXPECT_EQ(manca.Codice, 1);
-    EXPECT_EQ(manca.Err, "Errore Di Lettura Sul File. Impossibile Leggere le Colonne.\n");
+    EXPECT_EQ(manca.Err,
+              "Errore Di Lettura Sul File. Impossibile Leggere le Colonne di manca.Scl: file non "
+              "trovato.\n");
 }
 
 TEST(CliSpoglio, BrokenRestrictionsAreTheOnesTheProgramLists) {
@@ -247,5 +249,6 @@ TEST(CliSpoglio, BrokenRestrictionsAreTheOnesTheProgramLists) {
 
     auto rotto = Cli({"spoglio", f.colonne, "-r", "1 2 3 4 5 6 7 8", "-s", f.colonne}, f.dir);
     EXPECT_EQ(rotto.Codice, 1);
-    EXPECT_EQ(rotto.Err, "Impossibile Caricare il Sistema\n");
+    EXPECT_EQ(rotto.Err,
+              "Impossibile Caricare il Sistema col.Scl: file incompleto o danneggiato.\n");
 }

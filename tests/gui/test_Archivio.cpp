@@ -157,7 +157,9 @@ TEST_F(Archivio, RestoreAndBackupThroughAFileChooser) {
     test::ScriviByte(cartella / "rotta.dat", {1, 2, 3});
     scelta.Risposte.push_back((cartella / "rotta.dat").string());
     f->Azione("RipristinoArchivi")->trigger();
-    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreRipristinoArchivi});
+    EXPECT_EQ(messaggi.Errori,
+              std::vector<std::string>{"Impossibile ripristinare gli archivi rotta.dat: non è un "
+                                       "archivio (record di 13 byte)."});
     EXPECT_EQ(sistema.Dati.Archivio.Quante(), 2);
 
     Riempi(5);

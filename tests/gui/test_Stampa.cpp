@@ -217,6 +217,16 @@ TEST_F(Stampe, SummarySheetChoices) {
     scelta.Risposte.push_back(pdf.string());
     ASSERT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Completata);
     EXPECT_EQ(PaginePdf(pdf), 3);
+
+    // The list of the columns in memory is refused, before a file is asked for, when a column
+    // names a pilot out of play.
+    sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 24});
+    d.Tabulato()->setChecked(true);
+    EXPECT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Annullata);
+    EXPECT_EQ(messaggi.Errori.back(),
+              "1 colonna contiene piloti fuori gioco (1 2 3 4 5 6 7 24) e non può essere "
+              "stampata.");
+    EXPECT_TRUE(scelta.Risposte.empty());
 }
 
 TEST_F(Stampe, ListSettings) {
