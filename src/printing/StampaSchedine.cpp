@@ -194,18 +194,24 @@ double CostoSchedinaSistema(const TColonna& fissi, const TCombinazione& variabil
     return Combinazioni(variabili.Conta(), k) * Fattoriale(k) * prezzi.Prezzo();
 }
 
-void StampaSchedinaSistema(TmmPrinter& p, const TColonna& fissi, const TCombinazione& variabili,
-                           const TTaratura& t, const TOpzioniSchedine& o) {
-    const TGeometriaSchedina g = Geometria(t, o);
-    const TPilotiInGioco piloti = o.Piloti();
+std::string ControllaSchedinaSistema(const TColonna& fissi, const TCombinazione& variabili,
+                                     const TPilotiInGioco& piloti) {
     auto fuori = [&](int v) {
         return "Il pilota " + std::to_string(v) +
                " è fuori gioco: la schedina di sistema non può essere stampata.";
     };
     for (std::uint8_t v : fissi)
-        if (v != 0 && !piloti.InGioco(v)) throw TErroreStampa(fuori(v));
+        if (v != 0 && !piloti.InGioco(v)) return fuori(v);
     for (int i = 0; i < variabili.Conta(); ++i)
-        if (!piloti.InGioco(variabili[i])) throw TErroreStampa(fuori(variabili[i]));
+        if (!piloti.InGioco(variabili[i])) return fuori(variabili[i]);
+    return {};
+}
+
+void StampaSchedinaSistema(TmmPrinter& p, const TColonna& fissi, const TCombinazione& variabili,
+                           const TTaratura& t, const TOpzioniSchedine& o) {
+    const TGeometriaSchedina g = Geometria(t, o);
+    if (auto errore = ControllaSchedinaSistema(fissi, variabili, o.Piloti()); !errore.empty())
+        throw TErroreStampa(errore);
     p.Inizia(kLavoroSchedine, false);
     if (t.StampaScritta) {
         TOpzioniSchedine automatica = o;

@@ -117,6 +117,10 @@ std::string ScrittaSchedina(const TOpzioniSchedine& o, std::int64_t schedina, do
 bool StampaSchedine(TmmPrinter& p, const TListaColonne& colonne, const TTaratura& t,
                     const TOpzioniSchedine& o, TControlloStampa& controllo);
 
+// "Il pilota 23 è fuori gioco: la schedina di sistema non può essere stampata." for the first
+// fixed or variable pilot out of play; empty when the system ticket can be marked.
+std::string ControllaSchedinaSistema(const TColonna& fissi, const TCombinazione& variabili,
+                                     const TPilotiInGioco& piloti);
 // One system ticket: the fixed pilots (zero places are the variable positions) drawn as a
 // column in the first blocks, the system box and the variable pilots in the strip beside it,
 // and the writing with the cost C(n, k) x k! x the price of a column. A pilot out of play

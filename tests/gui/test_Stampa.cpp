@@ -272,6 +272,19 @@ TEST_F(Stampe, GeneratedTicketsArePrintedInTheChosenOrientation) {
     EXPECT_EQ(scelta.Richieste.size(), 1u);
 }
 
+// Generated tickets that could not all be marked are refused before a file is asked for.
+TEST_F(Stampe, GeneratedTicketsOutOfPlayAreRefused) {
+    TSchedineDaStampare schedine;
+    schedine.Semplici.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
+    schedine.Semplici.Accoda({3, 6, 1, 9, 5, 19, 2, 24});
+    TFormStampaAutomatiche d(sistema.Dati, schedine, messaggi, scelta);
+    EXPECT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Annullata);
+    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"1 colonna contiene piloti fuori gioco (3 "
+                                                        "6 1 9 5 19 2 24) e non può essere "
+                                                        "stampata."});
+    EXPECT_TRUE(scelta.Richieste.empty());
+}
+
 TEST_F(Stampe, EditorColumnsGoOnTicketsOnceTheyAreGood) {
     Apri();
     ConDialogo<TFormEditorColonne>("EditorColonne", [&](TFormEditorColonne& d) {
