@@ -9,6 +9,7 @@
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
+#include "core/MotiviFile.h"
 #include "core/TCombinazione.h"
 #include "core/TDatiSistema.h"
 
@@ -226,9 +227,10 @@ TEsito SalvaQuadro(const TCondQuadro& q, const std::filesystem::path& percorso) 
     TScrittore s(percorso);
     if (!s.Aperto() || !q.Salva(s)) {
         s.Abbandona();
-        return TEsito::Fallito(kErroreSalvaQuadro);
+        return TEsito::Fallito(ConFile(kErroreSalvaQuadro, percorso, MotivoScrittura(percorso)));
     }
-    if (!s.Chiudi()) return TEsito::Fallito(kErroreSalvaQuadro);
+    if (!s.Chiudi())
+        return TEsito::Fallito(ConFile(kErroreSalvaQuadro, percorso, MotivoScrittura(percorso)));
     return {};
 }
 
@@ -236,9 +238,9 @@ TEsito CaricaQuadro(TCondQuadro& q, const std::filesystem::path& percorso) {
     TLettore l(percorso);
     std::uint8_t tipo = 0;
     if (!l.Aperto() || !l.LeggiU8(tipo) || tipo != kQuadro)
-        return TEsito::Fallito(kErroreCaricaQuadro);
+        return TEsito::Fallito(ErroreCaricamento(kErroreCaricaQuadro, percorso));
     TCondQuadro letto(q.Proprietario);
-    if (!letto.Carica(l)) return TEsito::Fallito(kErroreCaricaQuadro);
+    if (!letto.Carica(l)) return TEsito::Fallito(ErroreCaricamento(kErroreCaricaQuadro, percorso));
     q.Prendi(letto);
     return {};
 }
@@ -250,25 +252,30 @@ TEsito SalvaCondizioni(const TCondQuadro& q, const std::filesystem::path& percor
         if (ok && m->Selezionato) ok = m->Salva(s);
     if (!ok) {
         s.Abbandona();
-        return TEsito::Fallito(kErroreSalvaCondizioni);
+        return TEsito::Fallito(
+            ConFile(kErroreSalvaCondizioni, percorso, MotivoScrittura(percorso)));
     }
-    if (!s.Chiudi()) return TEsito::Fallito(kErroreSalvaCondizioni);
+    if (!s.Chiudi())
+        return TEsito::Fallito(
+            ConFile(kErroreSalvaCondizioni, percorso, MotivoScrittura(percorso)));
     return {};
 }
 
 TEsito CaricaCondizioni(TCondQuadro& q, const std::filesystem::path& percorso, int posto) {
     TLettore l(percorso);
-    if (!l.Aperto()) return TEsito::Fallito(kErroreCaricaCondizioni);
+    if (!l.Aperto()) return TEsito::Fallito(ErroreCaricamento(kErroreCaricaCondizioni, percorso));
     std::vector<std::unique_ptr<TCondizione>> letti;
     while (!l.FineFile()) {
         std::uint8_t tipo = 0;
-        if (!l.LeggiU8(tipo)) return TEsito::Fallito(kErroreCaricaCondizioni);
+        if (!l.LeggiU8(tipo))
+            return TEsito::Fallito(ErroreCaricamento(kErroreCaricaCondizioni, percorso));
         auto c = MembroAmmesso(0, tipo) ? CreaCondizione(tipo, q.Proprietario) : nullptr;
-        if (!c) return TEsito::Fallito(kErroreCaricaCondizioni);
+        if (!c) return TEsito::Fallito(ErroreCaricamento(kErroreCaricaCondizioni, percorso));
         // No room: stop before reading (and holding) any more of the file.
         if (q.QuantiMembri() + static_cast<int>(letti.size()) >= TCondQuadro::kMaxMembri)
             return TEsito::Fallito(kSpazioInsufficiente);
-        if (!c->Carica(l)) return TEsito::Fallito(kErroreCaricaCondizioni);
+        if (!c->Carica(l))
+            return TEsito::Fallito(ErroreCaricamento(kErroreCaricaCondizioni, percorso));
         letti.push_back(std::move(c));
     }
     return q.Inserisci(posto, std::move(letti));

@@ -46,4 +46,8 @@ std::string ConFile(const std::string& testo, const fs::path& file, const std::s
     return senzaPunto(testo) + " " + NomeMostrato(file) + ": " + senzaPunto(motivo) + ".";
 }
 
+std::string ErroreCaricamento(const std::string& testo, const fs::path& file) {
+    return ConFile(testo, file, MotivoNonLeggibile(file).value_or("file incompleto o danneggiato"));
+}
+
 }  // namespace sirvela

@@ -17,6 +17,9 @@ std::string MotivoScrittura(const std::filesystem::path& percorso);
 // name and the reason: "Impossibile Caricare il Sistema esempio.Sst: file non trovato."
 std::string ConFile(const std::string& testo, const std::filesystem::path& file,
                     const std::string& motivo);
+// A failure to read a stored file: ConFile with why it cannot be opened, or "file incompleto
+// o danneggiato" when it could be opened but its content is not what it should be.
+std::string ErroreCaricamento(const std::string& testo, const std::filesystem::path& file);
 // The name a message shows: the file name without its folder.
 std::string NomeMostrato(const std::filesystem::path& file);
 

@@ -115,8 +115,7 @@ bool T_Sistema::CaricaSistema(const std::filesystem::path& percorso) {
 }
 
 std::string ErroreCaricaSistema(const std::filesystem::path& percorso) {
-    return ConFile(kErroreCaricaSistema, percorso,
-                   MotivoNonLeggibile(percorso).value_or("file incompleto o danneggiato"));
+    return ErroreCaricamento(kErroreCaricaSistema, percorso);
 }
 
 std::string ErroreSalvaSistema(const std::filesystem::path& percorso) {
