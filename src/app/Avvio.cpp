@@ -16,6 +16,7 @@ TImpostazioniProgramma ImpostazioniDiDati(const TDatiSistema& d) {
     imp.NumeroPiloti = NumeroPiloti;
     imp.SalvaColonne = d.SalvaColonne;
     imp.Fili = d.Fili;
+    imp.ConteggioDalVivo = d.ConteggioDalVivo;
     imp.DatiRicevitoria = d.DatiRicevitoria;
     imp.Taratura = d.Taratura;
     imp.Tabulato = d.Tabulato;
@@ -46,6 +47,7 @@ void ApplicaImpostazioni(T_Sistema& sistema, const TImpostazioniProgramma& imp,
     d.Prezzi = imp.Prezzi();
     d.SalvaColonne = imp.SalvaColonne;
     d.Fili = imp.Fili;
+    d.ConteggioDalVivo = imp.ConteggioDalVivo;
     d.DatiRicevitoria = imp.DatiRicevitoria;
     d.Taratura = imp.Taratura;
     d.Tabulato = imp.Tabulato;

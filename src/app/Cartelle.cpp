@@ -70,26 +70,13 @@ fs::path PreparaCartellaProgramma(const std::optional<fs::path>& richiesta,
     return cartella;
 }
 
-TAvvio AvviaDaRigaDiComando(int argc, const char* const* argv, const TAmbiente& ambiente) {
-    static constexpr std::string_view kOpzione = "--cartella";
+TAvvio PreparaAvvio(const std::optional<fs::path>& richiesta, std::vector<std::string> argomenti,
+                    const fs::path& cartellaEseguibile, const TAmbiente& ambiente) {
     TAvvio avvio;
     std::error_code ec;
     avvio.CartellaIniziale = fs::current_path(ec);
-    std::optional<fs::path> richiesta;
-    for (int i = 1; i < argc; ++i) {
-        std::string_view a = argv[i] ? argv[i] : "";
-        if (a == kOpzione) {
-            if (i + 1 >= argc) throw TErroreSirvela("Manca il nome della cartella dopo --cartella");
-            richiesta = fs::path(argv[++i]);
-        } else if (a.starts_with(kOpzione) && a.size() > kOpzione.size() &&
-                   a[kOpzione.size()] == '=') {
-            richiesta = fs::path(std::string(a.substr(kOpzione.size() + 1)));
-        } else {
-            avvio.Argomenti.emplace_back(a);
-        }
-    }
-    avvio.Cartella = PreparaCartellaProgramma(
-        richiesta, CartellaEseguibile(argc > 0 ? argv[0] : nullptr), ambiente);
+    avvio.Argomenti = std::move(argomenti);
+    avvio.Cartella = PreparaCartellaProgramma(richiesta, cartellaEseguibile, ambiente);
     return avvio;
 }
 

@@ -48,9 +48,11 @@ struct TAvvio {
 // folder that was current when the program started, not from the program folder.
 std::filesystem::path PercorsoDaRigaDiComando(const TAvvio& avvio, const std::string& argomento);
 
-// Takes "--cartella DIR" or "--cartella=DIR" out of the command line and prepares the folder.
-// Both the desktop program and the command line call this (or the function above) first.
-TAvvio AvviaDaRigaDiComando(int argc, const char* const* argv,
-                            const TAmbiente& ambiente = AmbienteDiSistema);
+// Prepares the program folder asked for on the command line (or the one chosen without it),
+// remembering the folder that was current before the move and the files named.
+TAvvio PreparaAvvio(const std::optional<std::filesystem::path>& richiesta,
+                    std::vector<std::string> argomenti,
+                    const std::filesystem::path& cartellaEseguibile = CartellaEseguibile(),
+                    const TAmbiente& ambiente = AmbienteDiSistema);
 
 }  // namespace sirvela

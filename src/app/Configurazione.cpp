@@ -36,22 +36,26 @@ std::filesystem::path FileImpostazioniAggiunte(const std::filesystem::path& conf
 
 void LeggiImpostazioniAggiunte(const std::filesystem::path& percorso, TImpostazioniProgramma& imp) {
     imp.Fili = 0;
+    imp.ConteggioDalVivo = true;
     std::ifstream f(percorso);
     std::string riga;
     while (std::getline(f, riga)) {
         if (!riga.empty() && riga.back() == '\r') riga.pop_back();
         const auto uguale = riga.find('=');
-        if (uguale == std::string::npos || Trim(riga.substr(0, uguale)) != "Fili") continue;
+        if (uguale == std::string::npos) continue;
+        const std::string nome = Trim(riga.substr(0, uguale));
         long long v = 0;
-        if (InteroDaTesto(Trim(riga.substr(uguale + 1)), v) && v >= 0 && v <= kFiliMassimi)
-            imp.Fili = static_cast<std::int32_t>(v);
+        if (!InteroDaTesto(Trim(riga.substr(uguale + 1)), v)) continue;
+        if (nome == "Fili" && v >= 0 && v <= kFiliMassimi) imp.Fili = static_cast<std::int32_t>(v);
+        if (nome == "ConteggioDalVivo" && (v == 0 || v == 1)) imp.ConteggioDalVivo = v == 1;
     }
 }
 
 bool ScriviImpostazioniAggiunte(const std::filesystem::path& percorso,
                                 const TImpostazioniProgramma& imp) {
     TScrittore s(percorso);
-    const std::string testo = "Fili=" + std::to_string(imp.Fili) + "\r\n";
+    const std::string testo = "Fili=" + std::to_string(imp.Fili) +
+                              "\r\nConteggioDalVivo=" + (imp.ConteggioDalVivo ? "1" : "0") + "\r\n";
     s.Scrivi(testo.data(), testo.size());
     return s.Chiudi();
 }

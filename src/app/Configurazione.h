@@ -33,7 +33,8 @@ struct TImpostazioniProgramma {
     TTaratura Taratura;
     TImpTabulato Tabulato;
     // Kept in "Sirvela.ini", not in "Sirvela.cfg" (whose layout is fixed).
-    std::int32_t Fili = 0;  // threads of a development, 1..kFiliMassimi; 0 = every core
+    std::int32_t Fili = 0;         // threads of a development, 1..kFiliMassimi; 0 = every core
+    bool ConteggioDalVivo = true;  // the count and cost follow every edit
 
     TPrezzi Prezzi() const { return {PrezzoLire, PrezzoEuro, Euro}; }
     bool operator==(const TImpostazioniProgramma&) const = default;

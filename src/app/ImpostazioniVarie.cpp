@@ -33,6 +33,7 @@ TModelloImpostazioni TModelloImpostazioni::Da(const TDatiSistema& dati) {
     m.SalvaColonne = dati.SalvaColonne;
     m.Sfondo = dati.Sfondo;
     m.Fili = std::clamp<int>(dati.Fili, 0, kFiliMassimi);
+    m.ConteggioDalVivo = dati.ConteggioDalVivo;
     return m;
 }
 
@@ -44,6 +45,7 @@ void TModelloImpostazioni::Applica(TDatiSistema& dati) const {
     dati.SalvaColonne = SalvaColonne;
     dati.Sfondo = TagliaStringaCorta(Sfondo);
     dati.Fili = std::clamp(Fili, 0, kFiliMassimi);
+    dati.ConteggioDalVivo = ConteggioDalVivo;
 }
 
 TRichiestaFile RichiestaFileSfondo(const std::string& voce) {

@@ -26,13 +26,14 @@ struct TModelloImpostazioni {
     bool SalvaColonne = true;
     std::string Sfondo;
     int Fili = 0;  // processors used by a development; 0 = all of them
+    bool ConteggioDalVivo = true;
 
     // The document's values as the controls show them: whole lire, the euro price split
     // into whole euro and rounded cents, each within its control's range.
     static TModelloImpostazioni Da(const TDatiSistema& dati);
     double PrezzoEuro() const { return EuroInteri + Centesimi / 100.0; }
-    // OK: prices, currency, the columns flag, the picture (cut to 255 characters) and the
-    // processors of a development.
+    // OK: prices, currency, the columns flag, the picture (cut to 255 characters), the
+    // processors of a development and the live count.
     void Applica(TDatiSistema& dati) const;
 };
 

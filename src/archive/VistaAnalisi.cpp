@@ -16,8 +16,31 @@ TAsseY AsseGrafico(bool colonne, bool percento, bool zoom, double barraMassima,
         a.Massimo = barraMassima * 11.0 / 10.0;
     else
         a.Massimo = percento ? 100.0 : static_cast<double>(totale);
-    a.Passo = percento && !zoom ? 10.0 : std::trunc(a.Massimo / 10.0);
+    a.Passo = percento && !zoom ? 10.0 : PassoLeggibile(a.Massimo, !percento);
+    a.Decimali = percento ? DecimaliPasso(a.Passo) : 0;
     return a;
+}
+
+double PassoLeggibile(double massimo, bool interi) {
+    if (!std::isfinite(massimo) || massimo <= 0) return 1.0;
+    const double grezzo = massimo / 10.0;
+    double potenza = std::pow(10.0, std::floor(std::log10(grezzo)));
+    double passo = potenza;
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        passo = m * potenza;
+        // A relative margin: a top of 20 gives the step 2 despite rounding, not 5.
+        if (passo >= grezzo * (1 - 1e-9)) break;
+    }
+    return interi ? std::max(passo, 1.0) : passo;
+}
+
+int DecimaliPasso(double passo) {
+    int d = 0;
+    while (d < 6 && std::abs(passo - std::round(passo)) > 1e-9 * std::max(1.0, passo)) {
+        passo *= 10;
+        ++d;
+    }
+    return d;
 }
 
 int BarreVisibili(int righe) {

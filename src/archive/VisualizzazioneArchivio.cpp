@@ -70,38 +70,43 @@ constexpr TFonti Sequele(int primo) {
 }
 
 const std::array<TGruppoInterno, kGruppiVista> kGruppi = {{
-    {{"Somme", "   Somme  ", "Tut Par Dis", "PtPtPt"}, Principali(kOggSomme, {0, 1, 2})},
-    {{"Num. di Sequenze", "Numero di Seq.", "L1    L2     L3    L4", "PtPtPtPt"},
+    {{"Somme", "   Somme  ", "Tut Par Dis", "PtPtPt", "Tut|Par|Dis"},
+     Principali(kOggSomme, {0, 1, 2})},
+    {{"Num. di Sequenze", "Numero di Seq.", "L1    L2     L3    L4", "PtPtPtPt", "L1|L2|L3|L4"},
      Principali(kOggSequenze, {0, 1, 2, 3})},
-    {{"Crescenze e Decr.", "Crescenze e Decr.", "  Cresc.     Decr.", "PtCsPtCs"},
+    {{"Crescenze e Decr.", "Crescenze e Decr.", "  Cresc.     Decr.", "PtCsPtCs", "Cresc.||Decr.|"},
      ConSerie(kOggCrescenze, {0, 1})},
-    {{"Interruzioni", " Interruzioni P.D. ", "    Gl.        Par  Dis", "PtCsPtPt"},
+    {{"Interruzioni", " Interruzioni P.D. ", "    Gl.        Par  Dis", "PtCsPtPt", "Gl.||Par|Dis"},
      TFonti{}
          .Metti(kOggInterruzioni, 0)
          .Metti(kOggInterruzioni, 0, true)
          .Metti(kOggInterruzioni, 1)
          .Metti(kOggInterruzioni, 2)},
-    {{"Pari e Dispari", "   Pari e Dispari", "  Pari       Dispari", "PtCsPtCs"},
+    {{"Pari e Dispari", "   Pari e Dispari", "  Pari       Dispari", "PtCsPtCs", "Pari||Dispari|"},
      ConSerie(kOggPariDispari, {0, 1})},
-    {{"Simmetrie", " Simmetrie Pari Disp.", " Dirette   Inverse   Tot", "PtCsPtCsPt"},
+    {{"Simmetrie", " Simmetrie Pari Disp.", " Dirette   Inverse   Tot", "PtCsPtCsPt",
+      "Dirette||Inverse||Tot"},
      ConSerie(kOggSimmetrie, {0, 1}).Metti(kOggSimmetrie, 2)},
-    {{"Vortici", "Vort Dir  Vort Inv", "Ps.  Br.  Ps.  Br.", "PsBrPsBr"},
+    {{"Vortici", "Vort Dir  Vort Inv", "Ps.  Br.  Ps.  Br.", "PsBrPsBr", "Ps.|Br.|Ps.|Br."},
      Principali(kOggVortici, {0, 1, 2, 3})},
-    {{"Ripetizioni", " Ripetizioni Num.", "1  Prec.   2 Prec.", "PtCsPtCs"},
+    {{"Ripetizioni", " Ripetizioni Num.", "1  Prec.   2 Prec.", "PtCsPtCs", "1 Prec.||2 Prec.|"},
      ConSerie(kOggRipetizioniNum, {0, 1})},
-    {{"Ripetizioni", " Ripetizioni P.D.", "1  Prec.   2 Prec.", "PtCsPtCs"},
+    {{"Ripetizioni", " Ripetizioni P.D.", "1  Prec.   2 Prec.", "PtCsPtCs", "1 Prec.||2 Prec.|"},
      ConSerie(kOggRipetizioniPD, {0, 1})},
-    {{"Resti", " R6", " Pt", "Pt"}, Principali(kOggResti, {0})},
-    {{"Distanze", "   Distanze", " m   M    Tot", "PtPtPt"}, Principali(kOggDistanze, {0, 1, 2})},
+    {{"Resti", " R6", " Pt", "Pt", "Pt"}, Principali(kOggResti, {0})},
+    {{"Distanze", "   Distanze", " m   M    Tot", "PtPtPt", "m|M|Tot"},
+     Principali(kOggDistanze, {0, 1, 2})},
     // The headings read even, odd, all: the kind computes all, even, odd.
-    {{"Baricentri", "  Baricentri", "Par Dis Tut", "PtPtPt"},
+    {{"Baricentri", "  Baricentri", "Par Dis Tut", "PtPtPt", "Par|Dis|Tut"},
      Principali(kOggBaricentri, {1, 2, 0})},
-    {{"Consecutività N.", " Cs", " Cs", "Cs"}, Principali(kOggConsecutivi, {0})},
+    {{"Consecutività N.", " Cs", " Cs", "Cs", "Cs"}, Principali(kOggConsecutivi, {0})},
     {{"Accoppiate", "             Sequele Di Lunghezza 2",
-      "      M2       MN        B2       BN    J2    JN   S2", "PtPtPtPtPtPtPt"},
+      "      M2       MN        B2       BN    J2    JN   S2", "PtPtPtPtPtPtPt",
+      "M2|MN|B2|BN|J2|JN|S2"},
      Sequele(kOggSequele2)},
     {{"Terzine", "                     Sequele Di Lunghezza 3",
-      "      M3       MN        B3       BN    J3    JN   S3", "PtPtPtPtPtPtPt"},
+      "      M3       MN        B3       BN    J3    JN   S3", "PtPtPtPtPtPtPt",
+      "M3|MN|B3|BN|J3|JN|S3"},
      Sequele(kOggSequele3)},
 }};
 
@@ -160,6 +165,22 @@ int TGruppoVista::Colonne() const {
 
 std::string TGruppoVista::Sigla(int colonna) const {
     return std::string(Sigle + 2 * colonna, 2);
+}
+
+std::vector<TGruppoVista::TSottotitolo> TGruppoVista::Sottotitolo() const {
+    std::vector<TSottotitolo> v;
+    const std::string testo = Sottotitoli;
+    std::size_t inizio = 0;
+    for (int c = 0; c < Colonne(); ++c) {
+        const std::size_t fine = std::min(testo.find('|', inizio), testo.size());
+        std::string parte = inizio < testo.size() ? testo.substr(inizio, fine - inizio) : "";
+        if (!parte.empty() || v.empty())
+            v.push_back({std::move(parte), c, 1});
+        else
+            ++v.back().Colonne;
+        inizio = fine + 1;
+    }
+    return v;
 }
 
 const std::array<TGruppoVista, kGruppiVista>& GruppiVista() {

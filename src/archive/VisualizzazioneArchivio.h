@@ -17,9 +17,20 @@ struct TGruppoVista {
     const char* Intestazione1;
     const char* Intestazione2;
     const char* Sigle;  // two letters per column: "Pt", "Cs", "Ps", "Br"
+    // The second heading column by column, "|" between columns; an empty place belongs to the
+    // heading on its left ("Cresc.||Decr.|": two headings over two columns each).
+    const char* Sottotitoli = "";
 
     int Colonne() const;
     std::string Sigla(int colonna) const;
+
+    // One heading of the second row and the columns under it.
+    struct TSottotitolo {
+        std::string Testo;
+        int Da = 0;  // first column, within the group
+        int Colonne = 1;
+    };
+    std::vector<TSottotitolo> Sottotitolo() const;
 };
 
 inline constexpr int kGruppiVista = 15;

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "cli/ContestoCli.h"
 #include "core/Globali.h"
@@ -209,27 +210,17 @@ int EseguiAzione(const TContestoCli& ctx, std::ostream& err) {
     }
 }
 
-}  // namespace
-
-int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
-              TStampaPdf stampaPdf) {
-    // What a command leaves in the globals is put back.
-    TStatoGlobali stato;
-    TContestoCli ctx(out, err);
-    ctx.StampaPdf = std::move(stampaPdf);
-
-    CLI::App app{"Sirvela " + TestoVersione(kVersioneFormatoProgramma) +
-                     " - sviluppo e controllo dei sistemi dalla riga di comando",
-                 "sirvela-cli"};
+// The whole command line: the options of the program and every command with its own.
+void Componi(CLI::App& app, TContestoCli& ctx, bool& versione) {
     Impagina(app);
-    bool versione = false;
-    app.add_flag("-V,--versione", versione, "Mostra la versione ed esce");
+    app.add_flag("-V,--versione,--version", versione, "Mostra la versione ed esce");
     ctx.OpzioneCartella(app);
     app.require_subcommand(0, 1);
     app.footer(
         "I percorsi dei file sono relativi alla cartella corrente. "
         "\"sirvela-cli COMANDO --help\" descrive ogni comando.");
     RegistraSviluppo(app, ctx);
+    RegistraConteggio(app, ctx);
     RegistraSpoglio(app, ctx);
     RegistraSistema(app, ctx);
     RegistraStrumenti(app, ctx);
@@ -238,6 +229,55 @@ int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std:
     RegistraDownload(app, ctx);
     RegistraAnalisi(app, ctx);
     Raggruppa(app);
+}
+
+CLI::App NuovaApp() {
+    return CLI::App{"Sirvela " + TestoVersione(kVersioneFormatoProgramma) +
+                        " - sviluppo e controllo dei sistemi dalla riga di comando",
+                    "sirvela-cli"};
+}
+
+std::vector<std::string> OpzioniLunghe(const CLI::App& comando) {
+    std::vector<std::string> nomi;
+    for (const CLI::Option* o : comando.get_options())
+        for (const std::string& n : o->get_lnames()) nomi.push_back("--" + n);
+    return nomi;
+}
+
+void ElencaComandi(const CLI::App& app, const std::string& prefisso,
+                   std::vector<TComandoCli>& elenco) {
+    for (const CLI::App* c : app.get_subcommands({})) {
+        const std::string nome = prefisso + c->get_name();
+        if (c->get_subcommands({}).empty())
+            elenco.push_back({nome, OpzioniLunghe(*c)});
+        else
+            ElencaComandi(*c, nome + " ", elenco);
+    }
+}
+
+}  // namespace
+
+std::vector<TComandoCli> ComandiCli() {
+    std::ostringstream nessuno;
+    TContestoCli ctx(nessuno, nessuno);
+    CLI::App app = NuovaApp();
+    bool versione = false;
+    Componi(app, ctx, versione);
+    std::vector<TComandoCli> elenco{{"", OpzioniLunghe(app)}};
+    ElencaComandi(app, "", elenco);
+    return elenco;
+}
+
+int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
+              TStampaPdf stampaPdf) {
+    // What a command leaves in the globals is put back.
+    TStatoGlobali stato;
+    TContestoCli ctx(out, err);
+    ctx.StampaPdf = std::move(stampaPdf);
+
+    CLI::App app = NuovaApp();
+    bool versione = false;
+    Componi(app, ctx, versione);
 
     std::vector<std::string> args(argomenti.rbegin(), argomenti.rend());
     try {

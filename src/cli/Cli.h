@@ -13,4 +13,12 @@ namespace sirvela {
 int EseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
               TStampaPdf stampaPdf = {});
 
+// A command of sirvela-cli ("sistema esporta") with its long options ("--json"); the first
+// entry, named "", is the program's own options. The manual page lists the same.
+struct TComandoCli {
+    std::string Nome;
+    std::vector<std::string> Opzioni;
+};
+std::vector<TComandoCli> ComandiCli();
+
 }  // namespace sirvela

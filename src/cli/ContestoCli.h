@@ -129,6 +129,7 @@ void RegistraSpoglio(CLI::App& app, TContestoCli& ctx);
 void RegistraStrumenti(CLI::App& app, TContestoCli& ctx);
 void RegistraArchivio(CLI::App& app, TContestoCli& ctx);
 void RegistraSviluppo(CLI::App& app, TContestoCli& ctx);
+void RegistraConteggio(CLI::App& app, TContestoCli& ctx);
 void RegistraStampa(CLI::App& app, TContestoCli& ctx);
 void RegistraDownload(CLI::App& app, TContestoCli& ctx);
 void RegistraAnalisi(CLI::App& app, TContestoCli& ctx);

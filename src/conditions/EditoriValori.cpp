@@ -14,6 +14,7 @@ void TModelloGraphpt::ImpostaForma(int ptTotali, int ptVisibili, int ptIniziale)
     ptVisibili_ = std::max(ptVisibili, 1);
     ptIniziale_ = std::max(ptIniziale, 0);
     scostamento_ = std::min(scostamento_, MassimoScostamento());
+    CorrenteInVista();
 }
 
 void TModelloGraphpt::ImpostaTipi(bool punti, bool cons, bool campo) {
@@ -41,6 +42,7 @@ void TModelloGraphpt::Carica(const TValoriAmmessi& v) {
     campoDa_ = v.CampoDa;
     campoA_ = v.CampoA;
     scostamento_ = 0;
+    corrente_ = 0;
     Modificato = false;
 }
 
@@ -75,13 +77,31 @@ int TModelloGraphpt::MassimoScostamento() const {
 bool TModelloGraphpt::ScorriIndietro() {
     if (scostamento_ < 1) return false;
     --scostamento_;
+    CorrenteInVista();
     return true;
 }
 
 bool TModelloGraphpt::ScorriAvanti() {
     if (ptTotali_ - ptVisibili_ <= scostamento_) return false;
     ++scostamento_;
+    CorrenteInVista();
     return true;
+}
+
+void TModelloGraphpt::CorrenteInVista() {
+    corrente_ = std::clamp(corrente_, scostamento_, scostamento_ + std::max(Box(), 1) - 1);
+}
+
+bool TModelloGraphpt::SpostaCorrente(int passi) {
+    const int prima = corrente_;
+    corrente_ = std::clamp(corrente_ + passi, 0, std::max(ptTotali_ - 1, 0));
+    if (corrente_ < scostamento_) scostamento_ = corrente_;
+    if (corrente_ >= scostamento_ + Box()) scostamento_ = corrente_ - Box() + 1;
+    return corrente_ != prima;
+}
+
+void TModelloGraphpt::ImpostaBoxCorrente(int box) {
+    if (box >= 0 && box < Box()) corrente_ = scostamento_ + box;
 }
 
 const TVoceValore* TModelloGraphpt::Voce(int box) const {
@@ -121,17 +141,22 @@ bool TModelloGraphpt::Clic(int box) {
 }
 
 bool TModelloGraphpt::AlzaLivello(int box) {
-    TVoceValore* v = Voce(box);
-    if (!v || v->Stato != 2 || Livello(box) >= kLivelloMassimo) return false;
-    v->Livello = static_cast<std::uint8_t>(Livello(box) + 1);
-    Modifica();
-    return true;
+    return CambiaLivello(box, 1);
 }
 
 bool TModelloGraphpt::AbbassaLivello(int box) {
+    return CambiaLivello(box, -1);
+}
+
+bool TModelloGraphpt::CambiaLivello(int box, int passi) {
+    return ImpostaLivello(box, Livello(box) + passi);
+}
+
+bool TModelloGraphpt::ImpostaLivello(int box, int livello) {
     TVoceValore* v = Voce(box);
-    if (!v || v->Stato != 2 || Livello(box) <= 1) return false;
-    v->Livello = static_cast<std::uint8_t>(Livello(box) - 1);
+    livello = std::clamp(livello, 1, kLivelloMassimo);
+    if (!v || v->Stato != 2 || livello == Livello(box)) return false;
+    v->Livello = static_cast<std::uint8_t>(livello);
     Modifica();
     return true;
 }

@@ -75,6 +75,17 @@ class TModelloGraphpt {
     bool AlzaLivello(int box);
     bool AbbassaLivello(int box);
 
+    // Change the level by `passi` (negative: down) or set it, always within 1..99; only a
+    // value in recovery has a level. False when nothing changed.
+    bool CambiaLivello(int box, int passi);
+    bool ImpostaLivello(int box, int livello);
+
+    // The value the keyboard works on, as a box of the strip; moving it past either end of
+    // the boxes scrolls the strip. Scrolling with the arrows keeps it in sight.
+    int BoxCorrente() const { return corrente_ - scostamento_; }
+    bool SpostaCorrente(int passi);
+    void ImpostaBoxCorrente(int box);
+
     // The link letter 'A'..'Z' and Punti Tra group 0..30 (0 = none) of the table shown.
     char Lettera() const { return Mostrata().LetteraLink; }
     int GruppoTra() const { return Mostrata().GruppoTra; }
@@ -94,12 +105,14 @@ class TModelloGraphpt {
     const TVoceValore* Voce(int box) const;
     void Modifica() { Modificato = true; }
     void ImpostaCampo(int& estremo, int posizione);
+    void CorrenteInVista();
 
     int ptTotali_ = 9, ptVisibili_ = 9, ptIniziale_ = 0;
     std::array<bool, 3> tipi_{true, false, false};
     int numEvents_ = 8;
     int modo_ = kModoPunti;
     int scostamento_ = 0;
+    int corrente_ = 0;  // index of the keyboard's value within the strip
     TTabellaValori principale_, secondaria_;
     int campoDa_ = 1, campoA_ = 8;
 };

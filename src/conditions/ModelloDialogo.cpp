@@ -210,6 +210,22 @@ std::unique_ptr<TCondizione> TModelloGruppo::CopiaCorrente() const {
     return copia;
 }
 
+std::unique_ptr<TCondizione> TModelloGruppo::CopiaIntera() const {
+    if (!gruppo_) return nullptr;
+    std::unique_ptr<TCondizione> copia = gruppo_->Clona();
+    auto* g = dynamic_cast<TCondGruppo*>(copia.get());
+    if (!g) return nullptr;
+    g->Membri.clear();
+    for (int i = 0; i < Quanti(); ++i) {
+        std::unique_ptr<TCondizione> m = i == indice_ ? CopiaCorrente() : nullptr;
+        if (!m) m = copie_[static_cast<std::size_t>(i)]->Clona();
+        if (m) g->Membri.push_back(std::move(m));
+    }
+    g->Attivato = attivato_;
+    g->AggiornaStato();
+    return copia;
+}
+
 std::unique_ptr<TCondizione> TModelloGruppo::CreaMembro() const {
     if (!gruppo_) return nullptr;
     return CreaCondizione(gruppo_->TipoMembri(), gruppo_->Proprietario);

@@ -125,6 +125,9 @@ class TModelloGruppo {
     // member left alone; fields that fail their check stay as the member has them. Null
     // without a member.
     std::unique_ptr<TCondizione> CopiaCorrente() const;
+    // A copy of the container as the dialog has it: its members as edited so far (the one
+    // shown as CopiaCorrente gives it) and its switch. Null without a container.
+    std::unique_ptr<TCondizione> CopiaIntera() const;
 
   private:
     void Mostra(int indice);

@@ -223,6 +223,23 @@ bool TModelloQuadro::Applica() {
     return true;
 }
 
+std::unique_ptr<TCondizione> TModelloQuadro::CopiaIntera() const {
+    if (!radice_) return nullptr;
+    std::unique_ptr<TCondizione> mostrato = Livello.CopiaCorrente();
+    if (percorso_.empty() && mostrato) return mostrato;
+    std::unique_ptr<TCondizione> copia = radice_->Clona();
+    if (!copia) return nullptr;
+    if (mostrato) {
+        // The Quadro shown replaces its place among the members of the one enclosing it.
+        auto* q = static_cast<TCondQuadro*>(copia.get());
+        for (std::size_t k = 0; k + 1 < percorso_.size(); ++k)
+            q = static_cast<TCondQuadro*>(q->Membro(percorso_[k]));
+        q->Membri[static_cast<std::size_t>(percorso_.back())] = std::move(mostrato);
+        copia->AggiornaStato();
+    }
+    return copia;
+}
+
 // ---------------------------------------------------------------------------------------------
 
 namespace {

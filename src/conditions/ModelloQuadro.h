@@ -112,6 +112,9 @@ class TModelloQuadro {
     // "OK": the Quadro shown takes its editor and switch, then the copy replaces the Quadro
     // when it differs from it. Returns whether the Quadro changed.
     bool Applica();
+    // A copy of the whole Quadro as the dialog has it, the Quadro shown with its editor and
+    // switch as they stand; the working copy left alone. Null without a Quadro.
+    std::unique_ptr<TCondizione> CopiaIntera() const;
 
   private:
     // The editor and the switch into the Quadro shown, and back.

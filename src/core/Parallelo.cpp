@@ -2,12 +2,28 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <exception>
 #include <mutex>
 #include <thread>
 #include <vector>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace sirvela {
+
+void AbbassaPrioritaFilo() {
+#ifdef __linux__
+    // On Linux the nice value belongs to the thread, and threads it creates inherit it.
+    const id_t filo = static_cast<id_t>(gettid());
+    errno = 0;
+    const int attuale = getpriority(PRIO_PROCESS, filo);
+    if (errno == 0) setpriority(PRIO_PROCESS, filo, std::min(attuale + 5, 19));
+#endif
+}
 
 int FiliDisponibili() {
     return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));

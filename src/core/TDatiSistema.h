@@ -42,7 +42,8 @@ class TDatiSistema {
     std::int32_t ColonneSviluppate = 0;
     TPrezzi Prezzi;  // PrezzoEuro, PrezzoLire, Euro
     bool SalvaColonne = true;
-    std::int32_t Fili = 0;  // threads of a development; 0 = every core (a program setting)
+    std::int32_t Fili = 0;         // threads of a development; 0 = every core (a program setting)
+    bool ConteggioDalVivo = true;  // the count follows every edit (a program setting)
     TSorgente Sorgente;
     TImpostazioniSviluppo ImpSviluppo;
 

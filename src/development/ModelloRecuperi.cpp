@@ -10,6 +10,7 @@
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/Cp1252.h"
+#include "core/FlussoBinario.h"
 #include "core/TDatiSistema.h"
 
 namespace sirvela {
@@ -51,14 +52,34 @@ void TModelloRecuperi::AggiornaForm() {
     if (totale_) totale_->Carica(copia_->ErroriAmmessiTotali);
 }
 
+bool TModelloRecuperi::LeggiEditore(TModelloGraphpt* editore, int massimo, TValoriAmmessi& letta) {
+    editore->Salva(letta);
+    return PtValido(letta, massimo);
+}
+
+std::vector<std::uint8_t> TModelloRecuperi::RecordCorrente() const {
+    if (!copia_) return {};
+    TGestoreLink prova(copia_->Proprietario);
+    prova.CopiaDa(*copia_);
+    auto prendi = [](TModelloGraphpt* editore, TValoriAmmessi& tabella, int massimo) {
+        if (!editore || !editore->Modificato) return;
+        TValoriAmmessi letta(tabella.Proprietario, tabella.Massimo, tabella.SecondariaAbilitata);
+        if (LeggiEditore(editore, massimo, letta)) tabella.CopiaDa(letta);
+    };
+    prendi(link_, prova.Gruppo(lettera_)->ErroriAmmessi, MaxLink());
+    prendi(totale_, prova.ErroriAmmessiTotali, MaxTotale());
+    TScrittore s;
+    prova.Salva(s);
+    return s.Dati();
+}
+
 std::string TModelloRecuperi::AcquisisceForm() {
     if (!copia_) return {};
     auto prendi = [this](TModelloGraphpt* editore, TValoriAmmessi& tabella, int massimo,
                          const char* errore) -> std::string {
         if (!editore || !editore->Modificato) return {};
         TValoriAmmessi prova(tabella.Proprietario, tabella.Massimo, tabella.SecondariaAbilitata);
-        editore->Salva(prova);
-        if (!PtValido(prova, massimo)) return errore;
+        if (!LeggiEditore(editore, massimo, prova)) return errore;
         tabella.CopiaDa(prova);
         editore->Modificato = false;
         copia_->Cambiato = true;

@@ -63,12 +63,19 @@ class TModelloRecuperi {
     // "OK": the editors taken (a fault returns its message and nothing is copied), then the
     // copy's tables into the manager. `cambiato` says whether the document changed.
     std::string Ok(bool& cambiato);
+    // The record of the link tables as shown: the copy with the editors that pass their check,
+    // the copy left alone. Empty without a manager.
+    std::vector<std::uint8_t> RecordCorrente() const;
 
     // No value from m + 1 up to the table's highest is accepted: a column cannot collect more
     // than m errors there.
     static bool PtValido(const TValoriAmmessi& tabella, int m);
 
   private:
+    // A changed editor's table into `letta`; true when a column can collect every count it
+    // accepts.
+    static bool LeggiEditore(TModelloGraphpt* editore, int massimo, TValoriAmmessi& letta);
+
     TGestoreLink* gestore_ = nullptr;
     std::unique_ptr<TGestoreLink> copia_;
     TModelloGraphpt* link_ = nullptr;

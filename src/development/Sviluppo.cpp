@@ -105,10 +105,11 @@ class TMotoreSviluppo {
         }
     }
     // The list's count doubles as the count of the columns sent to a destination file.
-    std::int64_t ContaLista() const { return colonne_.Quante() + quanteFile_; }
+    std::int64_t ContaLista() const { return colonne_.Quante() + quanteFile_ + contate_; }
     void SvuotaColonne() {
         colonne_.Svuota();
         quanteFile_ = 0;
+        contate_ = 0;
         riduzione_.Svuota();
     }
     void Rinfresca() {
@@ -200,6 +201,7 @@ class TMotoreSviluppo {
     std::int64_t passo_ = 0;
     std::int64_t tick_ = 0;
     std::int64_t quanteFile_ = 0;  // columns sent to the destination file
+    std::int64_t contate_ = 0;     // columns that passed, only counted
 
     TRiduzioneAlVolo riduzione_;
     TListaColonne sospesi_;
@@ -229,6 +231,8 @@ void TMotoreSviluppo::Ammessa(const TColonna& c, bool filtrata) {
             tick_ = 0;
             vista_.AggiornaCondRid(totali_, ammesse_, finali_, esaminate_, ContaLista(), false);
         }
+    } else if (servizi_.SoloConteggio) {
+        ++contate_;
     } else if (inMemoria_) {
         colonne_.Accoda(c);
     } else {
@@ -380,10 +384,12 @@ bool TMotoreSviluppo::EnumeraSuFili() {
     lavoro.AnnullaDa = servizi_.AnnullaDa;
     lavoro.Tetto = &tetto_;
     lavoro.PreFiltro = preFiltrato_ ? &preFiltro_ : nullptr;
+    lavoro.SoloConteggio = servizi_.SoloConteggio;
     const std::int64_t prima = ContaLista();  // columns of the earlier passes
     auto parte = [this](TParteSviluppo& p) {
         esaminate_ += p.Esaminate;
         ammesse_ += p.Ammesse;
+        contate_ += p.Contate;
         if (inMemoria_) {
             colonne_.AccodaLista(std::move(p.Colonne));
         } else {
@@ -619,6 +625,16 @@ void TMotoreSviluppo::Esegui() {
 void SviluppaSistema(TListaColonne& colonne, const TDatiSviluppo& dati,
                      const TServiziSviluppo& servizi, TEsitoSviluppo& esito) {
     esito = TEsitoSviluppo{};
+    if (servizi.SoloConteggio) {
+        // Nothing to write, reduce or repeat: what the development keeps before any of that.
+        TDatiSviluppo conteggio = dati;
+        conteggio.Impostazioni.InMemoria = true;
+        conteggio.Impostazioni.Autoriduzione = false;
+        conteggio.Impostazioni.VinciteMultiple = 1;
+        TMotoreSviluppo motore(colonne, conteggio, servizi, esito);
+        motore.Esegui();
+        return;
+    }
     TMotoreSviluppo motore(colonne, dati, servizi, esito);
     motore.Esegui();
 }

@@ -104,6 +104,9 @@ struct TServiziSviluppo {
     std::int64_t AnnullaDa = -1;
     // How long and how the improved reduction searches.
     TParametriMigliorata Migliorata;
+    // The columns that pass are counted, never stored or written: no destination file, no
+    // reduction, one pass; ColonneSviluppate of the outcome is the count.
+    bool SoloConteggio = false;
 };
 
 // What a run leaves behind for the document and the caller, filled as the run goes, so it

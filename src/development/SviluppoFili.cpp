@@ -97,7 +97,10 @@ class TSviluppoFili::TGestore {
         ++ammesse_;
         ++esaminate_;
         if (test_ && !(filtrata_ ? test_->VerificaPreFiltrata(c) : test_->Verifica(c))) return;
-        parte_.Colonne.Accoda(c);
+        if (s_.lavoro_.SoloConteggio)
+            ++parte_.Contate;
+        else
+            parte_.Colonne.Accoda(c);
     }
     void Scartato() { Scartati(1); }
     void Scartati(std::int64_t n) {
@@ -139,7 +142,7 @@ class TSviluppoFili::TGestore {
     void Pubblica() {
         conteggi_.Esaminate.store(esaminate_, std::memory_order_relaxed);
         conteggi_.Ammesse.store(ammesse_, std::memory_order_relaxed);
-        conteggi_.Passate.store(parte_.Colonne.Quante(), std::memory_order_relaxed);
+        conteggi_.Passate.store(parte_.Passate(), std::memory_order_relaxed);
     }
 
     TSviluppoFili& s_;
@@ -278,7 +281,7 @@ TFineFili TSviluppoFili::Esegui(
                     for (const auto& [indice, pronta] : pronte_) {
                         e += pronta.Parte->Esaminate;
                         a += pronta.Parte->Ammesse;
-                        q += pronta.Parte->Colonne.Quante();
+                        q += pronta.Parte->Passate();
                     }
                     blocco.unlock();
                     avanzamento(e, a, q);
@@ -295,7 +298,7 @@ TFineFili TSviluppoFili::Esegui(
             }
             esaminate += p.Parte->Esaminate;
             ammesse += p.Parte->Ammesse;
-            passate += p.Parte->Colonne.Quante();
+            passate += p.Parte->Passate();
             const bool completa = p.Parte->Completa;
             parte(*p.Parte);
             ++prossima;

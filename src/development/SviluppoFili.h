@@ -12,10 +12,12 @@ namespace sirvela {
 // One piece of a development done on a worker thread: a run of consecutive candidates in
 // enumeration order.
 struct TParteSviluppo {
-    TListaColonne Colonne;  // the candidates that passed, in order
+    TListaColonne Colonne;     // the candidates that passed, in order
+    std::int64_t Contate = 0;  // candidates that passed, counted only (not in Colonne)
     std::int64_t Esaminate = 0;
     std::int64_t Ammesse = 0;
     bool Completa = false;  // false: stopped at a cancel poll
+    std::int64_t Passate() const { return Colonne.Quante() + Contate; }
 };
 
 struct TLavoroFili {
@@ -26,6 +28,7 @@ struct TLavoroFili {
     std::int64_t AnnullaDa = -1;  // see TServiziSviluppo
     TTettoMemoria* Tetto = nullptr;
     const TPreFiltro* PreFiltro = nullptr;  // the test's, when it has one
+    bool SoloConteggio = false;             // the candidates that pass are only counted
 };
 
 enum class TFineFili { Completa, Annullata, Errore };

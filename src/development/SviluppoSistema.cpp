@@ -20,15 +20,7 @@ namespace {
 class TCopiaCondizioni : public ITestColonne {
   public:
     explicit TCopiaCondizioni(const TDatiSistema& originale) {
-        dati_.Archivio = originale.Archivio;
-        dati_.Pronostico = originale.Pronostico;
-        dati_.NomiPiloti = originale.NomiPiloti;
-        dati_.PilotaEscluso = originale.PilotaEscluso;
-        dati_.Concorso = originale.Concorso;
-        TScrittore s;
-        Valida = originale.Condizioni->Salva(s) && originale.Recuperi->Salva(s);
-        TLettore l(s.Dati());
-        Valida = Valida && dati_.Condizioni->Carica(l) && dati_.Recuperi->Carica(l);
+        Valida = CopiaPerTest(originale, dati_);
         test_.Prepara();
     }
     void Prepara() override { test_.Prepara(); }
@@ -44,6 +36,18 @@ class TCopiaCondizioni : public ITestColonne {
 };
 
 }  // namespace
+
+bool CopiaPerTest(const TDatiSistema& da, TDatiSistema& in) {
+    in.Archivio = da.Archivio;
+    in.Pronostico = da.Pronostico;
+    in.NomiPiloti = da.NomiPiloti;
+    in.PilotaEscluso = da.PilotaEscluso;
+    in.Concorso = da.Concorso;
+    TScrittore s;
+    const bool scritte = da.Condizioni->Salva(s) && da.Recuperi->Salva(s);
+    TLettore l(s.Dati());
+    return scritte && in.Condizioni->Carica(l) && in.Recuperi->Carica(l);
+}
 
 std::unique_ptr<ITestColonne> TTestCondizioni::CopiaPerFilo() {
     const TDatiSistema* dati = condizioni_.Proprietario;

@@ -63,6 +63,11 @@ class TTestCondizioni : public ITestColonne {
     std::vector<TCondizione*> restiNelFiltro_;
 };
 
+// Copies what the column test of `da` reads into `in`: archive, position sets, pilots,
+// contest, and the conditions and link tables through their records. False when a record does
+// not read back.
+bool CopiaPerTest(const TDatiSistema& da, TDatiSistema& in);
+
 // "Calcolo Colonne" on the open document: develops its position sets (or source file) with
 // its conditions into its column list or destination file, and records the outcome in the
 // document (Sviluppato, ColonneSviluppate, ContaAmmesse) also when the run ends with an

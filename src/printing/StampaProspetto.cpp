@@ -58,16 +58,22 @@ class TProspetto {
     }
 
     void Tabella(TTabellaStampa t) {
-        // A cell grows to hold its text, as far as the page allows.
+        // A cell grows to hold its text, as far as the page allows: room the other columns
+        // do not need goes first, then the last column gives way (its text is then written
+        // smaller, never across the border).
         const double spazio = p_.LarghezzaPagina() - 2 * kSinistra;
-        for (std::size_t c = 0; c < t.Larghezze.size(); ++c)
+        std::vector<double> serve(t.Larghezze.size(), 0.0);
+        for (std::size_t c = 0; c < t.Larghezze.size(); ++c) {
             for (const auto& riga : t.Celle)
-                if (c < riga.size())
-                    t.Larghezze[c] = std::max(t.Larghezze[c], p_.LarghezzaTesto(riga[c]) + 2);
-        if (t.Larghezza() > spazio) {
-            const double eccesso = t.Larghezza() - spazio;
-            t.Larghezze.back() = std::max(t.Larghezze.back() - eccesso, 0.0);
+                if (c < riga.size()) serve[c] = std::max(serve[c], p_.LarghezzaTesto(riga[c]) + 2);
+            t.Larghezze[c] = std::max(t.Larghezze[c], serve[c]);
         }
+        for (std::size_t c = 0; c < t.Larghezze.size() && t.Larghezza() > spazio; ++c) {
+            const double libero = t.Larghezze[c] - serve[c];
+            t.Larghezze[c] -= std::min(libero, t.Larghezza() - spazio);
+        }
+        if (t.Larghezza() > spazio)
+            t.Larghezze.back() = std::max(t.Larghezze.back() - (t.Larghezza() - spazio), 0.0);
         y_ = p_.Spazio(y_, t.Altezza());
         y_ += p_.Tabella(kSinistra, y_, t) + kDopoBlocco;
     }

@@ -72,6 +72,7 @@ void TSuperficieRegistrata::AnnullaDocumento() {
 }
 
 double TSuperficieRegistrata::LarghezzaTesto(const std::string& testo) const {
+    if (MisuraTesto) return MisuraTesto(testo, carattere_);
     return static_cast<double>(Caratteri(testo)) * 0.6 * carattere_.Punti * kMmPerPunto;
 }
 

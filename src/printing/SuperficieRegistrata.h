@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ class TSuperficieRegistrata : public ISuperficieStampa {
   public:
     double Larghezza = 210;
     double Altezza = 297;
+    // Tests: the width of a text in millimetres in place of the fixed pitch, to lay out as a
+    // proportional font would.
+    std::function<double(const std::string&, const TCarattereStampa&)> MisuraTesto;
     // Tests: the operation with this 0-based number throws TErroreStampa (-1: never).
     int FallisceAlPasso = -1;
 

@@ -91,17 +91,46 @@ double TmmPrinter::Tabella(double x, double y, const TTabellaStampa& t) {
         xc += t.Larghezze[c];
         s_.Linea(xc, y, xc, y + altezza, t.Spessore);
     }
-    const double dy = (t.AltezzaRiga - AltezzaTesto()) / 2;
     for (std::size_t r = 0; r < t.Celle.size(); ++r) {
         double xt = x;
         const auto& riga = t.Celle[r];
         for (std::size_t c = 0; c < t.Larghezze.size() && c < riga.size(); ++c) {
             if (!riga[c].empty())
-                s_.Testo(xt + 1, y + t.AltezzaRiga * static_cast<double>(r) + dy, riga[c]);
+                ScriviInCella(xt, y + t.AltezzaRiga * static_cast<double>(r), t.Larghezze[c],
+                              t.AltezzaRiga, riga[c]);
             xt += t.Larghezze[c];
         }
     }
     return altezza;
+}
+
+void TmmPrinter::ScriviInCella(double x, double y, double larghezza, double altezza,
+                               const std::string& testo) {
+    // A hair of tolerance: a size computed to fit exactly must not be taken for too wide.
+    const double spazio = larghezza - 2 + 1e-9;
+    if (LarghezzaTesto(testo) <= spazio) {
+        s_.Testo(x + 1, y + (altezza - AltezzaTesto()) / 2, testo);
+        return;
+    }
+    // Too wide for its cell: a smaller size of the same font, and only past the smallest
+    // readable size are characters dropped from the end.
+    constexpr double kPuntiMinimi = 4;
+    TCarattereStampa ridotto = carattere_;
+    ridotto.Punti = std::max(kPuntiMinimi, carattere_.Punti * spazio / LarghezzaTesto(testo));
+    s_.ImpostaCarattere(ridotto);
+    while (ridotto.Punti > kPuntiMinimi && s_.LarghezzaTesto(testo) > spazio) {
+        ridotto.Punti = std::max(kPuntiMinimi, ridotto.Punti - 0.25);
+        s_.ImpostaCarattere(ridotto);
+    }
+    std::string scritta = testo;
+    while (!scritta.empty() && s_.LarghezzaTesto(scritta) > spazio) {
+        // One whole UTF-8 character off the end.
+        std::size_t fine = scritta.size() - 1;
+        while (fine > 0 && (static_cast<unsigned char>(scritta[fine]) & 0xC0) == 0x80) --fine;
+        scritta.erase(fine);
+    }
+    if (!scritta.empty()) s_.Testo(x + 1, y + (altezza - s_.AltezzaTesto()) / 2, scritta);
+    s_.ImpostaCarattere(carattere_);
 }
 
 double TmmPrinter::ScriviElenco(double x, double y, const std::string& etichetta,

@@ -84,8 +84,13 @@ class TmmPrinter {
         s_.Linea(x1, y1, x2, y2, spessore);
     }
     // Draws a grid table with its top-left corner at (x, y) in the current font; returns its
-    // height.
+    // height. A text wider than its cell is written smaller (see ScriviInCella).
     double Tabella(double x, double y, const TTabellaStampa& t);
+    // A text one millimetre inside the left edge of a cell, centred vertically. One that would
+    // run past the cell's right edge is written in a smaller size of the current font, down to
+    // 4 points, and past that loses characters at its end: it never crosses the border.
+    void ScriviInCella(double x, double y, double larghezza, double altezza,
+                       const std::string& testo);
 
     // Writes `etichetta` at (x, y) followed by the items joined by `separatore`, going on to
     // new lines aligned under the first item when a line would pass `destra`, on new pages when

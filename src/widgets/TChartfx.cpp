@@ -6,6 +6,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
+#include <QLabel>
+#include <QLocale>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QScrollBar>
@@ -22,6 +24,20 @@ const QColor kColoriPredefiniti[] = {QColor(0, 0, 255),   QColor(0, 255, 0),   Q
                                      QColor(255, 255, 0), QColor(0, 255, 255), QColor(255, 0, 255),
                                      QColor(128, 0, 0),   QColor(0, 128, 0)};
 
+QLocale LocaleGrafici() {
+    QLocale l(QLocale::Italian, QLocale::Italy);
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l;
+}
+
+// Shares of a pie with one decimal and the decimal comma: "37,5 %".
+QString TestoQuota(double quota) {
+    return LocaleGrafici().toString(quota, 'f', 1) + " %";
+}
+
+// A slice narrower than this shows its share in the legend only.
+constexpr double kQuotaConEtichetta = 12.0;
+
 QColor ColorePredefinito(int i) {
     constexpr int n = sizeof(kColoriPredefiniti) / sizeof(kColoriPredefiniti[0]);
     return kColoriPredefiniti[i % n];
@@ -33,6 +49,9 @@ TChartfx::TChartfx(TTipo tipo, QWidget* parent) : QWidget(parent), tipo_(tipo) {
     grafico_ = new QChart;
     grafico_->legend()->hide();
     grafico_->setAnimationOptions(QChart::NoAnimation);
+    // Numbers as an Italian reads them: "12,5".
+    grafico_->setLocale(LocaleGrafici());
+    grafico_->setLocalizeNumbers(true);
     grafico_->setBackgroundRoundness(0);
     if (tipo_ == TTipo::Torta) {
         // A pie fills its square; the dialog around it is the frame.
@@ -44,6 +63,10 @@ TChartfx::TChartfx(TTipo tipo, QWidget* parent) : QWidget(parent), tipo_(tipo) {
     vista_->setRenderHint(QPainter::Antialiasing);
     vista_->setFrameShape(QFrame::NoFrame);
     vista_->setStyleSheet("background: transparent");
+    legenda_ = new QLabel(this);
+    legenda_->setObjectName("Legenda");
+    legenda_->setTextFormat(Qt::RichText);
+    legenda_->hide();
     scorrimento_ = new QScrollBar(Qt::Horizontal, this);
     scorrimento_->setObjectName("Scorrimento");
     scorrimento_->hide();
@@ -52,6 +75,7 @@ TChartfx::TChartfx(TTipo tipo, QWidget* parent) : QWidget(parent), tipo_(tipo) {
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
     l->addWidget(vista_, 1);
+    l->addWidget(legenda_, 0, Qt::AlignHCenter);
     l->addWidget(scorrimento_);
 }
 
@@ -83,7 +107,8 @@ void TChartfx::ChiudiDati() {
     Ridisegna();
 }
 
-void TChartfx::ImpostaTorta(double percentuale) {
+void TChartfx::ImpostaTorta(double percentuale, const QStringList& nomi) {
+    nomiFette_ = nomi;
     ApriDati(1, 2);
     ImpostaValore(0, 0, percentuale);
     ImpostaValore(0, 1, 100.0 - percentuale);
@@ -95,9 +120,10 @@ void TChartfx::ImpostaTitoloAsseY(const QString& titolo) {
     if (!aperti_) Ridisegna();
 }
 
-void TChartfx::ImpostaAsseY(double massimo, double passo) {
+void TChartfx::ImpostaAsseY(double massimo, double passo, int decimali) {
     massimoY_ = std::isfinite(massimo) ? massimo : 0.0;
     passoY_ = std::isfinite(passo) && passo > 0 ? passo : 0.0;
+    decimaliY_ = std::clamp(decimali, 0, 6);
     if (!aperti_) Ridisegna();
 }
 
@@ -202,15 +228,46 @@ void TChartfx::RidisegnaTorta() {
     grafico_->removeAllSeries();
     if (serie_ < 1 || punti_ < 1) return;
     auto* torta = new QPieSeries;
-    torta->setPieSize(0.95);
+    const bool conNomi = !nomiFette_.isEmpty();
+    torta->setPieSize(conNomi ? 0.9 : 0.95);
+    double totale = 0;
+    for (int p = 0; p < punti_; ++p) totale += ValoreFetta(p);
+    QStringList quote;
     for (int p = 0; p < punti_; ++p) {
-        const double v = Valore(0, p);
-        auto* fetta = torta->append(QString(), std::isfinite(v) && v > 0 ? v : 0.0);
+        const double v = ValoreFetta(p);
+        const double quota = totale > 0 ? v * 100.0 / totale : 0.0;
+        quote << TestoQuota(quota);
+        auto* fetta = torta->append(quote.back(), v);
         fetta->setColor(ColoreFetta(p));
         // An edge would show as a line across a pie with one full slice.
         fetta->setPen(Qt::NoPen);
+        // A slice shows its share when it has room for it.
+        if (conNomi && quota >= kQuotaConEtichetta) {
+            fetta->setLabelPosition(QPieSlice::LabelInsideNormal);
+            // Black on light colours (lime, yellow), white on dark ones (blue).
+            const QColor c = fetta->color();
+            const double luce = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
+            fetta->setLabelColor(luce > 128 ? Qt::black : Qt::white);
+            fetta->setLabelVisible(true);
+        }
     }
     grafico_->addSeries(torta);
+    // The legend is a label of its own under the pie, one line a slice: the chart's own
+    // legend cuts its texts short in a small chart.
+    voci_.clear();
+    QStringList righe;
+    for (int p = 0; conNomi && p < punti_; ++p) {
+        voci_ << (p < nomiFette_.size() ? nomiFette_[p] + ": " : QString()) + quote[p];
+        righe << QString("<span style=\"color:%1\">&#9632;</span> %2")
+                     .arg(ColoreFetta(p).name(), voci_.back().toHtmlEscaped());
+    }
+    legenda_->setText(righe.join("<br>"));
+    legenda_->setVisible(conNomi);
+}
+
+double TChartfx::ValoreFetta(int punto) const {
+    const double v = Valore(0, punto);
+    return std::isfinite(v) && v > 0 ? v : 0.0;
 }
 
 void TChartfx::RidisegnaBarre() {
@@ -244,7 +301,8 @@ void TChartfx::RidisegnaBarre() {
         asseY->setTickAnchor(0.0);
         asseY->setTickInterval(passoY_);
     }
-    asseY->setLabelFormat("%g");
+    // A count is labelled as a whole number; ".0f" keeps the localised format.
+    asseY->setLabelFormat(QString("%.%1f").arg(decimaliY_));
     asseY->setTitleText(titoloY_);
     grafico_->addAxis(asseY, Qt::AlignLeft);
     barre->attachAxis(asseY);

@@ -5,6 +5,7 @@
 #include <vector>
 
 class QChart;
+class QLabel;
 class QChartView;
 class QScrollBar;
 
@@ -30,17 +31,22 @@ class TChartfx : public QWidget {
     int Serie() const { return serie_; }
     int Punti() const { return punti_; }
 
-    // Two slices: the percentage and 100 minus it.
-    void ImpostaTorta(double percentuale);
+    // Two slices: the percentage and 100 minus it. With names, each slice shows its share and
+    // the legend names both with their shares.
+    void ImpostaTorta(double percentuale, const QStringList& nomi = {});
+    // What the legend under a named pie shows, one line per slice (empty without names).
+    QStringList VociLegenda() const { return voci_; }
+    QLabel* Legenda() const { return legenda_; }
 
     void ImpostaTitoloAsseY(const QString& titolo);
     QString TitoloAsseY() const { return titoloY_; }
-    // The y axis runs from 0 to `massimo` with a tick every `passo`; a maximum of 0 or less
-    // follows the data.
-    void ImpostaAsseY(double massimo, double passo);
+    // The y axis runs from 0 to `massimo` with a tick every `passo`, labelled with `decimali`
+    // decimals and the decimal comma; a maximum of 0 or less follows the data.
+    void ImpostaAsseY(double massimo, double passo, int decimali = 0);
     double MinimoY() const { return 0.0; }
     double MassimoY() const;
     double PassoY() const { return passoY_; }
+    int DecimaliY() const { return decimaliY_; }
     // Category texts under the bars, one per point; numbers 1..n when missing.
     void ImpostaEtichette(const QStringList& etichette);
     QStringList EtichetteVisibili() const;
@@ -67,12 +73,15 @@ class TChartfx : public QWidget {
     void AggiornaScorrimento();
     void Ridisegna();
     void RidisegnaTorta();
+    double ValoreFetta(int punto) const;
     void RidisegnaBarre();
 
     TTipo tipo_;
     QChart* grafico_;
     QChartView* vista_;
     QScrollBar* scorrimento_;
+    QLabel* legenda_;
+    QStringList voci_;
 
     bool aperti_ = false;
     int serie_ = 0;
@@ -81,6 +90,8 @@ class TChartfx : public QWidget {
     QString titoloY_;
     double massimoY_ = 0.0;
     double passoY_ = 0.0;
+    int decimaliY_ = 0;
+    QStringList nomiFette_;
     QStringList etichette_;
     int visibili_ = 0;
     int primo_ = 0;

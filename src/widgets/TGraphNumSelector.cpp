@@ -135,7 +135,12 @@ void TGraphNumSelector::paintEvent(QPaintEvent*) {
         const QRect r = RettangoloCella(v);
         const bool scelto = selezionati_.Contiene(v);
         QColor testo, sfondo;
-        if (scelto) {
+        if (!isEnabled()) {
+            // A selector that cannot be used looks it: grey numbers on the window's colour,
+            // the chosen ones still bold.
+            testo = coloreDisabilitati_;
+            sfondo = palette().color(QPalette::Disabled, QPalette::Window);
+        } else if (scelto) {
             testo = coloreSelezionati_;
             sfondo = coloreSfondoSelezionati_;
         } else {
@@ -154,7 +159,7 @@ void TGraphNumSelector::paintEvent(QPaintEvent*) {
             p.setPen(testo);
             p.drawText(r.left() + dx, r.top() + dy + fm.ascent(), t);
         }
-        if (usaCursore_ && v == NumeroCella(colCursore_, rigaCursore_)) {
+        if (usaCursore_ && isEnabled() && v == NumeroCella(colCursore_, rigaCursore_)) {
             // A 3-pixel frame one pixel inside the cell.
             const QRect f = r.adjusted(1, 1, -1, -1);
             p.fillRect(QRect(f.left(), f.top(), f.width(), 3), coloreCursore_);

@@ -95,12 +95,23 @@ TGrigliaIntervalli::TGrigliaIntervalli(QWidget* parent) : QTabWidget(parent) {
     for (int p = 0; p < 2; ++p)
         connect(pagine_[p], &QTableWidget::itemChanged, this,
                 [this, p](QTableWidgetItem* i) { CellaCambiata(p, i); });
+    connect(this, &QTabWidget::currentChanged, this, &TGrigliaIntervalli::AltezzaDellaPagina);
     connect(lettera_, &QComboBox::activated, this, [this](int i) {
         const char prima = modello_.Lettera();
         modello_.ImpostaLettera(static_cast<char>('A' + i));
         if (modello_.Lettera() != prima) emit Modificato();
     });
     Aggiorna();
+    AltezzaDellaPagina();
+}
+
+void TGrigliaIntervalli::AltezzaDellaPagina() {
+    // The pages behind do not count towards the notebook's size.
+    for (int i = 0; i < count(); ++i)
+        widget(i)->setSizePolicy(QSizePolicy::Preferred, i == currentIndex()
+                                                             ? QSizePolicy::Preferred
+                                                             : QSizePolicy::Ignored);
+    updateGeometry();
 }
 
 void TGrigliaIntervalli::Aggiorna() {

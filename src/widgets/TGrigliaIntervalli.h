@@ -10,7 +10,8 @@ namespace sirvela {
 // The interval grid of the condition dialogs: a notebook with the pages "Intervalli Ammessi"
 // (one interval per column, rows "Min" and "Max") and "Intervalli In Rec." (rows "Min", "Max"
 // and "Liv.", three intervals in sight with a scroll bar, one "Link" letter for the list).
-// The cells hold the user's text as typed; the model checks it on "OK".
+// The cells hold the user's text as typed; the model checks it on "OK". The notebook is as
+// tall as the page in front, so the shorter "Intervalli Ammessi" leaves no empty band.
 class TGrigliaIntervalli : public QTabWidget {
     Q_OBJECT
   public:
@@ -32,6 +33,7 @@ class TGrigliaIntervalli : public QTabWidget {
 
   private:
     void CellaCambiata(int pagina, QTableWidgetItem* item);
+    void AltezzaDellaPagina();
 
     TModelloIntervalli modello_;
     QTableWidget* pagine_[2];

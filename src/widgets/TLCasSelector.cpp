@@ -21,6 +21,10 @@ void TCellaCas::keyPressEvent(QKeyEvent* e) {
     switch (e->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            if (selettore_->invioAllaFinestra_ && indice_ == selettore_->TotaleNumeri()) {
+                e->ignore();
+                return;
+            }
             selettore_->FuocoACella(indice_ + 1);
             e->accept();
             return;

@@ -47,6 +47,9 @@ class TLCasSelector : public QWidget {
     void ImpostaFontFisse(const QFont& f);
     void ImpostaTestoFisse(const QString& t);
     void ImpostaReadOnly(bool r);
+    // Enter in the last cell goes on to the window (its default button) instead of stopping
+    // there: for a window whose cells are all it asks for.
+    void ImpostaInvioAllaFinestra(bool si) { invioAllaFinestra_ = si; }
 
     // Cell i shows slot i: a number, "*" for 90, nothing for 0.
     void ImpostaValori(const TCombinazione& valori);
@@ -89,6 +92,7 @@ class TLCasSelector : public QWidget {
     QFont fontNormale_, fontFisse_;
     QString testoFisse_ = "Fisse";
     bool readOnly_ = false;
+    bool invioAllaFinestra_ = false;
     bool ricostruendo_ = false;
     std::optional<TPilotiInGioco> piloti_;
     IMessaggi& messaggi_;

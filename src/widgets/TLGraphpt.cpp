@@ -1,16 +1,18 @@
 #include "widgets/TLGraphpt.h"
 
 #include <qdrawutil.h>
+#include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QWheelEvent>
 
 namespace sirvela {
 
 namespace {
 
 constexpr int kAltezzaControlli = 22;
-constexpr int kZonaFrecceLivello = 10;  // the level arrows at the right of a level box
 
 void Triangolo(QPainter& p, const QRect& r, bool suOSinistra, bool orizzontale,
                const QColor& colore) {
@@ -36,6 +38,7 @@ void Triangolo(QPainter& p, const QRect& r, bool suOSinistra, bool orizzontale,
 
 TLGraphpt::TLGraphpt(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setFocusPolicy(Qt::StrongFocus);
     const char* nomiModi[] = {"Punti", "Cons.", "Campo"};
     for (int m = 0; m < 3; ++m) {
         auto* b = new QToolButton(this);
@@ -126,7 +129,7 @@ void TLGraphpt::ImpostaBordo(bool bordo) {
 void TLGraphpt::ImpostaBox(int larghezza, int altezza, int altezzaLivello) {
     lBox_ = std::max(larghezza, 12);
     aBox_ = std::max(altezza, 12);
-    aRec_ = std::max(altezzaLivello, 10);
+    aRec_ = std::max(altezzaLivello, 2 * kFrecciaLivello);
     Disponi();
 }
 
@@ -174,6 +177,19 @@ QRect TLGraphpt::RettangoloLivello(int box) const {
     if (!modello_->RecVisibili) return {};
     const QRect r = RettangoloBox(box);
     return QRect(r.left(), YLivello(), lBox_, aRec_);
+}
+
+QRect TLGraphpt::FrecciaSu(int box) const {
+    const QRect l = RettangoloLivello(box);
+    if (l.isNull()) return {};
+    return QRect(l.right() + 1 - kFrecciaLivello, l.top(), kFrecciaLivello, l.height() / 2);
+}
+
+QRect TLGraphpt::FrecciaGiu(int box) const {
+    const QRect su = FrecciaSu(box);
+    if (su.isNull()) return {};
+    return QRect(su.left(), su.bottom() + 1, su.width(),
+                 RettangoloLivello(box).bottom() - su.bottom());
 }
 
 int TLGraphpt::YControlli() const {
@@ -256,7 +272,11 @@ void TLGraphpt::paintEvent(QPaintEvent*) {
         Triangolo(p, r, sinistra, true, pal.color(QPalette::ButtonText));
     }
     QFont piccolo = font();
-    piccolo.setPixelSize(std::max(aRec_ - 5, 8));
+    // The level's two digits fit beside the arrows.
+    piccolo.setPixelSize(std::clamp(aRec_ - 8, 7, 13));
+    while (piccolo.pixelSize() > 7 &&
+           QFontMetrics(piccolo).horizontalAdvance("99") > lBox_ - kFrecciaLivello - 1)
+        piccolo.setPixelSize(piccolo.pixelSize() - 1);
     for (int b = 0; b < modello_->Box(); ++b) {
         const QRect r = RettangoloBox(b);
         const int grado = modello_->Grado(b);
@@ -276,13 +296,19 @@ void TLGraphpt::paintEvent(QPaintEvent*) {
         qDrawShadePanel(&p, l, pal, true, 1);
         p.setFont(piccolo);
         p.setPen(Qt::black);
-        p.drawText(l.adjusted(1, 0, -kZonaFrecceLivello, 0), Qt::AlignCenter,
+        p.drawText(l.adjusted(1, 0, -kFrecciaLivello, 0), Qt::AlignCenter,
                    QString::number(modello_->Livello(b)));
         p.setFont(font());
-        const QRect frecce(l.right() - kZonaFrecceLivello + 2, l.top() + 1, kZonaFrecceLivello - 3,
-                           l.height() - 2);
-        Triangolo(p, frecce.adjusted(0, 0, 0, -frecce.height() / 2), true, false, Qt::black);
-        Triangolo(p, frecce.adjusted(0, frecce.height() / 2, 0, 0), false, false, Qt::black);
+        Triangolo(p, FrecciaSu(b).adjusted(0, 1, 0, 1), true, false, Qt::black);
+        Triangolo(p, FrecciaGiu(b).adjusted(0, -1, 0, -1), false, false, Qt::black);
+    }
+    // The value the keyboard works on, while the strip has the focus.
+    const int corrente = modello_->BoxCorrente();
+    if (hasFocus() && corrente >= 0 && corrente < modello_->Box()) {
+        QPen penna(pal.color(QPalette::Highlight), 2);
+        p.setPen(penna);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(RettangoloBox(corrente).adjusted(2, 2, -2, -2));
     }
 }
 
@@ -296,18 +322,100 @@ void TLGraphpt::mousePressEvent(QMouseEvent* e) {
         update();
         return;
     }
-    for (int b = 0; b < modello_->Box(); ++b) {
-        if (RettangoloBox(b).contains(pos)) {
-            if (modello_->Clic(b)) Modifica();
-            return;
-        }
-        const QRect l = RettangoloLivello(b);
-        if (l.contains(pos) && pos.x() > l.right() - kZonaFrecceLivello) {
-            const bool su = pos.y() < l.center().y();
-            if (su ? modello_->AlzaLivello(b) : modello_->AbbassaLivello(b)) Modifica();
-            return;
-        }
+    const int b = BoxAlPunto(pos);
+    if (b < 0) return;
+    modello_->ImpostaBoxCorrente(b);
+    cifre_.clear();
+    if (RettangoloBox(b).contains(pos)) {
+        if (modello_->Clic(b)) Modifica();
+    } else if (FrecciaSu(b).contains(pos) || FrecciaGiu(b).contains(pos)) {
+        if (modello_->CambiaLivello(b, FrecciaSu(b).contains(pos) ? 1 : -1)) Modifica();
     }
+    update();
+}
+
+int TLGraphpt::BoxAlPunto(const QPoint& p) const {
+    for (int b = 0; b < modello_->Box(); ++b)
+        if (RettangoloBox(b).contains(p) || RettangoloLivello(b).contains(p)) return b;
+    return -1;
+}
+
+void TLGraphpt::keyPressEvent(QKeyEvent* e) {
+    const int b = modello_->BoxCorrente();
+    auto livello = [&](int passi) {
+        if (modello_->CambiaLivello(b, passi)) Modifica();
+    };
+    switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End: {
+            const int passi = e->key() == Qt::Key_Left    ? -1
+                              : e->key() == Qt::Key_Right ? 1
+                              : e->key() == Qt::Key_Home  ? -modello_->PtTotali()
+                                                          : modello_->PtTotali();
+            modello_->SpostaCorrente(passi);
+            cifre_.clear();
+            update();
+            break;
+        }
+        case Qt::Key_Space:
+            if (modello_->Clic(b)) Modifica();
+            break;
+        case Qt::Key_Plus:
+        case Qt::Key_Up:
+            livello(1);
+            break;
+        case Qt::Key_Minus:
+        case Qt::Key_Down:
+            livello(-1);
+            break;
+        case Qt::Key_PageUp:
+            livello(10);
+            break;
+        case Qt::Key_PageDown:
+            livello(-10);
+            break;
+        default:
+            if (e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9) {
+                Cifra(e->key() - Qt::Key_0);
+                break;
+            }
+            // Enter, Escape, Tab and the rest belong to the dialog.
+            QWidget::keyPressEvent(e);
+            return;
+    }
+    e->accept();
+}
+
+void TLGraphpt::Cifra(int cifra) {
+    if (cifre_.size() != 1 || !ultimaCifra_.isValid() || ultimaCifra_.elapsed() > kCifreMs)
+        cifre_.clear();
+    cifre_ += QChar('0' + cifra);
+    ultimaCifra_.start();
+    if (modello_->ImpostaLivello(modello_->BoxCorrente(), cifre_.toInt())) Modifica();
+}
+
+void TLGraphpt::wheelEvent(QWheelEvent* e) {
+    const int b = BoxAlPunto(e->position().toPoint());
+    const int scatti = e->angleDelta().y() / 120;
+    if (b < 0 || modello_->Grado(b) != 2 || scatti == 0) {
+        e->ignore();
+        return;
+    }
+    if (modello_->CambiaLivello(b, scatti)) Modifica();
+    e->accept();
+}
+
+void TLGraphpt::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void TLGraphpt::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    cifre_.clear();
+    update();
 }
 
 void TLGraphpt::mouseReleaseEvent(QMouseEvent* e) {

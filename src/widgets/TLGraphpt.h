@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTimer>
@@ -18,10 +19,19 @@ namespace sirvela {
 // the mode buttons "Punti"/"Cons."/"Campo", the link letter and the Punti Tra group of the
 // table shown and, in "Campo" mode, the two positions of the range. The rules live in the
 // model; the dialog loads and stores it through TModelloCondizione.
+//
+// From the keyboard (the strip takes the focus with Tab): Left/Right/Home/End choose a value,
+// Space steps its grade, + / - (or Up/Down) change its level by one and Page Up/Down by ten,
+// digits type the level ("5" "0" within a second is 50). The wheel over a value in recovery
+// changes its level.
 class TLGraphpt : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kRipetizioneMs = 500;
+    // Two digits typed within this time make one level.
+    static constexpr int kCifreMs = 1000;
+    // The level arrows: each at least this many pixels each way.
+    static constexpr int kFrecciaLivello = 12;
     static inline const QColor kColoreAccettato{0, 128, 255};
     static inline const QColor kColoreRecupero{164, 200, 240};
 
@@ -51,6 +61,9 @@ class TLGraphpt : public QWidget {
     QRect RettangoloLivello(int box) const;
     QRect FrecciaSinistra() const;
     QRect FrecciaDestra() const;
+    // The level arrows of a box (null without a level box).
+    QRect FrecciaSu(int box) const;
+    QRect FrecciaGiu(int box) const;
     QToolButton* PulsanteModo(int modo) const { return modi_[static_cast<std::size_t>(modo)]; }
     QComboBox* Lettera() const { return lettera_; }
     QSpinBox* GruppoTra() const { return gruppo_; }
@@ -69,6 +82,10 @@ class TLGraphpt : public QWidget {
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
   private:
     int InizioStriscia() const { return testo_ ? 35 : 5; }
@@ -79,6 +96,9 @@ class TLGraphpt : public QWidget {
     void AggiornaControlli();
     void Passo();
     void Modifica();
+    // The box under a point, value or level row; -1 elsewhere.
+    int BoxAlPunto(const QPoint& p) const;
+    void Cifra(int cifra);
 
     TModelloGraphpt proprio_;
     TModelloGraphpt* modello_ = &proprio_;
@@ -86,7 +106,9 @@ class TLGraphpt : public QWidget {
     bool testo_ = false;
     bool bordo_ = true;
     bool linkTra_ = true;
-    int lBox_ = 26, aBox_ = 22, aRec_ = 16;
+    int lBox_ = 26, aBox_ = 22, aRec_ = 2 * kFrecciaLivello;
+    QString cifre_;  // the level being typed
+    QElapsedTimer ultimaCifra_;
     QSize dimensione_;
     int direzione_ = 0;  // the held arrow: -1 left, +1 right
     QTimer ripetizione_;

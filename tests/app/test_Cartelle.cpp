@@ -46,19 +46,13 @@ TEST_F(Avvio, ChoiceOrder) {
               dir_ / "casa" / ".local" / "share" / "sirvela");
 }
 
-TEST_F(Avvio, CommandLineOptionPreparesTheFoldersAndKeepsTheOtherArguments) {
-    const std::string cartella = (dir_ / "dati").string(), uguale = "--cartella=" + cartella;
-    for (auto argv : {std::vector<const char*>{"sirvela", "--cartella", cartella.c_str(), "s.Sst"},
-                      std::vector<const char*>{"sirvela", uguale.c_str(), "s.Sst"}}) {
-        TAvvio avvio =
-            AvviaDaRigaDiComando(static_cast<int>(argv.size()), argv.data(), Ambiente({}));
-        EXPECT_EQ(avvio.Argomenti, std::vector<std::string>{"s.Sst"});
-        EXPECT_EQ(CartellaProgramma, dir_ / "dati");
-        EXPECT_EQ(fs::current_path(), dir_ / "dati");
-        for (const char* nome : kSottocartelle) EXPECT_TRUE(fs::is_directory(dir_ / "dati" / nome));
-    }
-    const char* senzaValore[] = {"sirvela", "--cartella"};
-    EXPECT_THROW(AvviaDaRigaDiComando(2, senzaValore, Ambiente({})), TErroreSirvela);
+TEST_F(Avvio, TheFolderAskedForIsPreparedAndTheFilesNamedAreKept) {
+    const TAvvio avvio = PreparaAvvio(dir_ / "dati", {"s.Sst"}, {}, Ambiente({}));
+    EXPECT_EQ(avvio.Argomenti, std::vector<std::string>{"s.Sst"});
+    EXPECT_EQ(avvio.Cartella, dir_ / "dati");
+    EXPECT_EQ(CartellaProgramma, dir_ / "dati");
+    EXPECT_EQ(fs::current_path(), dir_ / "dati");
+    for (const char* nome : kSottocartelle) EXPECT_TRUE(fs::is_directory(dir_ / "dati" / nome));
     test::ScriviTesto(dir_ / "dati" / "Wav2", "x");
     fs::remove(dir_ / "dati" / "Wav");
     fs::rename(dir_ / "dati" / "Wav2", dir_ / "dati" / "Wav");  // a file where a folder belongs
@@ -73,9 +67,8 @@ TEST_F(Avvio, CommandLineOptionPreparesTheFoldersAndKeepsTheOtherArguments) {
 TEST_F(Avvio, ASystemNamedOnTheCommandLineIsFoundFromTheFolderWhereTheProgramStarted) {
     fs::create_directory(dir_ / "utente");
     fs::current_path(dir_ / "utente");
-    const std::string cartella = (dir_ / "dati").string(), assoluto = (dir_ / "a.Sst").string();
-    const char* argv[] = {"sirvela", "--cartella", cartella.c_str(), "sub/s.Sst"};
-    const TAvvio avvio = AvviaDaRigaDiComando(4, argv, Ambiente({}));
+    const std::string assoluto = (dir_ / "a.Sst").string();
+    const TAvvio avvio = PreparaAvvio(dir_ / "dati", {"sub/s.Sst"}, {}, Ambiente({}));
     EXPECT_EQ(fs::current_path(), dir_ / "dati");
     EXPECT_EQ(PercorsoDaRigaDiComando(avvio, "sub/s.Sst"), dir_ / "utente" / "sub" / "s.Sst");
     EXPECT_EQ(PercorsoDaRigaDiComando(avvio, "../s.Sst"), dir_ / "s.Sst");

@@ -167,32 +167,47 @@ TEST_F(Configurazione, SaveWritesBothFilesAndReportsFailure) {
                                                    (dir_ / "manca").string() + " non esiste."});
 }
 
-// The processors of a development travel beside "Sirvela.cfg", which keeps its layout.
+// The processors of a development and the live count travel beside "Sirvela.cfg", which keeps
+// its layout.
 TEST_F(Configurazione, ThreadsAreKeptBesideTheFixedLayout) {
     TPiloti piloti;
     TImpostazioniProgramma imp;
     LeggiConfigurazione(dir_ / "manca.cfg", imp);
     imp.Fili = 3;
+    imp.ConteggioDalVivo = false;
     ASSERT_TRUE(SalvaImpostazioni(piloti, imp));
     EXPECT_EQ(LeggiByte(dir_ / "Sirvela.cfg").size(), kDimensione);
-    EXPECT_EQ(LeggiByte(dir_ / "Sirvela.ini"), (Byte{'F', 'i', 'l', 'i', '=', '3', '\r', '\n'}));
+    const std::string ini = "Fili=3\r\nConteggioDalVivo=0\r\n";
+    EXPECT_EQ(LeggiByte(dir_ / "Sirvela.ini"), Byte(ini.begin(), ini.end()));
     struct Caso {
         std::string testo;
         int fili;
-    } casi[] = {{"Fili=3\r\n", 3}, {"altro=1\n Fili = 2 \n", 2},
-                {"Fili=999\n", 0}, {"Fili=-1\n", 0},
-                {"Fili=due\n", 0}, {"", 0}};
+        bool conteggio;
+    } casi[] = {{"Fili=3\r\n", 3, true},
+                {"altro=1\n Fili = 2 \n", 2, true},
+                {"Fili=999\n", 0, true},
+                {"Fili=-1\n", 0, true},
+                {"Fili=due\n", 0, true},
+                {"", 0, true},
+                {ini, 3, false},
+                {"ConteggioDalVivo = 1\nFili=1\n", 1, true},
+                {"ConteggioDalVivo=2\n", 0, true},
+                {"ConteggioDalVivo=no\n", 0, true}};
     for (const auto& c : casi) {
         test::ScriviTesto(dir_ / "Sirvela.ini", c.testo);
         TImpostazioniProgramma letto;
+        letto.ConteggioDalVivo = !c.conteggio;
         LeggiImpostazioniAggiunte(dir_ / "Sirvela.ini", letto);
         EXPECT_EQ(letto.Fili, c.fili) << c.testo;
+        EXPECT_EQ(letto.ConteggioDalVivo, c.conteggio) << c.testo;
     }
     std::filesystem::remove(dir_ / "Sirvela.ini");
     TImpostazioniProgramma letto;
     letto.Fili = 5;
+    letto.ConteggioDalVivo = false;
     CaricaImpostazioni(piloti, letto);
     EXPECT_EQ(letto.Fili, 0);  // no file: every core
+    EXPECT_TRUE(letto.ConteggioDalVivo);
 }
 
 }  // namespace

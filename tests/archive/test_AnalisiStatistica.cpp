@@ -219,23 +219,35 @@ TEST(VistaAnalisi, ChartAxisAndScrolling) {
     EXPECT_EQ(BarreVisibili(20), 11);
     EXPECT_EQ(MassimoScorrimento(20), 9);
     EXPECT_EQ(MassimoScorrimento(7), 0);
-    // colonne, percento, zoom, largest bar, total -> title, top, step
+    // colonne, percento, zoom, largest bar, total -> title, top, step (1, 2 or 5 times a power
+    // of ten, at most ten intervals, whole for counts), decimals of the labels
     struct TCaso {
         bool colonne, percento, zoom;
         double barra;
         std::int64_t totale;
         const char* titolo;
         double massimo, passo;
+        int decimali;
     };
-    for (const TCaso& c : {TCaso{false, true, false, 30, 50, "Frequenze %", 100, 10},
-                           TCaso{false, false, false, 30, 50, "Nº Di Concorsi", 50, 5},
-                           TCaso{false, true, true, 30, 50, "Frequenze %", 33, 3},
-                           TCaso{true, false, false, 3, 120, "Numero Di Colonne", 120, 12},
-                           TCaso{true, true, false, 3, 120, "Numero Di Colonne %", 100, 10}}) {
+    for (const TCaso& c : {TCaso{false, true, false, 30, 50, "Frequenze %", 100, 10, 0},
+                           TCaso{false, false, false, 30, 50, "Nº Di Concorsi", 50, 5, 0},
+                           TCaso{false, true, true, 30, 50, "Frequenze %", 33, 5, 0},
+                           TCaso{true, false, false, 3, 120, "Numero Di Colonne", 120, 20, 0},
+                           TCaso{true, true, false, 3, 120, "Numero Di Colonne %", 100, 10, 0},
+                           // Few contests: whole steps, never 0 (no ticks) or 0.2 (2.2, 4.4 ...).
+                           TCaso{false, false, false, 2, 7, "Nº Di Concorsi", 7, 1, 0},
+                           TCaso{false, false, true, 2, 7, "Nº Di Concorsi", 2.2, 1, 0},
+                           TCaso{false, false, true, 1800, 2000, "Nº Di Concorsi", 1980, 200, 0},
+                           // Small shares zoomed: tenths, with one decimal.
+                           TCaso{false, true, true, 2, 50, "Frequenze %", 2.2, 0.5, 1},
+                           TCaso{true, true, true, 0.1, 9, "Numero Di Colonne %", 0.11, 0.02, 2},
+                           TCaso{false, false, false, 0, 0, "Nº Di Concorsi", 0, 1, 0}}) {
         const TAsseY a = AsseGrafico(c.colonne, c.percento, c.zoom, c.barra, c.totale);
         EXPECT_EQ(a.Titolo, c.titolo);
-        EXPECT_DOUBLE_EQ(a.Massimo, c.massimo);
-        EXPECT_DOUBLE_EQ(a.Passo, c.passo);
+        EXPECT_DOUBLE_EQ(a.Massimo, c.massimo) << c.barra;
+        EXPECT_DOUBLE_EQ(a.Passo, c.passo) << c.barra;
+        EXPECT_EQ(a.Decimali, c.decimali) << c.barra;
+        EXPECT_LE(a.Massimo / a.Passo, 10 + 1e-9) << c.barra;
     }
     // two thirds of the room of one bar; a 11th of the width above 11 rows; 3 px less below 5
     EXPECT_EQ(LarghezzaBarra(330, 20), 20);

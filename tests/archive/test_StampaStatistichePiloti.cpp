@@ -66,5 +66,22 @@ TEST(StampaStatistichePiloti, WholeTableOnOneSheetAndCancelStopsTheJob) {
     EXPECT_EQ(fermo.s.Terminati, 0);
 }
 
+TEST(StampaStatistichePiloti, EveryTextStaysInItsCell) {
+    test::TCartellaDiProva globali;
+    const TGestoreRighe t = Tabella();
+    // The fixed pitch of the recording surface, then widths as a proportional font has them.
+    for (bool proporzionale : {false, true}) {
+        test::TStampaDiProva stampa;
+        if (proporzionale) stampa.s.MisuraTesto = test::MisuraProporzionale;
+        ASSERT_TRUE(StampaStatistichePiloti(stampa.p, t, 1, 23, stampa.k));
+        EXPECT_EQ(test::TestiFuoriDalleCelle(stampa.s), std::vector<std::string>{})
+            << proporzionale;
+        // Still in its place, within the page.
+        const auto bordo = stampa.s.DiTipo(TSegnoRegistrato::Riquadro).at(0);
+        EXPECT_DOUBLE_EQ(bordo.X, 34);
+        EXPECT_LE(bordo.X + bordo.L, 210);
+    }
+}
+
 }  // namespace
 }  // namespace sirvela

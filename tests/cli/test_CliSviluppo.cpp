@@ -513,3 +513,40 @@ TEST(CliSviluppa, ASystemTooLargeForTheCeilingFailsWithTheMessage) {
     EXPECT_EQ(e.Err, std::string(kErroreMemoriaSviluppo) + "\n");
     EXPECT_FALSE(std::filesystem::exists(p.dir / "o.Scl"));
 }
+
+// "conta" gives the columns "sviluppa" keeps before a reduction, without writing them; the
+// estimate's interval holds that count.
+TEST(CliConta, CountsWhatTheDevelopmentKeepsAndEstimatesAroundIt) {
+    for (const std::string imp : {
+             R"({"Autoriduzione": false})",
+             R"({"Autoriduzione": true, "Garanzia": 80, "VinciteMultiple": 2})",
+             R"({"InMemoria": false, "FileDestinazione": "altrove.Scl"})",
+         }) {
+        TSistemaProva p(imp);
+        auto sv = Cli({"sviluppa", p.sst.string(), "--json"}, p.dir);
+        ASSERT_EQ(sv.Codice, 0) << sv.Err;
+        const auto attese = test::UltimaRigaJson(sv.Out)["ContaFinali"].get<std::int64_t>();
+        ASSERT_GT(attese, 0) << imp;
+        std::filesystem::remove(p.dir / "programma" / "Colonne" / "altrove.Scl");
+
+        auto e = Cli({"conta", p.sst.string(), "--json"}, p.dir);
+        ASSERT_EQ(e.Codice, 0) << e.Err;
+        EXPECT_EQ(e.Out, "Colonne : " + std::to_string(attese) +
+                             "\n{\"Colonne\":" + std::to_string(attese) + "}\n")
+            << imp;
+        EXPECT_FALSE(std::filesystem::exists(p.dir / "programma" / "Colonne" / "altrove.Scl"));
+
+        auto s = Cli({"conta", p.sst.string(), "--stima", "--json"}, p.dir);
+        ASSERT_EQ(s.Codice, 0) << s.Err;
+        const auto j = test::UltimaRigaJson(s.Out);
+        EXPECT_EQ(j.size(), 4u);
+        EXPECT_LE(j["Min"].get<std::int64_t>(), attese) << imp;
+        EXPECT_GE(j["Max"].get<std::int64_t>(), attese) << imp;
+        EXPECT_GT(j["Campione"].get<std::int64_t>(), 0);
+        EXPECT_NE(s.Out.find("Stima : ≈ "), std::string::npos) << s.Out;
+    }
+    test::CartellaTemporanea dir;
+    auto e = Cli({"conta", (dir / "manca.Sst").string()}, dir);
+    EXPECT_EQ(e.Codice, 1);
+    EXPECT_EQ(e.Err, std::string(kErroreCaricaSistema) + "\n");
+}

@@ -76,6 +76,44 @@ TEST(Graphpt, ArrowsScrollWithinTheStrip) {
     EXPECT_EQ(e.ValoreBox(0), 1);
 }
 
+TEST(Graphpt, TheKeyboardValueScrollsTheStripAndLevelsAreSetDirectly) {
+    TModelloGraphpt e;
+    e.ImpostaForma(20, 5, 1);            // values 1..20, five in sight
+    EXPECT_FALSE(e.SpostaCorrente(-1));  // already the first value
+    for (int k = 0; k < 6; ++k) e.SpostaCorrente(1);
+    // The sixth value on is value 7: the strip scrolled to show it as its last box.
+    EXPECT_EQ(e.Scostamento(), 2);
+    EXPECT_EQ(e.BoxCorrente(), 4);
+    EXPECT_EQ(e.ValoreBox(e.BoxCorrente()), 7);
+    e.SpostaCorrente(100);
+    EXPECT_EQ(e.ValoreBox(e.BoxCorrente()), 20);
+    EXPECT_EQ(e.Scostamento(), 15);
+    // The arrows scroll it back along with the strip: it stays in sight.
+    for (int k = 0; k < 10; ++k) e.ScorriIndietro();
+    EXPECT_EQ(e.Scostamento(), 5);
+    EXPECT_EQ(e.BoxCorrente(), 4);
+
+    // Levels of a value in recovery: set, stepped by ten, kept within 1..99.
+    e.Clic(1);
+    e.Clic(1);
+    struct TPasso {
+        int passi, livello;  // 0 passi: set `livello` directly
+        bool cambia;
+        int risultato;
+    };
+    for (const TPasso& p :
+         {TPasso{0, 50, true, 50}, TPasso{10, 0, true, 60}, TPasso{50, 0, true, 99},
+          TPasso{1, 0, false, 99}, TPasso{0, 0, true, 1}, TPasso{0, 1, false, 1},
+          TPasso{-10, 0, false, 1}, TPasso{0, 150, true, 99}}) {
+        const bool cambia = p.passi ? e.CambiaLivello(1, p.passi) : e.ImpostaLivello(1, p.livello);
+        EXPECT_EQ(cambia, p.cambia) << p.passi << " " << p.livello;
+        EXPECT_EQ(e.Livello(1), p.risultato) << p.passi << " " << p.livello;
+    }
+    e.Modificato = false;
+    EXPECT_FALSE(e.ImpostaLivello(0, 30));  // not in recovery: no level
+    EXPECT_FALSE(e.Modificato);
+}
+
 TEST(Graphpt, ModesChooseTheTableAndItsLetterAndGroup) {
     TValoriAmmessi v(nullptr, 8, true);
     v.Principale.Voci[3] = {1, 0};

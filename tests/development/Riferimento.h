@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "SviluppoLetterale.h"
+#include "conditions/TInsiemeCondizioni.h"
+#include "core/T_Sistema.h"
 #include "development/Sviluppo.h"
+#include "support/SistemaRicco.h"
 
 namespace sirvela::test {
 
@@ -115,6 +118,30 @@ inline TRisultato Esegui(bool letterale, const TDatiSviluppo& dati, ITestColonne
     r.Colonne = lista.ComeVettore();
     r.Eventi = std::move(oss.Eventi);
     return r;
+}
+
+// A rich system (every condition kind, recovery levels on several link letters, Punti Tra)
+// with random position sets and a random half of its conditions switched off, so that some
+// candidates pass and the link groups count.
+inline void SistemaCasuale(T_Sistema& s, std::mt19937& r, int prova) {
+    RiempiSistemaRicco(s);
+    s.Dati.Colonne.Svuota();
+    std::uniform_int_distribution<int> dim(3, 7), pilota(1, 14);
+    for (auto& pos : s.Dati.Pronostico.Posizione) {
+        pos.Svuota();
+        const int n = dim(r);
+        while (pos.Conta() < n) pos.Aggiungi(pilota(r));
+    }
+    for (int k = 1; k <= 18; ++k)
+        if (TCondizione* c = s.Dati.Condizioni->Condizione(k)) c->Attivato = (r() % 3) == 0;
+    auto& imp = s.Dati.ImpSviluppo;
+    imp.UsaCondizioni = prova % 4 != 3;
+    imp.Autoriduzione = prova % 5 >= 3;
+    imp.Ottimizzata = prova % 5 == 3;
+    imp.Garanzia = 70;
+    imp.VinciteMultiple = prova % 7 == 1 ? 2 : 1;
+    imp.InMemoria = prova % 2 == 0;
+    s.Dati.Sorgente.DaPronostico = true;
 }
 
 }  // namespace sirvela::test

@@ -357,6 +357,8 @@ TEST_F(Download, CommandLineWithTheSameMessagesAndExitStatus) {
     EXPECT_EQ(Leggi(FileListaPiloti()), "Vecchio Pilota\r\n");
 }
 
+// The updater is built only where the program updates itself.
+#ifdef SIRVELA_AGGIORNATORE_EXE
 TEST(Aggiornatore, ReplacesKeepsABackupAndStartsTheNewProgram) {
     test::CartellaTemporanea c;
     const fs::path installato = c / "sirvela", nuovo = c / "sirvela.nuovo";
@@ -407,5 +409,6 @@ TEST(Aggiornatore, ReplacesKeepsABackupAndStartsTheNewProgram) {
         EXPECT_EQ(Aspetta(c / "sirvela.esito"), std::string(kProgrammaRicevutoNonValido) + "\n");
     }
 }
+#endif
 
 }  // namespace

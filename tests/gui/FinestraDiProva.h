@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/ui/BarraStrumenti.h"
 #include "app/ui/TFormPrincipale.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
@@ -48,6 +49,16 @@ struct TFinestraDiProva : ::testing::Test, TCartellaDiProva {
         QTest::mouseRelease(s, Qt::LeftButton, {}, c);
     }
     static std::string Testo(const QLabel* l) { return l->text().toStdString(); }
+    // Every tool-bar button is enabled exactly as the menu item it repeats.
+    void BarraComeMenu() const {
+        for (const TPulsanteBarra& p : kPulsantiBarra) {
+            if (!p.Azione) continue;
+            const QAction* pulsante = f->Azione(p.Nome);
+            const QAction* voce = f->Azione(p.Azione);
+            ASSERT_TRUE(pulsante && voce) << p.Nome;
+            EXPECT_EQ(pulsante->isEnabled(), voce->isEnabled()) << p.Nome;
+        }
+    }
     // Runs `azione` on the dialog of type D that the command opens; fails when none opens.
     template <class D>
     void ConDialogo(const char* comando, std::function<void(D&)> azione) {

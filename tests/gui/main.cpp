@@ -7,6 +7,8 @@
 int main(int argc, char** argv) {
     // Test discovery runs the program without the test environment.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // File choosers are Qt's own widgets, which the tests can find and fill in.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     sirvela::CaricaRisorse();
     ::testing::InitGoogleTest(&argc, argv);

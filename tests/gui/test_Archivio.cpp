@@ -62,8 +62,14 @@ TEST_F(Archivio, AContestAddedByHandIsSavedShownAndSeenByTheCommandLine) {
         EXPECT_EQ(d.Posizione()->text(), "3");
         test::QuandoModale<TFormModConc>([this](TFormModConc& e) {
             EXPECT_EQ(e.Numero()->value(), 4);  // the last contest's number + 1
-            Scrivi(*e.Piloti(), {"3", "1", "4", "15", "9", "2", "6", "5"});
-            e.BtnOkClick();
+            Scrivi(*e.Piloti(), {"3", "1", "4", "15", "9", "2", "6", ""});
+            // Typed to the end: Enter in the last cell is "OK".
+            e.Piloti()->Cella(1)->setFocus();
+            for (int i = 1; i < 8; ++i) QTest::keyClick(e.Piloti()->Cella(i), Qt::Key_Return);
+            ASSERT_EQ(e.focusWidget(), e.Piloti()->Cella(8));
+            QTest::keyClicks(e.Piloti()->Cella(8), "5");
+            QTest::keyClick(e.Piloti()->Cella(8), Qt::Key_Return);
+            EXPECT_EQ(e.result(), QDialog::Accepted);
         });
         d.Aggiungi()->click();
         EXPECT_EQ(d.Posizione()->text(), "4");
@@ -241,8 +247,11 @@ TEST_F(Archivio, APerPilotPrintThatWentOutOrFailedClosesTheStatisticsWindow) {
         std::filesystem::path Pdf;
         std::vector<std::string> Errori;
     };
+    // A failure says what failed and why.
     const Caso casi[] = {{cartella / "partenti.pdf", {}},
-                         {cartella / "manca" / "partenti.pdf", {"Impossibile stampare i dati"}}};
+                         {cartella / "manca" / "partenti.pdf",
+                          {"Impossibile stampare i dati\nLa cartella " +
+                           (cartella / "manca").string() + " non esiste."}}};
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.Pdf.string());
         messaggi.Errori.clear();

@@ -169,6 +169,18 @@ TEST_F(Condizioni, SommeChecksTheGridsOnOk) {
     auto& s = Slot<TCondSomme>(kSomme);
     ConDialogo<TFrmSomme>("CondSomme", [&](TFrmSomme& d) {
         TGrigliaIntervalli& tutti = *d.Griglie()[0];
+        // The notebook is as tall as the page in front: no empty band under the short one.
+        const auto sotto = [](const QTableWidget* t) {
+            return t->parentWidget()->height() - t->geometry().bottom() - 1;
+        };
+        EXPECT_LE(sotto(tutti.Pagina(0)), 4);  // the pane's own frame
+        const int bassa = d.height();
+        tutti.setCurrentIndex(1);
+        QApplication::processEvents();
+        EXPECT_GT(d.height(), bassa);
+        tutti.setCurrentIndex(0);
+        QApplication::processEvents();
+        EXPECT_EQ(d.height(), bassa);
         Scrivi(tutti, 0, 0, "100", "120");
         Scrivi(tutti, 1, 1, "121", "130");
         Scrivi(tutti, 1, 4, "125", "140");  // overlaps the one before

@@ -153,6 +153,11 @@ TEST_F(Quadri, NestedQuadroOrPuntiTraAndLinkDevelopAsTheCommandLine) {
         ApriMembro<TFrmResti>(d, 0, [](TFrmResti& r) {
             EXPECT_FALSE(r.AggiungiBtn()->isVisible());
             EXPECT_FALSE(r.BoxStato()->isVisible());
+            // The member's own controls start at the top of its frame: no empty row.
+            const QWidget* box = r.findChild<QWidget*>("BoxMembro");
+            ASSERT_TRUE(box && box->layout());
+            EXPECT_LE(r.Divisore()->mapTo(box, QPoint(0, 0)).y(),
+                      box->layout()->contentsRect().top() + 4);
             r.Divisore()->setValue(7);
             TLGraphpt& resto = Editore(r, "PtResto");
             for (int v : {0, 1, 2, 3}) Clic(resto, v);
@@ -480,6 +485,14 @@ TEST(Schermate, Condizioni3) {
     test::SalvaSchermata(fq, "cond-quadro-sub");
     TFrmAlbero albero(fq.Modello(), {}, nullptr);
     test::SalvaSchermata(albero, "cond-albero");
+    // A member held in a group, alone in a Quadro: its group's dialog without navigation.
+    TCondQuadro solo(&d);
+    solo.Aggiungi(CreaCondizione(kResti, &d));
+    TFrmQuadro fs(messaggi);
+    fs.ImpostaOggetto(solo);
+    test::QuandoModale<TFrmResti>(
+        [](TFrmResti& r) { test::SalvaSchermata(r, "cond-membro-singolo"); });
+    fs.ApriMembro(0);
 
     TFrmPtTra ft(messaggi);
     ft.ImpostaOggetto(tra);

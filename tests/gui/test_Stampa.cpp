@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -11,6 +13,8 @@
 
 #include "FinestraDiProva.h"
 #include "app/Configurazione.h"
+#include "app/ui/TFormMessage.h"
+#include "app/ui/TSceltaFileQt.h"
 #include "conditions/TGestoreLink.h"
 #include "development/ui/TFrmRecuperi.h"
 #include "gui/Schermate.h"
@@ -124,6 +128,95 @@ TEST_F(Stampe, TicketsToPdfKeepTheOrientation) {
     EXPECT_EQ(messaggi.Domande.back().Testo,
               "Il file è già Presente su Disco. Vuoi Sovrascriverlo ? ");
     EXPECT_EQ(PaginePdf(pdf), 1);
+}
+
+// "Salva PDF" through the real chooser, answered after a few seconds as a user does: nothing
+// else may come up in front of it meanwhile (a progress window shows itself after 4 s), and
+// the file is written once the name is given.
+TEST_F(Stampe, SalvaPdfThroughTheRealFileChooser) {
+    Apri();
+    TSceltaFileQt vera(f.get());
+    TFormStampaBollette d(sistema, messaggi, vera, f.get());
+    Colonne(d.Colonne, 5);
+    d.show();
+    const auto pdf = cartella / "scelto.pdf";
+    test::ModaleDopo<QFileDialog>(5000, [&](QFileDialog& chooser) {
+        auto* nome = chooser.findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(nome, nullptr);
+        nome->clear();
+        QTest::keyClicks(nome, QString::fromStdString(pdf.string()));
+        QTest::keyClick(nome, Qt::Key_Return);
+    });
+    d.Pulsanti()->Pdf()->click();
+    EXPECT_EQ(PaginePdf(pdf), 3);
+    EXPECT_TRUE(messaggi.Domande.empty());
+    EXPECT_TRUE(messaggi.Errori.empty());
+    EXPECT_FALSE(d.isVisible());  // a completed print closes its dialog
+
+    // Cancelled while it draws: said, and the file there stays as it was.
+    const auto prima = test::LeggiByte(pdf);
+    scelta.Risposte.push_back(pdf.string());
+    messaggi.Risposte.push_back(PulsanteSi);  // overwrite
+    TComandoStampa c;
+    c.Titolo = "Prova";
+    c.Errore = "Impossibile";
+    c.Disegna = [](TmmPrinter& p, TControlloStampa&, TModoStampa) {
+        p.Inizia("Prova");
+        return false;  // as a layout does when "Annulla" was pressed
+    };
+    EXPECT_EQ(EseguiStampa(f.get(), TModoStampa::SalvaPdf, c, messaggi, scelta),
+              TEsitoStampa::Annullata);
+    ASSERT_EQ(messaggi.Domande.size(), 2u);
+    EXPECT_EQ(messaggi.Domande.back().Testo, kStampaAnnullataPdf);
+    EXPECT_EQ(test::LeggiByte(pdf), prima);
+}
+
+// The choices of "Stampa Schedine", the range among them, come back at the next opening; the
+// orientation starts from the default all the same.
+TEST_F(Stampe, TicketChoicesAreRememberedBetweenOpenings) {
+    Apri();
+    sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
+    f->AggiornaStatoMenu();
+    ConDialogo<TFormStampaBollette>("SchedineDaMemoria", [](TFormStampaBollette& d) {
+        EXPECT_TRUE(d.Tutte()->isChecked());
+        d.Intervallo()->setChecked(true);
+        d.A()->setValue(3);
+        d.Da()->setValue(2);
+        d.SuTabulato()->setChecked(true);
+        d.Orizzontale()->setChecked(true);
+        d.reject();
+    });
+    ConDialogo<TFormStampaBollette>("BarraStampaSchedine", [](TFormStampaBollette& d) {
+        EXPECT_TRUE(d.Intervallo()->isChecked());
+        EXPECT_TRUE(d.Da()->isEnabled());
+        EXPECT_EQ(d.Da()->value(), 2);
+        EXPECT_EQ(d.A()->value(), 3);
+        EXPECT_TRUE(d.SuTabulato()->isChecked());
+        EXPECT_TRUE(d.Verticale()->isChecked());
+        d.reject();
+    });
+}
+
+// The pause between paper tickets waits for the user, and its question stays in front.
+TEST_F(Stampe, ThePauseBetweenTicketsIsInFront) {
+    Apri();
+    TMessaggiQt veri(f.get());
+    TFormStampaBollette d(sistema, veri, scelta, f.get());
+    Colonne(d.Colonne, 5);
+    d.Pausa()->setChecked(true);
+    d.show();
+    const auto pdf = cartella / "carta.pdf";
+    StampanteProgramma().setOutputFileName(QString::fromStdString(pdf.string()));
+    int pause = 0;
+    std::function<void(TFormMessage&)> continua = [&](TFormMessage& m) {
+        EXPECT_EQ(m.Testo().toStdString(), kPausaSchedine);
+        if (++pause < 2) test::ModaleDopo<TFormMessage>(1000, continua);
+        m.Pulsanti().at(0)->click();
+    };
+    test::ModaleDopo<TFormMessage>(5000, continua);
+    EXPECT_EQ(d.Stampa(TModoStampa::Stampa), TEsitoStampa::Completata);
+    StampanteProgramma().setOutputFileName({});
+    EXPECT_EQ(pause, 2);
 }
 
 TEST_F(Stampe, PreviewOpensAndFailingPrinterIsTold) {

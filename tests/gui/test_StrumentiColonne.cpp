@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
@@ -230,10 +232,15 @@ TEST_F(StrumentiColonne, TheResultIsCheckedAndRememberedBetweenOpenings) {
         });
         d.PulsanteSchedine()->click();
 
-        // Editing a cell asks for a new check.
+        // Editing a cell asks for a new check: no counts of the old result are left.
         QTest::keyClick(d.Risultato()->Cella(8), Qt::Key_Backspace);
         EXPECT_FALSE(d.PulsanteSchedine()->isEnabled());
         EXPECT_TRUE(d.Sbagliate()->count() == 0);
+        const auto vuota = Tabella(*d.Vincite());
+        ASSERT_EQ(vuota.size(), 102u);
+        EXPECT_EQ(vuota.front(), (std::pair<std::string, std::string>{" 101", ""}));
+        EXPECT_TRUE(std::all_of(vuota.begin(), vuota.end(),
+                                [](const auto& c) { return c.second.empty(); }));
         QTest::keyClicks(d.Risultato()->Cella(8), "*");
     });
     // The cells come back at the next opening, from memory or from a file.

@@ -96,6 +96,9 @@ TEST_F(FinestraSviluppo, F5DevelopsASmallSystemAndShowsTheFinalCounters) {
     EXPECT_FALSE(f->ComandiSospesi());
     EXPECT_TRUE(f->Animazione()->Attiva());
     EXPECT_TRUE(messaggi.Errori.empty());
+    // The commands suspended meanwhile are back, each button as its menu item.
+    EXPECT_TRUE(f->Azione("BarraAggiornamento")->isEnabled());
+    BarraComeMenu();
 
     // "Chiudi": from now on the reset request keeps the columns.
     EXPECT_TRUE(f->AzzeraColonne());

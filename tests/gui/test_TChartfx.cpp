@@ -4,6 +4,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QLocale>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QScrollBar>
@@ -133,4 +134,36 @@ TEST(Chartfx, TwoSlicePies) {
     ASSERT_NE(torta, nullptr);
     EXPECT_EQ(torta->slices()[0]->value(), 100.0);
     EXPECT_EQ(torta->slices()[1]->value(), 0.0);
+}
+
+TEST(Chartfx, NamedPiesShowTheirSharesAndALegend) {
+    TChartfx t(TChartfx::TTipo::Torta);
+    t.ImpostaTorta(37.5, {"Ammessi", "Esclusi"});
+    EXPECT_EQ(t.VociLegenda(), (QStringList{"Ammessi: 37,5 %", "Esclusi: 62,5 %"}));
+    auto* torta = qobject_cast<QPieSeries*>(t.Grafico()->series().value(0));
+    ASSERT_NE(torta, nullptr);
+    EXPECT_TRUE(torta->slices()[0]->isLabelVisible());
+    EXPECT_EQ(torta->slices()[0]->label(), "37,5 %");
+    // A sliver keeps its share to the legend.
+    t.ImpostaTorta(99.5, {"Filtrate", "Rimanenti"});
+    torta = qobject_cast<QPieSeries*>(t.Grafico()->series().value(0));
+    EXPECT_FALSE(torta->slices()[1]->isLabelVisible());
+    EXPECT_EQ(t.VociLegenda().value(1), "Rimanenti: 0,5 %");
+    // Unnamed pies stay bare.
+    t.ImpostaTorta(50);
+    EXPECT_TRUE(t.VociLegenda().isEmpty());
+}
+
+TEST(Chartfx, AxisLabelsAreWholeForCountsAndUseTheDecimalComma) {
+    TChartfx c;
+    EXPECT_EQ(c.Grafico()->locale().decimalPoint(), ",");
+    EXPECT_TRUE(c.Grafico()->localizeNumbers());
+    c.ApriDati(1, 2);
+    c.ChiudiDati();
+    for (const auto& [decimali, formato] : {std::pair(0, "%.0f"), std::pair(1, "%.1f")}) {
+        c.ImpostaAsseY(10, 2, decimali);
+        auto* y = qobject_cast<QValueAxis*>(c.Grafico()->axes(Qt::Vertical).value(0));
+        ASSERT_NE(y, nullptr);
+        EXPECT_EQ(y->labelFormat(), formato);
+    }
 }

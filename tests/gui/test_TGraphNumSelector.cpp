@@ -123,3 +123,27 @@ TEST(GraphNumSelector, KeysMoveWithoutWrapAndEnterAdvances) {
     EXPECT_TRUE(s.Selezionati().Contiene(90));
     EXPECT_FALSE(s.Premuto());
 }
+
+TEST_F(Riga23, ADisabledSelectorLooksDisabled) {
+    s.ImpostaSelezionati(Da({3}));
+    // The darkest pixel of a cell is its number's ink; a corner shows the background.
+    auto colori = [&](int v) {
+        const QImage img = s.grab().toImage();
+        const QRect r = s.RettangoloCella(v);
+        QColor inchiostro = Qt::white;
+        for (int x = r.left(); x < r.right(); ++x)
+            for (int y = r.top(); y < r.bottom(); ++y)
+                if (img.pixelColor(x, y).lightness() < inchiostro.lightness())
+                    inchiostro = img.pixelColor(x, y);
+        return std::pair(img.pixelColor(r.topLeft() + QPoint(2, 2)), inchiostro);
+    };
+    EXPECT_GT(colori(3).second.red(), 200);  // chosen: red on white
+    s.setEnabled(false);
+    for (int v : {3, 5}) {
+        const auto [fondo, testo] = colori(v);
+        EXPECT_NE(fondo, QColor(Qt::white)) << v;
+        // Grey ink, the chosen number no longer red.
+        EXPECT_LT(std::abs(testo.red() - testo.blue()), 40) << v;
+        EXPECT_GT(testo.lightness(), 80) << v;
+    }
+}

@@ -10,6 +10,7 @@
 #include "printing/StampaProspetto.h"
 #include "printing/SuperficieRegistrata.h"
 #include "support/SistemaRicco.h"
+#include "support/StampaDiProva.h"
 
 using namespace sirvela;
 
@@ -100,6 +101,33 @@ TEST(StampaProspetto, InformationParticipantsAndPrediction) {
     EXPECT_TRUE(Contiene(scritte, "Nomi dei Partecipanti : "));
     EXPECT_TRUE(Contiene(scritte, "Anna, "));
     EXPECT_FALSE(ContieneParte(scritte, "Pronostico"));
+}
+
+TEST(StampaProspetto, ALargeCostStaysInsideTheInformationTable) {
+    T_Sistema s;
+    s.NomeFile = "Monza.Sst";
+    s.NumPartecipanti = 3;
+    s.Partecipanti = {"Anna", "Bruno", "Carla"};
+    s.Dati.Prezzi.PrezzoLire = 123456789;
+    for (int i = 0; i < 50; ++i) s.Dati.Colonne.Accoda(TColonna{3, 1, 2, 4, 5, 6, 8, 9});
+    TSceltaProspetto scelta;
+    scelta.PerPartecipante = false;
+    // The A4 width, then a page too narrow for the cost at its size; fixed pitch and widths
+    // as a proportional font has them.
+    for (double larghezza : {210.0, 150.0})
+        for (bool proporzionale : {false, true}) {
+            Prospetto pr;
+            pr.s.Larghezza = larghezza;
+            if (proporzionale) pr.s.MisuraTesto = test::MisuraProporzionale;
+            ASSERT_TRUE(pr.Stampa(s, scelta));
+            EXPECT_EQ(test::TestiFuoriDalleCelle(pr.s), std::vector<std::string>{})
+                << larghezza << " " << proporzionale;
+            // Whole, if smaller.
+            EXPECT_TRUE(ContieneParte(pr.s.Scritte(), "Costo Totale : £ 6.172.839.450"))
+                << larghezza << " " << proporzionale;
+            const auto tabella = pr.s.DiTipo(TSegnoRegistrato::Riquadro).at(0);
+            EXPECT_LE(tabella.X + tabella.L, larghezza - 10 + 1e-9);
+        }
 }
 
 TEST(StampaProspetto, KindOfSystem) {

@@ -33,3 +33,34 @@ TEST(TmmPrinter, FooterOnEveryPageOfAJob) {
     EXPECT_TRUE(annullata.Scritte().empty());
     EXPECT_EQ(annullata.Annullati, 1);
 }
+
+TEST(TmmPrinter, ATextTooWideForItsCellIsWrittenSmallerNeverAcrossTheBorder) {
+    // Courier New 10 at 0.6 em: 2.117 mm a character; the cell leaves 1 mm each side.
+    const double carattere = 10 * 0.6 * 25.4 / 72;
+    struct TCaso {
+        int caratteri;      // the text's length
+        double larghezza;   // of the cell
+        double punti;       // expected size
+        std::size_t resta;  // characters written
+    };
+    for (const TCaso& c : {TCaso{5, 5 * carattere + 2, 10, 5}, TCaso{10, 5 * carattere + 2, 5, 10},
+                           // Not even 4 points are small enough: 12 characters fit.
+                           TCaso{40, 5 * carattere + 2, 4, 12}}) {
+        TSuperficieRegistrata s;
+        TmmPrinter p(s);
+        p.Inizia("Lavoro");
+        TTabellaStampa t;
+        t.Larghezze = {20, c.larghezza};
+        t.Celle = {{"a", std::string(static_cast<std::size_t>(c.caratteri), '8')}, {"b"}};
+        p.Tabella(10, 10, t);
+        const auto testi = s.DiTipo(R::Testo);
+        ASSERT_EQ(testi.size(), 3u) << c.caratteri;
+        const R& scritto = testi[1];
+        EXPECT_NEAR(scritto.Carattere.Punti, c.punti, 1e-9) << c.caratteri;
+        EXPECT_EQ(scritto.Scritta.size(), c.resta) << c.caratteri;
+        EXPECT_LE(scritto.X + scritto.L, 10 + 20 + c.larghezza - 1 + 1e-6) << c.caratteri;
+        // Still centred in its row; the font after the cell is the table's again.
+        EXPECT_NEAR(scritto.Y + scritto.A / 2, 10 + 2.5, 1e-9) << c.caratteri;
+        EXPECT_EQ(testi[2].Carattere.Punti, 10) << c.caratteri;
+    }
+}

@@ -114,7 +114,7 @@ void TMenuColonne::ComandoEditor() {
     TFormEditorColonne d(f.Messaggi(), f.SceltaFile(), &f, [&f](TListaColonne colonne) {
         TFormStampaBollette s(f.Sistema(), f.Messaggi(), f.SceltaFile(), &f);
         s.Colonne = std::move(colonne);
-        s.exec();
+        s.Esegui(f.MemoriaDialoghi());
     });
     d.Editor().Piloti = f.Sistema().Dati.PilotiInGioco();
     d.exec();

@@ -60,6 +60,7 @@ void TMenuCondizioni::ComandoCondizione(int slot) {
     } else if (Modifica(*c, f.Messaggi(), &f)) {
         f.Sistema().Modificato = true;
     }
+    f.AggiornaConteggioDalVivo();
     f.Animazione()->Avvia();
 }
 
@@ -72,6 +73,7 @@ void TMenuCondizioni::ComandoLink() {
     d.ImpostaLink(*f.Sistema().Dati.Recuperi);
     d.exec();
     if (d.Cambiato()) f.Sistema().Modificato = true;
+    f.AggiornaConteggioDalVivo();
     f.Animazione()->Avvia();
 }
 

@@ -15,8 +15,10 @@ TMenuInternet::TMenuInternet(TFormPrincipale& f)
          [this] { ComandoAggiorna(TModoDownload::Archivi); });
     Voce("AggiornamentoPiloti", "Aggiornamento Piloti",
          [this] { ComandoAggiorna(TModoDownload::Piloti); });
+#if SIRVELA_AGGIORNAMENTO_PROGRAMMA
     Voce("AggiornamentoSirvela", "Aggiornamento di Sirvela",
          [this] { ComandoAggiorna(TModoDownload::Programma); });
+#endif
 }
 
 void TMenuInternet::ComandoAggiorna(TModoDownload modo) {
@@ -41,6 +43,7 @@ void TMenuInternet::ComandoAggiorna(TModoDownload modo) {
     finisciAttesa();
     if (!esito.Riuscito) return;
     if (modo == TModoDownload::Piloti) f.RidisegnaTutto();
+#if SIRVELA_AGGIORNAMENTO_PROGRAMMA
     if (modo != TModoDownload::Programma) return;
     // The new program replaces this one once it has ended: the system is saved or dropped
     // first as on any exit, and staying on keeps the old program.
@@ -50,6 +53,7 @@ void TMenuInternet::ComandoAggiorna(TModoDownload modo) {
     }
     d.AvviaAggiornatore({"--cartella", CartellaProgramma.string()});
     QApplication::quit();
+#endif
 }
 
 }  // namespace sirvela

@@ -8,7 +8,8 @@ namespace sirvela {
 class TFormDownload;
 
 // "&Internet": the archive, the pilot list and the program itself from the update server.
-// The download window lives as long as the main window.
+// A build whose updates come from the package manager has no program update. The download
+// window lives as long as the main window.
 class TMenuInternet : public TMenuComandi {
     Q_OBJECT
   public:

@@ -44,7 +44,7 @@ void TMenuStampe::ComandoSchedine(TOrigineColonne origine) {
     if (!ColonnePerStrumento(origine, f.Sistema().Dati, d.Colonne, f.Messaggi(), f.SceltaFile(),
                              true))
         return;
-    d.exec();
+    d.Esegui(f.MemoriaDialoghi());
 }
 
 void TMenuStampe::ComandoProspetto() {

@@ -207,7 +207,19 @@ void TFormPrincipale::CreaBarraStato() {
     l->addWidget(iniziali_);
     l->addWidget(finali_);
     l->addSpacing(8);
-    statusBar()->addWidget(riga, 1);
+    // The live count on a line of its own under the panels.
+    previste_ = new QLabel(this);
+    previste_->setObjectName("Previste");
+    previste_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    conteggio_ = new TConteggioQt(this);
+    connect(conteggio_, &TConteggioQt::Risultato, this, &TFormPrincipale::MostraPreviste);
+    auto* area = new QWidget(this);
+    auto* righe = new QVBoxLayout(area);
+    righe->setContentsMargins(0, 0, 0, 0);
+    righe->setSpacing(2);
+    righe->addWidget(riga);
+    righe->addWidget(previste_);
+    statusBar()->addWidget(area, 1);
     statusBar()->setSizeGripEnabled(true);
 }
 
@@ -277,6 +289,43 @@ void TFormPrincipale::AggiornaConteggi() {
     iniziali_->setText(QS(TestoColonneIniziali(inGioco.ColonneIniziali())));
     finali_->setText(
         QS(TestoColonneFinali(d.Colonne.Quante(), d.Prezzi, sistema_.NumPartecipanti)));
+    AggiornaConteggioDalVivo();
+}
+
+std::unique_ptr<TDatiSistema> TFormPrincipale::CopiaConteggio(TSostituzioni s) {
+    // While a development runs the document is its own.
+    if (comandiSospesi_ || !sistema_.Dati.ConteggioDalVivo) return nullptr;
+    return CopiaPerConteggio(sistema_.Dati, std::move(s));
+}
+
+void TFormPrincipale::AggiornaConteggioDalVivo() {
+    if (comandiSospesi_ || !conteggio_) return;
+    if (!sistema_.Dati.ConteggioDalVivo) {
+        conteggio_->Annulla();
+        previste_->hide();
+        return;
+    }
+    previste_->show();
+    if (conteggio_->Richiedi(CopiaConteggio({})) && previste_->text().isEmpty())
+        previste_->setText(QS(std::string("Colonne previste: ") + kConteggioInCorso));
+    // The cost follows the price and the participants without a count.
+    MostraPreviste();
+}
+
+void TFormPrincipale::MostraPreviste() {
+    if (const auto& e = conteggio_->Ultimo())
+        previste_->setText(
+            QS(TestoColonnePreviste(*e, sistema_.Dati.Prezzi, sistema_.NumPartecipanti)));
+}
+
+void TFormPrincipale::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::ActivationChange || !conteggio_) return;
+    // Back from a dialog that may have changed a condition, the link tables or a setting.
+    if (isActiveWindow()) AggiornaConteggioDalVivo();
+    // A dialog that counts by itself has the processors meanwhile.
+    else if (QApplication::activeModalWidget())
+        conteggio_->Sospendi();
 }
 
 void TFormPrincipale::AggiornaStatoMenu() {
@@ -380,12 +429,14 @@ void TFormPrincipale::ComandoPiloti(int posizione) {
 
 void TFormPrincipale::SospendiComandi(bool si) {
     if (si == comandiSospesi_) return;
+    // The development has the processors; the count takes up again when it ends.
+    if (si && conteggio_) conteggio_->Sospendi();
     if (si) {
+        // Every state is read before any changes: a tool-bar button follows its menu item, so
+        // switching the item off first would record the button as off.
         statiPrimaDellaSospensione_.clear();
-        for (const auto& [nome, a] : azioni_) {
-            statiPrimaDellaSospensione_[a] = a->isEnabled();
-            a->setEnabled(false);
-        }
+        for (const auto& [nome, a] : azioni_) statiPrimaDellaSospensione_[a] = a->isEnabled();
+        for (const auto& [nome, a] : azioni_) a->setEnabled(false);
     } else {
         for (const auto& [a, attiva] : statiPrimaDellaSospensione_) a->setEnabled(attiva);
     }

@@ -17,6 +17,7 @@
 #include "core/ControlloreDocumento.h"
 #include "core/Interfacce.h"
 #include "core/TCombinazione.h"
+#include "development/ui/ConteggioDalVivo.h"
 
 namespace sirvela {
 
@@ -63,8 +64,9 @@ class TAnimazione : public QLabel {
 
 // The main window: eight position selectors with their pilot dialogs, the contest box, the
 // counts and the cost, the menus and the tool bar. It assembles the menu classes and forwards
-// the panel's edits to the document's controller, which holds their rules.
-class TFormPrincipale : public QMainWindow, public IVistaDocumento {
+// the panel's edits to the document's controller, which holds their rules. The status area
+// also shows the live count of the columns the system would keep, with their cost.
+class TFormPrincipale : public QMainWindow, public IVistaDocumento, public IFonteConteggio {
     Q_OBJECT
   public:
     TFormPrincipale(T_Sistema& sistema, IMessaggi& messaggi, ISceltaFile& scelta,
@@ -78,6 +80,9 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     void AggiornaStato() override;
     void RidisegnaSelettori();
     void AggiornaConteggi();
+    // The live count follows the document: counted anew when what it depends on changed.
+    void AggiornaConteggioDalVivo();
+    std::unique_ptr<TDatiSistema> CopiaConteggio(TSostituzioni s) override;
     void AggiornaStatoMenu();
     void AggiornaTitolo();
     // Reads the configured background; says so when it cannot.
@@ -107,6 +112,8 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     QLabel* PannelloTotali() const { return totali_; }
     QLabel* PannelloIniziali() const { return iniziali_; }
     QLabel* PannelloFinali() const { return finali_; }
+    QLabel* PannelloPreviste() const { return previste_; }
+    const TConteggioQt& ConteggioDalVivo() const { return *conteggio_; }
     TAnimazione* Animazione() const { return animazione_; }
     TSfondoFinestra* Sfondo() const { return sfondo_; }
     QWidget* Pannello() const { return pannello_; }
@@ -130,6 +137,7 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* e) override;
 
   private:
@@ -137,6 +145,7 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     void CreaBarraStato();
     void CreaComandi();
     void SelettoreCambiato(int posizione);
+    void MostraPreviste();
 
     T_Sistema& sistema_;
     IMessaggi& messaggi_;
@@ -162,6 +171,8 @@ class TFormPrincipale : public QMainWindow, public IVistaDocumento {
     QLabel* totali_ = nullptr;
     QLabel* iniziali_ = nullptr;
     QLabel* finali_ = nullptr;
+    QLabel* previste_ = nullptr;
+    TConteggioQt* conteggio_ = nullptr;
     std::map<QString, QAction*> azioni_;
     std::vector<TMenuComandi*> menu_;  // in the order of the menu bar
     std::mt19937 caso_;

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPixmap>
+#include <QSysInfo>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -10,6 +11,24 @@
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
+
+namespace {
+
+// The system and processor this program was built for: "Linux (x86_64)".
+QString PiattaformaProgramma() {
+#if defined(Q_OS_LINUX)
+    const QString sistema = "Linux";
+#elif defined(Q_OS_WIN)
+    const QString sistema = "Windows";
+#elif defined(Q_OS_MACOS)
+    const QString sistema = "macOS";
+#else
+    const QString sistema = QSysInfo::kernelType();
+#endif
+    return sistema + " (" + QSysInfo::buildCpuArchitecture() + ")";
+}
+
+}  // namespace
 
 TFormTitolo::TFormTitolo(const QString& immagine, QWidget* parent) : QDialog(parent) {
     setObjectName("FormTitolo");
@@ -23,7 +42,7 @@ TFormTitolo::TFormTitolo(const QString& immagine, QWidget* parent) : QDialog(par
     quadro->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     versione_ = new QLabel(
-        QString("Versione ") + QS(TestoVersione(VersioneFormato)) + " per Windows 95/98/NT", this);
+        "Versione " + QS(TestoVersione(VersioneFormato)) + " per " + PiattaformaProgramma(), this);
     QFont f = versione_->font();
     f.setBold(true);
     versione_->setFont(f);

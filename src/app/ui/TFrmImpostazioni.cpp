@@ -81,10 +81,15 @@ TFrmImpostazioni::TFrmImpostazioni(IMessaggi& messaggi, ISceltaFile& scelta, QWi
     fili_->setRange(0, kFiliMassimi);
     fili_->setSpecialValueText("Tutti");
     fili_->setMinimumWidth(80);
-    auto* lf = new QHBoxLayout(sviluppo);
-    lf->addWidget(new QLabel("Processori usati dallo sviluppo :", sviluppo));
-    lf->addWidget(fili_);
-    lf->addStretch();
+    conteggio_ = new QCheckBox("Conteggio dal vivo", sviluppo);
+    conteggio_->setObjectName("ConteggioDalVivo");
+    conteggio_->setToolTip(
+        "Colonne e costo seguono ogni modifica, nella finestra principale e nelle condizioni");
+    auto* lf = new QGridLayout(sviluppo);
+    lf->addWidget(new QLabel("Processori usati dallo sviluppo :", sviluppo), 0, 0);
+    lf->addWidget(fili_, 0, 1);
+    lf->addWidget(conteggio_, 1, 0, 1, 2);
+    lf->setColumnStretch(2, 1);
 
     auto* pulsanti = PulsantiOkAnnullaAiuto(*this, "impostazioni");
     connect(pulsanti, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -111,6 +116,7 @@ void TFrmImpostazioni::AggiornaForm(const TModelloImpostazioni& m) {
     salvaColonne_->setChecked(m.SalvaColonne);
     sfondo_->setText(QS(m.Sfondo));
     fili_->setValue(m.Fili);
+    conteggio_->setChecked(m.ConteggioDalVivo);
     MostraAnteprima();
 }
 
@@ -123,6 +129,7 @@ TModelloImpostazioni TFrmImpostazioni::Modello() const {
     m.SalvaColonne = salvaColonne_->isChecked();
     m.Sfondo = SS(sfondo_->text());
     m.Fili = fili_->value();
+    m.ConteggioDalVivo = conteggio_->isChecked();
     return m;
 }
 

@@ -35,6 +35,7 @@ class TFrmImpostazioni : public QDialog {
     QRadioButton* Schedine2() const { return schedine2_; }
     QRadioButton* Schedine5() const { return schedine5_; }
     QSpinBox* Fili() const { return fili_; }
+    QCheckBox* ConteggioDalVivo() const { return conteggio_; }
 
   private:
     void AggiornaForm(const TModelloImpostazioni& m);
@@ -56,6 +57,7 @@ class TFrmImpostazioni : public QDialog {
     QRadioButton* schedine2_;
     QRadioButton* schedine5_;
     QSpinBox* fili_;
+    QCheckBox* conteggio_;
 };
 
 }  // namespace sirvela

@@ -59,6 +59,7 @@ TFormModConc::TFormModConc(const TArchivio& archivio, IMessaggi& messaggi,
     anno_->setValue(iniziale.Anno);
     auto* gruppo = new QGroupBox("Combinazione Vincente", this);
     piloti_ = NuoveCaselleRisultato(messaggi, gruppo);
+    piloti_->ImpostaInvioAllaFinestra(true);
     MostraRisultato(*piloti_, iniziale.Vincente);
     auto* lg = new QVBoxLayout(gruppo);
     lg->addLayout(EtichettePosizioni(gruppo));

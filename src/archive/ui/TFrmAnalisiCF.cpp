@@ -36,7 +36,7 @@ TFrmAnalisiCF::TFrmAnalisiCF(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* 
     storica_->setObjectName("TortaStorica");
     filtrate_ = new TChartfx(TChartfx::TTipo::Torta, this);
     filtrate_->setObjectName("TortaFiltrate");
-    for (TChartfx* t : {storica_, filtrate_}) t->setFixedSize(170, 150);
+    for (TChartfx* t : {storica_, filtrate_}) t->setFixedSize(210, 180);
     testoStorica_ = new QLabel(this);
     testoStorica_->setObjectName("FrequenzaStorica");
     testoFiltrate_ = new QLabel(this);
@@ -144,8 +144,8 @@ void TFrmAnalisiCF::AggiornaGrafici() {
                              secondaria, bottoni_.Percento.Primo->isChecked(),
                              bottoni_.Zoom->isChecked(), true, r_.ColonneLette);
     const TMisureColonne m = MisureColonne(r_, p, secondaria);
-    storica_->ImpostaTorta(m.FrequenzaStorica);
-    filtrate_->ImpostaTorta(m.ColonneFiltrate);
+    storica_->ImpostaTorta(m.FrequenzaStorica, {"Ammessi", "Esclusi"});
+    filtrate_->ImpostaTorta(m.ColonneFiltrate, {"Filtrate", "Rimanenti"});
     testoStorica_->setText(QString::fromStdString(TestoDueDecimali(m.FrequenzaStorica, 4)) + " %");
     testoFiltrate_->setText("Colonne Filtrate " +
                             QString::fromStdString(TestoDueDecimali(m.ColonneFiltrate, 4)) + " %");

@@ -162,13 +162,13 @@ void TFrmInfoStat::Mostra() {
     metti("Ritardo Minimo", std::to_string(e.RitardoMinimo));
     metti("Ritardo Massimo", std::to_string(e.RitardoMassimo));
     metti("Ritardo Medio", TestoDueDecimali(e.RitardoMedio, 1));
-    storica_->ImpostaTorta(e.FrequenzaStorica);
+    storica_->ImpostaTorta(e.FrequenzaStorica, {"Ammessi", "Esclusi"});
     // Without developed columns the share of columns and the factor are not shown.
     boxFiltrate_->setVisible(e.ConColonne);
     valori_["Fattore di Convenienza"]->setVisible(e.ConColonne);
     etichettaFattore_->setVisible(e.ConColonne);
     if (e.ConColonne) {
-        filtrate_->ImpostaTorta(e.ColonneFiltrate);
+        filtrate_->ImpostaTorta(e.ColonneFiltrate, {"Filtrate", "Rimanenti"});
         metti("Fattore di Convenienza", e.TestoFattore());
     }
     stato_->setText(QString::fromStdString(e.TestoStato()));

@@ -150,7 +150,7 @@ void DisegnaBarre(TChartfx& grafico, const TRisultatiAnalisi& r, int pagina,
     grafico.ImpostaEtichette(etichette);
     const TAsseY asse = AsseGrafico(colonne, percento, zoom, massimo, totale);
     grafico.ImpostaTitoloAsseY(QString::fromStdString(asse.Titolo));
-    grafico.ImpostaAsseY(asse.Massimo, asse.Passo);
+    grafico.ImpostaAsseY(asse.Massimo, asse.Passo, asse.Decimali);
     grafico.ImpostaPuntiVisibili(kBarreVisibili);
 }
 

@@ -72,6 +72,7 @@ bool ModificaMembroSingolo(TCondizione& c, IMessaggi& messaggi, QWidget* parent)
     TCondGruppo gruppo(c.Proprietario, static_cast<std::uint8_t>(contenitore));
     gruppo.Membri.push_back(std::move(copia));
     dialogo->SoloMembro();
+    dialogo->ImpostaOriginaleConteggio(&c);
     dialogo->ImpostaOggetto(gruppo);
     dialogo->exec();
     if (!dialogo->Cambiato() || gruppo.QuantiMembri() != 1) return false;

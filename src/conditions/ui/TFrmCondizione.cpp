@@ -98,10 +98,24 @@ TFrmCondizione::TFrmCondizione(IMessaggi& messaggi, const QString& titolo,
     for (QPushButton* b : {archivioBtn_, analisiBtn_, ok_, annulla_, azzera_, aiutoBtn_})
         riga_->addWidget(b, 0, Qt::AlignBottom);
 
+    rigaConteggio_ = new TRigaConteggio([this] { return CopiaConteggio({}); }, this);
+
     auto* l = new QVBoxLayout(this);
     l->addLayout(corpo_);
     l->addLayout(riga_);
+    l->addWidget(rigaConteggio_);
     l->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::unique_ptr<TDatiSistema> TFrmCondizione::CopiaConteggio(TSostituzioni s) {
+    IFonteConteggio* sopra = FonteConteggio(this);
+    const TCondizione* originale = OriginaleConteggio();
+    if (!sopra || !originale) return nullptr;
+    std::unique_ptr<TCondizione> copia = CopiaPerConteggio();
+    if (!copia) return nullptr;
+    if (const TCondizione* radice = RadiceLavoro()) ApplicaSostituzioni(*radice, *copia, s);
+    s.Aggiungi(originale, std::move(copia));
+    return sopra->CopiaConteggio(std::move(s));
 }
 
 TFrmCondizione::~TFrmCondizione() = default;
@@ -281,7 +295,11 @@ TFrmCondGruppo::TFrmCondGruppo(IMessaggi& messaggi, const QString& titolo,
     connect(disattivatoS_, &QRadioButton::clicked, this,
             [this] { gruppo_.Membro.ClicAttivato(false); });
 
-    auto* testa = new QHBoxLayout;
+    // The navigation row is one widget, so that hiding it leaves no gap.
+    navigazione_ = new QWidget(boxMembro_);
+    navigazione_->setObjectName("Navigazione");
+    auto* testa = new QHBoxLayout(navigazione_);
+    testa->setContentsMargins(0, 0, 0, 0);
     testa->addWidget(numero_);
     testa->addStretch();
     for (QWidget* w : std::initializer_list<QWidget*>{primo_, precedente_, successivo_, ultimo_})
@@ -294,7 +312,7 @@ TFrmCondGruppo::TFrmCondGruppo(IMessaggi& messaggi, const QString& titolo,
     piede->addWidget(boxStatoMembro_);
     piede->addStretch();
     auto* l = new QVBoxLayout(boxMembro_);
-    l->addLayout(testa);
+    l->addWidget(navigazione_);
     l->addLayout(membro);
     l->addLayout(piede);
     corpo_->addWidget(boxMembro_);
@@ -303,9 +321,8 @@ TFrmCondGruppo::TFrmCondGruppo(IMessaggi& messaggi, const QString& titolo,
 }
 
 void TFrmCondGruppo::SoloMembro() {
-    for (QWidget* w : std::initializer_list<QWidget*>{numero_, primo_, precedente_, successivo_,
-                                                      ultimo_, aggiungi_, elimina_, BoxStato()})
-        w->hide();
+    navigazione_->hide();
+    BoxStato()->hide();
 }
 
 void TFrmCondGruppo::ImpostaOggetto(TCondizione& c) {
@@ -320,6 +337,15 @@ void TFrmCondGruppo::AggiornaForm() {
 
 std::unique_ptr<TCondizione> TFrmCondGruppo::CopiaPerAnalisi() {
     return gruppo_.CopiaCorrente();
+}
+
+const TCondizione* TFrmCondGruppo::OriginaleConteggio() const {
+    if (sostituito_) return sostituito_;
+    return gruppo_.Oggetto();
+}
+
+std::unique_ptr<TCondizione> TFrmCondGruppo::CopiaPerConteggio() {
+    return sostituito_ ? gruppo_.CopiaCorrente() : gruppo_.CopiaIntera();
 }
 
 TParametriAnalisi TFrmCondGruppo::ParametriAnalisi() const {

@@ -12,12 +12,14 @@
 #include "archive/AnalisiStatistica.h"
 #include "conditions/ModelloDialogo.h"
 #include "core/Interfacce.h"
+#include "development/ui/ConteggioDalVivo.h"
 
 namespace sirvela {
 
 class TCondizione;
 class TGrigliaIntervalli;
 class TLGraphpt;
+class TRigaConteggio;
 
 // One option of a choice: its text and its object name.
 struct TOpzione {
@@ -48,8 +50,9 @@ QGroupBox* NuovaScelta(QWidget* parent, const QString& titolo, const TOpzione& p
 // Attivo recomputed), "Annulla", "Azzera ", "Aiuto" (the topic given to the constructor),
 // "Archivio" (the archive statistics of the settings shown, before "OK") and "Analisi " (the
 // column analysis of the same). A dialog whose kind needs more than its object for the analysis
-// (the inverse vortex shown) overrides ParametriAnalisi.
-class TFrmCondizione : public QDialog {
+// (the inverse vortex shown) overrides ParametriAnalisi. At the bottom the line of the live
+// count shows the columns the system would keep with the values shown.
+class TFrmCondizione : public QDialog, public IFonteConteggio {
     Q_OBJECT
   public:
     TFrmCondizione(IMessaggi& messaggi, const QString& titolo, const QString& argomentoAiuto,
@@ -83,6 +86,11 @@ class TFrmCondizione : public QDialog {
     virtual std::unique_ptr<TCondizione> CopiaPerAnalisi();
     virtual TParametriAnalisi ParametriAnalisi() const { return {}; }
 
+    // The live count: the system with what this dialog shows in place of its object, and what
+    // the dialogs opened from it show in place of theirs.
+    std::unique_ptr<TDatiSistema> CopiaConteggio(TSostituzioni s) override;
+    TRigaConteggio* RigaConteggio() const { return rigaConteggio_; }
+
   public slots:
     void accept() override;
 
@@ -100,6 +108,12 @@ class TFrmCondizione : public QDialog {
 
     // The model the editors belong to: the object's own, or the member's in a container.
     virtual TModelloCondizione& ModelloEditori() { return modello_; }
+    // For the live count: the condition the dialog edits, a copy of it as shown (a container
+    // or a Quadro whole), and the working copy the conditions of dialogs opened from this one
+    // live in (null: they live in the system).
+    virtual const TCondizione* OriginaleConteggio() const { return modello_.Oggetto(); }
+    virtual std::unique_ptr<TCondizione> CopiaPerConteggio() { return CopiaPerAnalisi(); }
+    virtual const TCondizione* RadiceLavoro() const { return nullptr; }
     // The object and the switch into the controls.
     virtual void AggiornaForm();
     // "OK": false keeps the dialog open (after showing what is wrong).
@@ -146,6 +160,7 @@ class TFrmCondizione : public QDialog {
     QPushButton* archivioBtn_;
     QPushButton* analisiBtn_;
     QHBoxLayout* riga_;  // the switch and the buttons
+    TRigaConteggio* rigaConteggio_;
     std::vector<TLGraphpt*> editori_;
     std::vector<TGrigliaIntervalli*> griglie_;
     std::vector<int> categorieGriglie_;
@@ -169,6 +184,9 @@ class TFrmCondGruppo : public TFrmCondizione {
     // For a container that holds one member alone (a single member of a Quadro): no
     // navigation, no "Aggiungi"/"Elimina", no "Stato generale :".
     void SoloMembro();
+    // The container holds a copy of `membro` alone: the live count puts the member shown in
+    // its place.
+    void ImpostaOriginaleConteggio(const TCondizione* membro) { sostituito_ = membro; }
 
     QLabel* Numero() const { return numero_; }
     QToolButton* BtnPrimo() const { return primo_; }
@@ -189,6 +207,8 @@ class TFrmCondGruppo : public TFrmCondizione {
     virtual void AggiornaMembro(TCondizione& membro) = 0;
 
     TModelloCondizione& ModelloEditori() override { return gruppo_.Membro; }
+    const TCondizione* OriginaleConteggio() const override;
+    std::unique_ptr<TCondizione> CopiaPerConteggio() override;
     std::unique_ptr<TCondizione> CopiaPerAnalisi() override;
     TParametriAnalisi ParametriAnalisi() const override;
     void AggiornaForm() override;
@@ -202,9 +222,11 @@ class TFrmCondGruppo : public TFrmCondizione {
     void MostraMembro();
 
     TModelloGruppo gruppo_;
+    const TCondizione* sostituito_ = nullptr;
     QString etichetta_;
     QString nessuno_;
     QGroupBox* boxMembro_;
+    QWidget* navigazione_;
     QLabel* numero_;
     QToolButton* primo_;
     QToolButton* precedente_;

@@ -37,6 +37,7 @@ class TFrmPtTra : public TFrmCondizione {
     bool AcquisisceForm() override;
     void Azzera() override;
     void ClicStato(bool attivato) override { modello_.ClicAttivato(attivato); }
+    const TCondizione* OriginaleConteggio() const override { return modello_.Oggetto(); }
 
   private:
     void GruppoCambiato(int gruppo);

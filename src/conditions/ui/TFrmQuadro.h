@@ -58,6 +58,11 @@ class TFrmQuadro : public TFrmCondizione {
 
   protected:
     TModelloCondizione& ModelloEditori() override { return modello_.Livello; }
+    const TCondizione* OriginaleConteggio() const override { return modello_.Oggetto(); }
+    std::unique_ptr<TCondizione> CopiaPerConteggio() override { return modello_.CopiaIntera(); }
+    const TCondizione* RadiceLavoro() const override {
+        return modello_.Oggetto() ? &modello_.Radice() : nullptr;
+    }
     void AggiornaForm() override;
     bool AcquisisceForm() override;
     void ClicStato(bool attivato) override { modello_.Livello.ClicAttivato(attivato); }

@@ -10,6 +10,7 @@
 #include "app/ui/TFormAiuto.h"
 #include "conditions/TGestoreLink.h"
 #include "conditions/ui/Modifica.h"
+#include "core/TDatiSistema.h"
 #include "development/StampaRecuperi.h"
 #include "widgets/Conversioni.h"
 #include "widgets/TLGraphpt.h"
@@ -113,6 +114,8 @@ TFrmRecuperi::TFrmRecuperi(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* pa
     riga->addStretch();
     for (QPushButton* b : {ok_, annulla_, aiuto_}) riga->addWidget(b);
     corpo->addLayout(riga);
+    rigaConteggio_ = new TRigaConteggio([this] { return CopiaConteggio({}); }, this);
+    corpo->addWidget(rigaConteggio_);
     corpo->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(elenco_, &QListWidget::itemDoubleClicked, this,
@@ -208,6 +211,13 @@ void TFrmRecuperi::ApriCondizione(int riga) {
     if (!c || !AcquisisceForm()) return;
     if (Modifica(*c, messaggi_, this)) cambiato_ = true;
     Attiva();
+}
+
+std::unique_ptr<TDatiSistema> TFrmRecuperi::CopiaConteggio(TSostituzioni s) {
+    IFonteConteggio* sopra = FonteConteggio(this);
+    if (!sopra || !gestore_) return nullptr;
+    s.Link = modello_.RecordCorrente();
+    return sopra->CopiaConteggio(std::move(s));
 }
 
 void TFrmRecuperi::Analisi() {

@@ -11,6 +11,7 @@
 
 #include "core/Interfacce.h"
 #include "development/ModelloRecuperi.h"
+#include "development/ui/ConteggioDalVivo.h"
 #include "printing/ui/EseguiStampa.h"
 
 namespace sirvela {
@@ -21,8 +22,9 @@ class TLGraphpt;
 // "Recupero Condizioni": per link letter the tables that use it (a double click opens that
 // condition's dialog) and the accepted numbers of errors in the link and over all links, on a
 // working copy of the link manager that "OK" writes back. "Analisi" shows the columns the last
-// development filtered, while its statistics belong to the settings shown.
-class TFrmRecuperi : public QDialog {
+// development filtered, while its statistics belong to the settings shown. At the bottom the
+// line of the live count shows the columns the system would keep with the tables shown.
+class TFrmRecuperi : public QDialog, public IFonteConteggio {
     Q_OBJECT
   public:
     TFrmRecuperi(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent = nullptr);
@@ -55,6 +57,10 @@ class TFrmRecuperi : public QDialog {
 
     // A double click on a line of the list.
     void ApriCondizione(int riga);
+
+    // The system with the link tables as shown.
+    std::unique_ptr<TDatiSistema> CopiaConteggio(TSostituzioni s) override;
+    TRigaConteggio* RigaConteggio() const { return rigaConteggio_; }
 
   public slots:
     void accept() override;
@@ -91,6 +97,7 @@ class TFrmRecuperi : public QDialog {
     QPushButton* ok_;
     QPushButton* annulla_;
     QPushButton* aiuto_;
+    TRigaConteggio* rigaConteggio_;
 };
 
 // "Analisi Delle Colonne Filtrate": for the letter pressed in "Recupero Condizioni", the three

@@ -1,6 +1,7 @@
 #include "printing/ui/EseguiStampa.h"
 
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -8,6 +9,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "app/ui/TFormAiuto.h"
@@ -22,24 +24,51 @@ namespace {
 
 constexpr const char* kSovrascriviPdf = "Il file è già Presente su Disco. Vuoi Sovrascriverlo ? ";
 
-// The progress window of a running print: repainted as the print goes on, its "Annulla"
-// asks the layout to stop at its next page or row.
+// The progress window of a running print. It comes up only once the drawing has gone on for a
+// moment, from the drawing itself and never by a timer of its own: a window that showed itself
+// meanwhile would cover and block whatever the print is asking (the file name, the overwrite
+// question, the pause between tickets). Its "Annulla" asks the layout to stop at its next page
+// or row.
 class TAvanzamentoStampa : public IProgressoStrumenti {
   public:
-    TAvanzamentoStampa(QWidget* genitore, TAnnullamento& annulla, const QString& titolo)
-        : finestra_("Stampa in corso...", "Annulla", 0, 100, genitore) {
-        finestra_.setWindowTitle(titolo);
-        finestra_.setWindowModality(Qt::WindowModal);
-        finestra_.setMinimumDuration(400);
-        finestra_.setAutoClose(false);
-        finestra_.setAutoReset(false);
-        QObject::connect(&finestra_, &QProgressDialog::canceled,
-                         [&annulla] { annulla.Richiedi(); });
+    static constexpr int kAttesaMs = 400;
+
+    TAvanzamentoStampa(QWidget* genitore, const QString& titolo)
+        : genitore_(genitore), titolo_(titolo) {
+        orologio_.start();
+        controllo_.Annulla = &annulla_;
+        controllo_.Progresso = this;
     }
-    void Avanzamento(int percento) override { finestra_.setValue(percento); }
+    // What the layout listens to while it draws.
+    TControlloStampa& Controllo() { return controllo_; }
+    void Avanzamento(int percento) override {
+        if (!finestra_) {
+            if (orologio_.elapsed() < kAttesaMs) return;
+            Crea();
+        }
+        finestra_->setValue(percento);
+    }
 
   private:
-    QProgressDialog finestra_;
+    void Crea() {
+        finestra_ =
+            std::make_unique<QProgressDialog>("Stampa in corso...", "Annulla", 0, 100, genitore_);
+        finestra_->setWindowTitle(titolo_);
+        finestra_->setWindowModality(Qt::WindowModal);
+        finestra_->setMinimumDuration(0);
+        finestra_->setAutoClose(false);
+        finestra_->setAutoReset(false);
+        QObject::connect(finestra_.get(), &QProgressDialog::canceled,
+                         [this] { annulla_.Richiedi(); });
+        finestra_->show();
+    }
+
+    QWidget* genitore_;
+    QString titolo_;
+    TAnnullamento annulla_;
+    TControlloStampa controllo_;
+    QElapsedTimer orologio_;
+    std::unique_ptr<QProgressDialog> finestra_;
 };
 
 bool Sovrascrivi(const std::string& percorso, IMessaggi& messaggi) {
@@ -64,14 +93,15 @@ class TOrientamento {
     QPageLayout::Orientation prima_;
 };
 
-TEsitoStampa SuCarta(const TComandoStampa& c, TControlloStampa& k) {
+TEsitoStampa SuCarta(QWidget* genitore, const TComandoStampa& c) {
     QPrinter& stampante = StampanteProgramma();
     TOrientamento orientamento(c.Orizzontale);
     stampante.setDocName(QS(c.Titolo));
     TSuperficieQt superficie(stampante, false);
     superficie.AlAnnullamento = [&stampante] { stampante.abort(); };
     TmmPrinter p(superficie);
-    const bool completa = c.Disegna(p, k, TModoStampa::Stampa);
+    TAvanzamentoStampa avanzamento(genitore, QS(c.Titolo));
+    const bool completa = c.Disegna(p, avanzamento.Controllo(), TModoStampa::Stampa);
     if (!completa) p.Annulla();
     return completa ? TEsitoStampa::Completata : TEsitoStampa::Annullata;
 }
@@ -97,7 +127,8 @@ TEsitoStampa InAnteprima(QWidget* genitore, const TComandoStampa& c) {
     return fallita ? TEsitoStampa::Fallita : TEsitoStampa::Completata;
 }
 
-TEsitoStampa InPdf(const TComandoStampa& c, TControlloStampa& k, IMessaggi& messaggi,
+// The file is asked for (and the overwrite question answered) before anything is drawn.
+TEsitoStampa InPdf(QWidget* genitore, const TComandoStampa& c, IMessaggi& messaggi,
                    ISceltaFile& scelta) {
     TRichiestaFile r;
     r.Titolo = "Salva in PDF";
@@ -107,10 +138,23 @@ TEsitoStampa InPdf(const TComandoStampa& c, TControlloStampa& k, IMessaggi& mess
     r.Nome = c.NomePdf;
     const auto percorso = scelta.Salva(r);
     if (!percorso || !Sovrascrivi(*percorso, messaggi)) return TEsitoStampa::Annullata;
-    const bool completa = StampaSuPdfOrientata(
-        *percorso, c.Titolo, [&](TmmPrinter& p) { return c.Disegna(p, k, TModoStampa::SalvaPdf); },
-        c.Orizzontale);
-    return completa ? TEsitoStampa::Completata : TEsitoStampa::Annullata;
+    TAvanzamentoStampa avanzamento(genitore, QS(c.Titolo));
+    bool completa = false;
+    try {
+        completa = StampaSuPdfOrientata(
+            *percorso, c.Titolo,
+            [&](TmmPrinter& p) {
+                return c.Disegna(p, avanzamento.Controllo(), TModoStampa::SalvaPdf);
+            },
+            c.Orizzontale);
+    } catch (const TErroreStampa& e) {
+        // The command's own message, then what went wrong with which file.
+        messaggi.Errore(c.Errore + "\n" + e.what());
+        return TEsitoStampa::Fallita;
+    }
+    if (completa) return TEsitoStampa::Completata;
+    messaggi.Mostra("Informazione", kStampaAnnullataPdf, PulsanteOk);
+    return TEsitoStampa::Annullata;
 }
 
 }  // namespace
@@ -139,19 +183,11 @@ void ImpostaStampante(QWidget* genitore) {
 
 TEsitoStampa EseguiStampa(QWidget* genitore, TModoStampa modo, const TComandoStampa& comando,
                           IMessaggi& messaggi, ISceltaFile& scelta) {
-    TAnnullamento annulla;
+    if (modo == TModoStampa::SalvaPdf) return InPdf(genitore, comando, messaggi, scelta);
     TEsitoStampa esito = TEsitoStampa::Fallita;
     try {
-        if (modo == TModoStampa::Anteprima) {
-            esito = InAnteprima(genitore, comando);
-        } else {
-            TAvanzamentoStampa avanzamento(genitore, annulla, QS(comando.Titolo));
-            TControlloStampa k;
-            k.Annulla = &annulla;
-            k.Progresso = &avanzamento;
-            esito = modo == TModoStampa::Stampa ? SuCarta(comando, k)
-                                                : InPdf(comando, k, messaggi, scelta);
-        }
+        esito = modo == TModoStampa::Anteprima ? InAnteprima(genitore, comando)
+                                               : SuCarta(genitore, comando);
     } catch (const TErroreStampa&) {
         esito = TEsitoStampa::Fallita;
     }

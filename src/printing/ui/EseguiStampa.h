@@ -47,6 +47,9 @@ struct TComandoStampa {
 
 enum class TEsitoStampa { Completata, Annullata, Fallita };
 
+// Told when a PDF print was stopped with "Annulla" while it was being drawn.
+inline constexpr const char* kStampaAnnullataPdf = "Stampa annullata: nessun file scritto.";
+
 // The printer of the program, set up by "Imposta Stampante"; millimetres are measured from
 // the paper's corner.
 QPrinter& StampanteProgramma();
@@ -54,7 +57,10 @@ QPrinter& StampanteProgramma();
 void ImpostaStampante(QWidget* genitore);
 
 // Runs a print on the program's printer, in a preview window or into a PDF file the user
-// picks. A failure shows the command's message and is returned as Fallita.
+// picks. Whatever the print asks (the file name, the overwrite question) comes before the
+// drawing; its progress window only while it draws. A failure shows the command's message (for
+// a PDF followed by the reason) and is returned as Fallita; a PDF stopped with "Annulla" says
+// that no file was written.
 TEsitoStampa EseguiStampa(QWidget* genitore, TModoStampa modo, const TComandoStampa& comando,
                           IMessaggi& messaggi, ISceltaFile& scelta);
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/Avvio.h"
+#include "app/ui/TFormSaver.h"
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
 #include "printing/StampaSchedine.h"
@@ -90,6 +91,14 @@ TFormStampaBollette::TFormStampaBollette(T_Sistema& sistema, IMessaggi& messaggi
     l->addLayout(RigaStampa(
         *this, pulsanti_, [this](TModoStampa m) { return Stampa(m); }, "stampa-schedine"));
     l->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int TFormStampaBollette::Esegui(TFormSaver& memoria) {
+    memoria.Ripristina(*this);
+    (sistema_.Dati.Taratura.Orizzontale ? orizzontale_ : verticale_)->setChecked(true);
+    const int esito = exec();
+    memoria.Salva(*this);
+    return esito;
 }
 
 TEsitoStampa TFormStampaBollette::Stampa(TModoStampa modo) {

@@ -12,6 +12,7 @@
 namespace sirvela {
 
 class T_Sistema;
+class TFormSaver;
 
 // "Stampa Schedine": the tool's own columns on paper tickets or as a list, all tickets or a
 // range, with the calibration, prices and list settings of the document. A completed print
@@ -27,6 +28,9 @@ class TFormStampaBollette : public QDialog {
 
     // Prints with the choices on screen; a wrong range is told and nothing happens.
     TEsitoStampa Stampa(TModoStampa modo);
+    // Shows the dialog with the choices of its last opening (the range " Da"/"a" among them)
+    // and remembers them on closing; the orientation starts from the default all the same.
+    int Esegui(TFormSaver& memoria);
 
     QRadioButton* SuSchedine() const { return schedine_; }
     QRadioButton* SuTabulato() const { return tabulato_; }

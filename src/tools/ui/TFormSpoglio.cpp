@@ -116,11 +116,7 @@ TFormSpoglio::TFormSpoglio(TDatiSistema& dati, IMessaggi& messaggi, ISceltaFile&
 void TFormSpoglio::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (e->spontaneous()) return;  // shown again after being minimised
-    spoglio_.CellaModificata();
-    righe_.clear();
-    MostraSbagliate();
-    MostraTabella(TSpoglio::TabellaIniziale());
-    schedine_->setEnabled(false);
+    CellaModificata();
 }
 
 void TFormSpoglio::done(int r) {
@@ -132,6 +128,8 @@ void TFormSpoglio::CellaModificata() {
     spoglio_.CellaModificata();
     righe_.clear();
     MostraSbagliate();
+    // The counts belong to the result checked before: next to a new one they would mislead.
+    MostraTabella(TSpoglio::TabellaIniziale());
     schedine_->setEnabled(false);
 }
 
