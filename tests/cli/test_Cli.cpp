@@ -35,7 +35,7 @@ TEST(Cli, VersionUsageAndItalianParseErrors) {
              {{"sistema"}, "Manca il comando da eseguire. Comandi di sistema: esporta, importa.\n"},
              {{"operazioni", "or", "a.Scl", "b.Scl"}, "Manca un argomento obbligatorio: --output"},
              {{"svilupa", "x.Sst"},
-              "Comando sconosciuto: svilupa. Comandi: sviluppa, riduci, spoglio, sistema, "
+              "Comando sconosciuto: svilupa. Comandi: sviluppa, riduci, conta, spoglio, sistema, "
               "operazioni, converti, archivio, stampa, aggiorna, analisi. Forse si intendeva "
               "sviluppa?\n"},
              {{"sistema", "esportaa", "x.Sst"},

@@ -32,6 +32,15 @@ TEST(CliPiloti, PilotsOutOfPlayAreToldKeptAndNeverDeveloped) {
     ASSERT_EQ(e.Codice, 0) << e.Err;
     EXPECT_EQ(e.Err, kFuoriGioco);
     EXPECT_EQ(test::LeggiColonne(dir / "c.Scl"), (std::vector<TColonna>{{1, 2, 3, 4, 5, 6, 7, 8}}));
+    // Counted as developed, with or without the estimate.
+    for (const std::string chiave : {"Colonne", "Stima"}) {
+        std::vector<std::string> argomenti{"conta", sst, "--json"};
+        if (chiave == "Stima") argomenti.push_back("--stima");
+        e = Cli(argomenti, dir);
+        ASSERT_EQ(e.Codice, 0) << e.Err;
+        EXPECT_EQ(e.Err, kFuoriGioco);
+        EXPECT_EQ(test::UltimaRigaJson(e.Out)[chiave], 1) << e.Out;
+    }
     e = Cli({"sistema", "esporta", sst}, dir);
     EXPECT_EQ(nlohmann::json::parse(e.Out)["Pronostico"][7], nlohmann::json::parse("[8, 23]"));
 

@@ -548,5 +548,5 @@ TEST(CliConta, CountsWhatTheDevelopmentKeepsAndEstimatesAroundIt) {
     test::CartellaTemporanea dir;
     auto e = Cli({"conta", (dir / "manca.Sst").string()}, dir);
     EXPECT_EQ(e.Codice, 1);
-    EXPECT_EQ(e.Err, std::string(kErroreCaricaSistema) + "\n");
+    EXPECT_EQ(e.Err, "Impossibile Caricare il Sistema manca.Sst: file non trovato.\n");
 }
