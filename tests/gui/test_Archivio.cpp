@@ -291,7 +291,9 @@ TEST_F(Archivio, FilterColumnsInsertedIntoAQuadro) {
     e.DaFile()->click();
     scelta.Risposte.push_back((cartella / "manca.Scl").string());
     e.BtnOkClick();
-    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreLetturaFileColonnare});
+    EXPECT_EQ(messaggi.Errori,
+              std::vector<std::string>{
+                  "Errore durante la lettura del file colonnare manca.Scl: file non trovato."});
     EXPECT_EQ(q.QuantiMembri(), 3);
 }
 
