@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/Globali.h"
+#include "core/MotiviFile.h"
 #include "core/Testo.h"
 
 namespace sirvela {
@@ -23,7 +24,7 @@ std::optional<std::string> ScriviColonneSuFileScelto(const TListaColonne& colonn
         messaggi.Mostra("Informazione", domanda, PulsanteSi | PulsanteNo) != PulsanteSi)
         return std::nullopt;
     if (!colonne.SalvaSuFile(*percorso)) {
-        messaggi.Errore(kErroreScritturaColonne);
+        messaggi.Errore(ConFile(kErroreScritturaColonne, *percorso, MotivoScrittura(*percorso)));
         return std::nullopt;
     }
     return percorso;
@@ -47,13 +48,13 @@ TRichiestaFile RichiestaFileColonnare() {
     return r;
 }
 
-TEsitoSorgente ColonneDaFile(TListaColonne& destinazione, IMessaggi& messaggi,
-                             ISceltaFile& scelta) {
+TEsitoSorgente ColonneDaFile(TListaColonne& destinazione, const TControlloColonne& controllo,
+                             IMessaggi& messaggi, ISceltaFile& scelta) {
     const auto percorso = scelta.Apri(RichiestaFileColonnare());
     if (!percorso) return TEsitoSorgente::Annullato;
-    if (!destinazione.CaricaDaFile(*percorso)) {
-        destinazione.Svuota();
-        messaggi.Mostra("Informazione", kErroreLetturaColonne, PulsanteOk);
+    const std::string errore = CaricaFileColonne(destinazione, *percorso, controllo);
+    if (!errore.empty()) {
+        messaggi.Mostra("Informazione", errore, PulsanteOk);
         return TEsitoSorgente::Errore;
     }
     return TEsitoSorgente::Letto;

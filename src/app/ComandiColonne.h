@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 
+#include "core/FileColonne.h"
 #include "core/Interfacce.h"
 #include "core/TListaColonne.h"
 
@@ -32,7 +33,8 @@ enum class TEsitoSorgente {
     Errore      // the file could not be read: the list is empty, the user was told
 };
 
-// "Da File": the tool's list is replaced by the chosen column file.
-TEsitoSorgente ColonneDaFile(TListaColonne& destinazione, IMessaggi& messaggi, ISceltaFile& scelta);
+// "Da File": the tool's list is replaced by the chosen column file, checked as it is read.
+TEsitoSorgente ColonneDaFile(TListaColonne& destinazione, const TControlloColonne& controllo,
+                             IMessaggi& messaggi, ISceltaFile& scelta);
 
 }  // namespace sirvela

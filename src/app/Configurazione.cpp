@@ -8,6 +8,7 @@
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/Interfacce.h"
+#include "core/MotiviFile.h"
 
 namespace sirvela {
 namespace {
@@ -147,11 +148,15 @@ TLetturaImpostazioni CaricaImpostazioni(TPiloti& piloti, TImpostazioniProgramma&
 bool SalvaImpostazioniSu(const std::filesystem::path& lista,
                          const std::filesystem::path& configurazione, const TPiloti& piloti,
                          const TImpostazioniProgramma& imp, IMessaggi* messaggi) {
-    const bool cfg = ScriviConfigurazione(configurazione, imp) &&
-                     ScriviImpostazioniAggiunte(FileImpostazioniAggiunte(configurazione), imp);
+    const bool cfg = ScriviConfigurazione(configurazione, imp);
+    const auto aggiunte = FileImpostazioniAggiunte(configurazione);
+    const bool ini = ScriviImpostazioniAggiunte(aggiunte, imp);
     const bool nomi = ScriviListaPiloti(lista, piloti, imp.NumeroPiloti);
-    if (cfg && nomi) return true;
-    if (messaggi) messaggi->Errore(kErroreSalvaConfigurazione);
+    if (cfg && ini && nomi) return true;
+    if (messaggi) {
+        const auto& file = !cfg ? configurazione : !ini ? aggiunte : lista;
+        messaggi->Errore(ConFile(kErroreSalvaConfigurazione, file, MotivoScrittura(file)));
+    }
     return false;
 }
 

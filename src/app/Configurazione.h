@@ -18,7 +18,6 @@ inline constexpr const char* kErroreSalvaConfigurazione = "Impossibile Salvare l
 inline constexpr const char* kPrezziNonValidi =
     "I prezzi in \"Sirvela.cfg\" non erano validi: sono stati sostituiti da quelli predefiniti.";
 inline constexpr std::int32_t kMinimoPiloti = 20;
-inline constexpr std::int32_t kNumeroPilotiPredefinito = 23;
 inline constexpr int kLunghezzaDatoRicevitoria = 60;
 // Bytes before the list layout; the whole file is this plus the layout record.
 inline constexpr std::uint64_t kInizioTabulato = 685;
@@ -95,8 +94,8 @@ TLetturaImpostazioni CaricaImpostazioniDa(const std::filesystem::path& lista,
                                           TPiloti& piloti, TImpostazioniProgramma& imp);
 
 // Rewrites "Sirvela.cfg" and "listapiloti.txt" (names 1..imp.NumeroPiloti). On failure shows
-// kErroreSalvaConfigurazione when a message box is given and returns false; the settings in
-// memory are untouched either way.
+// kErroreSalvaConfigurazione, the file and the reason when a message box is given and returns
+// false; the settings in memory are untouched either way.
 bool SalvaImpostazioni(const TPiloti& piloti, const TImpostazioniProgramma& imp,
                        IMessaggi* messaggi = nullptr);
 bool SalvaImpostazioniSu(const std::filesystem::path& lista,

@@ -85,7 +85,7 @@ TLetturaPiloti LeggiListaPiloti(const std::filesystem::path& percorso, TPiloti& 
     if (!esito.Letta) {
         const auto& predefiniti = NomiPilotiPredefiniti();
         for (int i = 0; i < kNumeroNomiPredefiniti; ++i) piloti.Nomi[i + 1] = predefiniti[i];
-        esito.NumeroPiloti = std::max(esito.Righe, kNumeroNomiPredefiniti);
+        esito.NumeroPiloti = std::max(esito.Righe, kNumeroPilotiPredefinito);
     }
     return esito;
 }

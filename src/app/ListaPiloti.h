@@ -40,8 +40,10 @@ struct TLetturaPiloti {
 };
 
 // One name per line, Windows-1252, CR LF or LF line ends; names cut to 40 characters, at most
-// 25 lines. When the file cannot be read the first 22 slots get the built-in names and any
-// line read beyond them is kept. PilotaEscluso is left to the caller (the count may change).
+// 25 lines. When the file cannot be read the first 22 slots get the built-in names, any line
+// read beyond them is kept and the count is the default 23 (at least): pilot 23 has no name,
+// so the built-in field plays with pilots 1..22. PilotaEscluso is left to the caller (the
+// count may change).
 TLetturaPiloti LeggiListaPiloti(const std::filesystem::path& percorso, TPiloti& piloti);
 // Names of pilots 1..numeroPiloti, CR LF line ends, Windows-1252; the old file survives a
 // failed write.

@@ -121,7 +121,8 @@ bool TAggiornamentoArchivio::Ok() {
     modificato_ = false;
     bool occupato = false;
     if (archivio_.Salva(false, &occupato)) return true;
-    messaggi_.Errore(TestoErroreSalvaArchivi(occupato));
+    messaggi_.Errore(occupato ? TestoErroreSalvaArchivi(true)
+                              : ErroreSalvaArchivi(TArchivio::FileLocale()));
     return false;
 }
 
@@ -129,7 +130,7 @@ bool TAggiornamentoArchivio::Annulla() {
     if (!modificato_) return true;
     modificato_ = false;
     const bool ok = archivio_.Carica(false);
-    if (!ok) messaggi_.Errore(kErroreCaricaArchivi);
+    if (!ok) messaggi_.Errore(ErroreCaricaArchivi(TArchivio::FileLocale()));
     indice_ = std::min(indice_, archivio_.Quante() - 1);
     return ok;
 }

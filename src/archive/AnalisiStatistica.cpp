@@ -18,6 +18,7 @@
 #include "core/Errore.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
+#include "core/MotiviFile.h"
 #include "core/TDatiSistema.h"
 #include "core/TListaColonne.h"
 #include "development/Sviluppo.h"
@@ -57,17 +58,11 @@ void PagineCategorie(TSchemaAnalisi& s, const TCondizione& c,
         s.Pagine.push_back({nome, categoria, c.MassimoStatistica(categoria), {}});
 }
 
-std::string NumeroSenzaZeri(double v) {
-    return fmt::format("{}", v);
-}
-
-// The rows of an interval list: "min,max" per interval, then "Altri".
+// The rows of an interval list: "min-max" per interval, then "Altri".
 std::vector<std::string> EtichetteIntervalli(const TIntervalliAmmessi& lista) {
     std::vector<std::string> e;
-    for (int i = 0; i < lista.Conta(); ++i) {
-        const TIntervallo& t = lista.Intervalli[static_cast<std::size_t>(i)];
-        e.push_back(NumeroSenzaZeri(t.Min) + "," + NumeroSenzaZeri(t.Max));
-    }
+    for (int i = 0; i < lista.Conta(); ++i)
+        e.push_back(TestoIntervallo(lista.Intervalli[static_cast<std::size_t>(i)]));
     e.push_back("Altri");
     return e;
 }
@@ -308,8 +303,9 @@ bool PassaSorgente(TCondizione& c, TRisultatiAnalisi& r, IAvanzamentoAnalisi* av
     if (!d) return true;
     std::int64_t indice = 0;
     bool annullata = false;
+    const TPilotiInGioco piloti = d->PilotiInGioco();
     auto esamina = [&](const TColonna& colonna, TContatoreAvanzamento& gauge) {
-        if (ColonnaValida(colonna) && ColonnaDistinta(colonna)) {
+        if (piloti.ColonnaGiocabile(colonna)) {
             c.AnalisiEstrazione(colonna);
             ++r.ColonneLette;
         }
@@ -318,11 +314,11 @@ bool PassaSorgente(TCondizione& c, TRisultatiAnalisi& r, IAvanzamentoAnalisi* av
         gauge.Avanza();
     };
     if (d->Sorgente.DaPronostico) {
-        TContatoreAvanzamento gauge(avanzamento, TFaseAnalisi::Colonne,
-                                    d->Pronostico.ColonneIniziali());
+        const TPronostico inGioco = d->PronosticoInGioco();
+        TContatoreAvanzamento gauge(avanzamento, TFaseAnalisi::Colonne, inGioco.ColonneIniziali());
         TAnnullamento ferma;
         SviluppaPronostico(
-            d->Pronostico,
+            inGioco,
             [&](const TColonna& colonna) {
                 if (annullata) return;
                 esamina(colonna, gauge);
@@ -331,8 +327,9 @@ bool PassaSorgente(TCondizione& c, TRisultatiAnalisi& r, IAvanzamentoAnalisi* av
             &ferma);
         return !annullata;
     }
-    TLettore l(NomeFileColonne(d->Sorgente.FileSorgente, CartellaColonne()));
-    if (!l.Aperto()) throw TErroreSirvela(kErroreCaricaColonne);
+    const std::string nome = NomeFileColonne(d->Sorgente.FileSorgente, CartellaColonne());
+    TLettore l(nome);
+    if (!l.Aperto()) throw TErroreSirvela(ConFile(kErroreCaricaColonne, nome, MotivoLettura(nome)));
     const std::uint64_t quante = l.Dimensione() / 8;
     TContatoreAvanzamento gauge(avanzamento, TFaseAnalisi::Colonne,
                                 static_cast<std::int64_t>(quante));

@@ -6,6 +6,8 @@
 #include "conditions/CondizioniRiferimento.h"
 #include "conditions/TCondQuadro.h"
 #include "core/Errore.h"
+#include "core/FileColonne.h"
+#include "core/TDatiSistema.h"
 #include "core/TListaColonne.h"
 
 namespace sirvela {
@@ -45,9 +47,13 @@ std::vector<TFiltroQuadro> FiltriDaArchivio(const TArchivio& archivio, int inizi
     return filtri;
 }
 
-std::vector<TFiltroQuadro> FiltriDaFile(const std::filesystem::path& file, std::size_t limite) {
+std::vector<TFiltroQuadro> FiltriDaFile(const std::filesystem::path& file,
+                                        const TPilotiInGioco& piloti, std::size_t limite) {
     TListaColonne colonne;
-    if (!colonne.CaricaDaFile(file)) throw TErroreSirvela(kErroreLetturaFileColonnare);
+    if (auto errore = CaricaFileColonne(colonne, file, TControlloColonne(piloti),
+                                        kErroreLetturaFileColonnare);
+        !errore.empty())
+        throw TErroreSirvela(errore);
     std::vector<TFiltroQuadro> filtri;
     for (const TColonna& c : colonne) {
         if (filtri.size() >= limite) break;
@@ -80,7 +86,8 @@ int TInserimentoFiltri::Esegui(TCondQuadro& q, const TArchivio& archivio) const 
     const std::vector<TFiltroQuadro> filtri =
         Sorgente == TSorgenteFiltri::Archivio
             ? FiltriDaArchivio(archivio, Intervallo.Inizio(), Intervallo.Fine(), Tipo, posto)
-            : FiltriDaFile(File, posto);
+            : FiltriDaFile(
+                  File, q.Proprietario ? q.Proprietario->PilotiInGioco() : TPilotiInGioco(), posto);
     return AggiungiFiltri(q, filtri, Punti);
 }
 

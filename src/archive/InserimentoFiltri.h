@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/Colonna.h"
+#include "core/PilotiInGioco.h"
 #include "core/TCombinazione.h"
 
 namespace sirvela {
@@ -56,9 +57,10 @@ std::vector<TFiltroQuadro> FiltriDaArchivio(const TArchivio& archivio, int inizi
                                             TTipoConfronto tipo, std::size_t limite = kSenzaLimite);
 
 // Filters from every column of a column file, as number lists with the kind's default
-// comparison, at most `limite`. Throws TErroreSirvela(kErroreLetturaFileColonnare) when the
-// file cannot be read.
+// comparison, at most `limite`. Throws TErroreSirvela naming the file and the reason when it
+// cannot be read or holds a record that is not eight different pilots in play.
 std::vector<TFiltroQuadro> FiltriDaFile(const std::filesystem::path& file,
+                                        const TPilotiInGioco& piloti,
                                         std::size_t limite = kSenzaLimite);
 
 // Adds one Colonne Filtro member per filter while the quadro has room, each accepting the
@@ -79,8 +81,8 @@ struct TInserimentoFiltri {
     std::filesystem::path File;
     TCombinazione Punti;  // accepted numbers of agreements of every filter
 
-    // Fills the quadro; returns how many filters were added. Throws
-    // TErroreSirvela(kErroreLetturaFileColonnare) when the column file cannot be read.
+    // Fills the quadro; returns how many filters were added. Throws TErroreSirvela when the
+    // column file cannot be used (the pilots in play are those of the quadro's system).
     int Esegui(TCondQuadro& q, const TArchivio& archivio) const;
 };
 

@@ -3,6 +3,7 @@
 #include "core/BloccoAggiornamento.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
+#include "core/MotiviFile.h"
 
 namespace sirvela {
 
@@ -111,16 +112,32 @@ bool LeggiCopia(const std::filesystem::path& percorso, std::vector<TEstrazione>&
 
 }  // namespace
 
+std::string ErroreCaricaArchivi(const std::filesystem::path& file) {
+    return ConFile(kErroreCaricaArchivi, file, MotivoLettura(file));
+}
+
+std::string ErroreSalvaArchivi(const std::filesystem::path& file) {
+    return ConFile(kErroreSalvaArchivi, file, MotivoScrittura(file));
+}
+
 TEsitoRipristino RipristinaArchivi(TArchivio& archivio) {
     TEsitoRipristino esito;
     TArchivio copia;
-    if (archivio.FileRipristino.empty() || !LeggiCopia(archivio.FileRipristino, copia.Estrazioni)) {
+    if (archivio.FileRipristino.empty()) {
         esito.Messaggi.emplace_back(kErroreRipristinoArchivi);
+        return esito;
+    }
+    if (!LeggiCopia(archivio.FileRipristino, copia.Estrazioni)) {
+        const auto& f = archivio.FileRipristino;
+        esito.Messaggi.push_back(
+            ConFile(kErroreRipristinoArchivi, f,
+                    MotivoNonLeggibile(f).value_or("non è un archivio (record di 13 byte)")));
         return esito;
     }
     bool occupato = false;
     if (!copia.Salva(false, &occupato)) {
-        esito.Messaggi.emplace_back(TestoErroreSalvaArchivi(occupato));
+        esito.Messaggi.push_back(occupato ? TestoErroreSalvaArchivi(true)
+                                          : ErroreSalvaArchivi(TArchivio::FileLocale()));
         return esito;
     }
     archivio.Estrazioni = std::move(copia.Estrazioni);
@@ -130,7 +147,8 @@ TEsitoRipristino RipristinaArchivi(TArchivio& archivio) {
 }
 
 std::string CopiaArchivi(const TArchivio& archivio, const std::filesystem::path& destinazione) {
-    return archivio.SalvaSu(destinazione) ? kSalvataggioCompletato : kErroreSalvaArchivi;
+    return archivio.SalvaSu(destinazione) ? std::string(kSalvataggioCompletato)
+                                          : ErroreSalvaArchivi(destinazione);
 }
 
 }  // namespace sirvela

@@ -105,6 +105,11 @@ struct TEsitoRipristino {
 // the message says why (the copy is no archive, or the local file could not be written).
 TEsitoRipristino RipristinaArchivi(TArchivio& archivio);
 
+// The archive messages naming the file and the reason: "Impossibile caricare gli archivi
+// sirarch.dat: file non trovato."
+std::string ErroreCaricaArchivi(const std::filesystem::path& file);
+std::string ErroreSalvaArchivi(const std::filesystem::path& file);
+
 // "Backup Archivi": the whole archive written to a file the user chose, never half a file over
 // a good one. Returns the message to show.
 std::string CopiaArchivi(const TArchivio& archivio, const std::filesystem::path& destinazione);

@@ -55,10 +55,30 @@ double Due(double v) {
     return std::round(v * 100.0) / 100.0;
 }
 
+// An analysis of no contest would print empty tables as if they were a result.
+void ControllaConcorsi(const T_Sistema& sistema) {
+    const TArchivio& archivio = sistema.Dati.Archivio;
+    int completi = 0, selezionati = 0;
+    for (int i = 0; i < archivio.Quante(); ++i) {
+        completi += archivio[i].Completa() ? 1 : 0;
+        selezionati += archivio.Selezione.Contiene(archivio[i], i) ? 1 : 0;
+    }
+    if (selezionati > 0) return;
+    if (completi == 0)
+        throw TErroreCli(
+            "Nessun concorso da analizzare: l'archivio non ha concorsi completi (aggiornarlo con "
+            "\"sirvela-cli aggiorna archivi\" o \"sirvela-cli archivio aggiungi\").");
+    const TClasseDiEstrazioni& s = archivio.Selezione;
+    throw TErroreCli("Nessun concorso da analizzare: la selezione del sistema (dal concorso " +
+                     std::to_string(s.Dal) + " al " + std::to_string(s.Al) +
+                     ") non prende nessuno dei " + std::to_string(completi) +
+                     " concorsi completi dell'archivio.");
+}
+
 void CaricaSistemaCli(TContestoCli& ctx, T_Sistema& sistema, const std::string& nome) {
     const fs::path file = ctx.Percorso(nome);
     ctx.Avvia(sistema);
-    if (!sistema.CaricaSistema(file)) throw TErroreCli(sistema.ErroreCaricamento());
+    ctx.CaricaSistema(sistema, file);
     sistema.NomeFile = file.string();
     sistema.SenzaNome = false;
 }
@@ -66,6 +86,7 @@ void CaricaSistemaCli(TContestoCli& ctx, T_Sistema& sistema, const std::string& 
 int EseguiCondizionata(TContestoCli& ctx, const TOpzioniAnalisi& o) {
     T_Sistema sistema;
     CaricaSistemaCli(ctx, sistema, o.Sistema);
+    ControllaConcorsi(sistema);
     TAnnullamento annulla;
     TInterruzione interruzione(annulla);
     TBarraProgresso barra(ctx.Err);
@@ -162,6 +183,7 @@ int EseguiCondizione(TContestoCli& ctx, const TOpzioniAnalisi& o) {
     if (!copia) throw TErroreCli("Impossibile analizzare la condizione.");
     if (auto* tra = dynamic_cast<TCondPuntiTra*>(copia.get())) tra->GruppoScelto = par.Numero;
     if (SenzaIntervalli(*copia, o.Colonne)) throw TErroreCli(kNessunIntervallo, kUscitaUso);
+    ControllaConcorsi(sistema);
 
     TAnnullamento annulla;
     TInterruzione interruzione(annulla);

@@ -31,7 +31,7 @@ void ArchivioLeggibile(const TAvvioDocumento& avvio) {
     std::error_code ec;
     const auto voce = fs::symlink_status(TArchivio::FileLocale(), ec);
     if (!ec && fs::exists(voce) && !fs::is_directory(TArchivio::FileLocale(), ec))
-        throw TErroreCli(kErroreCaricaArchivi);
+        throw TErroreCli(ErroreCaricaArchivi(TArchivio::FileLocale()));
 }
 
 std::string Pilota(std::uint8_t p) {
@@ -94,7 +94,7 @@ int EseguiAggiungi(TContestoCli& ctx, const TOpzioniAggiungi& o) {
     }
     if (celle.size() > 8) throw TErroreCli("Sono stati inseriti più di 8 numeri.", kUscitaUso);
     celle.resize(8);
-    const TLetturaCelle lettura = LeggiCelleRisultato(celle);
+    const TLetturaCelle lettura = LeggiCelleRisultato(celle, TPilotiInGioco::Tutti(NumeroPiloti));
     if (!lettura.Ok)
         throw TErroreCli(lettura.Messaggio + "\n(casella " + std::to_string(lettura.Cella) + "º)",
                          kUscitaUso);
@@ -112,7 +112,7 @@ int EseguiAggiungi(TContestoCli& ctx, const TOpzioniAggiungi& o) {
     aggiornamento.Aggiungi(editor.Concorso);
     const int ordinale = aggiornamento.Indice() + 1;
     if (!aggiornamento.Ok())
-        throw TErroreCli(messaggi.Testi.empty() ? std::string(kErroreSalvaArchivi)
+        throw TErroreCli(messaggi.Testi.empty() ? ErroreSalvaArchivi(TArchivio::FileLocale())
                                                 : messaggi.Testi.back());
     ctx.Out << "Concorso Nº" << numero << " " << anno << " aggiunto in posizione " << ordinale
             << " (concorsi in archivio: " << archivio.Quante() << ").\n";

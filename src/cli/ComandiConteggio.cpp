@@ -36,7 +36,7 @@ int EseguiConta(TContestoCli& ctx, const TOpzioniConta& o) {
     const fs::path file = ctx.Percorso(o.Sistema);
     T_Sistema sistema;
     ctx.Avvia(sistema);
-    if (!sistema.CaricaSistema(file)) throw TErroreCli(kErroreCaricaSistema);
+    ctx.CaricaSistema(sistema, file);
     TDatiSistema& d = sistema.Dati;
 
     TAnnullamento annulla;

@@ -69,8 +69,7 @@ class TPosizioneJson {
 };
 
 nlohmann::json LeggiJson(const std::filesystem::path& percorso) {
-    const std::string testo =
-        LeggiFileIntero(percorso, "Impossibile leggere il file \"" + percorso.string() + "\".");
+    const std::string testo = LeggiFileIntero(percorso, "Impossibile leggere il file JSON");
     TPosizioneJson posizione;
     try {
         return nlohmann::json::parse(
@@ -130,9 +129,12 @@ void RegistraSistema(CLI::App& app, TContestoCli& ctx) {
         ctx.Azione = [&ctx, json, destinazione] {
             const auto sorgente = ctx.Percorso(*json);
             const auto percorso = ctx.Percorso(*destinazione);
-            ctx.PreparaCartella();
+            T_Sistema sistema;
+            ctx.Avvia(sistema);
             ImportaFileSistema(LeggiJson(sorgente), percorso);
             ctx.Out << "Sistema salvato in " << percorso.string() << "\n";
+            // Read back as every command reads it: what it should know is told the same way.
+            ctx.CaricaSistema(sistema, percorso);
             return kUscitaOk;
         };
     });

@@ -35,15 +35,15 @@ int EseguiSpoglio(TContestoCli& ctx, const TOpzioniSpoglio& o) {
     ctx.Avvia(sistema);
 
     TSpoglio spoglio;
+    spoglio.Piloti = sistema.Dati.PilotiInGioco();
     // A wrong result is reported before the columns or the system are read.
     const auto celle = CelleRisultato(o.Risultato);
     const TLetturaCelle lettura = spoglio.LeggiRisultato(celle);
     if (!lettura.Ok)
         throw TErroreCli(lettura.Messaggio + "\n(casella " + std::to_string(lettura.Cella) + "º)",
                          kUscitaUso);
-    if (!o.Sistema.empty() && !sistema.CaricaSistema(fileSistema))
-        throw TErroreCli(sistema.ErroreCaricamento());
-    if (!spoglio.Colonne.CaricaDaFile(file)) throw TErroreCli(kErroreLetturaColonne);
+    if (!o.Sistema.empty()) ctx.CaricaSistema(sistema, fileSistema);
+    ctx.CaricaColonne(spoglio.Colonne, file, sistema.Dati);
 
     spoglio.Esegui();
     std::vector<std::string> sbagliate;

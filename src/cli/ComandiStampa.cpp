@@ -1,4 +1,5 @@
 #include "cli/ContestoCli.h"
+#include "core/MotiviFile.h"
 #include "core/TListaColonne.h"
 #include "core/T_Sistema.h"
 #include "core/Testo.h"
@@ -33,7 +34,7 @@ void Stampa(TContestoCli& ctx, const std::filesystem::path& pdf, const std::stri
     try {
         completa = ctx.StampaPdf(pdf, titolo, [&](TmmPrinter& p) { return fn(p, controllo); });
     } catch (const TErroreStampa& e) {
-        throw TErroreCli(std::string(errore) + "\n(" + e.what() + ")");
+        throw TErroreCli(ConFile(errore, pdf, e.what()));
     }
     if (!completa) throw TErroreCli(kMsgAnnullata, kUscitaAnnullata);
     ctx.Out << "File PDF scritto: " << pdf.string() << "\n";
@@ -55,9 +56,15 @@ int EseguiSchedine(TContestoCli& ctx, const TOpzioniStampa& o) {
     T_Sistema sistema;
     ctx.Avvia(sistema);
     TListaColonne colonne;
-    if (!colonne.CaricaDaFile(ctx.Percorso(o.File))) throw TErroreCli(kErroreLetturaColonne);
+    ctx.CaricaColonne(colonne, ctx.Percorso(o.File), sistema.Dati, true);
     const std::string nome = o.Sistema.empty() ? o.File : o.Sistema;
     const auto& dati = sistema.Dati;
+    // Refused before the PDF is touched: nothing to print, or a ticket that would not carry
+    // every column played.
+    for (const std::string& errore :
+         {ControllaPrimaSchedina(colonne.Quante(), da),
+          ControllaColonneStampabili(colonne, dati.PilotiInGioco(), da, a)})
+        if (!errore.empty()) throw TErroreCli(errore);
 
     if (o.Tabulato) {
         TOpzioniTabulato t;
@@ -65,6 +72,7 @@ int EseguiSchedine(TContestoCli& ctx, const TOpzioniStampa& o) {
         t.Da = da;
         t.A = a;
         t.Impostazioni = dati.Tabulato;
+        t.Piloti = dati.PilotiInGioco();
         Stampa(
             ctx, pdf, kTitoloTabulato + NomeSenzaEstensione(nome), kErroreStampaTabulato,
             [&](TmmPrinter& p, TControlloStampa& c) { return StampaTabulato(p, colonne, t, c); });
@@ -95,10 +103,15 @@ int EseguiProspetto(TContestoCli& ctx, const TOpzioniStampa& o) {
     T_Sistema sistema;
     ctx.Avvia(sistema);
     const auto file = ctx.Percorso(o.File);
-    if (!sistema.CaricaSistema(file)) throw TErroreCli(sistema.ErroreCaricamento());
+    ctx.CaricaSistema(sistema, file);
     sistema.NomeFile = file.string();
     if (o.PerPartecipante && !CopiaPerPartecipanteDisponibile(sistema))
         throw TErroreCli("Il sistema ha un solo partecipante: usare --copie.", kUscitaUso);
+    if (o.Tabulato)
+        if (auto errore =
+                ControllaColonneStampabili(sistema.Dati.Colonne, sistema.Dati.PilotiInGioco());
+            !errore.empty())
+            throw TErroreCli(errore);
     const std::string data = DataDiOggi();
     Stampa(ctx, pdf, kLavoroProspetto, kErroreStampaProspetto,
            [&](TmmPrinter& p, TControlloStampa& c) {

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "cli/ContestoCli.h"
+#include "core/T_Sistema.h"
 #include "tools/TConversione.h"
 #include "tools/TOperazioniFile.h"
 
@@ -69,7 +70,9 @@ int EseguiOperazioni(TContestoCli& ctx, const TOpzioniOperazioni& o) {
     op.Source1 = ctx.Percorso(o.Primo).string();
     if (!unFile) op.Source2 = ctx.Percorso(o.Secondo).string();
     op.Dest = ctx.Percorso(o.Output).string();
-    ctx.PreparaCartella();
+    T_Sistema sistema;
+    ctx.Avvia(sistema);
+    op.Piloti = sistema.Dati.PilotiInGioco();
 
     TAnnullamento annulla;
     TInterruzione interruzione(annulla);
@@ -120,7 +123,8 @@ int EseguiConverti(TContestoCli& ctx, const TOpzioniConverti& o) {
     }
     const fs::path destinazione =
         o.Destinazione.empty() ? fs::path() : ctx.Percorso(o.Destinazione);
-    ctx.PreparaCartella();
+    T_Sistema sistema;
+    ctx.Avvia(sistema);
     if (!destinazione.empty()) {
         std::error_code ec;
         if (!fs::is_directory(destinazione, ec))
@@ -137,6 +141,7 @@ int EseguiConverti(TContestoCli& ctx, const TOpzioniConverti& o) {
         TConversione conv;
         conv.FormatoSorgente = da;
         conv.FormatoDestinazione = a;
+        conv.Piloti = sistema.Dati.PilotiInGioco();
         conv.CartellaSorgente = p.parent_path();
         conv.CartellaDestinazione = destinazione.empty() ? p.parent_path() : destinazione;
         const TEsitoConversione esito = conv.Converti({p.filename().string()}, nullptr, &annulla);

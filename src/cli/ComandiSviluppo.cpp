@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "cli/ContestoCli.h"
+#include "core/MotiviFile.h"
 #include "core/T_Sistema.h"
 #include "development/SviluppoSistema.h"
 
@@ -161,7 +162,8 @@ int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
 
     std::int64_t colonne = sistema.Dati.Colonne.Quante();
     if (!output.empty()) {
-        if (!sistema.Dati.Colonne.SalvaSuFile(output)) throw TErroreCli(kErroreSalvaColonne);
+        if (!sistema.Dati.Colonne.SalvaSuFile(output))
+            throw TErroreCli(ConFile(kErroreSalvaColonne, output, MotivoScrittura(output)));
     } else if (!esito.FileScritto.empty()) {
         colonne = colonneNelFile(esito.FileScritto);
     }
@@ -187,6 +189,10 @@ int Sviluppa(TContestoCli& ctx, T_Sistema& sistema, const fs::path& output,
     else if (!esito.FileScritto.empty())
         out << "Colonne scritte in " << esito.FileScritto.string() << " : " << colonne << "\n";
     out << q.Stato << "\n";
+    // A system that keeps its columns in memory leaves nothing behind on the command line.
+    if (output.empty() && esito.FileScritto.empty())
+        ctx.Err << "Nessun file scritto: il sistema tiene le colonne in memoria, che alla fine "
+                   "del comando vanno perse. Per scriverle usare --output FILE.Scl.\n";
 
     if (o.Json) ctx.ScriviJson(json(colonne));
     return kUscitaOk;
@@ -197,7 +203,7 @@ int EseguiSviluppa(TContestoCli& ctx, const TOpzioniSviluppo& o) {
     const fs::path output = o.Output.empty() ? fs::path() : ctx.Percorso(o.Output);
     T_Sistema sistema;
     ctx.Avvia(sistema);
-    if (!sistema.CaricaSistema(file)) throw TErroreCli(sistema.ErroreCaricamento());
+    ctx.CaricaSistema(sistema, file);
     sistema.NomeFile = file.string();
     sistema.SenzaNome = false;
     return Sviluppa(ctx, sistema, output, o);

@@ -8,6 +8,8 @@
 
 #include "app/Avvio.h"
 #include "app/Cartelle.h"
+#include "core/FileColonne.h"
+#include "core/MotiviFile.h"
 #include "core/T_Sistema.h"
 #include "core/Testo.h"
 
@@ -47,6 +49,22 @@ TAvvioDocumento TContestoCli::Avvia(T_Sistema& sistema) const {
     TAvvioDocumento avvio = CaricaDatiAvvio(sistema);
     for (const auto& avviso : AvvisiAvvio(avvio)) Err << avviso << "\n";
     return avvio;
+}
+
+void TContestoCli::CaricaSistema(T_Sistema& sistema, const fs::path& file) const {
+    if (!sistema.CaricaSistema(file)) throw TErroreCli(sistema.ErroreCaricamento(file));
+    Avvisa(AvvisiSistema(sistema));
+}
+
+void TContestoCli::CaricaColonne(TListaColonne& colonne, const fs::path& file,
+                                 const TDatiSistema& dati, bool vuoteAmmesse) const {
+    const std::string errore =
+        CaricaFileColonne(colonne, file, TControlloColonne(dati.PilotiInGioco(), vuoteAmmesse));
+    if (!errore.empty()) throw TErroreCli(errore);
+}
+
+void TContestoCli::Avvisa(const std::vector<std::string>& avvisi) const {
+    for (const std::string& a : avvisi) Err << a << "\n";
 }
 
 void TContestoCli::OpzioneCartella(CLI::App& comando) {
@@ -95,12 +113,12 @@ void TBarraProgresso::Termina() {
     larghezza_ = 0;
 }
 
-std::string LeggiFileIntero(const fs::path& percorso, const std::string& messaggio) {
+std::string LeggiFileIntero(const fs::path& percorso, const std::string& testo) {
     std::ifstream in(percorso, std::ios::binary);
-    if (!in) throw TErroreCli(messaggio);
-    std::string testo((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw TErroreCli(messaggio);
-    return testo;
+    if (!in) throw TErroreCli(ConFile(testo, percorso, MotivoLettura(percorso)));
+    std::string letto((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw TErroreCli(ConFile(testo, percorso, "errore di lettura"));
+    return letto;
 }
 
 long long InteroOpzione(const std::string& testo, long long minimo, long long massimo,

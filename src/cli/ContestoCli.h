@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/Avvio.h"
 #include "core/Errore.h"
@@ -16,6 +17,8 @@
 namespace sirvela {
 
 class T_Sistema;
+class TDatiSistema;
+class TListaColonne;
 
 // Exit codes of sirvela-cli.
 inline constexpr int kUscitaOk = 0;
@@ -59,6 +62,16 @@ class TContestoCli {
     TAvvioDocumento Avvia(T_Sistema& sistema) const;
     // Only the program folder (commands that need no document).
     void PreparaCartella() const;
+    // Reads a system file into a started document. A failure is the command's error naming
+    // the file and the reason; what the user should know about the system (pilots out of
+    // play, a guarantee outside 30..92) goes to stderr and the command goes on.
+    void CaricaSistema(T_Sistema& sistema, const std::filesystem::path& file) const;
+    // Reads a column file checked for the pilots in play of `dati` (the prints also take empty
+    // columns); a file that is none is the command's error.
+    void CaricaColonne(TListaColonne& colonne, const std::filesystem::path& file,
+                       const TDatiSistema& dati, bool vuoteAmmesse = false) const;
+    // Warnings on stderr, one per line.
+    void Avvisa(const std::vector<std::string>& avvisi) const;
 
     // Adds --cartella to a command.
     void OpzioneCartella(CLI::App& comando);
@@ -101,8 +114,9 @@ class TBarraProgresso {
     bool disegnata_ = false;
 };
 
-// Reads a whole text or binary file; throws TErroreCli with `messaggio` when it cannot.
-std::string LeggiFileIntero(const std::filesystem::path& percorso, const std::string& messaggio);
+// Reads a whole text or binary file; when it cannot, throws TErroreCli with `testo`, the file
+// name and the reason.
+std::string LeggiFileIntero(const std::filesystem::path& percorso, const std::string& testo);
 
 // A whole number typed on the command line within a range, or the Italian refusal naming
 // what it is.

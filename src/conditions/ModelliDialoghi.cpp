@@ -6,6 +6,7 @@
 #include "conditions/CondizioniForma.h"
 #include "conditions/CondizioniRiferimento.h"
 #include "core/Globali.h"
+#include "core/TDatiSistema.h"
 
 namespace sirvela {
 
@@ -113,11 +114,13 @@ TErroreGriglia TModelloColonnaFiltro::Acquisisci(TCondizione& membro) {
     auto* f = dynamic_cast<TCondColonnaFiltro*>(&membro);
     if (!f) return {};
     TColonna colonna = colonna_;
+    const TPilotiInGioco piloti = membro.Proprietario ? membro.Proprietario->PilotiInGioco()
+                                                      : TPilotiInGioco::Tutti(NumeroPiloti);
     if (caselleToccate_) {
         for (int k = 0; k < 8; ++k) {
             const std::string t = SenzaSpazi(caselle_[static_cast<std::size_t>(k)]);
             int v = 0;
-            if (!t.empty() && (!Numero(t, v) || v < 1 || v > NumeroPiloti))
+            if (!t.empty() && (!Numero(t, v) || !piloti.InGioco(v)))
                 return Errore(kNumeriNonValidi, k);
             for (int j = 0; j < k && v != 0; ++j)
                 if (colonna[static_cast<std::size_t>(j)] == v) return Errore(kNumeroRipetuto, k);

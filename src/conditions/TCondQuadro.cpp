@@ -9,6 +9,7 @@
 #include "conditions/TInsiemeCondizioni.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
+#include "core/MotiviFile.h"
 #include "core/TCombinazione.h"
 #include "core/TDatiSistema.h"
 
@@ -224,15 +225,19 @@ TEsito SalvaQuadro(const TCondQuadro& q, const std::filesystem::path& percorso) 
     TScrittore s(percorso);
     if (!s.Aperto() || !q.Salva(s)) {
         s.Abbandona();
-        return TEsito::Fallito(kErroreSalvaQuadro);
+        return TEsito::Fallito(ConFile(kErroreSalvaQuadro, percorso, MotivoScrittura(percorso)));
     }
-    if (!s.Chiudi()) return TEsito::Fallito(kErroreSalvaQuadro);
+    if (!s.Chiudi())
+        return TEsito::Fallito(ConFile(kErroreSalvaQuadro, percorso, MotivoScrittura(percorso)));
     return {};
 }
 
 namespace {
-std::string ConMotivo(const char* messaggio, bool troppe) {
-    return troppe ? std::string(messaggio) + ": " + kMotivoTroppeCondizioni + "." : messaggio;
+// The limit on conditions, when it stopped the reading, is the reason; else what the file lacks.
+std::string ErroreLettura(const char* messaggio, const std::filesystem::path& percorso,
+                          bool troppe) {
+    return troppe ? ConFile(messaggio, percorso, kMotivoTroppeCondizioni)
+                  : ErroreCaricamento(messaggio, percorso);
 }
 }  // namespace
 
@@ -240,10 +245,11 @@ TEsito CaricaQuadro(TCondQuadro& q, const std::filesystem::path& percorso, std::
     TLettore l(percorso);
     std::uint8_t tipo = 0;
     if (!l.Aperto() || !l.LeggiU8(tipo) || tipo != kQuadro)
-        return TEsito::Fallito(kErroreCaricaQuadro);
+        return TEsito::Fallito(ErroreCaricamento(kErroreCaricaQuadro, percorso));
     TCondQuadro letto(q.Proprietario);
     TLimiteLettura limite(altre + 1);
-    if (!letto.Carica(l)) return TEsito::Fallito(ConMotivo(kErroreCaricaQuadro, limite.Superato()));
+    if (!letto.Carica(l))
+        return TEsito::Fallito(ErroreLettura(kErroreCaricaQuadro, percorso, limite.Superato()));
     q.Prendi(letto);
     return {};
 }
@@ -255,28 +261,33 @@ TEsito SalvaCondizioni(const TCondQuadro& q, const std::filesystem::path& percor
         if (ok && m->Selezionato) ok = m->Salva(s);
     if (!ok) {
         s.Abbandona();
-        return TEsito::Fallito(kErroreSalvaCondizioni);
+        return TEsito::Fallito(
+            ConFile(kErroreSalvaCondizioni, percorso, MotivoScrittura(percorso)));
     }
-    if (!s.Chiudi()) return TEsito::Fallito(kErroreSalvaCondizioni);
+    if (!s.Chiudi())
+        return TEsito::Fallito(
+            ConFile(kErroreSalvaCondizioni, percorso, MotivoScrittura(percorso)));
     return {};
 }
 
 TEsito CaricaCondizioni(TCondQuadro& q, const std::filesystem::path& percorso, int posto,
                         std::int64_t gia) {
     TLettore l(percorso);
-    if (!l.Aperto()) return TEsito::Fallito(kErroreCaricaCondizioni);
+    if (!l.Aperto()) return TEsito::Fallito(ErroreCaricamento(kErroreCaricaCondizioni, percorso));
     TLimiteLettura limite(gia);
     std::vector<std::unique_ptr<TCondizione>> letti;
     while (!l.FineFile()) {
         std::uint8_t tipo = 0;
-        if (!l.LeggiU8(tipo)) return TEsito::Fallito(kErroreCaricaCondizioni);
+        if (!l.LeggiU8(tipo))
+            return TEsito::Fallito(ErroreCaricamento(kErroreCaricaCondizioni, percorso));
         auto c = MembroAmmesso(0, tipo) ? CreaCondizione(tipo, q.Proprietario) : nullptr;
-        if (!c) return TEsito::Fallito(kErroreCaricaCondizioni);
+        if (!c) return TEsito::Fallito(ErroreCaricamento(kErroreCaricaCondizioni, percorso));
         // No room: stop before reading (and holding) any more of the file.
         if (q.QuantiMembri() + static_cast<int>(letti.size()) >= TCondQuadro::kMaxMembri)
             return TEsito::Fallito(kSpazioInsufficiente);
         if (!TLimiteLettura::Conta() || !c->Carica(l))
-            return TEsito::Fallito(ConMotivo(kErroreCaricaCondizioni, limite.Superato()));
+            return TEsito::Fallito(
+                ErroreLettura(kErroreCaricaCondizioni, percorso, limite.Superato()));
         letti.push_back(std::move(c));
     }
     return q.Inserisci(posto, std::move(letti));

@@ -1,6 +1,8 @@
 #include "conditions/TValoriAmmessi.h"
 
+#include <fmt/format.h>
 #include <algorithm>
+#include <cmath>
 
 #include "conditions/StatoValutazione.h"
 #include "conditions/TCondPuntiTra.h"
@@ -10,6 +12,20 @@
 #include "core/TDatiSistema.h"
 
 namespace sirvela {
+
+namespace {
+
+std::string NumeroIntervallo(double v) {
+    if (std::floor(v) == v && std::fabs(v) < 1e15) return fmt::format("{:.0f}", v);
+    return fmt::format("{}", v);
+}
+
+}  // namespace
+
+std::string TestoIntervallo(const TIntervallo& intervallo) {
+    if (intervallo.Min == intervallo.Max) return NumeroIntervallo(intervallo.Min);
+    return NumeroIntervallo(intervallo.Min) + "-" + NumeroIntervallo(intervallo.Max);
+}
 namespace {
 
 // The highest entry of a table that a category of this size can use.

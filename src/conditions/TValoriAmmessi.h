@@ -99,6 +99,10 @@ struct TIntervallo {
     bool operator==(const TIntervallo&) const = default;
 };
 
+// "50-90", or "50" when both ends are equal: how an interval reads on the summary sheet and in
+// the analyses ("50,90" would read as a decimal in Italian).
+std::string TestoIntervallo(const TIntervallo& intervallo);
+
 // Accepted values of a category whose values are sums or totals: up to 43 intervals.
 class TIntervalliAmmessi {
   public:

@@ -8,6 +8,7 @@
 
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
+#include "core/MotiviFile.h"
 #include "core/Testo.h"
 
 namespace sirvela {
@@ -74,10 +75,12 @@ bool TControlloreDocumento::CaricaFile(const std::string& percorso) {
     Ridisegna();
     inCaricamento_ = false;
     if (!ok) {
-        messaggi_.Errore(sistema_.ErroreCaricamento());
+        messaggi_.Errore(sistema_.ErroreCaricamento(percorso));
         return false;
     }
     sistema_.Modificato = false;
+    for (const std::string& avviso : AvvisiSistema(sistema_))
+        messaggi_.Mostra("Informazione", avviso, PulsanteOk);
     return true;
 }
 
@@ -98,7 +101,7 @@ bool TControlloreDocumento::SalvaConNome(const std::string& cartella, const std:
         return false;
     sistema_.NomeFile = *scelto;
     if (!sistema_.SalvaSistema()) {
-        messaggi_.Errore(kErroreSalvaSistema);
+        messaggi_.Errore(ErroreSalvaSistema(*scelto));
         Ridisegna();
         return false;
     }
@@ -114,7 +117,7 @@ void TControlloreDocumento::Salva() {
                      "Il file è già Presente su Disco. Vuoi Sovrascriverlo ? ");
         return;
     }
-    if (!sistema_.SalvaSistema()) messaggi_.Errore(kErroreSalvaSistema);
+    if (!sistema_.SalvaSistema()) messaggi_.Errore(ErroreSalvaSistema(sistema_.NomeFile));
 }
 
 void TControlloreDocumento::SalvaCome() {
@@ -134,7 +137,7 @@ void TControlloreDocumento::Cancella() {
     {
         TLettore prova{std::filesystem::path(*scelto)};
         if (!prova.Aperto()) {
-            messaggi_.Errore(kErroreCancellaSistema);
+            messaggi_.Errore(ConFile(kErroreCancellaSistema, *scelto, MotivoLettura(*scelto)));
             return;
         }
     }
@@ -143,7 +146,8 @@ void TControlloreDocumento::Cancella() {
                          PulsanteSi | PulsanteNo | PulsanteAnnulla);
     if (risposta != PulsanteSi) return;
     std::error_code ec;
-    if (!std::filesystem::remove(*scelto, ec) || ec) messaggi_.Errore(kErroreCancellaSistema);
+    if (!std::filesystem::remove(*scelto, ec) || ec)
+        messaggi_.Errore(ConFile(kErroreCancellaSistema, *scelto, MotivoScrittura(*scelto)));
 }
 
 bool TControlloreDocumento::ImpostaPosizione(int posizione, const TCombinazione& piloti) {
@@ -181,9 +185,9 @@ void TControlloreDocumento::ImpostaCommento(const std::vector<std::string>& righ
 
 TCombinazione TControlloreDocumento::PilotiSelezionabili() const {
     TCombinazione s;
-    const int n = std::clamp<int>(NumeroPiloti, 0, kMaxPiloti);
-    for (int v = 1; v <= n; ++v)
-        if (v != sistema_.Dati.PilotaEscluso) s.Aggiungi(v);
+    const TPilotiInGioco piloti = sistema_.Dati.PilotiInGioco();
+    for (int v = 1; v <= kMaxPiloti; ++v)
+        if (piloti.InGioco(v)) s.Aggiungi(v);
     return s;
 }
 

@@ -2,7 +2,7 @@
 
 namespace sirvela {
 
-std::int32_t NumeroPiloti = 23;
+std::int32_t NumeroPiloti = kNumeroPilotiPredefinito;
 std::filesystem::path CartellaProgramma = std::filesystem::current_path();
 std::string UltimoFileColonne = "DefaultComb.Scl";
 std::int32_t VersioneFormato = kVersioneFormatoProgramma;

@@ -8,6 +8,7 @@ namespace sirvela {
 // Pilots in play, 20..25 (23 by default). No table holds more than 25 pilots.
 extern std::int32_t NumeroPiloti;
 constexpr int kMaxPiloti = 25;
+constexpr std::int32_t kNumeroPilotiPredefinito = 23;
 // Wildcard of pattern columns: any pilot, shown as "*".
 constexpr std::uint8_t kJolly = 90;
 

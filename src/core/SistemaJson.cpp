@@ -70,7 +70,7 @@ Uscita EsportaSistema(const T_Sistema& s, bool conColonne) {
 
 Uscita EsportaFileSistema(const std::filesystem::path& percorso) {
     T_Sistema s;
-    if (!s.CaricaSistema(percorso)) throw TErroreSirvela(s.ErroreCaricamento());
+    if (!s.CaricaSistema(percorso)) throw TErroreSirvela(s.ErroreCaricamento(percorso));
     // The file has no count of its columns: they are there when it goes past the selection.
     s.Dati.SalvaColonne = false;
     TScrittore senza;
@@ -91,8 +91,25 @@ void ImportaSistema(const Valore& j, T_Sistema& s, bool& conColonne) {
     Se(j, "Pronostico", "", [&](const Valore& v, const std::string& c) {
         Lista(v, c);
         if (v.size() != 8) Rifiuta(c, "attese 8 posizioni");
-        for (std::size_t i = 0; i < 8; ++i)
-            d.Pronostico.Posizione[i] = ImportaCombinazione(v[i], Elemento(c, i));
+        for (std::size_t i = 0; i < 8; ++i) {
+            const std::string posizione = Elemento(c, i);
+            TCombinazione p = ImportaCombinazione(v[i], posizione);
+            // A system file keeps only pilots 1..25, each once: anything else would be lost
+            // without a word when the file is read back.
+            TCombinazione visti;
+            for (int k = 0; k < p.Conta(); ++k) {
+                const int pilota = p.Numeri[static_cast<std::size_t>(k)];
+                const std::string campo =
+                    v[i].is_array() ? Elemento(posizione, static_cast<std::size_t>(k))
+                                    : Elemento(posizione + ".Slot", static_cast<std::size_t>(k));
+                if (pilota < 1 || pilota > kMaxPiloti)
+                    Rifiuta(campo, std::to_string(pilota) + " non è un pilota (da 1 a " +
+                                       std::to_string(kMaxPiloti) + ")");
+                if (!visti.Aggiungi(pilota))
+                    Rifiuta(campo, "il pilota " + std::to_string(pilota) + " è ripetuto");
+            }
+            d.Pronostico.Posizione[i] = p;
+        }
     });
     Se(j, "Concorso", "", [&](const Valore& v, const std::string& c) { d.Concorso = Int32(v, c); });
     Se(j, "Condizioni", "", [&](const Valore& v, const std::string& c) {
@@ -192,7 +209,7 @@ void ImportaFileSistema(const Valore& j, const std::filesystem::path& percorso) 
     }
     s.Dati.SalvaColonne = conColonne;
     s.NomeFile = percorso.string();
-    if (!s.SalvaSistema()) throw TErroreSirvela(kErroreSalvaSistema);
+    if (!s.SalvaSistema()) throw TErroreSirvela(ErroreSalvaSistema(percorso));
 }
 
 }  // namespace sirvela

@@ -2,6 +2,7 @@
 
 #include "conditions/TGestoreLink.h"
 #include "conditions/TInsiemeCondizioni.h"
+#include "core/Globali.h"
 
 namespace sirvela {
 
@@ -16,6 +17,14 @@ void TDatiSistema::RicreaCondizioni() {
     Recuperi.reset();
     Condizioni = std::make_unique<TInsiemeCondizioni>(this);
     Recuperi = std::make_unique<TGestoreLink>(this);
+}
+
+TPilotiInGioco TDatiSistema::PilotiInGioco() const {
+    return {NumeroPiloti, PilotaEscluso};
+}
+
+TPronostico TDatiSistema::PronosticoInGioco() const {
+    return sirvela::PronosticoInGioco(Pronostico, PilotiInGioco());
 }
 
 }  // namespace sirvela

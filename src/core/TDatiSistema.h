@@ -5,6 +5,7 @@
 #include <string>
 
 #include "archive/TArchivio.h"
+#include "core/PilotiInGioco.h"
 #include "core/TCombinazione.h"
 #include "core/TListaColonne.h"
 #include "core/Testo.h"
@@ -48,6 +49,10 @@ class TDatiSistema {
 
     // Drops the condition set and the link manager and creates them anew ("Nuovo").
     void RicreaCondizioni();
+    // 1..NumeroPiloti without PilotaEscluso.
+    TPilotiInGioco PilotiInGioco() const;
+    // The position sets as developed: only the pilots in play.
+    TPronostico PronosticoInGioco() const;
 };
 
 }  // namespace sirvela

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/FileColonne.h"
 #include "core/FlussoBinario.h"
 
 namespace sirvela {
@@ -164,7 +165,30 @@ bool TListaColonne::ScriviSuFile(TScrittore& s) const {
     return ok;
 }
 
-bool TListaColonne::LeggiDaFile(TLettore& l) {
+namespace {
+
+// The first of n records that is not eight different pilots of `inGioco` (bit v for pilot
+// v), or n. No branch inside a record and no bit count: every pilot adds its bit, and the sum
+// equals the union only when no pilot repeats.
+std::size_t PrimaNonGiocabile(const TColonna* p, std::size_t n, std::uint64_t inGioco) {
+    for (std::size_t i = 0; i < n; ++i) {
+        std::uint64_t visti = 0, somma = 0;
+        unsigned alti = 0;
+        for (std::uint8_t v : p[i]) {
+            alti |= v;
+            const std::uint64_t bit = std::uint64_t{1} << (v & 63);
+            visti |= bit;
+            somma += bit;
+        }
+        if ((alti & 0xC0u) != 0 || somma != visti || (visti & ~inGioco) != 0) return i;
+    }
+    return n;
+}
+
+}  // namespace
+
+bool TListaColonne::LeggiDaFile(TLettore& l, const TControlloColonne* controllo,
+                                TDifettoLettura* difetto) {
     Svuota();
     const std::uint64_t r = l.Rimanenti();
     std::uint64_t pieni = r / (kRecordPerIO * 8);
@@ -177,12 +201,27 @@ bool TListaColonne::LeggiDaFile(TLettore& l) {
                 Svuota();
                 return false;
             }
+            // The block is checked while it is still in the cache. The quick test passes the
+            // plain columns; only the others go to the full check (an empty record may be
+            // allowed there).
+            const std::uint64_t inGioco = controllo ? controllo->Piloti().Maschera() : 0;
+            for (std::size_t i = controllo ? PrimaNonGiocabile(buffer.data(), n, inGioco) : n;
+                 i < n; i += 1 + PrimaNonGiocabile(buffer.data() + i + 1, n - i - 1, inGioco)) {
+                if (controllo->Valida(buffer[i])) continue;
+                if (difetto) {
+                    difetto->Record = quante_ + static_cast<std::int64_t>(i);
+                    difetto->Colonna = buffer[i];
+                }
+                Svuota();
+                return false;
+            }
             for (std::size_t i = 0; i < n; ++i) Accoda(buffer[i]);
             if (pieni == 0) break;
             --pieni;
         }
     } catch (const std::bad_alloc&) {
         Svuota();
+        if (difetto) difetto->Memoria = true;
         return false;
     }
     return true;

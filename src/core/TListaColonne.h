@@ -12,6 +12,8 @@ namespace sirvela {
 
 class TLettore;
 class TScrittore;
+class TControlloColonne;
+struct TDifettoLettura;
 
 inline constexpr const char* kErroreLetturaColonne =
     "Errore Di Lettura Sul File. Impossibile Leggere le Colonne.";
@@ -139,11 +141,15 @@ class TListaColonne {
     // Every column at the writer's position, in list order; true when all arrived.
     bool ScriviSuFile(TScrittore& s) const;
     // Empties the list, then reads every whole record from the reader's position to the end.
-    // A failed read empties the list and returns false.
-    bool LeggiDaFile(TLettore& l);
+    // A failed read empties the list and returns false. With `controllo` every block is
+    // checked as it arrives, and the first bad record stops the reading the same way;
+    // `difetto` then tells which record it was (or that memory ran out).
+    bool LeggiDaFile(TLettore& l, const TControlloColonne* controllo = nullptr,
+                     TDifettoLettura* difetto = nullptr);
     // Creates or replaces the file (never leaving half a file over a good one).
     bool SalvaSuFile(const std::filesystem::path& percorso) const;
-    // Opens and reads a whole column file; false (list empty) when it cannot be read.
+    // Opens and reads a whole column file without checking it; false (list empty) when it
+    // cannot be read. Files the user chooses go through CaricaFileColonne.
     bool CaricaDaFile(const std::filesystem::path& percorso);
 
   private:

@@ -5,6 +5,7 @@
 #include "core/Cp1252.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
+#include "core/MotiviFile.h"
 
 namespace sirvela {
 
@@ -117,6 +118,35 @@ std::string T_Sistema::ErroreCaricamento() const {
     if (Dati.Condizioni && Dati.Condizioni->LimiteSuperato)
         return std::string(kErroreCaricaSistema) + ": " + kMotivoTroppeCondizioni + ".";
     return kErroreCaricaSistema;
+}
+
+std::string T_Sistema::ErroreCaricamento(const std::filesystem::path& percorso) const {
+    if (Dati.Condizioni && Dati.Condizioni->LimiteSuperato)
+        return ConFile(kErroreCaricaSistema, percorso, kMotivoTroppeCondizioni);
+    return ErroreCaricaSistema(percorso);
+}
+
+std::string ErroreCaricaSistema(const std::filesystem::path& percorso) {
+    return ErroreCaricamento(kErroreCaricaSistema, percorso);
+}
+
+std::string ErroreSalvaSistema(const std::filesystem::path& percorso) {
+    return ConFile(kErroreSalvaSistema, percorso, MotivoScrittura(percorso));
+}
+
+std::vector<std::string> AvvisiSistema(const T_Sistema& sistema) {
+    std::vector<std::string> avvisi;
+    const TDatiSistema& d = sistema.Dati;
+    if (auto piloti = AvvisoPilotiFuoriGioco(d.Pronostico, d.PilotiInGioco()); !piloti.empty())
+        avvisi.push_back(std::move(piloti));
+    const int garanzia = d.ImpSviluppo.Garanzia;
+    if (garanzia != d.ImpSviluppo.GaranziaEffettiva())
+        avvisi.push_back("La garanzia memorizzata nel sistema, " + std::to_string(garanzia) +
+                         ", è fuori dall'intervallo " +
+                         std::to_string(TImpostazioniSviluppo::kGaranziaMinima) + "-" +
+                         std::to_string(TImpostazioniSviluppo::kGaranziaMassima) + ": si usa " +
+                         std::to_string(d.ImpSviluppo.GaranziaEffettiva()) + ".");
+    return avvisi;
 }
 
 std::string T_Sistema::Titolo() const {

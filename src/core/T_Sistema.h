@@ -50,10 +50,21 @@ class T_Sistema {
     bool CaricaSistema(TLettore& l);
     // The message of a failed CaricaSistema, with the reason when there is a known one.
     std::string ErroreCaricamento() const;
+    // The same, naming the file and the reason.
+    std::string ErroreCaricamento(const std::filesystem::path& percorso) const;
 
     // Window title: "Sirvela " version " - " file name.
     std::string Titolo() const;
 };
+
+// "Impossibile Caricare il Sistema X: motivo." after CaricaSistema failed on that file.
+std::string ErroreCaricaSistema(const std::filesystem::path& percorso);
+// "Impossibile Salvare Il Sistema X: motivo." after SalvaSistema failed on that file.
+std::string ErroreSalvaSistema(const std::filesystem::path& percorso);
+// What the user is told about a system just read, one message each: pilots of the position
+// sets that are not in play (kept in the file, never developed) and a stored guarantee that
+// the development cannot use as it stands.
+std::vector<std::string> AvvisiSistema(const T_Sistema& sistema);
 
 // A list of text lines: per line an int32 length and its characters, then -1.
 bool SalvaListaStringhe(TScrittore& s, const std::vector<std::string>& righe);

@@ -192,8 +192,8 @@ TStima StimaSistema(TDatiSistema& d, std::uint64_t seme, double precisione, std:
                     const std::function<void(const TStima&)>& ogni) {
     TTestCondizioni test(*d.Condizioni, *d.Recuperi);
     test.Prepara();
-    TCampionatore campione(d.Pronostico, d.ImpSviluppo.UsaCondizioni ? &test : nullptr, seme,
-                           PassiConteggio(d));
+    TCampionatore campione(d.PronosticoInGioco(), d.ImpSviluppo.UsaCondizioni ? &test : nullptr,
+                           seme, PassiConteggio(d));
     std::int64_t giro = 1 << 14;
     for (std::int64_t fatti = 0; fatti < massimo;
          fatti += giro, giro = std::min(giro * 2, std::int64_t{1} << 20)) {
@@ -215,7 +215,10 @@ int PassiConteggio(const TDatiSistema& d) {
 bool ContaEsatto(TDatiSistema& d, int fili, const TAnnullamento* annullamento,
                  TEsitoConteggio& esito) {
     TDatiSviluppo dati;
-    dati.Pronostico = &d.Pronostico;
+    // Counted as developed: the pilots out of play are left out.
+    const TPronostico inGioco = d.PronosticoInGioco();
+    dati.Pronostico = &inGioco;
+    dati.Piloti = d.PilotiInGioco();
     dati.Sorgente = d.Sorgente;
     dati.Impostazioni = d.ImpSviluppo;
     dati.Prezzi = d.Prezzi;
@@ -333,7 +336,7 @@ void TConteggioDalVivo::Esegui(std::uint64_t richiesta, TDatiSistema& d) {
     }
     // The sample draws on a copy of its own: the exact count changes the state of the tests.
     std::unique_ptr<TDatiSistema> copiaCampione;
-    const double candidati = static_cast<double>(d.Pronostico.ColonneIniziali());
+    const double candidati = static_cast<double>(d.PronosticoInGioco().ColonneIniziali());
     if (d.Sorgente.DaPronostico && candidati > 0) copiaCampione = CopiaPerConteggio(d);
 
     std::mutex mutexFine;

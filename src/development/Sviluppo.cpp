@@ -8,8 +8,10 @@
 #include <thread>
 
 #include "core/Errore.h"
+#include "core/FileColonne.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
+#include "core/MotiviFile.h"
 #include "development/Enumerazione.h"
 #include "development/Riduzione.h"
 #include "development/SviluppoFili.h"
@@ -155,7 +157,7 @@ class TMotoreSviluppo {
     bool EnumeraSuFili();
     void PassiDaPronostico();
     void PassiDaFile();
-    bool LeggiSorgente(TLettore& l);
+    bool LeggiSorgente(TLettore& l, const std::string& nome);
     void RiesaminaSospesi();
     // The re-examination outside the enumeration: memory running out there ends the run as a
     // cancel does, with its own message. False when it did.
@@ -335,8 +337,12 @@ bool TMotoreSviluppo::Potati(std::int64_t n, std::int64_t ammesse, std::int64_t 
 
 void TMotoreSviluppo::Controlli() {
     if (!dati_.Sorgente.DaPronostico) {
-        TLettore prova(NomeFileColonne(dati_.Sorgente.FileSorgente, CartellaColonne()));
-        if (!prova.Aperto()) throw TErroreSirvela(kErroreCaricaColonne);
+        const std::string nome = NomeFileColonne(dati_.Sorgente.FileSorgente, CartellaColonne());
+        TLettore prova(nome);
+        if (!prova.Aperto())
+            throw TErroreSirvela(ConFile(kErroreCaricaColonne, nome, MotivoLettura(nome)));
+        if (auto errore = ControllaDimensioneColonne(nome, prova.Dimensione()); !errore.empty())
+            throw TErroreSirvela(errore);
     } else if (!dati_.Pronostico) {
         throw TErroreSirvela(kErroreCaricaColonne);
     }
@@ -357,7 +363,7 @@ void TMotoreSviluppo::ApriDestinazione(const std::filesystem::path& nome) {
     destinazione_ =
         servizi_.ApriScrittura ? servizi_.ApriScrittura(nome) : std::make_unique<TScrittore>(nome);
     if (!destinazione_ || !destinazione_->Aperto())
-        throw TErroreSirvela(kErroreCreaColonne + nome.string());
+        throw TErroreSirvela(ConFile(kErroreCreaColonne, nome, MotivoScrittura(nome)));
 }
 
 void TMotoreSviluppo::AzzeraPasso() {
@@ -469,12 +475,13 @@ void TMotoreSviluppo::PassiDaFile() {
     do {
         AzzeraPasso();
         TLettore l(nome);
-        if (!l.Aperto()) throw TErroreSirvela(kErroreCaricaColonne);
+        if (!l.Aperto())
+            throw TErroreSirvela(ConFile(kErroreCaricaColonne, nome, MotivoLettura(nome)));
         totali_ = static_cast<std::int64_t>(l.Dimensione() / 8);
         vista_.AggiornaCond(totali_, ammesse_, 0, 0, true);
         StatoPasso();
         try {
-            continua = LeggiSorgente(l);
+            continua = LeggiSorgente(l, nome);
         } catch (const TErroreSirvela&) {
             throw;
         } catch (...) {
@@ -485,7 +492,9 @@ void TMotoreSviluppo::PassiDaFile() {
     } while (passo_ != vincite_ && continua);
 }
 
-bool TMotoreSviluppo::LeggiSorgente(TLettore& l) {
+bool TMotoreSviluppo::LeggiSorgente(TLettore& l, const std::string& nome) {
+    const TControlloColonne controllo(dati_.Piloti);
+    std::int64_t letti = 0;
     const std::uint64_t dimensione = l.Dimensione();
     std::uint64_t pieni = dimensione / (TListaColonne::kRecordPerIO * 8);
     const std::size_t resto =
@@ -505,6 +514,14 @@ bool TMotoreSviluppo::LeggiSorgente(TLettore& l) {
             fallita = true;
             break;
         }
+        // A record that is no column stops the run before anything of its block is kept.
+        if (const std::size_t cattivo = controllo.PrimoNonValido(blocco.data(), n); cattivo < n) {
+            SvuotaColonne();
+            throw TErroreSirvela(
+                MessaggioColonneNonValide(nome, letti + static_cast<std::int64_t>(cattivo) + 1,
+                                          controllo.Difetto(blocco[cattivo])));
+        }
+        letti += static_cast<std::int64_t>(n);
         for (std::size_t i = 0; i < n; ++i) {
             EsaminaColonna(blocco[i]);
             if (!alVolo_) vista_.AggiornaCond(totali_, ammesse_, ContaLista(), esaminate_, false);
@@ -519,7 +536,7 @@ bool TMotoreSviluppo::LeggiSorgente(TLettore& l) {
     if (fallita) {
         // The file gave less than its size: what was read is no development of it.
         SvuotaColonne();
-        throw TErroreSirvela(kErroreCaricaColonne);
+        throw TErroreSirvela(ConFile(kErroreCaricaColonne, nome, "file incompleto"));
     }
     if (alVolo_) {
         RiesaminaSospesi();
@@ -549,7 +566,9 @@ void TMotoreSviluppo::RiesaminaSospesi() {
 void TMotoreSviluppo::ChiudiDestinazione() {
     const bool ok = destinazione_->Chiudi();
     destinazione_.reset();
-    if (!ok) throw TErroreSirvela(kErroreSalvaColonne);
+    if (!ok)
+        throw TErroreSirvela(
+            ConFile(kErroreSalvaColonne, nomeDestinazione_, MotivoScrittura(nomeDestinazione_)));
     esito_.FileScritto = nomeDestinazione_;
 }
 

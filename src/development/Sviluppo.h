@@ -9,6 +9,7 @@
 
 #include "core/Colonna.h"
 #include "core/Interfacce.h"
+#include "core/PilotiInGioco.h"
 #include "core/TCombinazione.h"
 #include "core/TListaColonne.h"
 #include "core/Testo.h"
@@ -94,6 +95,9 @@ std::int64_t TettoMemoriaRun();
 struct TDatiSviluppo {
     const TPronostico* Pronostico = nullptr;
     TSorgente Sorgente;
+    // What a source column file may hold: it is refused at its first record that is not
+    // eight different pilots in play.
+    TPilotiInGioco Piloti;
     TImpostazioniSviluppo Impostazioni;
     TPrezzi Prezzi;
     int Partecipanti = 1;

@@ -275,7 +275,10 @@ std::int32_t In32(std::int64_t v) {
 void SviluppaSistema(T_Sistema& sistema, const TServiziSviluppo& servizi, TEsitoSviluppo& esito) {
     TDatiSistema& d = sistema.Dati;
     TDatiSviluppo dati;
-    dati.Pronostico = &d.Pronostico;
+    // Pilots out of play stay in the document (and its file) but are never developed.
+    const TPronostico inGioco = d.PronosticoInGioco();
+    dati.Pronostico = &inGioco;
+    dati.Piloti = d.PilotiInGioco();
     dati.Sorgente = d.Sorgente;
     dati.Impostazioni = d.ImpSviluppo;
     dati.Prezzi = d.Prezzi;

@@ -26,11 +26,6 @@ std::string Corsa(int da, int a) {
     return da == a ? std::to_string(da) : std::to_string(da) + "-" + std::to_string(a);
 }
 
-std::string Numero(double v) {
-    if (std::floor(v) == v && std::fabs(v) < 1e15) return fmt::format("{:.0f}", v);
-    return fmt::format("{}", v);
-}
-
 std::string Livello(int livello) {
     return " (Liv. " + std::to_string(livello) + ")";
 }
@@ -209,7 +204,7 @@ std::vector<std::string> VociIntervalli(const TIntervalliAmmessi& l, int tipo) {
     for (int i = 0; i < l.Conta(); ++i) {
         const TIntervallo& iv = l.Intervalli[static_cast<std::size_t>(i)];
         if (iv.Tipo != tipo) continue;
-        std::string t = iv.Min == iv.Max ? Numero(iv.Min) : Numero(iv.Min) + "-" + Numero(iv.Max);
+        std::string t = TestoIntervallo(iv);
         if (tipo == 2) t += Livello(iv.Livello);
         voci.push_back(std::move(t));
     }

@@ -8,7 +8,9 @@
 #include "core/Globali.h"
 #include "core/T_Sistema.h"
 #include "core/Testo.h"
+#include "printing/StampaSchedine.h"
 #include "printing/StampaTabulato.h"
+#include "printing/Superficie.h"
 
 namespace sirvela {
 
@@ -78,6 +80,7 @@ class TProspetto {
 
     void Informazioni() {
         const auto& d = s_.Dati;
+        const TPronostico inGioco = d.PronosticoInGioco();
         const std::int64_t colonne = d.Colonne.Quante();
         std::string finali = " " + TestoColonneFinali(colonne, d.Prezzi, s_.NumPartecipanti);
         if (s_.NumPartecipanti > 1)
@@ -92,9 +95,9 @@ class TProspetto {
         t.Celle = {
             {"  Nome del Sistema : " + NomeSenzaEstensione(s_.NomeFile),
              "  Stampato il : " + data_},
-            {" " + TestoPilotiSelezionati(d.Pronostico.PilotiSelezionati()),
+            {" " + TestoPilotiSelezionati(inGioco.PilotiSelezionati()),
              "  Sistema " + TestoTipoSistema(d.ImpSviluppo)},
-            {" " + TestoColonneIniziali(d.Pronostico.ColonneIniziali()), finali},
+            {" " + TestoColonneIniziali(inGioco.ColonneIniziali()), finali},
         };
         Tabella(std::move(t));
     }
@@ -114,12 +117,14 @@ class TProspetto {
 
     void Schedina() {
         Titoletto("Pronostico  -  Concorso Nº " + std::to_string(s_.Dati.Concorso));
+        // What is played: a pilot out of play is never developed, so not shown either.
+        const TPronostico inGioco = s_.Dati.PronosticoInGioco();
         p_.Carattere(kCarattereSchedina);
         TTabellaStampa t;
         t.Larghezze = {150 * kMmPerUnita, 390 * kMmPerUnita};
         t.AltezzaRiga = 16 * kMmPerUnita;
         for (int i = 0; i < 8; ++i) {
-            TCombinazione piloti = s_.Dati.Pronostico.Posizione[static_cast<std::size_t>(i)];
+            TCombinazione piloti = inGioco.Posizione[static_cast<std::size_t>(i)];
             piloti.Ordina();
             t.Celle.push_back({NomePosizione(i + 1) + " posizione", ListaInTesto(piloti)});
         }
@@ -194,6 +199,11 @@ std::string DataDiOggi() {
 bool StampaProspetto(TmmPrinter& p, T_Sistema& s, const TSceltaProspetto& scelta,
                      const std::string& data, TControlloStampa& controllo) {
     const auto titoli = TitoliCopie(s, scelta);
+    // Checked before the first sheet, so a refused list leaves no half-printed job.
+    if (scelta.Tabulato)
+        if (auto errore = ControllaColonneStampabili(s.Dati.Colonne, s.Dati.PilotiInGioco());
+            !errore.empty())
+            throw TErroreStampa(errore);
     TProspetto prospetto(p, s, data);
     for (std::size_t k = 0; k < titoli.size(); ++k) {
         if (controllo.Annullata()) return false;
@@ -202,6 +212,7 @@ bool StampaProspetto(TmmPrinter& p, T_Sistema& s, const TSceltaProspetto& scelta
             TOpzioniTabulato o;
             o.NomeSistema = s.NomeFile;
             o.Impostazioni = s.Dati.Tabulato;
+            o.Piloti = s.Dati.PilotiInGioco();
             if (!StampaTabulato(p, s.Dati.Colonne, o, controllo)) return false;
         }
         controllo.Avanzamento(static_cast<std::int64_t>(k + 1),

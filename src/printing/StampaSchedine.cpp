@@ -1,6 +1,9 @@
 #include "printing/StampaSchedine.h"
 
+#include <algorithm>
+
 #include "core/TListaColonne.h"
+#include "printing/Superficie.h"
 
 namespace sirvela {
 
@@ -44,12 +47,6 @@ std::optional<TRettangoloMm> TGeometriaSchedina::Segno(TPuntoMm origine, int pos
     return Casella(origine.X, origine.Y, b / kCasellePerRiga, b % kCasellePerRiga, posizione - 1);
 }
 
-bool TGeometriaSchedina::Stampabile(const TColonna& c) const {
-    for (std::uint8_t v : c)
-        if (v != 0 && !Segno({}, 1, v)) return false;
-    return true;
-}
-
 TPuntoMm TGeometriaSchedina::Scritta() const {
     if (orizzontale_) return {67.5 - v_.ScrittaX + 2.0, v_.ScrittaY};
     return {v_.ScrittaX, v_.ScrittaY};
@@ -75,6 +72,47 @@ std::optional<TRettangoloMm> TGeometriaSchedina::CasellaVariabile(int pilota) co
 const char* ControllaSchedineDaStampare(bool tutte, int da, int a) {
     if (!tutte && da > a) return kErroreNumeroSchedine;
     return nullptr;
+}
+
+namespace {
+
+// The tickets da..a of a list of `quante` columns, as 1-based first and last.
+std::pair<std::int64_t, std::int64_t> Intervallo(std::int64_t quante, int da, int a) {
+    const std::int64_t totali = NumeroSchedine(quante);
+    return {da < 1 ? 1 : da, a <= 0 || a > totali ? totali : a};
+}
+
+}  // namespace
+
+std::string ControllaPrimaSchedina(std::int64_t colonne, int da) {
+    const std::int64_t schedine = NumeroSchedine(colonne);
+    if (std::max(da, 1) <= schedine) return {};
+    return "Nessuna schedina da stampare: le schedine sono " + std::to_string(schedine) + ".";
+}
+
+std::string ControllaColonneStampabili(const TListaColonne& colonne, const TPilotiInGioco& piloti,
+                                       int da, int a) {
+    const auto [primo, ultimo] = Intervallo(colonne.Quante(), da, a);
+    const std::int64_t inizio = (primo - 1) * kColonnePerSchedina;
+    const std::int64_t fine = ultimo * kColonnePerSchedina;
+    std::int64_t indice = 0, cattive = 0;
+    TColonna prima{};
+    for (const TColonna& c : colonne) {
+        if (indice >= fine) break;
+        if (indice++ < inizio) continue;
+        for (std::uint8_t v : c)
+            if (v != 0 && !piloti.InGioco(v)) {
+                if (cattive++ == 0) prima = c;
+                break;
+            }
+    }
+    if (cattive == 0) return {};
+    if (cattive == 1)
+        return "1 colonna contiene piloti fuori gioco (" + ColonnaInTesto(prima) +
+               ") e non può essere stampata.";
+    return std::to_string(cattive) +
+           " colonne contengono piloti fuori gioco (la prima: " + ColonnaInTesto(prima) +
+           ") e non possono essere stampate.";
 }
 
 std::string ScrittaSchedina(const TOpzioniSchedine& o, std::int64_t schedina, double costo) {
@@ -115,10 +153,10 @@ TGeometriaSchedina Geometria(const TTaratura& t, const TOpzioniSchedine& o) {
 bool StampaSchedine(TmmPrinter& p, const TListaColonne& colonne, const TTaratura& t,
                     const TOpzioniSchedine& o, TControlloStampa& controllo) {
     const TGeometriaSchedina g = Geometria(t, o);
-    const std::int64_t totali = NumeroSchedine(colonne.Quante());
-    const std::int64_t primo = o.Da < 1 ? 1 : o.Da;
-    const std::int64_t ultimo = o.A <= 0 || o.A > totali ? totali : o.A;
+    const auto [primo, ultimo] = Intervallo(colonne.Quante(), o.Da, o.A);
     if (primo > ultimo) return true;
+    if (auto errore = ControllaColonneStampabili(colonne, o.Piloti(), o.Da, o.A); !errore.empty())
+        throw TErroreStampa(errore);
 
     auto it = colonne.begin();
     for (std::int64_t salta = (primo - 1) * kColonnePerSchedina; salta > 0; --salta) ++it;
@@ -131,7 +169,7 @@ bool StampaSchedine(TmmPrinter& p, const TListaColonne& colonne, const TTaratura
         double costo = 0;
         for (int k = 0; k < kColonnePerSchedina && it != colonne.end(); ++k, ++it) {
             const TColonna& c = *it;
-            if (c[0] == 0 || !g.Stampabile(c)) continue;
+            if (c[0] == 0) continue;
             DisegnaColonna(p, g, g.Origine(k), c);
             costo += o.Prezzi.Prezzo();
         }
@@ -156,9 +194,24 @@ double CostoSchedinaSistema(const TColonna& fissi, const TCombinazione& variabil
     return Combinazioni(variabili.Conta(), k) * Fattoriale(k) * prezzi.Prezzo();
 }
 
+std::string ControllaSchedinaSistema(const TColonna& fissi, const TCombinazione& variabili,
+                                     const TPilotiInGioco& piloti) {
+    auto fuori = [&](int v) {
+        return "Il pilota " + std::to_string(v) +
+               " è fuori gioco: la schedina di sistema non può essere stampata.";
+    };
+    for (std::uint8_t v : fissi)
+        if (v != 0 && !piloti.InGioco(v)) return fuori(v);
+    for (int i = 0; i < variabili.Conta(); ++i)
+        if (!piloti.InGioco(variabili[i])) return fuori(variabili[i]);
+    return {};
+}
+
 void StampaSchedinaSistema(TmmPrinter& p, const TColonna& fissi, const TCombinazione& variabili,
                            const TTaratura& t, const TOpzioniSchedine& o) {
     const TGeometriaSchedina g = Geometria(t, o);
+    if (auto errore = ControllaSchedinaSistema(fissi, variabili, o.Piloti()); !errore.empty())
+        throw TErroreStampa(errore);
     p.Inizia(kLavoroSchedine, false);
     if (t.StampaScritta) {
         TOpzioniSchedine automatica = o;

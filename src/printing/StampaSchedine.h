@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Colonna.h"
+#include "core/PilotiInGioco.h"
 #include "core/TCombinazione.h"
 #include "core/Testo.h"
 #include "printing/Taratura.h"
@@ -59,8 +60,6 @@ class TGeometriaSchedina {
     // The mark of a pilot at a finishing position (1..8) of the column drawn from `origine`;
     // none for a pilot without a box (outside 1..NumeroPiloti, or the excluded pilot).
     std::optional<TRettangoloMm> Segno(TPuntoMm origine, int posizione, int pilota) const;
-    // Whether every pilot of the column has its box (zero places are left blank).
-    bool Stampabile(const TColonna& c) const;
     // Where the writing starts; turned by 90 degrees in horizontal feeding.
     TPuntoMm Scritta() const;
     // System tickets: the box that marks the ticket as a system, always marked, and the box
@@ -88,6 +87,7 @@ struct TOpzioniSchedine {
     TPrezzi Prezzi;
     int NumeroPiloti = 23;
     int PilotaEscluso = 100;
+    TPilotiInGioco Piloti() const { return {NumeroPiloti, PilotaEscluso}; }
     // On paper with "Pausa tra due Schedine": between two tickets the job ends, this runs
     // (the message and its OK) and a new job begins. Empty: the next ticket is a new page.
     std::function<void()> Pausa;
@@ -96,19 +96,35 @@ struct TOpzioniSchedine {
 // Checks the " Da" / "a" choice: the message to show, or nullptr when it is good.
 const char* ControllaSchedineDaStampare(bool tutte, int da, int a);
 
+// "Nessuna schedina da stampare: le schedine sono M." when the first ticket asked for is past
+// the last one of `colonne` columns; empty otherwise.
+std::string ControllaPrimaSchedina(std::int64_t colonne, int da);
+// Before anything is printed: the columns of tickets da..a (a = 0: to the last) that cannot
+// be marked because they name a pilot out of play. Empty when every one can; otherwise "3
+// colonne contengono piloti fuori gioco (la prima: 3 6 1 9 5 19 2 23) e non possono essere
+// stampate.", and nothing may be printed: a ticket must carry every column played.
+std::string ControllaColonneStampabili(const TListaColonne& colonne, const TPilotiInGioco& piloti,
+                                       int da = 1, int a = 0);
+
 // The writing of a ticket: "<name> Sc. Nº <n> L. <cost>", or the automatic tickets' cost.
 std::string ScrittaSchedina(const TOpzioniSchedine& o, std::int64_t schedina, double costo);
 
 // Prints the tickets Da..A of a column list, two columns each, in one job (or one job per
-// ticket with a pause). Empty columns leave their half blank; a column with a pilot that has
-// no box on the ticket is left out, never drawn elsewhere. A range holding no ticket prints
-// nothing. Returns false when cancelled (the job is dropped).
+// ticket with a pause). Empty columns leave their half blank. A column with a pilot that has
+// no box on the ticket stops the print before anything is drawn (TErroreStampa with the
+// message of ControllaColonneStampabili). A range holding no ticket prints nothing. Returns
+// false when cancelled (the job is dropped).
 bool StampaSchedine(TmmPrinter& p, const TListaColonne& colonne, const TTaratura& t,
                     const TOpzioniSchedine& o, TControlloStampa& controllo);
 
+// "Il pilota 23 è fuori gioco: la schedina di sistema non può essere stampata." for the first
+// fixed or variable pilot out of play; empty when the system ticket can be marked.
+std::string ControllaSchedinaSistema(const TColonna& fissi, const TCombinazione& variabili,
+                                     const TPilotiInGioco& piloti);
 // One system ticket: the fixed pilots (zero places are the variable positions) drawn as a
 // column in the first blocks, the system box and the variable pilots in the strip beside it,
-// and the writing with the cost C(n, k) x k! x the price of a column.
+// and the writing with the cost C(n, k) x k! x the price of a column. A pilot out of play
+// stops it before anything is drawn (TErroreStampa).
 void StampaSchedinaSistema(TmmPrinter& p, const TColonna& fissi, const TCombinazione& variabili,
                            const TTaratura& t, const TOpzioniSchedine& o);
 double CostoSchedinaSistema(const TColonna& fissi, const TCombinazione& variabili,

@@ -5,6 +5,7 @@
 #include "core/TListaColonne.h"
 #include "core/Testo.h"
 #include "printing/StampaSchedine.h"
+#include "printing/Superficie.h"
 
 namespace sirvela {
 
@@ -66,6 +67,8 @@ bool StampaTabulato(TmmPrinter& p, const TListaColonne& colonne, const TOpzioniT
     const std::int64_t totali = NumeroSchedine(colonne.Quante());
     const std::int64_t primo = o.Da < 1 ? 1 : o.Da;
     const std::int64_t ultimo = o.A <= 0 || o.A > totali ? totali : o.A;
+    if (auto errore = ControllaColonneStampabili(colonne, o.Piloti, o.Da, o.A); !errore.empty())
+        throw TErroreStampa(errore);
 
     p.Inizia(kTitoloTabulato + NomeSenzaEstensione(o.NomeSistema));
     p.Carattere(kCarattereTitolo);

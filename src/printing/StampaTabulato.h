@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/PilotiInGioco.h"
 #include "printing/Taratura.h"
 #include "printing/TmmPrinter.h"
 
@@ -32,11 +33,13 @@ struct TOpzioniTabulato {
     int Da = 1;               // first and last ticket; A = 0 prints to the last
     int A = 0;
     TImpTabulato Impostazioni;
+    TPilotiInGioco Piloti;  // a column naming another pilot is not printed
 };
 
 // The columns as a list on plain paper: one cell per ticket ("Nº" n over its two columns),
 // left to right from (2, 40) with the spacing of the settings, rows going down, new pages
-// from 10 mm, the title centred at the top of the first page. Returns false when cancelled.
+// from 10 mm, the title centred at the top of the first page. A column with a pilot out of
+// play stops it before anything is drawn, as on the tickets. Returns false when cancelled.
 bool StampaTabulato(TmmPrinter& p, const TListaColonne& colonne, const TOpzioniTabulato& o,
                     TControlloStampa& controllo);
 

@@ -5,8 +5,10 @@
 #include <fstream>
 
 #include "core/Errore.h"
+#include "core/FileColonne.h"
 #include "core/FlussoBinario.h"
 #include "core/Interfacce.h"
+#include "core/MotiviFile.h"
 #include "core/Testo.h"
 
 namespace sirvela {
@@ -60,8 +62,8 @@ enum class TEsitoFile { Convertito, Interrotto, Errore };
 
 }  // namespace
 
-std::string MessaggioConversioneImpossibile(const std::string& nome) {
-    return "Impossibile convertire il file " + nome + ". Elaborazione terminata";
+std::string MessaggioConversioneImpossibile(const std::string& nome, const std::string& motivo) {
+    return "Impossibile convertire il file " + nome + ": " + motivo + ". Elaborazione terminata";
 }
 
 std::string FiltroFormato(int formato) {
@@ -109,7 +111,8 @@ TEsitoConversione TConversione::Converti(const std::vector<std::string>& nomi,
         const auto sorgente = CartellaSorgente / nome;
         const auto destinazione = CartellaDestinazione / NomeConvertito(nome, FormatoDestinazione);
         if (StessoFile(sorgente, destinazione)) {
-            esito.Messaggio = MessaggioConversioneImpossibile(nome);
+            esito.Messaggio = MessaggioConversioneImpossibile(
+                nome, "il file da creare ha lo stesso nome nella stessa cartella");
             return esito;
         }
 
@@ -125,47 +128,66 @@ TEsitoConversione TConversione::Converti(const std::vector<std::string>& nomi,
         auto interrotta = [&] { return annulla && annulla->Richiesto(); };
 
         TEsitoFile stato = TEsitoFile::Convertito;
-        std::string messaggio = MessaggioConversioneImpossibile(nome);
-        if (!out.Aperto()) {
+        std::string messaggio;
+        auto fallisce = [&](const std::string& m) {
+            messaggio = m;
             stato = TEsitoFile::Errore;
+        };
+        const std::string scrittura = "impossibile scrivere " + NomeMostrato(destinazione) + ", " +
+                                      MotivoScrittura(destinazione);
+        const TControlloColonne controllo(Piloti);
+        if (!out.Aperto()) {
+            fallisce(MessaggioConversioneImpossibile(nome, scrittura));
         } else if (da.Testo) {
             TLettoreRighe in(sorgente);
             std::string riga;
-            if (!in.Aperto()) stato = TEsitoFile::Errore;
+            if (!in.Aperto())
+                fallisce(MessaggioConversioneImpossibile(nome, MotivoLettura(sorgente)));
             while (stato == TEsitoFile::Convertito && in.Prossima(riga)) {
                 if (Trim(riga).empty()) continue;
                 TColonna c;
+                std::string difetto;
                 try {
                     c = TestoInColonna(riga);
+                    difetto = controllo.Difetto(c);
                 } catch (const TErroreConversione& e) {
-                    messaggio = "Impossibile convertire il file " + nome + ": alla riga " +
-                                std::to_string(in.Numero()) + " " + e.what() +
-                                ". Elaborazione terminata";
-                    stato = TEsitoFile::Errore;
+                    difetto = e.what();
+                }
+                if (!difetto.empty()) {
+                    fallisce(MessaggioConversioneImpossibile(
+                        nome, "alla riga " + std::to_string(in.Numero()) + " " + difetto));
                     break;
                 }
                 if (interrotta())
                     stato = TEsitoFile::Interrotto;
                 else if (!scrivi(c))
-                    stato = TEsitoFile::Errore;
+                    fallisce(MessaggioConversioneImpossibile(nome, scrittura));
             }
-            if (stato == TEsitoFile::Convertito && in.Errore()) stato = TEsitoFile::Errore;
+            if (stato == TEsitoFile::Convertito && in.Errore())
+                fallisce(MessaggioConversioneImpossibile(nome, "errore di lettura"));
         } else {
             TLettore in(sorgente);
-            if (!in.Aperto()) stato = TEsitoFile::Errore;
+            if (!in.Aperto())
+                fallisce(MessaggioConversioneImpossibile(nome, MotivoLettura(sorgente)));
+            else if (auto e = ControllaDimensioneColonne(sorgente, in.Rimanenti()); !e.empty())
+                fallisce(e);
             std::uint64_t restano = in.Rimanenti() / 8;
             TColonna c;
-            for (; stato == TEsitoFile::Convertito && restano > 0; --restano) {
+            for (std::int64_t record = 1; stato == TEsitoFile::Convertito && restano > 0;
+                 --restano, ++record) {
                 if (!in.Leggi(c.data(), 8))
-                    stato = TEsitoFile::Errore;
+                    fallisce(MessaggioConversioneImpossibile(nome, "errore di lettura"));
+                else if (!controllo.Valida(c))
+                    fallisce(MessaggioColonneNonValide(sorgente, record, controllo.Difetto(c)));
                 else if (interrotta())
                     stato = TEsitoFile::Interrotto;
                 else if (!scrivi(c))
-                    stato = TEsitoFile::Errore;
+                    fallisce(MessaggioConversioneImpossibile(nome, scrittura));
             }
         }
 
-        if (stato == TEsitoFile::Convertito && !out.Chiudi()) stato = TEsitoFile::Errore;
+        if (stato == TEsitoFile::Convertito && !out.Chiudi())
+            fallisce(MessaggioConversioneImpossibile(nome, scrittura));
         if (stato != TEsitoFile::Convertito) {
             out.Abbandona();
             esito.Interrotta = stato == TEsitoFile::Interrotto;

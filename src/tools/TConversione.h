@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Colonna.h"
+#include "core/PilotiInGioco.h"
 #include "tools/Progresso.h"
 
 namespace sirvela {
@@ -28,8 +29,8 @@ inline constexpr const char* kMsgConversioneInterrotta = "Conversione Interrotta
 inline constexpr const char* kMsgConversioneRiuscita = "Conversione terminata con successo.";
 inline constexpr const char* kTitoloFileCreati = "Files Creati :";
 
-// "Impossibile convertire il file " name ". Elaborazione terminata"
-std::string MessaggioConversioneImpossibile(const std::string& nome);
+// "Impossibile convertire il file X: <motivo>. Elaborazione terminata"
+std::string MessaggioConversioneImpossibile(const std::string& nome, const std::string& motivo);
 // The source list's filter: "*." and the extension.
 std::string FiltroFormato(int formato);
 // The source name with its extension, from the first ".", replaced.
@@ -54,6 +55,9 @@ class TConversione {
     int FormatoSorgente = 0;
     std::filesystem::path CartellaDestinazione;
     int FormatoDestinazione = 2;
+    // What the columns may hold: a source whose line or record is not eight different pilots
+    // in play is not converted.
+    TPilotiInGioco Piloti;
 
     // Converts the named files of the source folder in order, stopping at the first that
     // cannot be converted. A destination is complete or not there at all: a stopped

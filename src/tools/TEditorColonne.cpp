@@ -4,8 +4,10 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/FileColonne.h"
 #include "core/Globali.h"
 #include "core/Interfacce.h"
+#include "core/MotiviFile.h"
 #include "core/Testo.h"
 
 namespace sirvela {
@@ -15,7 +17,7 @@ bool Vuota(const TListCol& v) {
     return ColonnaVuota(v.Colonna);
 }
 
-TEsitoEditor Fallimento(const char* messaggio) {
+TEsitoEditor Fallimento(const std::string& messaggio) {
     TEsitoEditor esito;
     esito.Ok = false;
     esito.Messaggio = messaggio;
@@ -49,7 +51,8 @@ void TEditorColonne::MemorizzaVista(const TCelle& celle) {
         TColonna c{};
         for (int r = 0; r < kRighe; ++r) {
             long long v = 0;
-            if (InteroDaTesto(Comprimi(celle[j][r]), v) && v > 0 && v <= NumeroPiloti)
+            if (InteroDaTesto(Comprimi(celle[j][r]), v) && v <= kMaxPiloti &&
+                Piloti.InGioco(static_cast<int>(v)))
                 c[r] = static_cast<std::uint8_t>(v);
         }
         const std::int64_t voce = std::max<std::int64_t>(Scorrimento, 0) + j;
@@ -72,7 +75,7 @@ TEsitoEditor TEditorColonne::VerificaDati() {
         std::uint64_t visti = 0;  // one bit per pilot already met in this column
         for (int r = 0; r < kRighe; ++r) {
             const char* errore = nullptr;
-            if (c[r] < 1 || c[r] > NumeroPiloti)
+            if (!Piloti.InGioco(c[r]))
                 errore = kMsgNumeroNonValido;
             else if (visti >> c[r] & 1)
                 errore = kMsgNumeroDoppio;
@@ -153,9 +156,17 @@ void TEditorColonne::Azzera() {
     Corrente = {};
 }
 
+TEsitoEditor TEditorColonne::LeggiFile(const std::string& percorso, TListaColonne& lista) const {
+    TEsitoEditor esito;
+    esito.Messaggio =
+        CaricaFileColonne(lista, percorso, TControlloColonne(Piloti), kMsgCaricamentoImpossibile);
+    esito.Ok = esito.Messaggio.empty();
+    return esito;
+}
+
 TEsitoEditor TEditorColonne::Carica(const std::string& percorso) {
     TListaColonne lista;
-    if (!lista.CaricaDaFile(percorso)) return Fallimento(kMsgCaricamentoImpossibile);
+    if (auto esito = LeggiFile(percorso, lista); !esito.Ok) return esito;
     ListaEditor.clear();
     ListaEditor.reserve(static_cast<std::size_t>(lista.Quante()));
     for (const TColonna& c : lista) ListaEditor.push_back(TListCol{c});
@@ -169,7 +180,7 @@ TEsitoEditor TEditorColonne::Carica(const std::string& percorso) {
 
 TEsitoEditor TEditorColonne::InserisciFile(const std::string& percorso) {
     TListaColonne lista;
-    if (!lista.CaricaDaFile(percorso)) return Fallimento(kMsgCaricamentoImpossibile);
+    if (auto esito = LeggiFile(percorso, lista); !esito.Ok) return esito;
     std::vector<TListCol> nuove;
     nuove.reserve(static_cast<std::size_t>(lista.Quante()));
     for (const TColonna& c : lista) nuove.push_back(TListCol{c});
@@ -189,7 +200,8 @@ TListaColonne TEditorColonne::ColonneNonVuote() const {
 TEsitoEditor TEditorColonne::Salva(const std::string& percorso) {
     TEsitoEditor esito = VerificaDati();
     if (!esito.Ok) return esito;
-    if (!ColonneNonVuote().SalvaSuFile(percorso)) return Fallimento(kMsgSalvataggioImpossibile);
+    if (!ColonneNonVuote().SalvaSuFile(percorso))
+        return Fallimento(ConFile(kMsgSalvataggioImpossibile, percorso, MotivoScrittura(percorso)));
     NomeFile = percorso;
     NomeScelto = true;
     Modificato = false;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/PilotiInGioco.h"
 #include "core/TListaColonne.h"
 
 namespace sirvela {
@@ -47,6 +48,8 @@ class TEditorColonne {
     TEditorColonne();
 
     std::vector<TListCol> ListaEditor;
+    // The pilots a cell may hold.
+    TPilotiInGioco Piloti;
     std::string NomeFile;
     // False while the name is the one "Azzera" gives: saving then asks for a file, so the
     // default name never silently replaces a file kept from an earlier session.
@@ -64,14 +67,14 @@ class TEditorColonne {
 
     // The cell texts for the grid: empty where a byte is 0 or there is no entry.
     TCelle Vista() const;
-    // Takes the grid back (before every command and scroll). An empty cell or a number above
-    // NumeroPiloti stores 0; entries beyond the end of the list are added.
+    // Takes the grid back (before every command and scroll). An empty cell or a number that is
+    // no pilot in play stores 0; entries beyond the end of the list are added.
     void MemorizzaVista(const TCelle& celle);
     // Moves the scroll so that the entry is among the 16 shown, and selects the cell.
     void Mostra(const TCellaEditor& cella);
 
-    // Every non-empty entry holds eight different pilots 1..NumeroPiloti; otherwise the
-    // first faulty cell, already shown selected.
+    // Every non-empty entry holds eight different pilots in play; otherwise the first faulty
+    // cell, already shown selected.
     TEsitoEditor VerificaDati();
     void RimuoviVuote();
     // Checks, drops the empty entries and sorts by position 1, then 2, ... (first shown).
@@ -85,7 +88,8 @@ class TEditorColonne {
 
     // "Azzera": empty list named "Personali.Scl" in the column folder.
     void Azzera();
-    // Replaces the list with a column file; the list is kept when the file cannot be read.
+    // Replaces the list with a column file; the list is kept when the file cannot be read or
+    // is no column file, and the message names the file and the reason.
     TEsitoEditor Carica(const std::string& percorso);
     // Puts a column file's columns before the current entry.
     TEsitoEditor InserisciFile(const std::string& percorso);
@@ -111,6 +115,9 @@ class TEditorColonne {
     static TPassoInvio Invio(int colonnaGriglia, int riga);
     // A cell takes digits, blank and backspace, at most two characters.
     static bool TastoAccettato(const std::string& testo, char tasto);
+
+  private:
+    TEsitoEditor LeggiFile(const std::string& percorso, TListaColonne& lista) const;
 };
 
 }  // namespace sirvela

@@ -7,9 +7,11 @@
 #include <random>
 #include <vector>
 
+#include "core/FileColonne.h"
 #include "core/FlussoBinario.h"
 #include "core/Globali.h"
 #include "core/Interfacce.h"
+#include "core/MotiviFile.h"
 #include "core/TListaColonne.h"
 #include "tools/TIndiceCopertura.h"
 
@@ -87,11 +89,19 @@ enum class TEsitoLettura { Completa, Interrotta, Errore };
 
 // Walks the second file in blocks of 1000 columns, moving the progress every 20 columns
 // and looking there for a cancel request.
+// A record that is no column, or a file that cannot be read, ends the walk with the message
+// naming the file in `errore`.
 template <typename F>
-TEsitoLettura PerOgniColonna(const std::string& percorso, IProgressoStrumenti* progresso,
-                             const TAnnullamento* annulla, F&& fn) {
+TEsitoLettura PerOgniColonna(const std::string& percorso, const TControlloColonne& controllo,
+                             IProgressoStrumenti* progresso, const TAnnullamento* annulla,
+                             std::string& errore, F&& fn) {
     TLettore l(percorso);
-    if (!l.Aperto()) return TEsitoLettura::Errore;
+    if (!l.Aperto()) {
+        errore = ConFile(kMsgOperazioniImpossibili, percorso, MotivoLettura(percorso));
+        return TEsitoLettura::Errore;
+    }
+    errore = ControllaDimensioneColonne(percorso, l.Rimanenti());
+    if (!errore.empty()) return TEsitoLettura::Errore;
     const std::uint64_t n = l.Rimanenti() / 8;
     std::vector<TColonna> blocco(TListaColonne::kRecordPerIO);
     std::uint64_t fatte = 0;
@@ -99,7 +109,16 @@ TEsitoLettura PerOgniColonna(const std::string& percorso, IProgressoStrumenti* p
     while (fatte < n) {
         const std::size_t k =
             static_cast<std::size_t>(std::min<std::uint64_t>(blocco.size(), n - fatte));
-        if (!l.Leggi(blocco.data(), k * 8)) return TEsitoLettura::Errore;
+        if (!l.Leggi(blocco.data(), k * 8)) {
+            errore = ConFile(kMsgOperazioniImpossibili, percorso, "errore di lettura");
+            return TEsitoLettura::Errore;
+        }
+        if (const std::size_t cattivo = controllo.PrimoNonValido(blocco.data(), k); cattivo < k) {
+            errore =
+                MessaggioColonneNonValide(percorso, static_cast<std::int64_t>(fatte + cattivo) + 1,
+                                          controllo.Difetto(blocco[cattivo]));
+            return TEsitoLettura::Errore;
+        }
         for (std::size_t i = 0; i < k; ++i) {
             fn(blocco[i]);
             if (++fatte % 20 == 0) {
@@ -152,12 +171,14 @@ std::string MessaggioRisultato(const char* prefisso, std::int64_t quante) {
 // The second file being read column by column, with the progress and the cancel request.
 struct TSecondo {
     const std::string& Percorso;
+    const TControlloColonne& Controllo;
     IProgressoStrumenti* Progresso;
     const TAnnullamento* Annulla;
+    std::string& Errore;
 
     template <typename F>
     TEsitoLettura PerOgni(F&& fn) const {
-        return PerOgniColonna(Percorso, Progresso, Annulla, std::forward<F>(fn));
+        return PerOgniColonna(Percorso, Controllo, Progresso, Annulla, Errore, std::forward<F>(fn));
     }
 };
 
@@ -287,19 +308,28 @@ std::string TOperazioniFile::PercorsoDestinazione() const {
 TEsitoOperazione TOperazioniFile::Esegui(IProgressoStrumenti* progresso,
                                          const TAnnullamento* annulla) const {
     TEsitoOperazione esito;
-    auto errore = [&] {
+    auto errore = [&](const std::string& messaggio) {
         esito = TEsitoOperazione{};
         esito.Errore = true;
-        esito.Messaggio = kMsgOperazioniImpossibili;
+        esito.Messaggio = messaggio;
         return esito;
+    };
+    const std::string destinazione = PercorsoDestinazione();
+    auto scrittura = [&] {
+        return errore(
+            ConFile(kMsgOperazioniImpossibili, destinazione, MotivoScrittura(destinazione)));
     };
     try {
         TListaColonne primo, altra;
-        if (!primo.CaricaDaFile(PercorsoPrimo())) return errore();
+        const TControlloColonne controllo(Piloti);
+        if (auto e =
+                CaricaFileColonne(primo, PercorsoPrimo(), controllo, kMsgOperazioniImpossibili);
+            !e.empty())
+            return errore(e);
 
         if (Operazione == TOperazione::Disordinatore) {
             Disordina(primo, Casuale, altra);
-            if (!altra.SalvaSuFile(PercorsoDestinazione())) return errore();
+            if (!altra.SalvaSuFile(destinazione)) return scrittura();
             esito.Messaggio = kMsgElaborazioneTerminata;
             esito.Colonne = altra.Quante();
             esito.FileScritto = true;
@@ -307,7 +337,8 @@ TEsitoOperazione TOperazioniFile::Esegui(IProgressoStrumenti* progresso,
         }
 
         const std::string file = PercorsoSecondo();
-        const TSecondo secondo{file, progresso, annulla};
+        std::string erroreSecondo;
+        const TSecondo secondo{file, controllo, progresso, annulla, erroreSecondo};
         TEsitoLettura letto = TEsitoLettura::Completa;
         const TListaColonne* risultato = &primo;
         const char* prefisso = kMsgColonneOttenute;
@@ -332,7 +363,7 @@ TEsitoOperazione TOperazioniFile::Esegui(IProgressoStrumenti* progresso,
                 break;
         }
 
-        if (letto == TEsitoLettura::Errore) return errore();
+        if (letto == TEsitoLettura::Errore) return errore(erroreSecondo);
         if (letto == TEsitoLettura::Interrotta) {
             if (progresso) progresso->Avanzamento(0);
             esito.Interrotta = true;
@@ -341,13 +372,15 @@ TEsitoOperazione TOperazioniFile::Esegui(IProgressoStrumenti* progresso,
         if (progresso) progresso->Avanzamento(100);
         esito.Colonne = risultato->Quante();
         if (esito.Colonne > 0) {
-            if (!risultato->SalvaSuFile(PercorsoDestinazione())) return errore();
+            if (!risultato->SalvaSuFile(destinazione)) return scrittura();
             esito.FileScritto = true;
         }
         esito.Messaggio = MessaggioRisultato(prefisso, esito.Colonne);
         return esito;
+    } catch (const std::bad_alloc&) {
+        return errore(std::string(kMsgOperazioniImpossibili) + ": memoria esaurita.");
     } catch (const std::exception&) {
-        return errore();
+        return errore(kMsgOperazioniImpossibili);
     }
 }
 

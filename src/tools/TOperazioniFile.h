@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "core/PilotiInGioco.h"
 #include "tools/Progresso.h"
 
 namespace sirvela {
@@ -34,7 +35,7 @@ TDidascalieOperazione DidascalieOperazione(TOperazione op);
 struct TEsitoOperazione {
     bool Errore = false;
     bool Interrotta = false;
-    std::string Messaggio;     // what to show; empty after an interruption
+    std::string Messaggio;  // what to show (a failure names its file); empty after an interruption
     std::int64_t Colonne = 0;  // columns of the result
     bool FileScritto = false;
 };
@@ -52,6 +53,9 @@ class TOperazioniFile {
     std::string Dest = "FileOutput.Scl";  // output file
     TOperazione Operazione = TOperazione::Or;
     int SpinPtMin = 80;  // guarantee of the coverage, kept within 30..92
+    // What the files may hold: each is refused at its first record that is not eight
+    // different pilots in play, and nothing is written.
+    TPilotiInGioco Piloti;
     // Uniform draw in 0..limite for the reordering; when empty, a generator seeded from the
     // clock at each run.
     std::function<std::uint64_t(std::uint64_t limite)> Casuale;

@@ -7,7 +7,8 @@
 
 namespace sirvela {
 
-TLetturaCelle LeggiCelleRisultato(std::span<const std::string> celle) {
+TLetturaCelle LeggiCelleRisultato(std::span<const std::string> celle,
+                                  const TPilotiInGioco& piloti) {
     TLetturaCelle esito;
     int cella = 0;
     for (const std::string& testo : celle) {
@@ -21,7 +22,7 @@ TLetturaCelle LeggiCelleRisultato(std::span<const std::string> celle) {
             esito.Cella = cella;
             return esito;
         }
-        if (v < 0 || (v > NumeroPiloti && v != kJolly)) {
+        if (v != 0 && v != kJolly && (v > kMaxPiloti || !piloti.InGioco(static_cast<int>(v)))) {
             esito.Messaggio = kMsgNumeriNonValidi;
             esito.Cella = cella;
             return esito;
@@ -44,7 +45,7 @@ TRisultatoSpoglio::TRisultatoSpoglio(const TColonna& risultato) : parola_(ComePa
 }
 
 TLetturaCelle TSpoglio::LeggiRisultato(std::span<const std::string> celle) {
-    TLetturaCelle esito = LeggiCelleRisultato(celle);
+    TLetturaCelle esito = LeggiCelleRisultato(celle, Piloti);
     if (esito.Ok) ImpostaRisultato(esito.Valori);
     return esito;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Colonna.h"
+#include "core/PilotiInGioco.h"
 #include "core/TCombinazione.h"
 #include "core/TListaColonne.h"
 #include "tools/TSchedinaVin.h"
@@ -29,8 +30,8 @@ struct TLetturaCelle {
 };
 
 // Reads the cells in order: "*" (blanks removed) is any pilot, anything else must be a whole
-// number 0..NumeroPiloti not typed twice (the wildcard may repeat).
-TLetturaCelle LeggiCelleRisultato(std::span<const std::string> celle);
+// number, 0 or a pilot in play, not typed twice (the wildcard may repeat).
+TLetturaCelle LeggiCelleRisultato(std::span<const std::string> celle, const TPilotiInGioco& piloti);
 
 // Score of a column against a result where "*" matches no pilot.
 class TRisultatoSpoglio {
@@ -62,6 +63,7 @@ class TSpoglio {
     static constexpr int kPunteggi = kPunteggioMassimo + 1;
 
     TListaColonne Colonne;  // the window's own list
+    TPilotiInGioco Piloti;  // what a result may name
     TCombinazione Risultato;
     TColonna RisultatoColonna{};
     std::array<std::int64_t, kPunteggi> Vincite{};  // columns per score 0..101

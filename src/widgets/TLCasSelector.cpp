@@ -6,6 +6,7 @@
 #include "core/Globali.h"
 #include "core/Interfacce.h"
 #include "core/Testo.h"
+#include "tools/TSpoglio.h"
 #include "widgets/Conversioni.h"
 
 namespace sirvela {
@@ -190,22 +191,12 @@ bool TLCasSelector::Acquisisci(TCombinazione& destinazione, bool silenzioso) {
         }
         return false;
     };
-    for (int i = 1; i <= totale_; ++i) {
-        const std::string t = Comprimi(SS(celle_[i - 1]->text()));
-        long long v = 0;
-        if (t == "*")
-            v = kJolly;
-        else if (!InteroDaTesto(t, v))
-            return rifiuta(i, "Non sono stati inseriti tutti i numeri.");
-        if (v < 0 || (v > NumeroPiloti && v != kJolly))
-            return rifiuta(i, "Uno o più numeri inseriti non sono validi.");
-        if (v != kJolly && destinazione.Contiene(static_cast<int>(v)))
-            return rifiuta(i, "Uno dei numeri è stato inserito più di una volta.");
-        const int n = destinazione.Conta();
-        destinazione.Numeri[n] = static_cast<std::uint16_t>(v);
-        destinazione.Quanti = static_cast<std::int16_t>(n + 1);
-    }
-    return true;
+    std::vector<std::string> testi;
+    for (int i = 1; i <= totale_; ++i) testi.push_back(SS(celle_[i - 1]->text()));
+    const TLetturaCelle lettura =
+        LeggiCelleRisultato(testi, piloti_ ? *piloti_ : TPilotiInGioco::Tutti(NumeroPiloti));
+    destinazione = lettura.Valori;  // on a bad cell, the cells before it
+    return lettura.Ok || rifiuta(lettura.Cella, lettura.Messaggio.c_str());
 }
 
 void TLCasSelector::paintEvent(QPaintEvent*) {

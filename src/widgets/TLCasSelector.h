@@ -2,8 +2,10 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
+#include "core/PilotiInGioco.h"
 #include "core/TCombinazione.h"
 
 namespace sirvela {
@@ -52,9 +54,11 @@ class TLCasSelector : public QWidget {
     // Cell i shows slot i: a number, "*" for 90, nothing for 0.
     void ImpostaValori(const TCombinazione& valori);
     const TCombinazione& Valori() const { return valori_; }
-    // Reads the cells into `destinazione` in cell order; on the first bad cell says why
-    // (unless silent), focuses it and returns false.
+    // Reads the cells into `destinazione` in cell order, as a result's cells are read; on the
+    // first bad cell says why (unless silent), focuses it and returns false.
     bool Acquisisci(TCombinazione& destinazione, bool silenzioso);
+    // The pilots a cell may name; until set, 1..NumeroPiloti (what the archive takes).
+    void ImpostaPiloti(const TPilotiInGioco& piloti) { piloti_ = piloti; }
 
     int TotaleNumeri() const { return totale_; }
     int NumFisse() const { return numFisse_; }
@@ -90,6 +94,7 @@ class TLCasSelector : public QWidget {
     bool readOnly_ = false;
     bool invioAllaFinestra_ = false;
     bool ricostruendo_ = false;
+    std::optional<TPilotiInGioco> piloti_;
     IMessaggi& messaggi_;
 };
 

@@ -69,7 +69,10 @@ TEST_F(ColonneSuDisco, OverwriteOnlyWhenTheAnswerIsYes) {
 TEST_F(ColonneSuDisco, AFailedWriteIsReportedAndChangesNothing) {
     scelta.Risposte.push_back((cartella.Percorso() / "manca" / "x.Scl").string());
     EXPECT_FALSE(SalvaColonneInMemoria(colonne, messaggi, scelta));
-    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"Errore Durante la Scrittura del File"});
+    EXPECT_EQ(messaggi.Errori,
+              std::vector<std::string>{"Errore Durante la Scrittura del File "
+                                       "x.Scl: la cartella " +
+                                       (cartella.Percorso() / "manca").string() + " non esiste."});
     EXPECT_EQ(colonne.Quante(), 2);
     EXPECT_EQ(UltimoFileColonne, "DefaultComb.Scl");
 }
@@ -78,9 +81,10 @@ TEST_F(ColonneSuDisco, FromFileReplacesTheToolList) {
     ASSERT_TRUE(colonne.SalvaSuFile(Percorso("Due.Scl")));
     TListaColonne strumento;
     strumento.Accoda({3, 3, 3, 3, 3, 3, 3, 3});
+    const TControlloColonne controllo{TPilotiInGioco()};
 
     // Cancelled: the list stays as it was.
-    EXPECT_EQ(ColonneDaFile(strumento, messaggi, scelta), TEsitoSorgente::Annullato);
+    EXPECT_EQ(ColonneDaFile(strumento, controllo, messaggi, scelta), TEsitoSorgente::Annullato);
     EXPECT_EQ(strumento.Quante(), 1);
     const TRichiestaFile& r = scelta.Richieste[0];
     EXPECT_EQ(r.Titolo, "Seleziona il File Colonnare");
@@ -90,14 +94,26 @@ TEST_F(ColonneSuDisco, FromFileReplacesTheToolList) {
     EXPECT_TRUE(r.DeveEsistere);
 
     scelta.Risposte.push_back(Percorso("Due.Scl"));
-    EXPECT_EQ(ColonneDaFile(strumento, messaggi, scelta), TEsitoSorgente::Letto);
+    EXPECT_EQ(ColonneDaFile(strumento, controllo, messaggi, scelta), TEsitoSorgente::Letto);
     EXPECT_EQ(strumento.ComeVettore(), colonne.ComeVettore());
 
     scelta.Risposte.push_back(Percorso("Nessuno.Scl"));
-    EXPECT_EQ(ColonneDaFile(strumento, messaggi, scelta), TEsitoSorgente::Errore);
+    EXPECT_EQ(ColonneDaFile(strumento, controllo, messaggi, scelta), TEsitoSorgente::Errore);
     EXPECT_TRUE(strumento.Vuota());
     ASSERT_EQ(messaggi.Domande.size(), 1u);
     EXPECT_EQ(messaggi.Domande[0].Testo,
-              "Errore Di Lettura Sul File. Impossibile Leggere le Colonne.");
+              "Errore Di Lettura Sul File. Impossibile Leggere le Colonne di Nessuno.Scl: file "
+              "non trovato.");
     EXPECT_EQ(messaggi.Domande[0].Pulsanti, PulsanteOk);
+
+    // A file that holds no columns is told the same way, naming the bad record.
+    TListaColonne fuori;
+    fuori.Accoda({1, 2, 3, 4, 5, 6, 7, 24});
+    ASSERT_TRUE(fuori.SalvaSuFile(Percorso("Fuori.Scl")));
+    scelta.Risposte.push_back(Percorso("Fuori.Scl"));
+    EXPECT_EQ(ColonneDaFile(strumento, controllo, messaggi, scelta), TEsitoSorgente::Errore);
+    EXPECT_TRUE(strumento.Vuota());
+    EXPECT_EQ(messaggi.Domande.back().Testo,
+              "Il file Fuori.Scl non è un file di colonne valido (record 1: il pilota 24 in 8º "
+              "posizione non è in gioco).");
 }

@@ -51,7 +51,8 @@ TEST_F(ListaPilotiConfermata, AFailedWriteIsReportedAndTheValuesStayInMemory) {
     std::filesystem::create_directories(cartella / "Sirvela.cfg");  // cannot be a file now
     std::vector<std::string> nomi(22, "X");
     EXPECT_FALSE(ApplicaListaPiloti(s, 22, nomi, &messaggi));
-    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"Impossibile Salvare la Configurazione"});
+    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"Impossibile Salvare la Configurazione "
+                                                        "Sirvela.cfg: è una cartella."});
     EXPECT_EQ(NumeroPiloti, 22);
     EXPECT_EQ(s.Dati.NomiPiloti[22], "X");
     EXPECT_FALSE(s.Modificato);  // nothing left the sets

@@ -179,7 +179,8 @@ TEST_F(Configurazione, StartUpOrderListThenConfigurationThenExcludedPilot) {
     TPiloti piloti;
     TImpostazioniProgramma imp;
     EXPECT_FALSE(CaricaImpostazioni(piloti, imp).Piloti.Letta);
-    EXPECT_EQ(NumeroPiloti, 22);
+    EXPECT_EQ(NumeroPiloti, 23);
+    EXPECT_EQ(piloti.PilotaEscluso, 23);
     EXPECT_EQ(imp.Taratura, TTaratura{});
 }
 
@@ -199,7 +200,9 @@ TEST_F(Configurazione, SaveWritesBothFilesAndReportsFailure) {
     EXPECT_EQ(LeggiByte(dir_ / "listapiloti.txt").size(), 8 * 9 + 9 * 12 + 21 * 2u);
     EXPECT_FALSE(SalvaImpostazioniSu(dir_ / "listapiloti.txt", dir_ / "manca" / "Sirvela.cfg",
                                      piloti, imp, &msg));
-    EXPECT_EQ(msg.Errori, std::vector<std::string>{kErroreSalvaConfigurazione});
+    EXPECT_EQ(msg.Errori, std::vector<std::string>{"Impossibile Salvare la Configurazione "
+                                                   "Sirvela.cfg: la cartella " +
+                                                   (dir_ / "manca").string() + " non esiste."});
 }
 
 // The processors of a development and the live count travel beside "Sirvela.cfg", which keeps

@@ -129,7 +129,11 @@ TEST(TAggiornamentoArchivio, OkSavesCancelReloadsFailuresReported) {
     EXPECT_EQ(a.Quante(), 62);  // the edits stay in memory
     m.Aggiungi(Concorso(2000, 23));
     EXPECT_FALSE(m.Annulla());
-    EXPECT_EQ(msg.Testi, (std::vector<std::string>{kErroreSalvaArchivi, kErroreCaricaArchivi}));
+    const std::string cartella = CartellaArchivi().string();
+    EXPECT_EQ(msg.Testi, (std::vector<std::string>{
+                             "Impossibile salvare gli archivi sirarch.dat: la cartella " +
+                                 cartella + " non esiste.",
+                             "Impossibile caricare gli archivi sirarch.dat: file non trovato."}));
 }
 
 TEST(TImpostazioniDiRicerca, ItemsClampingTextsAndBar) {
@@ -177,18 +181,35 @@ TEST(InserimentoFiltri, FromArchiveOrColumnFile) {
     EXPECT_EQ(gir[0].Confronto, 1);
 
     test::CartellaTemporanea dir;
+    const TPilotiInGioco piloti(23, 23);
     TListaColonne l;
-    l.Accoda({4, 5, 6});
+    l.Accoda({4, 5, 6, 1, 2, 3, 7, 8});
     ASSERT_TRUE(l.SalvaSuFile(dir / "f.Scl"));
-    auto filtri = FiltriDaFile(dir / "f.Scl");
+    auto filtri = FiltriDaFile(dir / "f.Scl", piloti);
     ASSERT_EQ(filtri.size(), 1u);
     EXPECT_FALSE(filtri[0].DiPosizione || filtri[0].Confronto.has_value());
-    EXPECT_EQ(filtri[0].PilotiFiltro.Conta(), 3);
-    try {
-        FiltriDaFile(dir / "manca.Scl");
-        FAIL();
-    } catch (const TErroreSirvela& e) {
-        EXPECT_STREQ(e.what(), kErroreLetturaFileColonnare);
+    EXPECT_EQ(filtri[0].PilotiFiltro.Conta(), 8);
+
+    // A file that is no column file fills nothing and says which file and why.
+    test::ScriviByte(dir / "parziale.Scl", {4, 5, 6, 0, 0, 0, 0, 0});
+    test::ScriviByte(dir / "fuori.Scl", {1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 3, 4, 5, 6, 7, 23});
+    for (const auto& [nome, messaggio] : std::vector<std::pair<std::string, std::string>>{
+             {"manca.Scl",
+              "Errore durante la lettura del file colonnare manca.Scl: file non "
+              "trovato."},
+             {"parziale.Scl",
+              "Il file parziale.Scl non è un file di colonne valido (record 1: "
+              "nessun pilota in 4º posizione)."},
+             {"fuori.Scl",
+              "Il file fuori.Scl non è un file di colonne valido (record 2: il "
+              "pilota 23 in 8º posizione non è in gioco)."},
+         }) {
+        try {
+            FiltriDaFile(dir / nome, piloti);
+            ADD_FAILURE() << nome;
+        } catch (const TErroreSirvela& e) {
+            EXPECT_EQ(std::string(e.what()), messaggio);
+        }
     }
 }
 

@@ -165,7 +165,7 @@ TEST(AnalisiStatistica, SommeRowsAreTheIntervalsThenAltri) {
     EXPECT_TRUE(r.RigheEtichettate);
     EXPECT_EQ(r.Righe(0), 3);
     EXPECT_EQ(r.Etichetta(0, 0) + "|" + r.Etichetta(0, 1) + "|" + r.Etichetta(0, 2),
-              "30,40|60.5,70|Altri");
+              "30-40|60.5-70|Altri");
     const T_FrequenzeRitardi& t = r.Pagine[0].StatArchivio;
     EXPECT_EQ((std::array{t.Frequenza(0), t.Frequenza(1), t.Frequenza(2)}), (std::array{2, 1, 1}));
 }

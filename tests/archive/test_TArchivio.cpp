@@ -72,10 +72,14 @@ TEST_F(ArchivioSuDisco, RestoreTakesOnlyAWholeArchiveAndKeepsEverythingOnFailure
     ScriviByte(TArchivio::FileLocale(), kDueRecord);
     ScriviByte(dir_ / "corta.dat", {kDueRecord.begin(), kDueRecord.end() - 1});
     std::filesystem::create_directory(dir_ / "cartella");
-    for (const char* nome : {"nessuna.dat", "corta.dat", "cartella"}) {
+    for (const auto& [nome, motivo] : {std::pair{"nessuna.dat", "file non trovato"},
+                                       {"corta.dat", "non è un archivio (record di 13 byte)"},
+                                       {"cartella", "è una cartella"}}) {
         a.FileRipristino = dir_ / nome;
         const TEsitoRipristino esito = RipristinaArchivi(a);
-        EXPECT_EQ(esito.Messaggi, Messaggi{kErroreRipristinoArchivi}) << nome;
+        EXPECT_EQ(esito.Messaggi, Messaggi{"Impossibile ripristinare gli archivi " +
+                                           std::string(nome) + ": " + motivo + "."})
+            << nome;
         EXPECT_FALSE(esito.Ripristinato);
         EXPECT_EQ(a.Quante(), 1) << nome;
         EXPECT_EQ(LeggiByte(TArchivio::FileLocale()), kDueRecord) << nome;
@@ -84,7 +88,9 @@ TEST_F(ArchivioSuDisco, RestoreTakesOnlyAWholeArchiveAndKeepsEverythingOnFailure
     std::filesystem::remove_all(dir_ / "Archivi");  // the local save fails: no success claimed
     a.Estrazioni.clear();
     a.FileRipristino = dir_ / "copia.dat";
-    EXPECT_EQ(RipristinaArchivi(a).Messaggi, Messaggi{kErroreSalvaArchivi});
+    EXPECT_EQ(RipristinaArchivi(a).Messaggi,
+              Messaggi{"Impossibile salvare gli archivi sirarch.dat: la cartella " +
+                       (dir_ / "Archivi").string() + " non esiste."});
     EXPECT_EQ(a.Quante(), 0);
 }
 
@@ -93,7 +99,9 @@ TEST_F(ArchivioSuDisco, BackupWritesTheWholeArchiveOrKeepsThePreviousCopy) {
     a.Estrazioni = {Concorso(1999, 5), Concorso(2000, 12, {8, 7, 6, 5, 4, 3, 2, 1})};
     EXPECT_EQ(CopiaArchivi(a, dir_ / "copia.dat"), kSalvataggioCompletato);
     EXPECT_EQ(LeggiByte(dir_ / "copia.dat"), kDueRecord);
-    EXPECT_EQ(CopiaArchivi(a, dir_ / "manca" / "copia.dat"), kErroreSalvaArchivi);
+    EXPECT_EQ(CopiaArchivi(a, dir_ / "manca" / "copia.dat"),
+              "Impossibile salvare gli archivi copia.dat: la cartella " +
+                  (dir_ / "manca").string() + " non esiste.");
 }
 
 TEST(TArchivio, OrderedInsertionByYearTimes200PlusNumber) {

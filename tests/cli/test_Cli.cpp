@@ -29,13 +29,26 @@ TEST(Cli, VersionUsageAndItalianParseErrors) {
         std::string inizio;
     };
     for (const auto& c : std::vector<Caso>{
-             {{"--sconosciuta"}, "Argomenti non previsti: --sconosciuta"},
+             {{"--sconosciuta"}, "Opzione sconosciuta: --sconosciuta.\n"},
              {{"spoglio", "a.Scl"}, "Manca un argomento obbligatorio: --risultato"},
-             {{"sistema"}, "Manca il comando da eseguire."},
+             {{"spoglio", "a.Scl", "--risultato"}, "Manca il valore di --risultato.\n"},
+             {{"sistema"}, "Manca il comando da eseguire. Comandi di sistema: esporta, importa.\n"},
              {{"operazioni", "or", "a.Scl", "b.Scl"}, "Manca un argomento obbligatorio: --output"},
+             {{"svilupa", "x.Sst"},
+              "Comando sconosciuto: svilupa. Comandi: sviluppa, riduci, conta, spoglio, sistema, "
+              "operazioni, converti, archivio, stampa, aggiorna, analisi. Forse si intendeva "
+              "sviluppa?\n"},
+             {{"sistema", "esportaa", "x.Sst"},
+              "Comando sconosciuto: sistema esportaa. Comandi di sistema: esporta, importa. Forse "
+              "si intendeva esporta?\n"},
+             {{"riduci", "a.Scl", "-g", "80", "--ouput", "b.Scl"},
+              "Opzione sconosciuta: --ouput. Forse si intendeva --output?\n"},
+             {{"stampa", "prospetto", "s.Sst", "--pdf", "x.pdf", "--copie", "2",
+               "--per-partecipante"},
+              "--copie e --per-partecipante non possono essere usati insieme.\n"},
          }) {
         std::ostringstream o, e;
-        EXPECT_EQ(EseguiCli(c.argomenti, o, e), 2);
+        EXPECT_EQ(EseguiCli(c.argomenti, o, e), 2) << e.str();
         EXPECT_EQ(e.str().rfind(c.inizio, 0), 0u) << e.str();
     }
 }
@@ -131,10 +144,10 @@ TEST(CliSistema, BadJsonIsRefusedWithItsPlaceOrFieldAndNothingIsWritten) {
 
     auto manca = Cli({"sistema", "esporta", (dir / "manca.Sst").string()}, dir);
     EXPECT_EQ(manca.Codice, 1);
-    EXPECT_EQ(manca.Err, "Impossibile Caricare il Sistema\n");
+    EXPECT_EQ(manca.Err, "Impossibile Caricare il Sistema manca.Sst: file non trovato.\n");
     auto json = Cli({"sistema", "importa", (dir / "manca.json").string(), s.NomeFile}, dir);
     EXPECT_EQ(json.Codice, 1);
-    EXPECT_NE(json.Err.find("Impossibile leggere il file"), std::string::npos);
+    EXPECT_EQ(json.Err, "Impossibile leggere il file JSON manca.json: file non trovato.\n");
 }
 
 // ---- spoglio ----
@@ -201,7 +214,9 @@ TEST(CliSpoglio, ResultCellsAreCheckedWithTheProgramMessages) {
 
     auto manca = Cli({"spoglio", (f.dir / "manca.Scl").string(), "-r", "1 2 3 4 5 6 7 8"}, f.dir);
     EXPECT_EQ(manca.Codice, 1);
-    EXPECT_EQ(manca.Err, "Errore Di Lettura Sul File. Impossibile Leggere le Colonne.\n");
+    EXPECT_EQ(manca.Err,
+              "Errore Di Lettura Sul File. Impossibile Leggere le Colonne di manca.Scl: file non "
+              "trovato.\n");
 }
 
 TEST(CliSpoglio, BrokenRestrictionsAreTheOnesTheProgramLists) {
@@ -241,5 +256,6 @@ TEST(CliSpoglio, BrokenRestrictionsAreTheOnesTheProgramLists) {
 
     auto rotto = Cli({"spoglio", f.colonne, "-r", "1 2 3 4 5 6 7 8", "-s", f.colonne}, f.dir);
     EXPECT_EQ(rotto.Codice, 1);
-    EXPECT_EQ(rotto.Err, "Impossibile Caricare il Sistema\n");
+    EXPECT_EQ(rotto.Err,
+              "Impossibile Caricare il Sistema col.Scl: file incompleto o danneggiato.\n");
 }

@@ -84,11 +84,38 @@ TEST_F(CliStampa, RangeListAndRefusals) {
     EXPECT_EQ(pdf.s.DiTipo(TSegnoRegistrato::Riquadro).size(), 3u);
 
     pdf.s = TSuperficieRegistrata{};
+    // Columns that name pilot 23, who has no name on a fresh install: a column file holding
+    // them is no column file, and a system's columns holding them are not printed as a list.
+    auto colonne = test::LeggiColonne(dir / "c.Scl");
+    colonne[2] = {3, 6, 1, 9, 5, 19, 2, 23};
+    colonne[4] = {23, 6, 1, 9, 5, 19, 2, 4};
+    test::ScriviColonne(dir / "fuori.Scl", colonne);
+    const std::string fuori = (dir / "fuori.Scl").string();
+    T_Sistema sistema;
+    sistema.NomeFile = (dir / "s.Sst").string();
+    for (const auto& colonna : colonne) sistema.Dati.Colonne.Accoda(colonna);
+    ASSERT_TRUE(sistema.SalvaSistema());
     struct Caso {
         std::vector<std::string> argomenti;
         int codice;
         std::string messaggio;
     } casi[] = {
+        {{"stampa", "schedine", fuori, "--pdf", Pdf()},
+         1,
+         "Il file fuori.Scl non è un file di colonne valido (record 3: il pilota 23 in 8º "
+         "posizione non è in gioco).\n"},
+        {{"stampa", "prospetto", sistema.NomeFile, "--pdf", Pdf(), "--tabulato"},
+         1,
+         "2 colonne contengono piloti fuori gioco (la prima: 3 6 1 9 5 19 2 23) e non possono "
+         "essere stampate.\n"},
+        {{"stampa", "schedine", c, "--pdf", Pdf(), "--da", "4"},
+         1,
+         "Nessuna schedina da stampare: le schedine sono 3.\n"},
+        {{"stampa", "schedine", sistema.NomeFile, "--pdf", Pdf()},
+         1,
+         "Il file s.Sst non è un file di colonne valido (" +
+             std::to_string(std::filesystem::file_size(sistema.NomeFile)) +
+             " byte, non un multiplo di 8).\n"},
         {{"stampa", "schedine", c, "--pdf", (dir / "manca" / "x.pdf").string()},
          1,
          "La cartella " + (dir / "manca").string() + " non esiste.\n"},
@@ -97,10 +124,11 @@ TEST_F(CliStampa, RangeListAndRefusals) {
          std::string(kErroreNumeroSchedine) + "\n"},
         {{"stampa", "schedine", (dir / "manca.Scl").string(), "--pdf", Pdf()},
          1,
-         std::string(kErroreLetturaColonne) + "\n"},
+         "Errore Di Lettura Sul File. Impossibile Leggere le Colonne di manca.Scl: file non "
+         "trovato.\n"},
         {{"stampa", "prospetto", (dir / "c.Scl").string(), "--pdf", Pdf()},
          1,
-         std::string(kErroreCaricaSistema) + "\n"},
+         "Impossibile Caricare il Sistema c.Scl: file incompleto o danneggiato.\n"},
     };
     for (const auto& k : casi) {
         e = Esegui(k.argomenti);

@@ -128,7 +128,8 @@ TEST(CliConverti, ColumnFilesToTextAndBack) {
     for (const auto& c : std::vector<Caso>{
              {{"--da", "txt", "--a", "txt", (dir / "testi" / "a.Txt").string()},
               1,
-              "Impossibile convertire il file a.Txt. Elaborazione terminata\n"},
+              "Impossibile convertire il file a.Txt: il file da creare ha lo stesso nome nella "
+              "stessa cartella. Elaborazione terminata\n"},
              {{"--da", "txt", "--a", "scl", (dir / "a.Scl").string()},
               2,
               "Il file a.Scl non ha l'estensione del formato Txt.\n"},
@@ -217,7 +218,7 @@ TEST(CliArchivio, WrongContestsAndUnusableArchivesAreRefused) {
     std::filesystem::create_directories(archivi / "sirarch.dat");
     auto salva = Cli({"archivio", "aggiungi", "2000", "1", "1 2 3 4 5 6 7 8"}, dir);
     EXPECT_EQ(salva.Codice, 1);
-    EXPECT_EQ(salva.Err, "Impossibile salvare gli archivi\n");
+    EXPECT_EQ(salva.Err, "Impossibile salvare gli archivi sirarch.dat: è una cartella.\n");
 
     // An archive that is there but cannot be read is never replaced.
     std::filesystem::remove(archivi / "sirarch.dat");
@@ -227,7 +228,8 @@ TEST(CliArchivio, WrongContestsAndUnusableArchivesAreRefused) {
                      ? Cli({"archivio", "aggiungi", "2000", "1", "1 2 3 4 5 6 7 8"}, dir)
                      : Cli({"archivio", "mostra"}, dir);
         EXPECT_EQ(e.Codice, 1);
-        EXPECT_EQ(e.Err, "Impossibile caricare gli archivi\n");
+        EXPECT_EQ(e.Err,
+                  "Impossibile caricare gli archivi sirarch.dat: collegamento non valido.\n");
     }
     EXPECT_TRUE(std::filesystem::is_symlink(archivi / "sirarch.dat"));
 }

@@ -185,7 +185,8 @@ TEST(ModelloQuadro, QuadroAndConditionFilesThroughTheDialog) {
     EXPECT_EQ(m.Relazione(), kXor);
     EXPECT_EQ(m.Commento(), (std::vector<std::string>{"una riga"}));
     EXPECT_EQ(Tipi(m.Mostrato()), (std::vector<int>{kResti, kBaricentri, kQuadro}));
-    EXPECT_EQ(m.CaricaQuadro(cartella / "manca.QDR").Messaggio, kErroreCaricaQuadro);
+    EXPECT_EQ(m.CaricaQuadro(cartella / "manca.QDR").Messaggio,
+              "Impossibile Caricare Il Quadro manca.QDR: file non trovato.");
     EXPECT_EQ(m.Quanti(), 3);
 
     // "Azzera " empties the Quadro shown and keeps its name.

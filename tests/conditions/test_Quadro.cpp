@@ -345,12 +345,15 @@ TEST(Quadro, QuadroFilesRoundTripAndAFailedLoadChangesNothing) {
         ScriviByte(cartella / "guasto.QDR", g);
         const TEsito e = CaricaQuadro(letto, cartella / "guasto.QDR");
         EXPECT_FALSE(e);
-        EXPECT_EQ(e.Messaggio, "Impossibile Caricare Il Quadro");
+        EXPECT_EQ(e.Messaggio,
+                  "Impossibile Caricare Il Quadro guasto.QDR: file incompleto o danneggiato.");
         EXPECT_EQ(Record(letto), prima);
     }
-    EXPECT_EQ(CaricaQuadro(letto, cartella / "manca.QDR").Messaggio, kErroreCaricaQuadro);
+    EXPECT_EQ(CaricaQuadro(letto, cartella / "manca.QDR").Messaggio,
+              "Impossibile Caricare Il Quadro manca.QDR: file non trovato.");
     EXPECT_EQ(SalvaQuadro(q, cartella / "manca" / "x.QDR").Messaggio,
-              "Impossibile Salvare Il Quadro");
+              "Impossibile Salvare Il Quadro x.QDR: la cartella " + (cartella / "manca").string() +
+                  " non esiste.");
     EXPECT_EQ(FileQuadroPredefinito().filename(), "SenzaNom.QDR");
 }
 
@@ -385,9 +388,12 @@ TEST(Quadro, ConditionFilesInsertTheirRecordsAtAPlace) {
     auto b = LeggiByte(file);
     ScriviByte(cartella / "corto.CND", std::vector<std::uint8_t>(b.begin(), b.end() - 2));
     ScriviByte(cartella / "strano.CND", {25, 0, 0});
-    for (const char* nome : {"corto.CND", "strano.CND", "manca.CND"}) {
+    for (const auto& [nome, motivo] : std::vector<std::pair<std::string, std::string>>{
+             {"corto.CND", "file incompleto o danneggiato"},
+             {"strano.CND", "file incompleto o danneggiato"},
+             {"manca.CND", "file non trovato"}}) {
         const TEsito e = CaricaCondizioni(altro, cartella / nome, 0);
-        EXPECT_EQ(e.Messaggio, "Impossibile Caricare Le Condizioni") << nome;
+        EXPECT_EQ(e.Messaggio, "Impossibile Caricare Le Condizioni " + nome + ": " + motivo + ".");
         EXPECT_EQ(Record(altro), prima) << nome;
     }
     // No room for all of them: nothing inserted.
@@ -395,7 +401,8 @@ TEST(Quadro, ConditionFilesInsertTheirRecordsAtAPlace) {
     EXPECT_EQ(CaricaCondizioni(altro, file, 0).Messaggio, kSpazioInsufficiente);
     EXPECT_EQ(altro.QuantiMembri(), 998);
     EXPECT_EQ(SalvaCondizioni(q, cartella / "manca" / "x.CND").Messaggio,
-              "Impossibile Salvare le Condizioni");
+              "Impossibile Salvare le Condizioni x.CND: la cartella " +
+                  (cartella / "manca").string() + " non esiste.");
 }
 
 TEST(Quadro, FilterColumnsFillTheQuadroUpTo999) {

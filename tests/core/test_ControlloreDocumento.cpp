@@ -100,8 +100,34 @@ TEST_F(Controllore, LoadSetsTheNameAndReportsDamagedFiles) {
     test::ScriviByte(Percorso("Rotto.Sst"), {100, 0, 0, 0, 1});
     sistema.Modificato = false;
     EXPECT_FALSE(c.CaricaFile(Percorso("Rotto.Sst")));
-    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"Impossibile Caricare il Sistema"});
-    EXPECT_EQ(sistema.NomeFile, Percorso("Rotto.Sst"));
+    EXPECT_FALSE(c.CaricaFile(Percorso("Manca.Sst")));
+    EXPECT_EQ(messaggi.Errori,
+              (std::vector<std::string>{
+                  "Impossibile Caricare il Sistema Rotto.Sst: file incompleto o danneggiato.",
+                  "Impossibile Caricare il Sistema Manca.Sst: file non trovato."}));
+    EXPECT_EQ(sistema.NomeFile, Percorso("Manca.Sst"));
+    EXPECT_TRUE(messaggi.Domande.empty());
+
+    // Pilots out of play and a guarantee the development cannot use are told once loaded; the
+    // pilots stay in the document, so saving again keeps them.
+    sistema.Nuovo();
+    NumeroPiloti = 22;  // the fixture puts it back
+    for (int v : {4, 7, 20, 23}) sistema.Dati.Pronostico.Posizione[7].Aggiungi(v);
+    sistema.Dati.ImpSviluppo.Garanzia = 20;
+    sistema.NomeFile = Percorso("Fuori.Sst");
+    ASSERT_TRUE(sistema.SalvaSistema());
+    const auto byte = test::LeggiByte(Percorso("Fuori.Sst"));
+    sistema.Nuovo();
+    EXPECT_TRUE(c.CaricaFile(Percorso("Fuori.Sst")));
+    ASSERT_EQ(messaggi.Domande.size(), 2u);
+    EXPECT_EQ(messaggi.Domande[0].Testo,
+              "Il sistema usa il pilota 23 in 8º posizione, ma i piloti in gioco sono 22: "
+              "aggiornare la Lista Piloti.");
+    EXPECT_EQ(messaggi.Domande[1].Testo,
+              "La garanzia memorizzata nel sistema, 20, è fuori dall'intervallo 30-92: si usa 30.");
+    EXPECT_EQ(sistema.Dati.Pronostico.Posizione[7].Conta(), 4);
+    EXPECT_TRUE(sistema.SalvaSistema());
+    EXPECT_EQ(test::LeggiByte(Percorso("Fuori.Sst")), byte);
 }
 
 TEST_F(Controllore, DeleteAsksAndLeavesTheOpenDocumentAlone) {
@@ -121,7 +147,8 @@ TEST_F(Controllore, DeleteAsksAndLeavesTheOpenDocumentAlone) {
 
     file.Risposte.push_back(Percorso("Manca.Sst"));
     c.Cancella();
-    EXPECT_EQ(messaggi.Errori.back(), "Impossibile Cancellare Il Sistema");
+    EXPECT_EQ(messaggi.Errori.back(),
+              "Impossibile Cancellare Il Sistema Manca.Sst: file non trovato.");
 }
 
 TEST_F(Controllore, ParticipantsMustMatchTheirNumber) {

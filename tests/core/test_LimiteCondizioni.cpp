@@ -98,8 +98,8 @@ TEST(LimiteCondizioni, QuadroAndConditionFilesCountTheWholeSystem) {
     EXPECT_EQ(quadro->QuantiMembri(), 20);
     const TEsito troppe = CaricaCondizioni(*quadro, file, 0, kMassimoCondizioni - 9);
     EXPECT_FALSE(troppe);
-    EXPECT_EQ(troppe.Messaggio,
-              std::string(kErroreCaricaCondizioni) + ": " + kMotivoTroppeCondizioni + ".");
+    EXPECT_EQ(troppe.Messaggio, std::string(kErroreCaricaCondizioni) +
+                                    " limite_condizioni.CND: " + kMotivoTroppeCondizioni + ".");
     EXPECT_EQ(quadro->QuantiMembri(), 20);
     const auto qdr = std::filesystem::temp_directory_path() / "limite_condizioni.QDR";
     ASSERT_TRUE(SalvaQuadro(*quadro, qdr));

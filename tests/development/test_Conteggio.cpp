@@ -66,9 +66,13 @@ TEST(Conteggio, CountsWhatTheDevelopmentWithoutReductionKeeps) {
         const auto destinazione = dir / "d.Scl";
         s.Dati.ImpSviluppo.FileDestinazione = destinazione.string();
         if (prova % 6 == 5) {
+            // Columns of eight different pilots in play: a source file is refused otherwise.
             std::vector<std::uint8_t> byte;
-            for (int i = 0; i < 3000 * 8 + 5; ++i)
-                byte.push_back(static_cast<std::uint8_t>(1 + r() % 12));
+            std::array<std::uint8_t, 12> piloti{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+            for (int i = 0; i < 3000; ++i) {
+                std::shuffle(piloti.begin(), piloti.end(), r);
+                byte.insert(byte.end(), piloti.begin(), piloti.begin() + 8);
+            }
             ScriviByte(dir / "s.Scl", byte);
             s.Dati.Sorgente.DaPronostico = false;
             s.Dati.Sorgente.FileSorgente = (dir / "s.Scl").string();
@@ -96,7 +100,7 @@ TEST(Conteggio, ASourceFileThatCannotBeReadGivesItsMessage) {
     TEsitoConteggio e;
     EXPECT_TRUE(ContaEsatto(s.Dati, 1, nullptr, e));
     EXPECT_FALSE(e.Esatto);
-    EXPECT_EQ(e.Errore, kErroreCaricaColonne);
+    EXPECT_EQ(e.Errore, "Impossibile Caricare il File Colonnare s.Scl: file non trovato.");
 }
 
 // The interval must cover the exact count in 95 of 100 systems or more. The systems are the

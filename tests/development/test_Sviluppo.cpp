@@ -32,10 +32,11 @@ std::vector<std::uint8_t> ByteColonne(const std::vector<TColonna>& v, int extra 
     return b;
 }
 
+// n different columns that can be played: the arrangements of pilots 1..8 in order.
 std::vector<TColonna> ColonneDistinte(int n) {
     std::vector<TColonna> v;
-    for (int i = 0; i < n; ++i)
-        v.push_back(Col({1 + i % 20, 21, 22, 23, 24, 25, 26 + i / 20 % 200, 0}));
+    TColonna c{1, 2, 3, 4, 5, 6, 7, 8};
+    for (int i = 0; i < n; ++i, std::next_permutation(c.begin(), c.end())) v.push_back(c);
     return v;
 }
 
@@ -102,23 +103,48 @@ TEST(Sviluppo, RepeatedPilotsCountAsExaminedOnly) {
         vuoto, [](const TColonna&) { FAIL(); }, nullptr));
 }
 
+// A source is a column file: records of eight different pilots in play, 8 bytes each. Any
+// other file is refused, naming the first bad record, before anything is kept.
 TEST(Sviluppo, SourceFileSizes) {
     CartellaTemporanea dir;
     struct Caso {
         int colonne, extra;
         std::int64_t totali;
-    } casi[] = {{1000, 1, 1000}, {1000, 0, 1000}, {0, 7, 0}, {2500, 3, 2500}};
+    } casi[] = {{1000, 1, 1000}, {1000, 0, 1000}, {0, 7, 0}, {2500, 3, 2500}, {2500, 0, 2500}};
     for (const auto& c : casi) {
         const auto f = dir / "s.Scl";
-        const auto colonne = ColonneDistinte(c.colonne);
+        auto colonne = ColonneDistinte(c.colonne);
         ScriviByte(f, ByteColonne(colonne, c.extra));
         TDatiSviluppo dati;
         dati.Sorgente.DaPronostico = false;
         dati.Sorgente.FileSorgente = f.string();
+        if (c.extra > 0) {
+            TCambiaSorgente oss;
+            TListaColonne lista;
+            TEsitoSviluppo esito;
+            EXPECT_EQ(SviluppaFinoAdErrore(lista, dati, oss, esito),
+                      "Il file s.Scl non è un file di colonne valido (" +
+                          std::to_string(c.colonne * 8 + c.extra) +
+                          " byte, non un multiplo di 8).");
+            EXPECT_FALSE(esito.Avviato);
+            continue;
+        }
         auto r = Esegui(false, dati, nullptr);
         EXPECT_EQ(r.Esito.ContaTotali, c.totali);
         EXPECT_EQ(r.Colonne, colonne);
         EXPECT_EQ(r.Eventi.back().Quadro.Indicatore, c.totali ? 100 : 0);
+        if (c.colonne == 0) continue;
+        // A pilot out of play in the last block: nothing of the run is kept.
+        colonne.back()[7] = 24;
+        ScriviByte(f, ByteColonne(colonne));
+        TCambiaSorgente oss;
+        TListaColonne lista;
+        TEsitoSviluppo esito;
+        EXPECT_EQ(SviluppaFinoAdErrore(lista, dati, oss, esito),
+                  "Il file s.Scl non è un file di colonne valido (record " +
+                      std::to_string(c.colonne) +
+                      ": il pilota 24 in 8º posizione non è in gioco).");
+        EXPECT_TRUE(lista.Vuota());
     }
 }
 
@@ -161,10 +187,15 @@ TEST(Sviluppo, BadFilesAreRefusedBeforeAnythingIsTouched) {
         std::string sorgente, destinazione;
         std::string errore;
     } casi[] = {
-        {"missing source", true, (dir / "manca.Scl").string(), "", kErroreCaricaColonne},
-        {"source is a folder", true, dir.Percorso().string(), "", kErroreCaricaColonne},
+        {"missing source", true, (dir / "manca.Scl").string(), "",
+         "Impossibile Caricare il File Colonnare manca.Scl: file non trovato."},
+        {"source is a folder", true, dir.Percorso().string(), "",
+         // the name rule gives a name without "." the extension
+         "Impossibile Caricare il File Colonnare " + dir.Percorso().filename().string() +
+             ".Scl: file non trovato."},
         {"destination folder missing", false, "", (dir / "no" / "d.Scl").string(),
-         kErroreCreaColonne + (dir / "no" / "d.Scl").string()},
+         "Impossibile Creare il File Colonnare d.Scl: la cartella " + (dir / "no").string() +
+             " non esiste."},
     };
     for (const auto& c : casi) {
         TDatiSviluppo dati;
@@ -211,7 +242,8 @@ TEST(Sviluppo, SourceVanishingBetweenPassesLeavesNoFileBehind) {
     oss.Azione = [&] { std::filesystem::remove(sorgente); };
     TListaColonne lista;
     TEsitoSviluppo esito;
-    EXPECT_EQ(SviluppaFinoAdErrore(lista, dati, oss, esito), kErroreCaricaColonne);
+    EXPECT_EQ(SviluppaFinoAdErrore(lista, dati, oss, esito),
+              "Impossibile Caricare il File Colonnare s.Scl: file non trovato.");
     EXPECT_TRUE(esito.Avviato);
     EXPECT_EQ(esito.Passo, 2);
     EXPECT_TRUE(std::filesystem::is_empty(dir.Percorso()));  // no destination, no leftovers
@@ -286,7 +318,8 @@ TEST(Sviluppo, AFailedDestinationWriteIsReported) {
             return w;
         };
         auto r = Esegui(false, dati, nullptr, -1, base);
-        EXPECT_EQ(r.Errore, kErroreSalvaColonne) << riduzione;
+        EXPECT_EQ(r.Errore, "Impossibile Salvare il file Colonnare d.Scl: errore di scrittura.")
+            << riduzione;
         // With the reduction the kept columns stay in memory.
         EXPECT_EQ(r.Colonne.size(), riduzione ? 1800u : 0u) << riduzione;
     }
@@ -331,7 +364,9 @@ TEST(Sviluppo, ASourceThatCannotBeReadToItsEndIsAnError) {
         oss.Azione = [&] { std::filesystem::resize_file(sorgente, 8000); };
         TListaColonne lista;
         TEsitoSviluppo esito;
-        EXPECT_EQ(SviluppaFinoAdErrore(lista, dati, oss, esito), kErroreCaricaColonne) << suFile;
+        EXPECT_EQ(SviluppaFinoAdErrore(lista, dati, oss, esito),
+                  "Impossibile Caricare il File Colonnare s.Scl: file incompleto.")
+            << suFile;
         EXPECT_EQ(lista.Quante(), 0) << suFile;
         // The destination file keeps what it held.
         EXPECT_EQ(LeggiByte(destinazione), (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));

@@ -3,6 +3,9 @@
 // cancel pressed at some update.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "Riferimento.h"
 #include "support/Supporto.h"
 
@@ -111,12 +114,15 @@ TEST(SviluppoConfronto, FileSourcesAndDestinationsMatch) {
     std::mt19937 r(99);
     TFiltro filtro(FiltroHash);
     for (int prova = 0; prova < 24; ++prova) {
-        // A source file of random columns, some with repeated pilots, odd trailing bytes.
+        // A source file of random columns of pilots 1..11 (files holding anything else are
+        // refused before a development starts).
         std::vector<std::uint8_t> byte;
         const int colonne = (prova * 977) % 3100;
-        std::uniform_int_distribution<int> d(1, 11);
-        for (int i = 0; i < colonne * 8 + prova % 8; ++i)
-            byte.push_back(static_cast<std::uint8_t>(d(r)));
+        std::array<std::uint8_t, 11> piloti{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+        for (int i = 0; i < colonne; ++i) {
+            std::shuffle(piloti.begin(), piloti.end(), r);
+            byte.insert(byte.end(), piloti.begin(), piloti.begin() + 8);
+        }
         const auto sorgente = dir / ("s" + std::to_string(prova) + ".Scl");
         ScriviByte(sorgente, byte);
         TPronostico p = PronosticoCasuale(r, {4, 4, 4, 3, 3, 3, 3, 3}, 11);

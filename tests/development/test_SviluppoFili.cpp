@@ -3,6 +3,8 @@
 // the run is cancelled at a fixed point or runs out of its memory ceiling.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <random>
 
 #include "Riferimento.h"
@@ -73,8 +75,11 @@ TEST(SviluppoFili, ThreadsGiveTheResultOfOneThread) {
         if (prova % 6 == 5) {
             const auto sorgente = dir / "s.Scl";
             std::vector<std::uint8_t> byte;
-            for (int i = 0; i < 3000 * 8; ++i)
-                byte.push_back(static_cast<std::uint8_t>(1 + r() % 12));
+            std::array<std::uint8_t, 12> piloti{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+            for (int i = 0; i < 3000; ++i) {
+                std::shuffle(piloti.begin(), piloti.end(), r);
+                byte.insert(byte.end(), piloti.begin(), piloti.begin() + 8);
+            }
             ScriviByte(sorgente, byte);
             s.Dati.Sorgente.DaPronostico = false;
             s.Dati.Sorgente.FileSorgente = sorgente.string();

@@ -163,7 +163,9 @@ TEST_F(Archivio, RestoreAndBackupThroughAFileChooser) {
     test::ScriviByte(cartella / "rotta.dat", {1, 2, 3});
     scelta.Risposte.push_back((cartella / "rotta.dat").string());
     f->Azione("RipristinoArchivi")->trigger();
-    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreRipristinoArchivi});
+    EXPECT_EQ(messaggi.Errori,
+              std::vector<std::string>{"Impossibile ripristinare gli archivi rotta.dat: non è un "
+                                       "archivio (record di 13 byte)."});
     EXPECT_EQ(sistema.Dati.Archivio.Quante(), 2);
 
     Riempi(5);
@@ -289,7 +291,9 @@ TEST_F(Archivio, FilterColumnsInsertedIntoAQuadro) {
     e.DaFile()->click();
     scelta.Risposte.push_back((cartella / "manca.Scl").string());
     e.BtnOkClick();
-    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreLetturaFileColonnare});
+    EXPECT_EQ(messaggi.Errori,
+              std::vector<std::string>{
+                  "Errore durante la lettura del file colonnare manca.Scl: file non trovato."});
     EXPECT_EQ(q.QuantiMembri(), 3);
 }
 

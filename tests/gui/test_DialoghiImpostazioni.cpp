@@ -262,6 +262,7 @@ TEST_F(Impostazioni, VarieReportsSettingsThatCannotBeWritten) {
         d.Lire()->setValue(1500);
         d.accept();
     });
-    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"Impossibile Salvare la Configurazione"});
+    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"Impossibile Salvare la Configurazione "
+                                                        "Sirvela.cfg: è una cartella."});
     EXPECT_EQ(sistema.Dati.Prezzi.PrezzoLire, 1500.0);  // kept in memory
 }

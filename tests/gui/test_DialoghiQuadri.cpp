@@ -258,7 +258,8 @@ TEST_F(Quadri, FilesConfirmationsAndAnnulla) {
         scelta.Risposte.push_back((CartellaQuadri() / "rotto.QDR").string());
         d.BtnCaricaQuadro()->click();
         ASSERT_EQ(messaggi.Errori.size(), 1u);
-        EXPECT_EQ(messaggi.Errori[0], "Impossibile Caricare Il Quadro");
+        EXPECT_EQ(messaggi.Errori[0],
+                  "Impossibile Caricare Il Quadro rotto.QDR: file incompleto o danneggiato.");
         EXPECT_EQ(d.Membri()->count(), 1);
 
         // Condition files: titles, and a load at the place of the pop-up menu.
@@ -272,7 +273,8 @@ TEST_F(Quadri, FilesConfirmationsAndAnnulla) {
         EXPECT_EQ(d.Membri()->count(), 2);
         scelta.Risposte.push_back((CartellaQuadri() / "manca.CND").string());
         Popup(d, 0, "CaricaCondizioni");
-        EXPECT_EQ(messaggi.Errori.back(), "Impossibile Caricare Le Condizioni");
+        EXPECT_EQ(messaggi.Errori.back(),
+                  "Impossibile Caricare Le Condizioni manca.CND: file non trovato.");
 
         // Nothing selected: nothing to cut, copy, delete or save.
         d.Membri()->clearSelection();

@@ -90,6 +90,25 @@ TEST_F(Stampe, TicketsToPdfKeepTheOrientation) {
     d.A()->setValue(2);
     EXPECT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Annullata);
     EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreNumeroSchedine});
+    // Nothing to print, and a ticket that would leave out a column with a pilot out of play,
+    // are told before a file is asked for.
+    d.Da()->setValue(4);
+    d.A()->setValue(9);
+    EXPECT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Annullata);
+    EXPECT_EQ(messaggi.Errori.back(), "Nessuna schedina da stampare: le schedine sono 3.");
+    const TListaColonne buone = d.Colonne;
+    d.Colonne.Accoda({3, 6, 1, 9, 5, 19, 2, 24});
+    d.Tutte()->setChecked(true);
+    for (bool tabulato : {false, true}) {
+        d.SuTabulato()->setChecked(tabulato);
+        d.SuSchedine()->setChecked(!tabulato);
+        EXPECT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Annullata);
+        EXPECT_EQ(messaggi.Errori.back(),
+                  "1 colonna contiene piloti fuori gioco (3 6 1 9 5 19 2 24) e non può essere "
+                  "stampata.");
+    }
+    d.SuSchedine()->setChecked(true);
+    d.Colonne = buone;
     EXPECT_TRUE(scelta.Richieste.empty());
 
     d.Tutte()->setChecked(true);
@@ -293,6 +312,16 @@ TEST_F(Stampe, SummarySheetChoices) {
     scelta.Risposte.push_back(pdf.string());
     ASSERT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Completata);
     EXPECT_EQ(PaginePdf(pdf), 3);
+
+    // The list of the columns in memory is refused, before a file is asked for, when a column
+    // names a pilot out of play.
+    sistema.Dati.Colonne.Accoda({1, 2, 3, 4, 5, 6, 7, 24});
+    d.Tabulato()->setChecked(true);
+    EXPECT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Annullata);
+    EXPECT_EQ(messaggi.Errori.back(),
+              "1 colonna contiene piloti fuori gioco (1 2 3 4 5 6 7 24) e non può essere "
+              "stampata.");
+    EXPECT_TRUE(scelta.Risposte.empty());
 }
 
 TEST_F(Stampe, ListSettings) {
@@ -336,6 +365,19 @@ TEST_F(Stampe, GeneratedTicketsArePrintedInTheChosenOrientation) {
     g.GeneraEStampa()->click();
     EXPECT_EQ(messaggi.Errori, std::vector<std::string>{kErroreCostoImpossibile});
     EXPECT_EQ(scelta.Richieste.size(), 1u);
+}
+
+// Generated tickets that could not all be marked are refused before a file is asked for.
+TEST_F(Stampe, GeneratedTicketsOutOfPlayAreRefused) {
+    TSchedineDaStampare schedine;
+    schedine.Semplici.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
+    schedine.Semplici.Accoda({3, 6, 1, 9, 5, 19, 2, 24});
+    TFormStampaAutomatiche d(sistema.Dati, schedine, messaggi, scelta);
+    EXPECT_EQ(d.Stampa(TModoStampa::SalvaPdf), TEsitoStampa::Annullata);
+    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"1 colonna contiene piloti fuori gioco (3 "
+                                                        "6 1 9 5 19 2 24) e non può essere "
+                                                        "stampata."});
+    EXPECT_TRUE(scelta.Richieste.empty());
 }
 
 TEST_F(Stampe, EditorColumnsGoOnTicketsOnceTheyAreGood) {

@@ -251,13 +251,17 @@ TEST_F(StrumentiColonne, TheResultIsCheckedAndRememberedBetweenOpenings) {
         EXPECT_EQ(d.Colonne().Quante(), 0);  // the file could not be read
     });
     EXPECT_EQ(messaggi.Domande.back().Testo,
-              "Errore Di Lettura Sul File. Impossibile Leggere le Colonne.");
+              "Errore Di Lettura Sul File. Impossibile Leggere le Colonne di Manca.Scl: file non "
+              "trovato.");
 }
 
 TEST_F(StrumentiColonne, TheViewerPagesThroughSlips) {
     Apri();
+    // Seventeen columns that can be played, pilot i first.
     std::vector<TColonna> colonne;
-    for (int i = 1; i <= 17; ++i) colonne.push_back(Col(i));
+    for (int i = 1; i <= 17; ++i)
+        colonne.push_back({static_cast<std::uint8_t>(i), 18, 19, 20, 21, 22, 23,
+                           static_cast<std::uint8_t>(i == 17 ? 16 : 17)});
     ScriviColonne(Colonne("Diciassette.Scl"), colonne);
     scelta.Risposte = {Colonne("Diciassette.Scl")};
     ConDialogo<TFormVisualizzaColonne>("VisualizzazioneDaFile", [](TFormVisualizzaColonne& d) {
@@ -319,7 +323,8 @@ TEST_F(StrumentiColonne, OperationsFollowTheChoiceRunAndAreRemembered) {
         EXPECT_EQ(d.Uscita()->text(), "Xor");
         d.Uscita()->setText("Nuovo");
         d.PulsanteEsegui()->click();
-        EXPECT_EQ(messaggi.Errori.back(), "Impossibile effettuare le operazioni sui Files");
+        EXPECT_EQ(messaggi.Errori.back(),
+                  "Impossibile effettuare le operazioni sui Files Primo.Scl: file non trovato.");
     });
     EXPECT_FALSE(std::filesystem::exists(Colonne("Nuovo.Scl")));
 }
@@ -328,10 +333,8 @@ TEST_F(StrumentiColonne, InterrompiStopsAnOperationUnderWayAndWritesNothing) {
     Apri();
     ScriviColonne(Colonne("Primo.Scl"), {Col(1)});
     std::vector<TColonna> molte;
-    for (int i = 0; i < 200000; ++i)
-        molte.push_back({static_cast<std::uint8_t>(i % 23 + 1),
-                         static_cast<std::uint8_t>(i / 23 % 256),
-                         static_cast<std::uint8_t>(i / 5888), 4, 5, 6, 7, 8});
+    TColonna c{1, 2, 3, 4, 5, 6, 7, 8};
+    for (int i = 0; i < 200000; ++i, std::next_permutation(c.begin(), c.end())) molte.push_back(c);
     ScriviColonne(Colonne("Secondo.Scl"), molte);
     ConDialogo<TFormOperazioni>("Operazioni", [&](TFormOperazioni& d) {
         d.Primo()->setText("Primo");
@@ -365,8 +368,8 @@ TEST_F(StrumentiColonne, ConversionOfTheChosenFilesAndItsInterruption) {
     std::filesystem::create_directories(origine);
     std::filesystem::create_directories(arrivo);
     ScriviColonne(origine / "a.Scl", {{1, 12, 3, 4, 5, 6, 7, 8}});
-    ScriviColonne(origine / "b.Scl", {Col(2), Col(3)});
-    ScriviColonne(origine / "c.Scl", {Col(4)});
+    ScriviColonne(origine / "b.Scl", {{2, 1, 3, 4, 5, 6, 7, 8}, {3, 1, 2, 4, 5, 6, 7, 8}});
+    ScriviColonne(origine / "c.Scl", {{4, 1, 2, 3, 5, 6, 7, 8}});
     test::ScriviTesto(origine / "d.Txt", " 1  2  3  4  5  6  7  8");
 
     TFormConversione d(messaggi);

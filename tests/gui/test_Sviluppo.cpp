@@ -232,7 +232,8 @@ TEST_F(FinestraSviluppo, EngineErrorsGoToTheErrorBox) {
     sistema.Dati.ImpSviluppo.FileDestinazione = manca.string();
     f->Azione("CalcoloColonne")->trigger();
     ASSERT_EQ(messaggi.Errori.size(), 1u);
-    EXPECT_EQ(messaggi.Errori[0], "Impossibile Creare il File Colonnare " + manca.string());
+    EXPECT_EQ(messaggi.Errori[0], "Impossibile Creare il File Colonnare d.Scl: la cartella " +
+                                      (cartella / "NonCe").string() + " non esiste.");
     EXPECT_FALSE(D().isVisible());
 
     sistema.Dati.ImpSviluppo.InMemoria = true;
@@ -240,7 +241,8 @@ TEST_F(FinestraSviluppo, EngineErrorsGoToTheErrorBox) {
     sistema.Dati.Sorgente.FileSorgente = (cartella / "Manca.Scl").string();
     f->Azione("CalcoloColonne")->trigger();
     ASSERT_EQ(messaggi.Errori.size(), 2u);
-    EXPECT_EQ(messaggi.Errori[1], "Impossibile Caricare il File Colonnare");
+    EXPECT_EQ(messaggi.Errori[1],
+              "Impossibile Caricare il File Colonnare Manca.Scl: file non trovato.");
     EXPECT_FALSE(f->ComandiSospesi());
     EXPECT_TRUE(f->Azione("CalcoloColonne")->isEnabled());
 }

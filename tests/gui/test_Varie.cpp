@@ -79,22 +79,23 @@ TEST(ColonnePerStrumento, FromMemoryOrFromAFile) {
     test::CartellaTemporanea cartella;
     test::TMessaggiFinti messaggi;
     test::TSceltaFileFinta scelta;
-    TListaColonne memoria, strumento;
+    TDatiSistema dati;
+    TListaColonne& memoria = dati.Colonne;
+    TListaColonne strumento;
     memoria.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
     strumento.Accoda({8, 7, 6, 5, 4, 3, 2, 1});
 
-    EXPECT_TRUE(
-        ColonnePerStrumento(TOrigineColonne::DaMemoria, memoria, strumento, messaggi, scelta));
+    EXPECT_TRUE(ColonnePerStrumento(TOrigineColonne::DaMemoria, dati, strumento, messaggi, scelta));
     EXPECT_EQ(strumento.ComeVettore(), memoria.ComeVettore());
     EXPECT_TRUE(scelta.Richieste.empty());
 
     // Cancelled: no window, the tool's list as it was.
-    EXPECT_FALSE(ColonnePerStrumento(TOrigineColonne::DaFile, {}, strumento, messaggi, scelta));
+    EXPECT_FALSE(ColonnePerStrumento(TOrigineColonne::DaFile, dati, strumento, messaggi, scelta));
     EXPECT_EQ(strumento.Quante(), 1);
 
     // Unreadable: the user is told with the normal cursor back, the list is empty.
     scelta.Risposte.push_back((cartella / "manca.Scl").string());
-    EXPECT_TRUE(ColonnePerStrumento(TOrigineColonne::DaFile, {}, strumento, messaggi, scelta));
+    EXPECT_TRUE(ColonnePerStrumento(TOrigineColonne::DaFile, dati, strumento, messaggi, scelta));
     EXPECT_TRUE(strumento.Vuota());
     ASSERT_EQ(messaggi.Domande.size(), 1u);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -103,7 +104,7 @@ TEST(ColonnePerStrumento, FromMemoryOrFromAFile) {
     for (int i = 0; i < 3; ++i) tre.Accoda({1, 2, 3, 4, 5, 6, 7, 8});
     ASSERT_TRUE(tre.SalvaSuFile(cartella / "tre.Scl"));
     scelta.Risposte.push_back((cartella / "tre.Scl").string());
-    EXPECT_TRUE(ColonnePerStrumento(TOrigineColonne::DaFile, {}, strumento, messaggi, scelta));
+    EXPECT_TRUE(ColonnePerStrumento(TOrigineColonne::DaFile, dati, strumento, messaggi, scelta));
     EXPECT_EQ(strumento.Quante(), 3);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -2,6 +2,7 @@
 
 #include "core/Interfacce.h"
 #include "core/TListaColonne.h"
+#include "core/Testo.h"
 #include "printing/StampaSchedine.h"
 #include "printing/SuperficieRegistrata.h"
 
@@ -155,7 +156,9 @@ TEST(StampaSchedine, RangeOfTickets) {
     EXPECT_EQ(ControllaSchedineDaStampare(true, 3, 2), nullptr);
 }
 
-TEST(StampaSchedine, PilotWithoutBoxLeavesItsColumnOut) {
+// A ticket never differs from the columns played: a column with a pilot that has no box
+// stops the print before anything is drawn, and the message says how many and which first.
+TEST(StampaSchedine, PilotWithoutBoxStopsThePrint) {
     const TColonna buona{1, 2, 3, 4, 5, 6, 7, 8};
     for (TColonna cattiva : {TColonna{1, 2, 3, 4, 5, 6, 7, 24}, TColonna{1, 2, 13, 4, 5, 6, 7, 8},
                              TColonna{1, 2, 3, 4, 5, 6, 7, 200}}) {
@@ -163,11 +166,36 @@ TEST(StampaSchedine, PilotWithoutBoxLeavesItsColumnOut) {
         o.NumeroPiloti = 23;
         o.PilotaEscluso = 13;
         Stampa st;
-        st.Schedine(Lista({cattiva, buona}), o);
-        ASSERT_EQ(st.Segni().size(), 8u);
-        for (const auto& r : st.Segni()) EXPECT_GE(r.X, 45.0);  // all in the second column
-        EXPECT_EQ(st.s.Scritte()[0], "Prova.Sst Sc. Nº 1 L. 1.000");
+        try {
+            st.Schedine(Lista({cattiva, buona}), o);
+            ADD_FAILURE() << ColonnaInTesto(cattiva);
+        } catch (const TErroreStampa& e) {
+            EXPECT_EQ(e.what(), "1 colonna contiene piloti fuori gioco (" +
+                                    ColonnaInTesto(cattiva) + ") e non può essere stampata.");
+        }
+        EXPECT_TRUE(st.s.Documenti.empty());
     }
+    // The README round's tickets with 22 pilots in play: ticket 2 holds pilot 23. Only the
+    // tickets asked for are looked at.
+    const TListaColonne giro = Lista({buona,
+                                      {3, 7, 1, 12, 5, 9, 2, 20},
+                                      {3, 6, 1, 9, 5, 19, 2, 23},
+                                      {5, 6, 4, 9, 17, 3, 1, 23},
+                                      {8, 2, 1, 9, 5, 19, 22, 23},
+                                      buona});
+    const TPilotiInGioco ventidue(22, 100);
+    EXPECT_EQ(ControllaColonneStampabili(giro, ventidue),
+              "3 colonne contengono piloti fuori gioco (la prima: 3 6 1 9 5 19 2 23) e non "
+              "possono essere stampate.");
+    EXPECT_EQ(ControllaColonneStampabili(giro, ventidue, 3, 3),
+              "1 colonna contiene piloti fuori gioco (8 2 1 9 5 19 22 23) e non può essere "
+              "stampata.");
+    EXPECT_EQ(ControllaColonneStampabili(giro, ventidue, 1, 1), "");
+    EXPECT_EQ(ControllaColonneStampabili(giro, TPilotiInGioco(23, 100)), "");
+    EXPECT_EQ(ControllaPrimaSchedina(giro.Quante(), 3), "");
+    EXPECT_EQ(ControllaPrimaSchedina(giro.Quante(), 4),
+              "Nessuna schedina da stampare: le schedine sono 3.");
+    EXPECT_EQ(ControllaPrimaSchedina(0, 1), "Nessuna schedina da stampare: le schedine sono 0.");
 }
 
 TEST(StampaSchedine, PauseMakesOneJobPerTicketAndCancelDropsTheJob) {

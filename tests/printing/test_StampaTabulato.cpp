@@ -43,6 +43,7 @@ TEST(StampaTabulato, CellsRowsAndPages) {
     TControlloStampa controllo;
     TOpzioniTabulato o;
     o.NomeSistema = "/x/Sistemi/Prova.Sst";
+    o.Piloti = TPilotiInGioco(25, 100);  // the columns name pilots up to 25
     ASSERT_TRUE(StampaTabulato(q, Colonne(151), o, controllo));
     EXPECT_EQ(t.Pagine(), 2);
     const auto celle = t.DiTipo(R::Riquadro);
@@ -76,6 +77,7 @@ TEST(StampaTabulato, RangeAndNumbersFromOneThousand) {
     TmmPrinter p(s);
     TControlloStampa controllo;
     TOpzioniTabulato o;
+    o.Piloti = TPilotiInGioco(25, 100);
     o.Da = 999;
     o.A = 1000;
     ASSERT_TRUE(StampaTabulato(p, Colonne(2100), o, controllo));

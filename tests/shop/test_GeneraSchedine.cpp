@@ -242,5 +242,7 @@ TEST_F(GeneraSuDisco, WritesTwoColumnsPerTicketAfterTheOverwriteQuestion) {
     // A file that cannot be written is reported, not passed off as done.
     scelta.Risposte.push_back((cartella / "manca" / "X.Scl").string());
     EXPECT_FALSE(GeneraSuFile(m, kNessuno, caso, messaggi, scelta));
-    EXPECT_EQ(messaggi.Errori, std::vector<std::string>{"Errore Durante la Scrittura del File"});
+    EXPECT_EQ(messaggi.Errori,
+              std::vector<std::string>{"Errore Durante la Scrittura del File X.Scl: la cartella " +
+                                       (cartella / "manca").string() + " non esiste."});
 }

@@ -99,7 +99,8 @@ TEST_F(ComandiEditor, FaultsAndUnreadableFilesAreToldAndChangeNothing) {
     messaggi.Risposte = {PulsanteNo};
     EXPECT_FALSE(c.InserisciFileColonnare());
     EXPECT_FALSE(c.CaricaColonne());
-    EXPECT_EQ(messaggi.Errori.back(), "Impossibile Caricare le Colonne");
+    EXPECT_EQ(messaggi.Errori.back(),
+              "Impossibile Caricare le Colonne Manca.Scl: file non trovato.");
     EXPECT_EQ(e.QuanteVoci(), 2);
 
     // Leaving: "Annulla" keeps the editor open.

@@ -48,7 +48,7 @@ TConversione Conversione(const std::filesystem::path& da, int fda, const std::fi
 TEST(TConversione, ColumnFileToText) {
     test::CartellaTemporanea dir;
     std::filesystem::create_directory(dir / "out");
-    ScriviColonne(dir / "a.Scl", {{1, 12, 3, 4, 5, 6, 7, 8}, {20, 0, 90, 0, 0, 0, 0, 0}});
+    ScriviColonne(dir / "a.Scl", {{1, 12, 3, 4, 5, 6, 7, 8}, {20, 9, 13, 2, 15, 16, 17, 18}});
     Contatore n;
     auto esito = Conversione(dir.Percorso(), kScl, dir / "out", kTxt).Converti({"a.Scl"}, &n);
     EXPECT_TRUE(esito.Riuscita);
@@ -56,24 +56,32 @@ TEST(TConversione, ColumnFileToText) {
     EXPECT_EQ(n.creati, (std::vector<int>{1}));
     // Two characters per number, CR LF between lines and none after the last; every byte
     // written as its number so the text reads back the same.
-    EXPECT_EQ(Testo(dir / "out" / "a.Txt"), " 1 12  3  4  5  6  7  8\r\n20  0 90  0  0  0  0  0");
+    EXPECT_EQ(Testo(dir / "out" / "a.Txt"), " 1 12  3  4  5  6  7  8\r\n20  9 13  2 15 16 17 18");
 
     esito = Conversione(dir / "out", kTxt, dir.Percorso(), kScl).Converti({"a.Txt"});
     ASSERT_TRUE(esito.Riuscita);
     EXPECT_EQ(LeggiColonne(dir / "a.Scl"),
-              (std::vector<TColonna>{{1, 12, 3, 4, 5, 6, 7, 8}, {20, 0, 90, 0, 0, 0, 0, 0}}));
+              (std::vector<TColonna>{{1, 12, 3, 4, 5, 6, 7, 8}, {20, 9, 13, 2, 15, 16, 17, 18}}));
 }
 
 TEST(TConversione, ReadingTextLines) {
     test::CartellaTemporanea dir;
-    test::ScriviTesto(dir / "b.Asc",
-                      "   1  2 3 4 5 6 7 8\r\n\r\n  \n9 10\n11 12 13 14 15 16 17 18   \r\n");
+    test::ScriviTesto(
+        dir / "b.Asc",
+        "   1  2 3 4 5 6 7 8\r\n\r\n  \n9 10 1 2 3 4 5 6\n11 12 13 14 15 16 17 18   \r\n");
     auto esito = Conversione(dir.Percorso(), kAsc, dir.Percorso(), kScl).Converti({"b.Asc"});
     ASSERT_TRUE(esito.Riuscita) << esito.Messaggio;
     EXPECT_EQ(LeggiColonne(dir / "b.Scl"),
               (std::vector<TColonna>{{1, 2, 3, 4, 5, 6, 7, 8},
-                                     {9, 10, 0, 0, 0, 0, 0, 0},
+                                     {9, 10, 1, 2, 3, 4, 5, 6},
                                      {11, 12, 13, 14, 15, 16, 17, 18}}));
+    // A line that is no column (missing numbers read as 0) is not converted.
+    test::ScriviTesto(dir / "c.Asc", "1 2 3 4 5 6 7 8\n9 10\n");
+    esito = Conversione(dir.Percorso(), kAsc, dir.Percorso(), kScl).Converti({"c.Asc"});
+    EXPECT_EQ(esito.Messaggio,
+              "Impossibile convertire il file c.Asc: alla riga 2 nessun pilota in 3º posizione. "
+              "Elaborazione terminata");
+    EXPECT_FALSE(std::filesystem::exists(dir / "c.Scl"));
     test::ScriviTesto(dir / "vuoto.Txt", "");
     ASSERT_TRUE(
         Conversione(dir.Percorso(), kTxt, dir.Percorso(), kScl).Converti({"vuoto.Txt"}).Riuscita);
@@ -111,7 +119,8 @@ TEST(TConversione, StopsWithoutHalfWrittenFiles) {
     EXPECT_FALSE(std::filesystem::exists(dir / "out" / "dopo.Scl"));
 
     esito = conv.Converti({"manca.Txt"});
-    EXPECT_EQ(esito.Messaggio, "Impossibile convertire il file manca.Txt. Elaborazione terminata");
+    EXPECT_EQ(esito.Messaggio,
+              "Impossibile convertire il file manca.Txt: file non trovato. Elaborazione terminata");
     EXPECT_FALSE(std::filesystem::exists(dir / "out" / "manca.Scl"));
 }
 
@@ -122,7 +131,9 @@ TEST(TConversione, RefusesToWriteOverItsSource) {
     for (const auto& destinazione : {dir.Percorso(), dir / "sub" / ".."}) {
         auto esito = Conversione(dir.Percorso(), kTxt, destinazione, kTxt).Converti({"c.Txt"});
         EXPECT_FALSE(esito.Riuscita);
-        EXPECT_EQ(esito.Messaggio, "Impossibile convertire il file c.Txt. Elaborazione terminata");
+        EXPECT_EQ(esito.Messaggio,
+                  "Impossibile convertire il file c.Txt: il file da creare ha lo stesso nome "
+                  "nella stessa cartella. Elaborazione terminata");
         EXPECT_EQ(Testo(dir / "c.Txt"), "1 2 3 4 5 6 7 8");
     }
     EXPECT_TRUE(

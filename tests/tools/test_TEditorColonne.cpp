@@ -150,14 +150,19 @@ TEST(TEditorColonne, FilesAndTitle) {
     EXPECT_EQ(Colonne(e), (std::vector<TColonna>{a, a, b, {}, b}));
     EXPECT_TRUE(e.Modificato);
 
-    // A file that cannot be read leaves the list as it was.
+    // A file that cannot be read, or holds no columns, leaves the list as it was.
     auto esito = e.Carica((dir / "manca.Scl").string());
-    EXPECT_EQ(esito.Messaggio, "Impossibile Caricare le Colonne");
+    EXPECT_EQ(esito.Messaggio, "Impossibile Caricare le Colonne manca.Scl: file non trovato.");
     EXPECT_EQ(e.QuanteVoci(), 5);
     EXPECT_EQ(e.InserisciFile((dir / "manca.Scl").string()).Messaggio,
-              "Impossibile Caricare le Colonne");
+              "Impossibile Caricare le Colonne manca.Scl: file non trovato.");
+    test::ScriviByte(dir / "corto.Scl", {1, 2, 3, 4, 5, 6, 7, 8, 9});
+    EXPECT_EQ(e.Carica((dir / "corto.Scl").string()).Messaggio,
+              "Il file corto.Scl non è un file di colonne valido (9 byte, non un multiplo di 8).");
+    EXPECT_EQ(e.QuanteVoci(), 5);
     EXPECT_EQ(e.Salva((dir / "manca" / "x.Scl").string()).Messaggio,
-              "Impossibile Salvare le Colonne");
+              "Impossibile Salvare le Colonne x.Scl: la cartella " + (dir / "manca").string() +
+                  " non esiste.");
     EXPECT_EQ(e.NomeFile, pieno);
 
     ASSERT_TRUE(e.Carica(pieno).Ok);

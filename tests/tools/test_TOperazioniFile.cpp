@@ -47,11 +47,15 @@ Colonne CoperturaSemplice(const Colonne& a, const Colonne& b, int g) {
     return r;
 }
 
+// Columns that can be played, pilots 1..8 with each place swapped with one up to `valori`
+// places on: with a small `valori` many repeat or differ in a place or two.
 Colonne Casuali(std::mt19937& g, int n, int valori) {
     std::uniform_int_distribution<int> d(0, valori);
     Colonne v(n);
-    for (auto& c : v)
-        for (auto& b : c) b = static_cast<std::uint8_t>(d(g));
+    for (auto& c : v) {
+        c = {1, 2, 3, 4, 5, 6, 7, 8};
+        for (int i = 0; i < 8; ++i) std::swap(c[i], c[std::min(7, i + d(g))]);
+    }
     return v;
 }
 
@@ -216,12 +220,19 @@ TEST_F(OperazioniFile, UnreadableFilesWriteNothing) {
     Scrivi("out.Scl", {D});  // an earlier result stays as it was
     auto bloccata = Op(TOperazione::Or, "a", "a");
     bloccata.Dest = (CartellaColonne() / "manca" / "x.Scl").string();
-    for (auto o : {Op(TOperazione::Or, "manca", "a"), Op(TOperazione::Xor, "a", "manca"),
-                   Op(TOperazione::Copertura, "a", "manca"),
-                   Op(TOperazione::Disordinatore, "manca", ""), bloccata}) {
+    const std::string manca =
+        "Impossibile effettuare le operazioni sui Files manca.Scl: file "
+        "non trovato.";
+    for (const auto& [o, messaggio] : std::vector<std::pair<TOperazioniFile, std::string>>{
+             {Op(TOperazione::Or, "manca", "a"), manca},
+             {Op(TOperazione::Xor, "a", "manca"), manca},
+             {Op(TOperazione::Copertura, "a", "manca"), manca},
+             {Op(TOperazione::Disordinatore, "manca", ""), manca},
+             {bloccata, "Impossibile effettuare le operazioni sui Files x.Scl: la cartella " +
+                            (CartellaColonne() / "manca").string() + " non esiste."}}) {
         auto esito = o.Esegui();
         EXPECT_TRUE(esito.Errore);
-        EXPECT_EQ(esito.Messaggio, "Impossibile effettuare le operazioni sui Files");
+        EXPECT_EQ(esito.Messaggio, messaggio);
         EXPECT_EQ(Leggi("out.Scl"), (Colonne{D}));
     }
 }

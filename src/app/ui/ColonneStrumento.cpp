@@ -28,15 +28,17 @@ class TSceltaConClessidra : public ISceltaFile {
 
 }  // namespace
 
-bool ColonnePerStrumento(TOrigineColonne origine, const TListaColonne& memoria,
-                         TListaColonne& strumento, IMessaggi& messaggi, ISceltaFile& scelta) {
+bool ColonnePerStrumento(TOrigineColonne origine, const TDatiSistema& dati,
+                         TListaColonne& strumento, IMessaggi& messaggi, ISceltaFile& scelta,
+                         bool vuoteAmmesse) {
     if (origine == TOrigineColonne::DaMemoria) {
-        strumento.Copia(memoria);
+        strumento.Copia(dati.Colonne);
         return true;
     }
     TCursoreAttesa cursore(messaggi);
     TSceltaConClessidra conClessidra(scelta, cursore);
-    return ColonneDaFile(strumento, cursore, conClessidra) != TEsitoSorgente::Annullato;
+    const TControlloColonne controllo(dati.PilotiInGioco(), vuoteAmmesse);
+    return ColonneDaFile(strumento, controllo, cursore, conClessidra) != TEsitoSorgente::Annullato;
 }
 
 }  // namespace sirvela

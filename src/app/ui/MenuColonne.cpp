@@ -52,8 +52,7 @@ void TMenuColonne::AggiornaStato(const TStatoComandi& s) {
 void TMenuColonne::ComandoVisualizzazione(TOrigineColonne origine) {
     TFormPrincipale& f = Finestra();
     TFormVisualizzaColonne d(&f);
-    if (!ColonnePerStrumento(origine, f.Sistema().Dati.Colonne, d.Colonne(), f.Messaggi(),
-                             f.SceltaFile()))
+    if (!ColonnePerStrumento(origine, f.Sistema().Dati, d.Colonne(), f.Messaggi(), f.SceltaFile()))
         return;
     d.exec();
 }
@@ -64,8 +63,7 @@ void TMenuColonne::ComandoSpoglio(TOrigineColonne origine) {
     d.ImpostaApriCondizione([&f](TCondizione& c, QWidget* genitore) {
         if (Modifica(c, f.Messaggi(), genitore)) f.Sistema().Modificato = true;
     });
-    if (!ColonnePerStrumento(origine, f.Sistema().Dati.Colonne, d.Colonne(), f.Messaggi(),
-                             f.SceltaFile()))
+    if (!ColonnePerStrumento(origine, f.Sistema().Dati, d.Colonne(), f.Messaggi(), f.SceltaFile()))
         return;
     f.MemoriaDialoghi().Esegui(d);
 }
@@ -73,8 +71,7 @@ void TMenuColonne::ComandoSpoglio(TOrigineColonne origine) {
 void TMenuColonne::ComandoDettatura(TOrigineColonne origine) {
     TFormPrincipale& f = Finestra();
     TListaColonne colonne;
-    if (!ColonnePerStrumento(origine, f.Sistema().Dati.Colonne, colonne, f.Messaggi(),
-                             f.SceltaFile()))
+    if (!ColonnePerStrumento(origine, f.Sistema().Dati, colonne, f.Messaggi(), f.SceltaFile()))
         return;
     // The voice that comes with the program is put back when it went missing.
     InstallaSeManca(":/wav/vocal.Wav", FileVocale());
@@ -101,12 +98,14 @@ void TMenuColonne::ComandoSalva() {
 void TMenuColonne::ComandoConversione() {
     TFormPrincipale& f = Finestra();
     TFormConversione d(f.Messaggi(), &f);
+    d.ImpostaPiloti(f.Sistema().Dati.PilotiInGioco());
     f.MemoriaDialoghi().Esegui(d);
 }
 
 void TMenuColonne::ComandoOperazioni() {
     TFormPrincipale& f = Finestra();
     TFormOperazioni d(f.Messaggi(), f.SceltaFile(), &f);
+    d.ImpostaPiloti(f.Sistema().Dati.PilotiInGioco());
     f.MemoriaDialoghi().Esegui(d);
 }
 
@@ -117,6 +116,7 @@ void TMenuColonne::ComandoEditor() {
         s.Colonne = std::move(colonne);
         s.Esegui(f.MemoriaDialoghi());
     });
+    d.Editor().Piloti = f.Sistema().Dati.PilotiInGioco();
     d.exec();
 }
 

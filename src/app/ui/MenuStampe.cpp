@@ -41,8 +41,8 @@ void TMenuStampe::ComandoTaratura() {
 void TMenuStampe::ComandoSchedine(TOrigineColonne origine) {
     TFormPrincipale& f = Finestra();
     TFormStampaBollette d(f.Sistema(), f.Messaggi(), f.SceltaFile(), &f);
-    if (!ColonnePerStrumento(origine, f.Sistema().Dati.Colonne, d.Colonne, f.Messaggi(),
-                             f.SceltaFile()))
+    if (!ColonnePerStrumento(origine, f.Sistema().Dati, d.Colonne, f.Messaggi(), f.SceltaFile(),
+                             true))
         return;
     d.Esegui(f.MemoriaDialoghi());
 }

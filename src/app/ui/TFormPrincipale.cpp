@@ -283,8 +283,10 @@ void TFormPrincipale::SelettoreCambiato(int posizione) {
 void TFormPrincipale::AggiornaConteggi() {
     if (comandiSospesi_) return;  // the document belongs to the development now
     const TDatiSistema& d = sistema_.Dati;
-    totali_->setText(QS(TestoPilotiSelezionati(d.Pronostico.PilotiSelezionati())));
-    iniziali_->setText(QS(TestoColonneIniziali(d.Pronostico.ColonneIniziali())));
+    // The counts of what is developed: pilots out of play are left out.
+    const TPronostico inGioco = d.PronosticoInGioco();
+    totali_->setText(QS(TestoPilotiSelezionati(inGioco.PilotiSelezionati())));
+    iniziali_->setText(QS(TestoColonneIniziali(inGioco.ColonneIniziali())));
     finali_->setText(
         QS(TestoColonneFinali(d.Colonne.Quante(), d.Prezzi, sistema_.NumPartecipanti)));
     AggiornaConteggioDalVivo();
@@ -330,7 +332,7 @@ void TFormPrincipale::AggiornaStatoMenu() {
     if (comandiSospesi_) return;
     const TDatiSistema& d = sistema_.Dati;
     TDatiComandi dati;
-    dati.ColonneIniziali = d.Pronostico.ColonneIniziali();
+    dati.ColonneIniziali = d.PronosticoInGioco().ColonneIniziali();
     dati.DaPronostico = d.Sorgente.DaPronostico;
     dati.UsaCondizioni = d.ImpSviluppo.UsaCondizioni;
     dati.ColonneInMemoria = d.Colonne.Quante();

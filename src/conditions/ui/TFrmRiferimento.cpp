@@ -7,6 +7,7 @@
 #include "conditions/CondizioniRiferimento.h"
 #include "conditions/ui/TFrmValori.h"
 #include "core/Globali.h"
+#include "core/TDatiSistema.h"
 #include "widgets/Conversioni.h"
 #include "widgets/TGraphNumSelector.h"
 #include "widgets/TLCasSelector.h"
@@ -142,8 +143,16 @@ void TFrmListaCombFiltro::MostraConfronto() {
                      (ordine.isEmpty() ? QString("nessun pilota scelto") : ordine.join(" - ")));
 }
 
-void TFrmListaCombFiltro::AggiornaMembro(TCondizione&) {
+void TFrmListaCombFiltro::AggiornaMembro(TCondizione& membro) {
     aggiornando_ = true;
+    // Only pilots in play can be chosen to turn.
+    if (membro.Proprietario) {
+        const TPilotiInGioco inGioco = membro.Proprietario->PilotiInGioco();
+        TCombinazione selezionabili;
+        for (int p = 1; p <= kMaxPiloti; ++p)
+            if (inGioco.InGioco(p)) selezionabili.Aggiungi(p);
+        piloti_->ImpostaSelezionabili(selezionabili);
+    }
     MostraCaselle(*caselle_, filtro_.Caselle());
     piloti_->ImpostaSelezionati(filtro_.Piloti());
     aggiornando_ = false;

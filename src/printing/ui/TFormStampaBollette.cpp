@@ -110,6 +110,13 @@ TEsitoStampa TFormStampaBollette::Stampa(TModoStampa modo) {
     const int da = tutte ? 1 : da_->value();
     const int a = tutte ? 0 : a_->value();
     const auto& dati = sistema_.Dati;
+    for (const std::string& errore :
+         {ControllaPrimaSchedina(Colonne.Quante(), da),
+          ControllaColonneStampabili(Colonne, dati.PilotiInGioco(), da, a)})
+        if (!errore.empty()) {
+            messaggi_.Errore(errore);
+            return TEsitoStampa::Annullata;
+        }
     TComandoStampa c;
     c.NomePdf = NomeSenzaEstensione(sistema_.NomeFile) + ".pdf";
     if (tabulato_->isChecked()) {
@@ -118,6 +125,7 @@ TEsitoStampa TFormStampaBollette::Stampa(TModoStampa modo) {
         o.Da = da;
         o.A = a;
         o.Impostazioni = dati.Tabulato;
+        o.Piloti = dati.PilotiInGioco();
         c.Titolo = kTitoloTabulato + NomeSenzaEstensione(sistema_.NomeFile);
         c.Errore = kErroreStampaTabulato;
         c.Disegna = [this, o](TmmPrinter& p, TControlloStampa& k, TModoStampa) {

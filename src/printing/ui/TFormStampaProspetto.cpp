@@ -7,6 +7,7 @@
 
 #include "core/T_Sistema.h"
 #include "core/Testo.h"
+#include "printing/StampaSchedine.h"
 #include "printing/ui/TFormImpostaTabulato.h"
 
 namespace sirvela {
@@ -95,6 +96,13 @@ TSceltaProspetto TFormStampaProspetto::Scelta() const {
 
 TEsitoStampa TFormStampaProspetto::Stampa(TModoStampa modo) {
     const TSceltaProspetto scelta = Scelta();
+    if (scelta.Tabulato)
+        if (auto errore =
+                ControllaColonneStampabili(sistema_.Dati.Colonne, sistema_.Dati.PilotiInGioco());
+            !errore.empty()) {
+            messaggi_.Errore(errore);
+            return TEsitoStampa::Annullata;
+        }
     const std::string data = DataDiOggi();
     TComandoStampa c;
     c.Titolo = kLavoroProspetto;

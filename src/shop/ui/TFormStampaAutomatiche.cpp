@@ -35,6 +35,10 @@ TEsitoStampa TFormStampaAutomatiche::Stampa(TModoStampa modo) {
     o.Prezzi = dati_.Prezzi;
     o.NumeroPiloti = NumeroPiloti;
     o.PilotaEscluso = dati_.PilotaEscluso;
+    if (auto errore = ControllaSchedineAutomatiche(schedine_, o.Piloti()); !errore.empty()) {
+        messaggi_.Errore(errore);
+        return TEsitoStampa::Annullata;
+    }
     TComandoStampa c;
     c.Titolo = kLavoroSchedine;
     c.Errore = kErroreStampaSchedine;

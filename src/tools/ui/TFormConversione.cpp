@@ -134,6 +134,7 @@ TConversione TFormConversione::AcquisisceForm() const {
     c.FormatoSorgente = std::max(formatoSorgente_->currentIndex(), 0);
     c.CartellaDestinazione = SS(cartellaDestinazione_->text());
     c.FormatoDestinazione = std::max(formatoDestinazione_->currentIndex(), 0);
+    c.Piloti = piloti_;
     return c;
 }
 

@@ -24,6 +24,8 @@ class TFormConversione : public TDialogoConLavoro {
 
     explicit TFormConversione(IMessaggi& messaggi, QWidget* parent = nullptr);
     void ImpostaSceltaCartella(TSceltaCartella s) { sceltaCartella_ = std::move(s); }
+    // The pilots the columns may hold.
+    void ImpostaPiloti(const TPilotiInGioco& piloti) { piloti_ = piloti; }
 
     TConversione AcquisisceForm() const;
     // The selected files in list order.
@@ -53,6 +55,7 @@ class TFormConversione : public TDialogoConLavoro {
 
     IMessaggi& messaggi_;
     TSceltaCartella sceltaCartella_;
+    TPilotiInGioco piloti_;
 
     QLineEdit* cartellaSorgente_;
     QPushButton* sfogliaSorgente_;

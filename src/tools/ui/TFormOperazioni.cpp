@@ -122,6 +122,7 @@ TOperazioniFile TFormOperazioni::AcquisisceForm() const {
     op.Dest = SS(uscita_->text().trimmed());
     op.Operazione = static_cast<TOperazione>(std::max(operazione_->currentIndex(), 0));
     op.SpinPtMin = garanzia_->value();
+    op.Piloti = piloti_;
     return op;
 }
 

@@ -19,6 +19,8 @@ class TFormOperazioni : public TDialogoConLavoro {
     Q_OBJECT
   public:
     TFormOperazioni(IMessaggi& messaggi, ISceltaFile& scelta, QWidget* parent = nullptr);
+    // The pilots the files may hold.
+    void ImpostaPiloti(const TPilotiInGioco& piloti) { piloti_ = piloti; }
 
     // Controls to object.
     TOperazioniFile AcquisisceForm() const;
@@ -42,6 +44,7 @@ class TFormOperazioni : public TDialogoConLavoro {
 
     IMessaggi& messaggi_;
     ISceltaFile& scelta_;
+    TPilotiInGioco piloti_;
 
     QComboBox* operazione_;
     QLabel* didPrimo_;

@@ -29,6 +29,7 @@ TFormSpoglio::TFormSpoglio(TDatiSistema& dati, IMessaggi& messaggi, ISceltaFile&
     : QDialog(parent), dati_(dati), messaggi_(messaggi), scelta_(scelta) {
     setObjectName("FormSpoglio");
     setWindowTitle("Spoglio");
+    spoglio_.Piloti = dati.PilotiInGioco();
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* gruppo = new QGroupBox("Colonna Vincente", this);
