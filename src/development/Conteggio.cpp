@@ -214,14 +214,9 @@ int PassiConteggio(const TDatiSistema& d) {
 
 bool ContaEsatto(TDatiSistema& d, int fili, const TAnnullamento* annullamento,
                  TEsitoConteggio& esito) {
-    TDatiSviluppo dati;
     // Counted as developed: the pilots out of play are left out.
     const TPronostico inGioco = d.PronosticoInGioco();
-    dati.Pronostico = &inGioco;
-    dati.Piloti = d.PilotiInGioco();
-    dati.Sorgente = d.Sorgente;
-    dati.Impostazioni = d.ImpSviluppo;
-    dati.Prezzi = d.Prezzi;
+    const TDatiSviluppo dati = DatiDelSistema(d, inGioco);
     TTestCondizioni test(*d.Condizioni, *d.Recuperi);
     TServiziSviluppo servizi;
     servizi.Test = &test;

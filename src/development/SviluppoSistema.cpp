@@ -272,16 +272,20 @@ std::int32_t In32(std::int64_t v) {
 
 }  // namespace
 
-void SviluppaSistema(T_Sistema& sistema, const TServiziSviluppo& servizi, TEsitoSviluppo& esito) {
-    TDatiSistema& d = sistema.Dati;
+TDatiSviluppo DatiDelSistema(const TDatiSistema& d, const TPronostico& inGioco) {
     TDatiSviluppo dati;
-    // Pilots out of play stay in the document (and its file) but are never developed.
-    const TPronostico inGioco = d.PronosticoInGioco();
     dati.Pronostico = &inGioco;
     dati.Piloti = d.PilotiInGioco();
     dati.Sorgente = d.Sorgente;
     dati.Impostazioni = d.ImpSviluppo;
     dati.Prezzi = d.Prezzi;
+    return dati;
+}
+
+void SviluppaSistema(T_Sistema& sistema, const TServiziSviluppo& servizi, TEsitoSviluppo& esito) {
+    TDatiSistema& d = sistema.Dati;
+    const TPronostico inGioco = d.PronosticoInGioco();
+    TDatiSviluppo dati = DatiDelSistema(d, inGioco);
     dati.Partecipanti = sistema.NumPartecipanti;
     TTestCondizioni test(*d.Condizioni, *d.Recuperi);
     TServiziSviluppo s = servizi;

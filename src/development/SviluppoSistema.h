@@ -76,6 +76,11 @@ class TTestCondizioni : public ITestColonne {
 // not read back.
 bool CopiaPerTest(const TDatiSistema& da, TDatiSistema& in);
 
+// What the development reads of a document. Pilots out of play stay in the document (and its
+// file) but are never developed: `inGioco` holds the document's position sets without them and
+// must outlive the result, which points at it.
+TDatiSviluppo DatiDelSistema(const TDatiSistema& d, const TPronostico& inGioco);
+
 // "Calcolo Colonne" on the open document: develops its position sets (or source file) with
 // its conditions into its column list or destination file, and records the outcome in the
 // document (Sviluppato, ColonneSviluppate, ContaAmmesse) also when the run ends with an
