@@ -121,18 +121,23 @@ inline TRisultato Esegui(bool letterale, const TDatiSviluppo& dati, ITestColonne
     return r;
 }
 
+// Each position gets between `minimo` and `massimo` different random pilots of 1..`ultimo`.
+inline void PosizioniCasuali(T_Sistema& s, std::mt19937& r, int minimo, int massimo, int ultimo) {
+    std::uniform_int_distribution<int> dim(minimo, massimo), pilota(1, ultimo);
+    for (auto& pos : s.Dati.Pronostico.Posizione) {
+        pos.Svuota();
+        const int n = dim(r);
+        while (pos.Conta() < n) pos.Aggiungi(pilota(r));
+    }
+}
+
 // A rich system (every condition kind, recovery levels on several link letters, Punti Tra)
 // with random position sets and a random half of its conditions switched off, so that some
 // candidates pass and the link groups count.
 inline void SistemaCasuale(T_Sistema& s, std::mt19937& r, int prova) {
     RiempiSistemaRicco(s);
     s.Dati.Colonne.Svuota();
-    std::uniform_int_distribution<int> dim(3, 7), pilota(1, 14);
-    for (auto& pos : s.Dati.Pronostico.Posizione) {
-        pos.Svuota();
-        const int n = dim(r);
-        while (pos.Conta() < n) pos.Aggiungi(pilota(r));
-    }
+    PosizioniCasuali(s, r, 3, 7, 14);
     for (int k = 1; k <= 18; ++k)
         if (TCondizione* c = s.Dati.Condizioni->Condizione(k)) c->Attivato = (r() % 3) == 0;
     auto& imp = s.Dati.ImpSviluppo;

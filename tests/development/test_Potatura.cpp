@@ -120,13 +120,9 @@ void SenzaRecuperi(TCondizione& c, std::mt19937& r) {
 void Sistema(T_Sistema& s, std::mt19937& r, TVariante variante) {
     RiempiSistemaRicco(s);
     s.Dati.Colonne.Svuota();
-    std::uniform_int_distribution<int> dim(4, 5), pilota(1, 12);
-    for (auto& pos : s.Dati.Pronostico.Posizione) {
-        pos.Svuota();
-        const int n = dim(r);
-        while (pos.Conta() < n) pos.Aggiungi(pilota(r));
-    }
+    PosizioniCasuali(s, r, 4, 5, 12);
     // Two results for Ripetizioni.
+    std::uniform_int_distribution<int> pilota(1, 12);
     s.Dati.Archivio.Estrazioni.clear();
     for (int i = 0; i < 2; ++i) {
         TEstrazione e;
